@@ -1,0 +1,11 @@
+# Flags every target of the project shares, on one INTERFACE target.
+add_library(vesk_options INTERFACE)
+add_library(vesk::options ALIAS vesk_options)
+target_compile_features(vesk_options INTERFACE cxx_std_20)
+target_include_directories(vesk_options INTERFACE ${PROJECT_SOURCE_DIR})
+target_compile_options(vesk_options INTERFACE -Wall -Wextra -Wpedantic -Wno-unused-parameter)
+if(VESK_WERROR)
+    target_compile_options(vesk_options INTERFACE -Werror)
+endif()
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_AUTOMOC OFF)

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs. Safe to run again: it only
+# installs what is missing, and refreshes the package index once per run.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  clang-14 libclang-rt-14-dev clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6opengl6-dev
+  qt6-qpa-plugins libgl1-mesa-dev
+  fonts-wqy-zenhei
+  xvfb xauth hyperfine
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+echo "setup: all packages present"
