@@ -1,0 +1,73 @@
+#pragma once
+// Conversions between a number's value and its digits packed into one 64-bit
+// word (byte i = digit i, most significant digit first in memory order), so a
+// whole number moves with one load or store instead of a loop per digit.
+
+#include "numbers/number_length.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace vesk::digits {
+
+namespace detail {
+
+// Four digit bytes of every value 0..9999, most significant first.
+constexpr std::array<std::uint32_t, 10000> MakeQuadTable()
+{
+    std::array<std::uint32_t, 10000> table{};
+    for (std::uint32_t v = 0; v < 10000; ++v) {
+        table[v] = (v / 1000) | ((v / 100 % 10) << 8) | ((v / 10 % 10) << 16) | ((v % 10) << 24);
+    }
+    return table;
+}
+
+inline constexpr std::array<std::uint32_t, 10000> kQuadTable = MakeQuadTable();
+
+} // namespace detail
+
+// Digits of value (< 10^length) packed in bytes 0..length-1.
+inline std::uint64_t Pack(std::uint32_t value, int length)
+{
+    const std::uint64_t eight = detail::kQuadTable[value / 10000]
+        | (std::uint64_t(detail::kQuadTable[value % 10000]) << 32);
+    return eight >> (8 * (kMaxNumberLength - length));
+}
+
+// Value of length packed digit values (each 0..9).
+inline std::uint32_t Value(std::uint64_t packed, int length)
+{
+    // Leading zero digits in front make every length an eight-digit number.
+    std::uint64_t val = packed << (8 * (kMaxNumberLength - length));
+    constexpr std::uint64_t kMask = 0x000000FF000000FFull;
+    constexpr std::uint64_t kMul1 = 100 + (1000000ull << 32);
+    constexpr std::uint64_t kMul2 = 1 + (10000ull << 32);
+    val = (val * 10) + (val >> 8);
+    val = (((val & kMask) * kMul1) + (((val >> 16) & kMask) * kMul2)) >> 32;
+    return static_cast<std::uint32_t>(val);
+}
+
+inline std::uint64_t Load(const std::uint8_t* digits, int length)
+{
+    std::uint64_t packed = 0;
+    std::memcpy(&packed, digits, static_cast<std::size_t>(length));
+    return packed;
+}
+
+inline void Store(std::uint8_t* digits, std::uint64_t packed, int length)
+{
+    std::memcpy(digits, &packed, static_cast<std::size_t>(length));
+}
+
+// True when every one of the length bytes is a digit value 0..9.
+inline bool AllDigitValues(const std::uint8_t* digits, int length)
+{
+    for (int i = 0; i < length; ++i) {
+        if (digits[i] > 9)
+            return false;
+    }
+    return true;
+}
+
+} // namespace vesk::digits
