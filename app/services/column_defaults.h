@@ -1,0 +1,19 @@
+#pragma once
+// The column records the host offers before the user arranges any: record
+// 4204 (shown) carries the digit-shape attributes, record 4205 (hidden) the
+// omission counts, so the grids show attribute columns from the first start.
+
+#include "app/services/safe_file.h"
+
+#include <span>
+
+namespace vesk::app {
+
+// One 36-byte ColumnRecord: int32 attribute index (little-endian) and the
+// NUL-terminated GBK title in 32 bytes.
+Bytes MakeColumnRecords(std::span<const int> attributeIndices);
+
+Bytes DefaultShownColumns();
+Bytes DefaultHiddenColumns();
+
+} // namespace vesk::app

@@ -1,0 +1,113 @@
+#include "components/feature_sample/sample_feature.h"
+
+#include "components/feature_sample/feature_names.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace vesk::sample {
+namespace {
+
+// Handles come from the host; only a widget that exists is used as parent.
+QWidget* LiveWidget(WindowHandle handle)
+{
+    auto* candidate = reinterpret_cast<QWidget*>(handle);
+    return handle && QApplication::allWidgets().contains(candidate) ? candidate : nullptr;
+}
+
+QString Hex(SlotInt value) { return QStringLiteral("0x") + QString::number(static_cast<qulonglong>(value), 16).toUpper(); }
+
+} // namespace
+
+SampleFeature::SampleFeature(const ModuleNameRecord& name) : m_name(name) {}
+
+SampleFeature::~SampleFeature() { delete m_window.data(); }
+
+SlotInt SampleFeature::Initialize(IHostObject* host, WindowHandle parent)
+{
+    m_host = host;
+    QWidget* newParent = LiveWidget(parent);
+    if (m_window && newParent != m_parent)
+        m_window->setParent(newParent);
+    m_parent = newParent;
+    ++m_initializeCount;
+    UpdateText();
+    return 1;
+}
+
+SlotInt SampleFeature::Open(SlotInt a, SlotInt b, SlotInt c, SlotInt d)
+{
+    m_arguments = {a, b, c, d};
+    ++m_openCount;
+    UpdateText();
+    return 1;
+}
+
+SlotInt SampleFeature::Refresh()
+{
+    ++m_refreshCount;
+    UpdateText();
+    return 1;
+}
+
+SlotInt SampleFeature::Show(SlotInt showCommand)
+{
+    EnsureWindow();
+    m_window->setVisible(showCommand != 0);
+    return 1;
+}
+
+WindowHandle SampleFeature::GetWindow()
+{
+    EnsureWindow();
+    return reinterpret_cast<WindowHandle>(m_window.data());
+}
+
+void SampleFeature::EnsureWindow()
+{
+    if (m_window)
+        return;
+    m_window = new QWidget(m_parent);
+    m_window->setObjectName(QStringLiteral("sampleFeature"));
+    m_window->setAutoFillBackground(true);
+    QPalette palette = m_window->palette();
+    palette.setColor(QPalette::Window, QColor(250, 252, 254));
+    m_window->setPalette(palette);
+    auto* layout = new QVBoxLayout(m_window);
+    m_title = new QLabel(m_window);
+    m_title->setObjectName(QStringLiteral("featureTitle"));
+    QFont font = m_title->font();
+    font.setPointSize(font.pointSize() + 6);
+    font.setBold(true);
+    m_title->setFont(font);
+    m_details = new QLabel(m_window);
+    m_details->setObjectName(QStringLiteral("featureDetails"));
+    m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_title);
+    layout->addWidget(m_details);
+    layout->addStretch();
+    UpdateText();
+}
+
+void SampleFeature::UpdateText()
+{
+    if (!m_window)
+        return;
+    const auto code = static_cast<std::uint32_t>(m_arguments[0]);
+    const std::string_view name = FeatureName(code);
+    m_title->setText(name.empty() ? QStringLiteral("功能 %1").arg(Hex(code))
+                                  : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    const QString iface = QString::fromLatin1(m_name.interfaceName, static_cast<qsizetype>(
+                                                  qstrnlen(m_name.interfaceName, sizeof m_name.interfaceName)));
+    QStringList lines;
+    lines << QStringLiteral("接口：%1").arg(iface)
+          << QStringLiteral("打开参数：%1, %2, %3, %4")
+                 .arg(Hex(m_arguments[0]), Hex(m_arguments[1]), Hex(m_arguments[2]), Hex(m_arguments[3]))
+          << QStringLiteral("初始化 %1 次，打开 %2 次，刷新 %3 次")
+                 .arg(m_initializeCount).arg(m_openCount).arg(m_refreshCount);
+    m_details->setText(lines.join(QLatin1Char('\n')));
+}
+
+} // namespace vesk::sample
