@@ -1,0 +1,159 @@
+#include "numbers/number_list.h"
+
+#include "list_helpers.h"
+#include "numbers/uint_array.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace vesk {
+namespace {
+
+using test::ListOf;
+using test::Strings;
+using test::Texts;
+
+std::string Bytes(std::initializer_list<int> values)
+{
+    std::string bytes;
+    for (int v : values)
+        bytes += static_cast<char>(v);
+    return bytes;
+}
+
+ReadStatus ReadFrom(NumberList& list, const std::string& bytes)
+{
+    std::istringstream in(bytes);
+    return list.Read(in);
+}
+
+TEST(ListBinaryForm, WriteGivesCountLengthAndDigitBytes)
+{
+    NumberList list = ListOf("123 007");
+    std::ostringstream out;
+    ASSERT_TRUE(list.Write(out));
+    EXPECT_EQ(out.str(), Bytes({2, 0, 0, 0, 3, 1, 2, 3, 0, 0, 7}));
+    EXPECT_EQ(list.ToBinary(), out.str());
+    NumberList empty(3);
+    EXPECT_EQ(empty.ToBinary(), Bytes({0, 0, 0, 0, 0}));
+}
+
+TEST(ListBinaryForm, RoundTripsAndLeavesTheStreamAfterTheList)
+{
+    NumberList list = ListOf("98765432 00000001 12345678", 8);
+    std::stringstream data;
+    list.Write(data);
+    data << "tail";
+    NumberList back(3);
+    ASSERT_EQ(back.Read(data), ReadStatus::Complete);
+    EXPECT_EQ(Texts(back), (Strings{"98765432", "00000001", "12345678"}));
+    EXPECT_EQ(back.TagAt(2), NumberList::kLiveTag);
+}
+
+TEST(ListBinaryForm, TruncatedDataKeepsTheAnnouncedCountWithZeroDigits)
+{
+    NumberList list(3);
+    EXPECT_EQ(ReadFrom(list, Bytes({3, 0, 0, 0, 3, 1, 2, 3, 4, 5})), ReadStatus::Truncated);
+    EXPECT_EQ(Texts(list), (Strings{"123", "450", "000"}));
+}
+
+struct CorruptCase {
+    const char* name;
+    std::string bytes;
+    ReadStatus status;
+};
+
+TEST(ListBinaryForm, DamagedDataIsRefusedAndLeavesTheListEmpty)
+{
+    const CorruptCase cases[] = {
+        {"empty", "", ReadStatus::MissingHeader},
+        {"short header", Bytes({1, 0, 0}), ReadStatus::MissingHeader},
+        {"length 9", Bytes({1, 0, 0, 0, 9, 1, 2, 3, 4, 5, 6, 7, 8, 9}), ReadStatus::BadLength},
+        {"length 0 with numbers", Bytes({1, 0, 0, 0, 0}), ReadStatus::BadLength},
+        {"digit above 9", Bytes({1, 0, 0, 0, 3, 1, 10, 3}), ReadStatus::BadDigit},
+        {"four billion numbers", Bytes({0xFF, 0xFF, 0xFF, 0xFF, 3, 1, 2, 3}), ReadStatus::AbsurdCount},
+        {"a million from nothing", Bytes({0x40, 0x42, 0x0F, 0, 7}), ReadStatus::AbsurdCount},
+    };
+    for (const auto& c : cases) {
+        NumberList list = ListOf("111 222");
+        EXPECT_EQ(ReadFrom(list, c.bytes), c.status) << c.name;
+        EXPECT_EQ(list.Count(), 0u) << c.name;
+        EXPECT_EQ(list.Length(), 0) << c.name;
+        NumberList fromBytes = ListOf("111");
+        EXPECT_EQ(fromBytes.ReadBinary({reinterpret_cast<const std::uint8_t*>(c.bytes.data()), c.bytes.size()}),
+                  c.status)
+            << c.name;
+        EXPECT_EQ(fromBytes.Count(), 0u) << c.name;
+    }
+}
+
+TEST(ListBinaryForm, AnEmptyListOfLengthZeroReadsBackEmpty)
+{
+    NumberList list = ListOf("123");
+    EXPECT_EQ(ReadFrom(list, Bytes({0, 0, 0, 0, 0})), ReadStatus::Complete);
+    EXPECT_EQ(list.Count(), 0u);
+}
+
+TEST(ListSnapshots, HoldThePackedDigitsAndRestoreTheList)
+{
+    NumberList list = ListOf("123 007");
+    ListSnapshot snapshot;
+    ASSERT_TRUE(list.ToSnapshot(snapshot));
+    EXPECT_EQ(snapshot.marker, -1);
+    EXPECT_EQ(snapshot.length, 3);
+    EXPECT_EQ(snapshot.count, 2u);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(snapshot.digits), 6), Bytes({1, 2, 3, 0, 0, 7}));
+    NumberList back(5);
+    ASSERT_TRUE(back.FromSnapshot(snapshot));
+    EXPECT_EQ(Texts(back), (Strings{"123", "007"}));
+    snapshot.digits[1] = 11;
+    EXPECT_FALSE(back.FromSnapshot(snapshot));
+    EXPECT_EQ(back.Count(), 0u);
+    ReleaseSnapshot(snapshot);
+    EXPECT_EQ(snapshot.digits, nullptr);
+}
+
+TEST(ListSnapshots, AnEmptyListGivesANullBufferAndRestoresEmpty)
+{
+    NumberList empty(3);
+    ListSnapshot snapshot;
+    ASSERT_TRUE(empty.ToSnapshot(snapshot));
+    EXPECT_EQ(snapshot.count, 0u);
+    EXPECT_EQ(snapshot.digits, nullptr);
+    NumberList list = ListOf("123");
+    ASSERT_TRUE(list.FromSnapshot(snapshot));
+    EXPECT_EQ(list.Count(), 0u);
+}
+
+TEST(UIntArrays, SerializeAsCountAndLittleEndianElements)
+{
+    C3DUIntArray presence;
+    ASSERT_TRUE(presence.SetSize(1000));
+    EXPECT_EQ(presence.Serialize().size(), 4u + 4000u);
+    C3DUIntArray small;
+    small.Add(1);
+    small.Add(0x01020304);
+    EXPECT_EQ(small.Serialize(), Bytes({2, 0, 0, 0, 1, 0, 0, 0, 4, 3, 2, 1}));
+    C3DUIntArray back;
+    const std::string bytes = small.Serialize();
+    std::size_t used = 0;
+    ASSERT_TRUE(back.Deserialize({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, &used));
+    EXPECT_EQ(used, bytes.size());
+    EXPECT_EQ(back.GetSize(), 2u);
+    EXPECT_EQ(back[1], 0x01020304u);
+}
+
+TEST(UIntArrays, RefuseACountTheBytesCannotHold)
+{
+    C3DUIntArray array;
+    array.Add(5);
+    const std::string bytes = Bytes({3, 0, 0, 0, 1, 0, 0, 0});
+    EXPECT_FALSE(array.Deserialize({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}));
+    EXPECT_EQ(array.GetSize(), 1u);
+    EXPECT_NE(C3DUIntArray::CreateObject("C3DUIntArray"), nullptr);
+    EXPECT_EQ(C3DUIntArray::CreateObject("CUIntArray"), nullptr);
+}
+
+} // namespace
+} // namespace vesk
