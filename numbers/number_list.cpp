@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace vesk {
 
@@ -202,6 +203,15 @@ std::uint32_t NumberList::ToValue(std::uint32_t index) const
 {
     const std::uint8_t* record = GetAt(index);
     return record == nullptr ? 0 : digits::Value(digits::Load(record, m_length), m_length);
+}
+
+void NumberList::SwapContent(NumberList& other) noexcept
+{
+    m_records.swap(other.m_records);
+    std::swap(m_count, other.m_count);
+    std::swap(m_length, other.m_length);
+    std::swap(m_recordSize, other.m_recordSize);
+    std::swap(m_text, other.m_text);
 }
 
 bool NumberList::CopyFrom(const NumberList& other)

@@ -87,6 +87,9 @@ public:
     // Decimal value of the record's digits (0 past the end).
     std::uint32_t ToValue(std::uint32_t index) const;
 
+    // Exchanges the numbers (records, length, text buffer) with other; each
+    // list stays bound to its own game service.
+    void SwapContent(NumberList& other) noexcept;
     // Byte-for-byte copy of other. False (and empty) on allocation failure.
     bool CopyFrom(const NumberList& other);
     // Into an empty list: a copy of other with live tags (order and

@@ -1,0 +1,84 @@
+#include "pages/files/file_access.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace vesk::files {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string ErrnoText(const char* what, int error)
+{
+    return std::string(what) + ": " + std::strerror(error);
+}
+
+} // namespace
+
+FileBytes ReadFileBytes(const std::string& path)
+{
+    FileBytes result;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        result.error = "cannot read: it is a directory";
+        return result;
+    }
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        result.error = ErrnoText("cannot open", errno);
+        return result;
+    }
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        result.bytes.append(buffer, got);
+    if (std::ferror(file.get())) {
+        result.error = ErrnoText("cannot read", errno);
+        result.bytes.clear();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+WriteOutcome WriteFileReplacing(const std::string& path, const std::string& bytes)
+{
+    WriteOutcome result;
+    const std::string temporary = path + ".part-" + std::to_string(::getpid());
+    {
+        FilePtr file(std::fopen(temporary.c_str(), "wb"));
+        if (!file) {
+            result.error = ErrnoText("cannot create", errno);
+            return result;
+        }
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size()
+            && std::fflush(file.get()) == 0;
+        const int error = errno;
+        if (!written || std::fclose(file.release()) != 0) {
+            std::remove(temporary.c_str());
+            result.error = ErrnoText("cannot write", written ? errno : error);
+            return result;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::remove(temporary.c_str());
+        result.error = "cannot replace: " + ec.message();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace vesk::files

@@ -1,0 +1,167 @@
+#include "pages/files/file_access.h"
+#include "pages/files/filter_data_file.h"
+#include "pages/files/number_text_file.h"
+#include "pages/files/result_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace vesk::files {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bytes(std::initializer_list<int> values)
+{
+    std::string bytes;
+    for (int v : values)
+        bytes += static_cast<char>(v);
+    return bytes;
+}
+
+std::vector<std::string> Texts(NumberList& list)
+{
+    std::vector<std::string> texts;
+    for (std::uint32_t i = 0; i < list.Count(); ++i)
+        texts.emplace_back(list.ToText(i));
+    return texts;
+}
+
+class ResultFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("vesk-pages-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+                                             + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string Write(const std::string& name, const std::string& bytes)
+    {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    std::string Read(const std::string& path)
+    {
+        const FileBytes file = ReadFileBytes(path);
+        EXPECT_TRUE(file.ok) << file.error;
+        return file.bytes;
+    }
+
+    fs::path m_dir;
+};
+
+TEST(ResultFileFormats, ExtensionDecidesWithoutRegardToCase)
+{
+    EXPECT_EQ(FormatOfPath("a/b.TXT"), ResultFileFormat::NumberText);
+    EXPECT_EQ(FormatOfPath("x.Flt"), ResultFileFormat::FilterData);
+    EXPECT_EQ(FormatOfPath("x.tar.xls"), ResultFileFormat::Spreadsheet);
+    EXPECT_EQ(FormatOfPath("dir.txt/noext"), ResultFileFormat::Other);
+    EXPECT_EQ(FormatOfPath("x.txt.bak"), ResultFileFormat::Other);
+}
+
+TEST(ResultFileFormats, NumberTextBreaksAfterEveryPerLineNumbers)
+{
+    NumberList list(3);
+    list.ParseText("001 002 003 004 005", 3);
+    EXPECT_EQ(FormatNumberText(list, 2), "001 002\r\n003 004\r\n005");
+    EXPECT_EQ(FormatNumberText(list, 5), "001 002 003 004 005\r\n");
+    EXPECT_EQ(FormatNumberText(list, kDefaultPerLine), "001 002 003 004 005");
+    EXPECT_EQ(FormatNumberText(NumberList(3), 2), "");
+}
+
+TEST(ResultFileFormats, OldVersionHoldsNumberCodes)
+{
+    const std::string bytes = Bytes({0x30, 0x30, 0xFF, 0xFF, 5, 0, 0, 0, 0xE7, 3, 0, 0, 1});
+    NumberList list(5);
+    const FilterDataResult read = ReadFilterData({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, list);
+    EXPECT_EQ(read.status, ReadStatus::Complete);
+    EXPECT_TRUE(read.oldVersion);
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"005", "999"}));
+}
+
+TEST(ResultFileFormats, DamagedFilterDataLeavesTheListAsItWas)
+{
+    const std::string cases[] = {
+        Bytes({0x30, 0x30, 0xFF, 0xFF, 0xE8, 3, 0, 0}), // code 1000
+        Bytes({1, 0, 0, 0, 3, 1, 2, 12}),                // digit 12
+        Bytes({1, 0, 0, 0, 11, 1, 2, 3}),                // 11 digits
+        Bytes({1, 0}),
+        std::string(),
+    };
+    for (const std::string& bytes : cases) {
+        NumberList list(3);
+        list.ParseText("123 456", 3);
+        const FilterDataResult read
+            = ReadFilterData({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, list);
+        EXPECT_FALSE(IsLoaded(read.status));
+        EXPECT_FALSE(read.error.empty());
+        EXPECT_EQ(Texts(list), (std::vector<std::string>{"123", "456"}));
+    }
+}
+
+TEST_F(ResultFiles, TextOpensAscendingWithoutDuplicates)
+{
+    NumberList list(3);
+    const LoadResult result = LoadResultFile(Write("a.txt", "456 123 456"), list);
+    EXPECT_EQ(result.status, LoadStatus::Loaded);
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"123", "456"}));
+}
+
+TEST_F(ResultFiles, EmptyFilesAreReportedByKind)
+{
+    NumberList list(3);
+    list.ParseText("777", 3);
+    EXPECT_EQ(LoadResultFile(Write("e.txt", ""), list).status, LoadStatus::EmptyText);
+    EXPECT_EQ(LoadResultFile(Write("e.flt", ""), list).status, LoadStatus::EmptyFilterFile);
+    EXPECT_EQ(LoadResultFile((m_dir / "missing.flt").string(), list).status, LoadStatus::CannotRead);
+    EXPECT_EQ(LoadResultFile(m_dir.string(), list).status, LoadStatus::CannotRead);
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"777"}));
+}
+
+TEST_F(ResultFiles, SavedFilesReadBackAndCapitalExtensionsWriteTheSameFormat)
+{
+    NumberList list(3);
+    list.ParseText("321 007 555", 3);
+    ASSERT_TRUE(SaveResultFile((m_dir / "r.flt").string(), list, 0).ok);
+    ASSERT_TRUE(SaveResultFile((m_dir / "R2.FLT").string(), list, 0).ok);
+    EXPECT_EQ(Read((m_dir / "r.flt").string()), Read((m_dir / "R2.FLT").string()));
+    EXPECT_EQ(Read((m_dir / "r.flt").string()), Bytes({3, 0, 0, 0, 3, 3, 2, 1, 0, 0, 7, 5, 5, 5}));
+    NumberList back(3);
+    EXPECT_EQ(LoadResultFile((m_dir / "R2.FLT").string(), back).status, LoadStatus::Loaded);
+    EXPECT_EQ(Texts(back), (std::vector<std::string>{"321", "007", "555"}));
+    ASSERT_TRUE(SaveResultFile((m_dir / "r.TXT").string(), list, 2).ok);
+    EXPECT_EQ(Read((m_dir / "r.TXT").string()), "321 007\r\n555");
+    EXPECT_FALSE(SaveResultFile((m_dir / "r.xls").string(), list, 2).ok);
+}
+
+TEST_F(ResultFiles, AnEmptyListSavesAsAFiveByteFilterFile)
+{
+    NumberList empty(3);
+    ASSERT_TRUE(SaveResultFile((m_dir / "e.flt").string(), empty, 0).ok);
+    EXPECT_EQ(Read((m_dir / "e.flt").string()).size(), 5u);
+}
+
+TEST_F(ResultFiles, AFailedSaveLeavesTheOldFile)
+{
+    const std::string path = Write("keep.flt", "old");
+    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+    NumberList list(3);
+    list.ParseText("123", 3);
+    const SaveResult saved = SaveResultFile(path, list, 0);
+    fs::permissions(m_dir, fs::perms::owner_all);
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes anywhere";
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(Read(path), "old");
+}
+
+} // namespace
+} // namespace vesk::files
