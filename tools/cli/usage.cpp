@@ -1,0 +1,114 @@
+#include "tools/cli/usage.h"
+
+#include <array>
+#include <utility>
+
+namespace vesk::cli {
+
+namespace {
+
+constexpr std::string_view kTool = R"(Usage: vesk-cli COMMAND [OPTIONS] [ARGS]
+
+Batch work on lottery number files. A number is L digit characters in a row
+(L = 3 unless --digits says otherwise); every other character in a text is
+skipped and does not end a number. Output is one number per line.
+
+Commands:
+  parse      the numbers in a text
+  count      how often each number occurs, grouped by count
+  group      the group (unordered) forms of the numbers
+  single     every ordering of the numbers' group forms
+  expand     numbers with a match character standing for any digit
+  convert    number text (.txt) <-> filter data file (.flt)
+  catalogue  build or dump a condition catalogue
+
+Run 'vesk-cli COMMAND --help' for the options of a command.
+Exit status: 0 success, 1 unreadable or damaged input, 2 bad usage.
+)";
+
+constexpr std::string_view kParse = R"(Usage: vesk-cli parse [--digits L] [--dedupe] [FILE...]
+
+Prints the numbers in the text of the FILEs (taken one after another as one
+text; standard input when none is given, or for '-'), one per line, in the
+order they stand. With --dedupe: ascending, each number once.
+
+  --digits L   digits per number, 1 to 8 (default 3)
+  --dedupe     sort ascending and drop repeated numbers
+)";
+
+constexpr std::string_view kCount = R"(Usage: vesk-cli count [--per-line P] [--digits L] [FILE...]
+
+Prints how often each number of the text occurs: for each count, ascending,
+the header "出现N次的号码（M注）：" and its numbers ascending, P per line.
+Files as for 'parse'.
+
+  --per-line P  numbers per line, at least 1 (default 10)
+  --digits L    digits per number, 1 to 8 (default 3)
+)";
+
+constexpr std::string_view kGroup = R"(Usage: vesk-cli group [--digits L] [FILE...]
+
+Prints the distinct group forms (digits in ascending order) of the numbers
+in the text, ascending: 321 and 213 both give 123. Files as for 'parse'.
+
+  --digits L   digits per number, 1 to 8 (default 3)
+)";
+
+constexpr std::string_view kSingle = R"(Usage: vesk-cli single [--digits L] [FILE...]
+
+Prints every distinct ordering of the group forms of the numbers in the
+text, ascending: 112 gives 112, 121 and 211. Only 2- and 3-digit numbers
+have orderings; other lengths print nothing. Files as for 'parse'.
+
+  --digits L   digits per number, 1 to 8 (default 3)
+)";
+
+constexpr std::string_view kExpand = R"(Usage: vesk-cli expand --match C [--digits L] TEXT...
+
+Keeps the digits and the match character C of TEXT, cuts them into numbers
+of L characters (a final short one is dropped) and replaces C in each by
+every digit 0 to 9, then prints the numbers one per line: with C = '?',
+1?3 gives 103, 113, ..., 193. Several TEXT words are joined by blanks.
+
+  --match C    the match character: one character that is not a digit
+  --digits L   digits per number, 1 to 8 (default 3)
+)";
+
+constexpr std::string_view kConvert = R"(Usage: vesk-cli convert [--per-line P] [--digits L] IN OUT
+
+Converts between number text (.txt) and filter data files (.flt), each
+file's format chosen by its extension in any case. A text is read as its
+numbers ascending, each once; a filter data file in either version. Text is
+written with a blank between numbers and a line break after every P-th,
+filter data in the current version. OUT is replaced only once written.
+
+  --per-line P  numbers per line of written text (default 99999999)
+  --digits L    digits per number of read text, 1 to 8 (default 3)
+)";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommands{{
+    {"parse", kParse},
+    {"count", kCount},
+    {"group", kGroup},
+    {"single", kSingle},
+    {"expand", kExpand},
+    {"convert", kConvert},
+}};
+
+} // namespace
+
+std::string_view ToolUsage()
+{
+    return kTool;
+}
+
+std::string_view CommandUsage(std::string_view command)
+{
+    for (const auto& [name, usage] : kCommands) {
+        if (name == command)
+            return usage;
+    }
+    return {};
+}
+
+} // namespace vesk::cli
