@@ -60,6 +60,16 @@ inline void Store(std::uint8_t* digits, std::uint64_t packed, int length)
     std::memcpy(digits, &packed, static_cast<std::size_t>(length));
 }
 
+// Writes a whole record (4-byte tag, then the digits) with two fixed-size
+// stores instead of a copy of variable length. Writes 12 bytes whatever the
+// length: the caller leaves room past the last record.
+inline void StoreRecordWide(std::uint8_t* record, std::uint32_t tag, std::uint64_t packed)
+{
+    std::memcpy(record, &tag, sizeof tag);
+    std::memcpy(record + sizeof tag, &packed, sizeof packed);
+}
+inline constexpr std::size_t kWideStoreSlack = 8;
+
 // True when every one of the length bytes is a digit value 0..9.
 inline bool AllDigitValues(const std::uint8_t* digits, int length)
 {

@@ -152,7 +152,7 @@ bool NumberList::Compact(NumberList* removed)
     if (marked == 0)
         return true;
     if (removed != nullptr && removed != this) {
-        std::vector<std::uint8_t> taken;
+        RecordBuffer taken;
         try {
             taken.resize(std::size_t(marked) * m_recordSize);
         } catch (const std::bad_alloc&) {

@@ -14,6 +14,7 @@
 
 #include "numbers/list_snapshot.h"
 #include "numbers/read_status.h"
+#include "numbers/record_allocator.h"
 
 #include <array>
 #include <cstdint>
@@ -153,7 +154,7 @@ private:
 
     IGameService* m_game = nullptr;
     int m_fixedGameLength = 3;
-    std::vector<std::uint8_t> m_records;
+    RecordBuffer m_records;
     std::uint32_t m_count = 0;
     std::uint8_t m_length = 0;
     std::uint8_t m_recordSize = kTagSize;

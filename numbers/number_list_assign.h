@@ -20,18 +20,18 @@ bool NumberList::AssignValues(std::uint64_t count, int length, std::uint32_t tag
     if (count > std::numeric_limits<std::uint32_t>::max())
         return false;
     const std::size_t recordSize = std::size_t(length) + kTagSize;
-    std::vector<std::uint8_t> records;
+    RecordBuffer records;
     try {
-        records.resize(std::size_t(count) * recordSize);
+        records.resize(std::size_t(count) * recordSize + digits::kWideStoreSlack);
     } catch (const std::bad_alloc&) {
         return false;
     }
     std::uint8_t* out = records.data();
     source([&](std::uint32_t value) {
-        std::memcpy(out, &tag, sizeof tag);
-        digits::Store(out + kTagSize, digits::Pack(value, length), length);
+        digits::StoreRecordWide(out, tag, digits::Pack(value, length));
         out += recordSize;
     });
+    records.resize(std::size_t(count) * recordSize);
     m_records = std::move(records);
     SetShape(static_cast<std::uint32_t>(count), length);
     return true;

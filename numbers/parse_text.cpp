@@ -1,6 +1,7 @@
 // NumberList::ParseText: free text to numbers.
 #include "numbers/number_list.h"
 
+#include "numbers/batched_inserter.h"
 #include "numbers/digit_packing.h"
 #include "numbers/number_list_assign.h"
 #include "numbers/number_scanner.h"
@@ -38,10 +39,18 @@ std::int64_t NumberList::ParseText(std::string_view text, int length, bool dedup
         try {
             ValueBitmap values(PowerOfTen(length));
             std::uint64_t found = 0;
-            ScanNumbers(text, length, [&](std::uint64_t packed) {
-                values.Insert(digits::Value(packed, length));
-                ++found;
-            });
+            if (BatchedInserter::Worthwhile(values)) {
+                BatchedInserter inserter(values);
+                ScanNumbers(text, length, [&](std::uint64_t packed) {
+                    inserter.Insert(digits::Value(packed, length));
+                    ++found;
+                });
+            } else {
+                ScanNumbers(text, length, [&](std::uint64_t packed) {
+                    values.Insert(digits::Value(packed, length));
+                    ++found;
+                });
+            }
             if (found == 0) {
                 Clear();
                 return 0;
@@ -59,17 +68,16 @@ std::int64_t NumberList::ParseText(std::string_view text, int length, bool dedup
     }
 
     const std::size_t recordSize = std::size_t(length) + kTagSize;
-    std::vector<std::uint8_t> records;
+    RecordBuffer records;
     try {
-        records.resize(upperBound * recordSize);
+        records.resize(upperBound * recordSize + digits::kWideStoreSlack);
     } catch (const std::bad_alloc&) {
         Clear();
         return -1;
     }
     std::uint8_t* out = records.data();
     ScanNumbers(text, length, [&](std::uint64_t packed) {
-        std::memcpy(out, &kLiveTag, sizeof kLiveTag);
-        digits::Store(out + kTagSize, packed, length);
+        digits::StoreRecordWide(out, kLiveTag, packed);
         out += recordSize;
     });
     const std::size_t found = static_cast<std::size_t>(out - records.data()) / recordSize;

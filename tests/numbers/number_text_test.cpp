@@ -72,10 +72,20 @@ TEST(ParseText, FastAndBytewisePathsAgreeOnRandomText)
     const std::string alphabet = "0123456789 ,\n\r-x\x80\xff";
     for (int round = 0; round < 200; ++round) {
         std::string text;
-        const int size = static_cast<int>(random() % 200);
-        for (int i = 0; i < size; ++i)
-            text += alphabet[random() % alphabet.size()];
         const int length = 1 + static_cast<int>(random() % 8);
+        if (round % 2 == 0) {
+            const int size = static_cast<int>(random() % 200);
+            for (int i = 0; i < size; ++i)
+                text += alphabet[random() % alphabet.size()];
+        } else {
+            // Regular number text, the case the wide paths are built for.
+            const int numbers = static_cast<int>(random() % 40);
+            for (int n = 0; n < numbers; ++n) {
+                for (int d = 0; d < length + static_cast<int>(random() % 3) - 1; ++d)
+                    text += static_cast<char>('0' + random() % 10);
+                text.append(random() % 3, " \n,"[random() % 3]);
+            }
+        }
         std::string digitsOnly;
         for (char c : text) {
             if (c >= '0' && c <= '9')
