@@ -1,0 +1,163 @@
+#include "framework/scripted_interaction.h"
+#include "skin/base_scroll_edit.h"
+#include "tests/skin/skin_test_support.h"
+
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace vesk;
+using namespace skintest;
+
+constexpr int kText = 3001;
+
+std::string Lines(int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        char line[16];
+        std::snprintf(line, sizeof line, "%03d\r\n", i % 1000);
+        text += line;
+    }
+    return text;
+}
+
+class SkinScrollEdit : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DialogTemplate dialog;
+        dialog.style = WS_POPUP | WS_VISIBLE;
+        dialog.cx = 300;
+        dialog.cy = 220;
+        dialog.controls = {Control(kText, "Edit", "", 5, 5, 120, 100,
+                                   ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL)};
+        ASSERT_TRUE(host.CreateWith(dialog));
+        ASSERT_TRUE(edit.SubclassDlgItem(kText, &host));
+        edit.CreateScrollBars();
+        edit.MoveWindow(10, 10, 200, 150);
+        Settle();
+    }
+
+    GeneratedSkins skins;
+    RecordingDialog host;
+    CBaseScrollEdit edit;
+};
+
+TEST_F(SkinScrollEdit, VerticalBarCoversTheEditsOwnBar)
+{
+    ASSERT_TRUE(edit.IsVerticalShown());
+    CRect window;
+    edit.GetWindowRect(&window);
+    CRect bar;
+    edit.VerticalBar().GetWindowRect(&bar);
+    const skin::BorderWidths& b = edit.Borders();
+    EXPECT_EQ(bar.Width(), 16);
+    EXPECT_EQ(bar.right, window.right - b.left);
+    EXPECT_EQ(bar.top, window.top + b.top);
+    CRect client;
+    edit.GetClientRect(&client);
+    EXPECT_EQ(bar.Height(), client.Height());
+    EXPECT_EQ(edit.VerticalBar().GetParent(), edit.GetParent()) << "the bars are siblings of the edit";
+
+    CRgn region;
+    region.CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(edit.GetWindowRgn(region), RGN_ERROR);
+    EXPECT_FALSE(region.PtInRegion(window.Width() - b.left - 8, b.top + 10)) << "the edit's own bar is cut away";
+    EXPECT_TRUE(region.PtInRegion(20, 20));
+    EXPECT_FALSE(edit.IsHorizontalShown());
+}
+
+TEST_F(SkinScrollEdit, BarIsDisabledUntilTheTextNoLongerFits)
+{
+    edit.SetText(Lines(2));
+    Settle();
+    EXPECT_FALSE(edit.VerticalBar().IsWindowEnabled());
+    edit.SetText(Lines(200));
+    Settle();
+    ASSERT_TRUE(edit.VerticalBar().IsWindowEnabled());
+    SCROLLINFO mine;
+    SCROLLINFO bars;
+    edit.GetScrollInfo(SB_VERT, &mine, SIF_ALL);
+    edit.VerticalBar().GetScrollInfo(&bars, SIF_ALL);
+    EXPECT_EQ(bars.nMin, mine.nMin);
+    EXPECT_EQ(bars.nMax, mine.nMax);
+    EXPECT_EQ(bars.nPage, mine.nPage);
+}
+
+TEST_F(SkinScrollEdit, ScrollingFromTheBarMovesTheTextAndTheBarFollows)
+{
+    edit.SetText(Lines(200));
+    Settle();
+    edit.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    edit.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(edit.GetFirstVisibleLine(), 2);
+    EXPECT_EQ(edit.VerticalBar().GetScrollPos(), 2);
+}
+
+TEST_F(SkinScrollEdit, DraggingTheThumbScrollsLineByLine)
+{
+    edit.SetText(Lines(200));
+    Settle();
+    QWidget* bar = edit.VerticalBar().m_hWnd;
+    const Rect thumb = edit.VerticalBar().Geometry().thumb;
+    const QPoint grab(8, thumb.top + 2);
+    std::vector<int> firstLines;
+    QTimer::singleShot(0, [&] {
+        for (int dy = 3; dy <= 30; dy += 3) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(grab + QPoint(0, dy)),
+                             QPointF(bar->mapToGlobal(grab + QPoint(0, dy))), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(bar, &move);
+            firstLines.push_back(edit.GetFirstVisibleLine());
+        }
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, grab + QPoint(0, 30));
+    });
+    QTest::mousePress(bar, Qt::LeftButton, {}, grab);
+    Settle();
+    ASSERT_FALSE(firstLines.empty());
+    EXPECT_GT(firstLines.back(), 0);
+    EXPECT_TRUE(std::is_sorted(firstLines.begin(), firstLines.end()));
+    EXPECT_EQ(edit.VerticalBar().GetScrollPos(), edit.GetFirstVisibleLine());
+}
+
+TEST_F(SkinScrollEdit, SelectAllScrollsToTheCaretAndSyncsTheBar)
+{
+    edit.SetText(Lines(200));
+    edit.SetSel(0, -1, FALSE);
+    Settle();
+    int start = -1;
+    int end = -1;
+    edit.GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, static_cast<int>(Lines(200).size()));
+    EXPECT_EQ(edit.VerticalBar().GetScrollPos(), edit.GetScrollPos(SB_VERT));
+}
+
+TEST_F(SkinScrollEdit, SaveWritesTheWholeTextOrNothing)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("号码.txt")).toStdString();
+    edit.SetText(Lines(3));
+    ScriptedInteraction answers;
+    answers.QueueFileCancel();
+    EXPECT_FALSE(edit.SaveTextAs("暂存区文本"));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    answers.QueueFileSelection({path});
+    EXPECT_TRUE(edit.SaveTextAs("暂存区文本"));
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), Lines(3));
+    ASSERT_EQ(answers.FileDialogs().size(), 2u);
+    EXPECT_EQ(answers.FileDialogs()[1].fileName, "暂存区文本");
+    EXPECT_TRUE(answers.FileDialogs()[1].flags & OFN_OVERWRITEPROMPT);
+    answers.QueueFileSelection({dir.filePath(QStringLiteral("missing/dir/x.txt")).toStdString()});
+    EXPECT_FALSE(edit.SaveTextAs("x"));
+}
+
+} // namespace
