@@ -30,13 +30,13 @@ std::optional<NumberList> ReadList(std::string_view command, const ParsedOptions
         status = UsageError(command, error, io);
         return std::nullopt;
     }
-    const std::optional<std::string> text = ReadNumberText(options.operands, io);
+    const std::optional<NumberText> text = ReadNumberText(options.operands, io);
     if (!text) {
         status = kExitDataError;
         return std::nullopt;
     }
     NumberList list(*length);
-    if (list.ParseText(*text, *length, options.Has("--dedupe")) < 0) {
+    if (list.ParseText(text->View(), *length, options.Has("--dedupe")) < 0) {
         status = DataError(command, kNoMemory, io);
         return std::nullopt;
     }
@@ -45,7 +45,7 @@ std::optional<NumberList> ReadList(std::string_view command, const ParsedOptions
 
 int PrintList(const NumberList& list, CommandIo& io)
 {
-    io.out << NumberLines(list);
+    WriteNumberLines(list, io.out);
     return kExitOk;
 }
 

@@ -4,12 +4,15 @@
 
 #include "numbers/number_list.h"
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
 namespace vesk::cli {
 
-std::string NumberLines(const NumberList& list);
+// Writes the list in slices, so millions of numbers need no text of their
+// size in memory.
+void WriteNumberLines(const NumberList& list, std::ostream& out);
 std::string WithUnixLineEnds(std::string_view text);
 
 } // namespace vesk::cli
