@@ -23,6 +23,19 @@ Scale ScaleOf(const benchmark::State& state);
 const std::string& RandomText(Scale scale);
 NumberList RandomList(Scale scale, std::uint32_t seed = 1);
 
+// Times op on a fresh copy of source per iteration; the copy is not timed.
+template <typename Op>
+void TimeOnCopies(benchmark::State& state, const NumberList& source, Op&& op)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        NumberList list(source);
+        state.ResumeTiming();
+        op(list);
+        benchmark::ClobberMemory();
+    }
+}
+
 // Registers a benchmark at the three scales.
 void AtScales(benchmark::internal::Benchmark* benchmark);
 

@@ -6,42 +6,20 @@ namespace {
 
 void Dedupe(benchmark::State& state)
 {
-    const NumberList source = RandomList(ScaleOf(state));
-    for (auto _ : state) {
-        state.PauseTiming();
-        NumberList list(source);
-        state.ResumeTiming();
-        list.Dedupe();
-        benchmark::DoNotOptimize(list.Count());
-    }
+    TimeOnCopies(state, RandomList(ScaleOf(state)), [](NumberList& list) { list.Dedupe(); });
 }
 BENCHMARK(Dedupe)->Apply(AtScales);
 
 void Sort(benchmark::State& state)
 {
-    const NumberList source = RandomList(ScaleOf(state));
-    for (auto _ : state) {
-        state.PauseTiming();
-        NumberList list(source);
-        state.ResumeTiming();
-        list.Sort(true);
-        benchmark::DoNotOptimize(list.Records());
-    }
+    TimeOnCopies(state, RandomList(ScaleOf(state)), [](NumberList& list) { list.Sort(true); });
 }
 BENCHMARK(Sort)->Apply(AtScales);
 
 void Merge(benchmark::State& state)
 {
-    const Scale scale = ScaleOf(state);
-    const NumberList source = RandomList(scale, 1);
-    const NumberList other = RandomList(scale, 2);
-    for (auto _ : state) {
-        state.PauseTiming();
-        NumberList list(source);
-        state.ResumeTiming();
-        list.Merge(other);
-        benchmark::DoNotOptimize(list.Count());
-    }
+    const NumberList other = RandomList(ScaleOf(state), 2);
+    TimeOnCopies(state, RandomList(ScaleOf(state), 1), [&](NumberList& list) { list.Merge(other); });
 }
 BENCHMARK(Merge)->Apply(AtScales);
 
@@ -50,14 +28,10 @@ void Compact(benchmark::State& state)
     NumberList source = RandomList(ScaleOf(state));
     for (std::uint32_t i = 0; i < source.Count(); i += 2)
         source.Mark(i);
-    for (auto _ : state) {
-        state.PauseTiming();
-        NumberList list(source);
+    TimeOnCopies(state, source, [](NumberList& list) {
         NumberList removed(3);
-        state.ResumeTiming();
         list.Compact(&removed);
-        benchmark::DoNotOptimize(removed.Count());
-    }
+    });
 }
 BENCHMARK(Compact)->Apply(AtScales);
 

@@ -4,29 +4,18 @@
 namespace vesk::bench {
 namespace {
 
+// range(1): dedupe.
 void ParseText(benchmark::State& state)
 {
     const Scale scale = ScaleOf(state);
     const std::string& text = RandomText(scale);
     for (auto _ : state) {
         NumberList list(scale.length);
-        benchmark::DoNotOptimize(list.ParseText(text, scale.length, false));
+        benchmark::DoNotOptimize(list.ParseText(text, scale.length, state.range(1) != 0));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
-BENCHMARK(ParseText)->Apply(AtScales);
-
-void ParseTextDedupe(benchmark::State& state)
-{
-    const Scale scale = ScaleOf(state);
-    const std::string& text = RandomText(scale);
-    for (auto _ : state) {
-        NumberList list(scale.length);
-        benchmark::DoNotOptimize(list.ParseText(text, scale.length, true));
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
-}
-BENCHMARK(ParseTextDedupe)->Apply(AtScales);
+BENCHMARK(ParseText)->ArgNames({"exp", "dedupe"})->ArgsProduct({{3, 5, 7}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // The yardstick: one pass that looks at every byte and counts the digits,
 // the least any parser of this text must do.
