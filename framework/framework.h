@@ -1,0 +1,20 @@
+#pragma once
+// Everything a window of the module includes.
+
+#include "framework/cbutton.h"
+#include "framework/ccombobox.h"
+#include "framework/cdc.h"
+#include "framework/cdialog.h"
+#include "framework/cedit.h"
+#include "framework/cfiledialog.h"
+#include "framework/cimagelist.h"
+#include "framework/cmenu.h"
+#include "framework/cstatic.h"
+#include "framework/ctabctrl.h"
+#include "framework/ctooltipctrl.h"
+#include "framework/cwnd.h"
+#include "framework/gdi_objects.h"
+#include "framework/interaction.h"
+#include "framework/module_context.h"
+#include "framework/system_api.h"
+#include "framework/wait_cursor.h"

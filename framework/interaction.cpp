@@ -1,0 +1,152 @@
+// The interaction provider and the Qt dialogs it shows by default.
+#include "framework/interaction.h"
+
+#include "framework/messages.h"
+#include "framework/popup_menu.h"
+#include "framework/styles.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace vesk {
+
+namespace {
+
+QMessageBox::StandardButtons ButtonsOf(UINT type)
+{
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_ABORTRETRYIGNORE: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case MB_YESNOCANCEL: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
+    case MB_RETRYCANCEL: return QMessageBox::Retry | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon IconOf(UINT type)
+{
+    switch (type & MB_ICONMASK) {
+    case MB_ICONERROR: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONWARNING: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int AnswerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Abort: return IDABORT;
+    case QMessageBox::Retry: return IDRETRY;
+    case QMessageBox::Ignore: return IDIGNORE;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return IDCANCEL;
+    }
+}
+
+class QtInteraction : public InteractionProvider {
+public:
+    int MessageBox(const MessageBoxRequest& request) override
+    {
+        QMessageBox box(IconOf(request.type), QString::fromStdString(request.caption), QString::fromStdString(request.text),
+                        ButtonsOf(request.type), request.parent ? request.parent->window() : nullptr);
+        const auto buttons = ButtonsOf(request.type);
+        if ((request.type & MB_DEFBUTTON2) && (buttons & QMessageBox::No))
+            box.setDefaultButton(QMessageBox::No);
+        return AnswerOf(box.exec());
+    }
+
+    FileDialogResult FileDialog(const FileDialogRequest& request) override
+    {
+        QFileDialog dialog(request.parent ? request.parent->window() : nullptr, QString::fromStdString(request.title));
+        dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+        dialog.setFileMode(!request.open                                ? QFileDialog::AnyFile
+                           : (request.flags & OFN_ALLOWMULTISELECT)     ? QFileDialog::ExistingFiles
+                                                                        : QFileDialog::ExistingFile);
+        if (!(request.flags & OFN_OVERWRITEPROMPT))
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        const QString filter = QString::fromStdString(QtFileFilter(request.filter));
+        if (!filter.isEmpty())
+            dialog.setNameFilters(filter.split(QStringLiteral(";;")));
+        QString extension = QString::fromStdString(request.defaultExtension);
+        extension.remove(QStringLiteral("*.")).remove(QLatin1Char('.'));
+        if (!extension.isEmpty())
+            dialog.setDefaultSuffix(extension);
+        if (!request.fileName.empty())
+            dialog.selectFile(QString::fromStdString(request.fileName));
+        FileDialogResult result;
+        if (dialog.exec() != QDialog::Accepted)
+            return result;
+        result.accepted = true;
+        for (const QString& file : dialog.selectedFiles())
+            result.paths.push_back(file.toStdString());
+        result.filterIndex = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+        return result;
+    }
+
+    UINT ChooseMenuItem(const MenuRequest& request) override
+    {
+        return detail::RunPopupMenu(request.menu, request.owner, request.pt);
+    }
+};
+
+QtInteraction& QtProvider()
+{
+    static QtInteraction provider;
+    return provider;
+}
+
+InteractionProvider* g_provider = nullptr;
+
+} // namespace
+
+InteractionProvider& Interaction() { return g_provider ? *g_provider : QtProvider(); }
+
+void SetInteraction(InteractionProvider* provider) { g_provider = provider; }
+
+int AfxMessageBox(const CString& text, UINT type, const CString& caption)
+{
+    MessageBoxRequest request;
+    request.text = text;
+    request.caption = caption;
+    request.type = type;
+    return Interaction().MessageBox(request);
+}
+
+std::string QtFileFilter(const std::string& filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString name = parts[i];
+        QString patterns = parts[i + 1];
+        if (name.isEmpty() && patterns.isEmpty())
+            break;
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the parentheses of the name.
+        filters << (name.contains(QLatin1Char('(')) ? QStringLiteral("%1").arg(name).replace(
+                                                          QRegularExpression(QStringLiteral("\\(.*\\)")),
+                                                          QStringLiteral("(%1)").arg(patterns))
+                                                    : QStringLiteral("%1 (%2)").arg(name, patterns));
+    }
+    return filters.join(QStringLiteral(";;")).toStdString();
+}
+
+std::string WithDefaultExtension(const std::string& path, const std::string& defaultExtension)
+{
+    QString extension = QString::fromStdString(defaultExtension);
+    extension.remove(QStringLiteral("*.")).remove(QLatin1Char('.'));
+    if (path.empty() || extension.isEmpty() || !QFileInfo(QString::fromStdString(path)).suffix().isEmpty())
+        return path;
+    return path + "." + extension.toStdString();
+}
+
+} // namespace vesk
