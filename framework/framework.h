@@ -16,5 +16,7 @@
 #include "framework/gdi_objects.h"
 #include "framework/interaction.h"
 #include "framework/module_context.h"
+#include "framework/pre_translate.h"
+#include "framework/scripted_interaction.h"
 #include "framework/system_api.h"
 #include "framework/wait_cursor.h"

@@ -1,0 +1,58 @@
+#pragma once
+// Helpers shared by the framework tests: a top-level host window and a
+// window that records the messages it receives.
+
+#include "framework/framework.h"
+
+#include <QApplication>
+
+#include <vector>
+
+namespace vesk::test {
+
+// A shown top-level plain window to put children in.
+inline void CreateHost(CWnd& host, int width = 300, int height = 200)
+{
+    host.Create(nullptr, "host", WS_POPUP | WS_VISIBLE, CRect(50, 50, 50 + width, 50 + height), nullptr, 0);
+}
+
+struct Recorded {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Records every message that reaches it, then lets the base handle it.
+class RecordingWnd : public CWnd {
+public:
+    std::vector<Recorded> messages;
+    std::vector<UINT> watched; // record only these when not empty
+
+    std::vector<UINT> Of(UINT message) const
+    {
+        std::vector<UINT> out;
+        for (const Recorded& r : messages)
+            if (r.message == message)
+                out.push_back(static_cast<UINT>(r.wParam));
+        return out;
+    }
+    int Count(UINT message) const
+    {
+        int n = 0;
+        for (const Recorded& r : messages)
+            n += r.message == message;
+        return n;
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (watched.empty() || std::find(watched.begin(), watched.end(), message) != watched.end())
+            messages.push_back({message, wParam, lParam});
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+inline void Pump() { QApplication::processEvents(); }
+
+} // namespace vesk::test
