@@ -1,6 +1,7 @@
 #include "skin/base_button.h"
 
 #include "skin/geometry/button_layout.h"
+#include "skin/mouse_tracking.h"
 #include "skin/owner_draw.h"
 #include "skin/skin_dc.h"
 
@@ -75,10 +76,7 @@ LRESULT CBaseButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (!m_hot && !(wParam & MK_LBUTTON)) {
             m_hot = 1;
             Invalidate(TRUE);
-            TRACKMOUSEEVENT track;
-            track.dwFlags = TME_LEAVE;
-            track.hwndTrack = m_hWnd;
-            TrackMouseEvent(&track);
+            skin::RequestMouseLeave(*this);
         }
         return result;
     }

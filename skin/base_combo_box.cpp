@@ -2,6 +2,7 @@
 
 #include "framework/cdc.h"
 #include "skin/geometry/combo_look.h"
+#include "skin/mouse_tracking.h"
 #include "skin/skin_dc.h"
 
 namespace vesk {
@@ -25,10 +26,7 @@ LRESULT CBaseComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (!m_hot) {
             m_hot = 1;
             Invalidate(TRUE);
-            TRACKMOUSEEVENT track;
-            track.dwFlags = TME_LEAVE;
-            track.hwndTrack = m_hWnd;
-            TrackMouseEvent(&track);
+            skin::RequestMouseLeave(*this);
         }
         return CComboBox::WindowProc(message, wParam, lParam);
     case WM_MOUSELEAVE:

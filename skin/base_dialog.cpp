@@ -183,15 +183,15 @@ void CBaseDialog::PaintFrame()
 
 void CBaseDialog::DrawButtons(CDC* dc)
 {
-    auto drawCell = [dc](CBitmap& image, const Rect& at, int cellWidth, bool pressed, bool hot) {
+    auto drawCell = [dc](CBitmap& image, const Rect& at, int cellWidth, const ButtonFlags& flags) {
         if (!image.GetSafeHandle() || isEmpty(at))
             return;
         BitmapSource source(dc, image);
-        const int cell = pressed ? 2 * cellWidth : hot ? cellWidth : 0;
+        const int cell = flags.pressed ? 2 * cellWidth : flags.hot ? cellWidth : 0;
         dc->BitBlt(at.left, at.top, width(at), height(at), source.dc(), cell, 0, SRCCOPY);
     };
     if (m_closeOnly) {
-        drawCell(m_close, m_frame.close, 45, m_closePressed, m_closeHot);
+        drawCell(m_close, m_frame.close, 45, m_closeFlags);
         return;
     }
     if (m_buttonBackground.GetSafeHandle()) {
@@ -199,9 +199,9 @@ void CBaseDialog::DrawButtons(CDC* dc)
         const Rect& at = m_frame.buttonBackground;
         dc->BitBlt(at.left, at.top, width(at), height(at), source.dc(), 0, 0, SRCCOPY);
     }
-    drawCell(m_minimise, m_frame.minimise, 18, m_minimisePressed, m_minimiseHot);
-    drawCell(m_maximised ? m_restoreImage : m_maximise, m_frame.maximise, 18, m_maximisePressed, m_maximiseHot);
-    drawCell(m_close, m_frame.close, 18, m_closePressed, m_closeHot);
+    drawCell(m_minimise, m_frame.minimise, 18, m_minimiseFlags);
+    drawCell(m_maximised ? m_restoreImage : m_maximise, m_frame.maximise, 18, m_maximiseFlags);
+    drawCell(m_close, m_frame.close, 18, m_closeFlags);
 }
 
 Point CBaseDialog::FramePoint(LPARAM screenPoint) const
@@ -211,105 +211,84 @@ Point CBaseDialog::FramePoint(LPARAM screenPoint) const
     return clientToFrame(Point{p.x, p.y});
 }
 
-int* CBaseDialog::HotFlag(FrameButton button)
+CBaseDialog::ButtonFlags* CBaseDialog::FlagsOf(FrameButton button)
 {
     switch (button) {
-    case FrameButton::Minimise: return &m_minimiseHot;
-    case FrameButton::Maximise: return &m_maximiseHot;
-    case FrameButton::Close: return &m_closeHot;
+    case FrameButton::Minimise: return &m_minimiseFlags;
+    case FrameButton::Maximise: return &m_maximiseFlags;
+    case FrameButton::Close: return &m_closeFlags;
     case FrameButton::None: break;
     }
     return nullptr;
 }
 
-int* CBaseDialog::PressedFlag(FrameButton button)
+const CBaseDialog::ButtonFlags* CBaseDialog::FlagsOf(FrameButton button) const
 {
-    switch (button) {
-    case FrameButton::Minimise: return &m_minimisePressed;
-    case FrameButton::Maximise: return &m_maximisePressed;
-    case FrameButton::Close: return &m_closePressed;
-    case FrameButton::None: break;
-    }
-    return nullptr;
+    return const_cast<CBaseDialog*>(this)->FlagsOf(button);
 }
 
 bool CBaseDialog::IsButtonHot(FrameButton button) const
 {
-    switch (button) {
-    case FrameButton::Minimise: return m_minimiseHot != 0;
-    case FrameButton::Maximise: return m_maximiseHot != 0;
-    case FrameButton::Close: return m_closeHot != 0;
-    case FrameButton::None: break;
-    }
-    return false;
+    const ButtonFlags* flags = FlagsOf(button);
+    return flags && flags->hot;
 }
 
 bool CBaseDialog::IsButtonPressed(FrameButton button) const
 {
-    switch (button) {
-    case FrameButton::Minimise: return m_minimisePressed != 0;
-    case FrameButton::Maximise: return m_maximisePressed != 0;
-    case FrameButton::Close: return m_closePressed != 0;
-    case FrameButton::None: break;
-    }
-    return false;
-}
-
-void CBaseDialog::ClearButtonStates()
-{
-    m_closeHot = m_closePressed = m_minimiseHot = m_minimisePressed = m_maximiseHot = m_maximisePressed = 0;
+    const ButtonFlags* flags = FlagsOf(button);
+    return flags && flags->pressed;
 }
 
 void CBaseDialog::OnNcMouseMove(Point at)
 {
     const FrameButton button = frameButtonAt(m_frame, at);
-    if (int* hot = HotFlag(button); hot && !*hot) {
-        *hot = 1;
+    if (ButtonFlags* flags = FlagsOf(button); flags && !flags->hot) {
+        flags->hot = 1;
         SendMessage(WM_NCPAINT);
-    } else if (button == FrameButton::None && (m_minimiseHot || m_maximiseHot || m_closeHot)) {
-        ClearButtonStates();
+    } else if (button == FrameButton::None && AnyHot()) {
+        m_minimiseFlags = m_maximiseFlags = m_closeFlags = ButtonFlags{};
         SendMessage(WM_NCPAINT);
     }
 }
 
 bool CBaseDialog::OnNcLButtonDown(Point at)
 {
-    int* pressed = PressedFlag(frameButtonAt(m_frame, at));
-    if (!pressed || *pressed)
+    ButtonFlags* flags = FlagsOf(frameButtonAt(m_frame, at));
+    if (!flags || flags->pressed)
         return false;
-    *pressed = 1;
+    flags->pressed = 1;
     SendMessage(WM_NCPAINT);
     return true;
 }
 
 bool CBaseDialog::OnNcLButtonUp(Point at)
 {
-    m_minimiseHot = m_maximiseHot = m_closeHot = 0;
+    m_minimiseFlags.hot = m_maximiseFlags.hot = m_closeFlags.hot = 0;
     SendMessage(WM_NCPAINT);
     const DWORD style = GetStyle();
     switch (frameButtonAt(m_frame, at)) {
     case FrameButton::Minimise:
-        if (!m_minimisePressed)
+        if (!m_minimiseFlags.pressed)
             break;
         if (!(style & WS_MINIMIZEBOX))
             return false;
-        m_minimisePressed = 0;
+        m_minimiseFlags.pressed = 0;
         m_maximised = 0;
         ModifyStyle(0, WS_THICKFRAME);
         PostMessage(WM_SYSCOMMAND, SC_MINIMIZE);
         break;
     case FrameButton::Maximise:
-        if (!m_maximisePressed)
+        if (!m_maximiseFlags.pressed)
             break;
         if (!(style & WS_MAXIMIZEBOX))
             return false;
-        m_maximisePressed = 0;
+        m_maximiseFlags.pressed = 0;
         PostMessage(WM_NCLBUTTONDBLCLK);
         break;
     case FrameButton::Close:
-        if (!m_closePressed)
+        if (!m_closeFlags.pressed)
             break;
-        m_closePressed = 0;
+        m_closeFlags.pressed = 0;
         PostMessage(WM_SYSCOMMAND, SC_CLOSE);
         break;
     case FrameButton::None:

@@ -41,9 +41,14 @@ private:
     bool OnNcLButtonDown(skin::Point at);
     bool OnNcLButtonUp(skin::Point at);
     void ToggleMaximise();
-    int* HotFlag(skin::FrameButton button);
-    int* PressedFlag(skin::FrameButton button);
-    void ClearButtonStates();
+    struct ButtonFlags {
+        int hot = 0;
+        int pressed = 0;
+    };
+    // Null for FrameButton::None.
+    ButtonFlags* FlagsOf(skin::FrameButton button);
+    const ButtonFlags* FlagsOf(skin::FrameButton button) const;
+    bool AnyHot() const { return m_closeFlags.hot || m_minimiseFlags.hot || m_maximiseFlags.hot; }
 
     skin::FrameLayout m_frame;
     int m_maximised = 0;
@@ -57,12 +62,9 @@ private:
     CBitmap m_maximise;
     CBitmap m_minimise;
     CBitmap m_restoreImage;
-    int m_closeHot = 0;
-    int m_closePressed = 0;
-    int m_minimiseHot = 0;
-    int m_minimisePressed = 0;
-    int m_maximiseHot = 0;
-    int m_maximisePressed = 0;
+    ButtonFlags m_closeFlags;
+    ButtonFlags m_minimiseFlags;
+    ButtonFlags m_maximiseFlags;
     CBrush m_brush;
 };
 

@@ -3,6 +3,7 @@
 #include "framework/system_api.h"
 #include "framework/window_class.h"
 #include "skin/geometry/scroll_paint_layout.h"
+#include "skin/mouse_tracking.h"
 
 #include <QEventLoop>
 
@@ -231,10 +232,7 @@ void CBaseScrollBar::OnMouseMove(UINT flags, POINT point)
         return;
     }
     if (!m_tracking) {
-        TRACKMOUSEEVENT track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = m_hWnd;
-        TrackMouseEvent(&track);
+        skin::RequestMouseLeave(*this);
         m_tracking = 1;
     }
     const ScrollPart part = hitTestScrollBar(m_geometry, p);
