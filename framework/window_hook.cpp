@@ -36,10 +36,15 @@ void WindowHook::Reinstall()
     if (m_client && m_client != m_window)
         m_client->removeEventFilter(this);
     m_client = detail::ClientOf(m_window);
-    if (m_window)
+    // Windows hear every mouse move, not only those with a button down.
+    if (m_window) {
         m_window->installEventFilter(this);
-    if (m_client && m_client != m_window)
+        m_window->setMouseTracking(true);
+    }
+    if (m_client && m_client != m_window) {
         m_client->installEventFilter(this);
+        m_client->setMouseTracking(true);
+    }
 }
 
 UINT_PTR WindowHook::SetTimer(UINT_PTR id, UINT elapse)

@@ -5,6 +5,7 @@
 #include "framework/framework.h"
 
 #include <QApplication>
+#include <QTest>
 
 #include <vector>
 
@@ -14,6 +15,8 @@ namespace vesk::test {
 inline void CreateHost(CWnd& host, int width = 300, int height = 200)
 {
     host.Create(nullptr, "host", WS_POPUP | WS_VISIBLE, CRect(50, 50, 50 + width, 50 + height), nullptr, 0);
+    // Synthetic pointer moves reach only exposed windows.
+    (void)QTest::qWaitForWindowExposed(host.m_hWnd);
 }
 
 struct Recorded {
