@@ -2,6 +2,9 @@
 // through its exports and the module interface with the real host services
 // on a temporary folder and a recording sibling module library.
 #include "app/services/host_object.h"
+#include "framework/scripted_interaction.h"
+#include "framework/messages.h"
+#include "framework/styles.h"
 #include "host/module_interface.h"
 #include "module/catalogue/catalogue_source.h"
 #include "module/sibling_modules.h"
@@ -408,6 +411,42 @@ TEST_F(ModulePlugin, CalculatorStartsTheFirstOneOnThePath)
             ::usleep(10000);
     }
     EXPECT_EQ(runs, 2u);
+}
+
+TEST_F(ModulePlugin, FeaturesUnderDevelopmentSayWhyInAnInformationBox)
+{
+    ScriptedInteraction interaction;
+    interaction.QueueMessageBoxAnswer(IDOK);
+    interaction.QueueMessageBoxAnswer(IDOK);
+    Create();
+    m_module->OpenFeature(6, 0);
+    EXPECT_EQ(m_module->OpenFeature(98, 0), -1);
+    EXPECT_EQ(m_module->OpenFeature(99, 0), -1);
+    ASSERT_EQ(interaction.MessageBoxes().size(), 2u);
+    for (const MessageBoxRequest& box : interaction.MessageBoxes()) {
+        EXPECT_EQ(box.parent, nullptr);
+        EXPECT_EQ(box.text, "该功能正在开发中");
+        EXPECT_EQ(box.caption, "提示信息");
+        EXPECT_EQ(box.type & MB_ICONMASK, MB_ICONINFORMATION);
+    }
+    // The feature open before was closed first.
+    EXPECT_EQ(TakeSiblingLog().back(), "release IVeskLookup");
+}
+
+TEST_F(ModulePlugin, MissingCalculatorIsReported)
+{
+    ScriptedInteraction interaction;
+    interaction.QueueMessageBoxAnswer(IDOK);
+    const fs::path empty = m_root / "empty-bin";
+    fs::create_directories(empty);
+    const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", empty.c_str(), 1);
+    Create();
+    EXPECT_EQ(m_module->OpenFeature(85, 0), 0);
+    ::setenv("PATH", savedPath.c_str(), 1);
+    ASSERT_EQ(interaction.MessageBoxes().size(), 1u);
+    EXPECT_EQ(interaction.MessageBoxes()[0].caption, "提示信息");
+    EXPECT_NE(interaction.MessageBoxes()[0].text.find("计算器"), std::string::npos);
 }
 
 } // namespace
