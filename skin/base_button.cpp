@@ -65,6 +65,7 @@ BOOL CBaseButton::PreTranslateMessage(MSG* msg)
 void CBaseButton::PreSubclassWindow()
 {
     MakeOwnerDrawn(*this);
+    TrackMouseMoves(*this);
     CButton::PreSubclassWindow();
 }
 

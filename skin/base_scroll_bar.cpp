@@ -57,7 +57,10 @@ BOOL CBaseScrollBar::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id
     m_geometry.clientWidth = rect.right - rect.left;
     m_geometry.clientHeight = rect.bottom - rect.top;
     m_owner = owner ? owner : parent;
-    return CWnd::Create("BaseScrollBar", "", style, rect, parent, id);
+    if (!CWnd::Create("BaseScrollBar", "", style, rect, parent, id))
+        return FALSE;
+    skin::TrackMouseMoves(*this);
+    return TRUE;
 }
 
 void CBaseScrollBar::LoadImages(bool vertical)
@@ -166,12 +169,17 @@ void CBaseScrollBar::Report(UINT code, int pos)
 LRESULT CBaseScrollBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_SIZE:
-        m_geometry.clientWidth = LOWORD(static_cast<std::uintptr_t>(lParam));
-        m_geometry.clientHeight = HIWORD(static_cast<std::uintptr_t>(lParam));
+    case WM_SIZE: {
+        // Read back rather than unpacked from lParam: the client rectangle is
+        // what painting and hit testing use.
+        RECT client;
+        GetClientRect(&client);
+        m_geometry.clientWidth = client.right;
+        m_geometry.clientHeight = client.bottom;
         Layout();
         RebuildCaches();
         return CWnd::WindowProc(message, wParam, lParam);
+    }
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:

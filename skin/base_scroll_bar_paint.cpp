@@ -15,14 +15,14 @@ namespace {
 // Drawing along the bar: y on a vertical bar, x on a horizontal one.
 struct Axis {
     bool vertical;
-    // Stretches one source line (at sourceAlong, full source thickness) over a span.
-    void Spread(CDC* target, int along, int alongLength, int thickness, CDC* source, int sourceAlong,
-                int sourceThickness) const
+    // Repeats the source line at sourceAlong (across the whole thickness)
+    // along a span of the bar.
+    void Spread(CDC* target, int along, int alongLength, int thickness, CDC* source, int sourceAlong) const
     {
         if (vertical)
-            target->StretchBlt(0, along, thickness, alongLength, source, 0, sourceAlong, sourceThickness, 1, SRCCOPY);
+            RepeatRow(target, 0, along, thickness, alongLength, source, 0, sourceAlong);
         else
-            target->StretchBlt(along, 0, alongLength, thickness, source, sourceAlong, 0, 1, sourceThickness, SRCCOPY);
+            RepeatColumn(target, along, 0, alongLength, thickness, source, sourceAlong, 0);
     }
 };
 
@@ -49,9 +49,7 @@ void CBaseScrollBar::RebuildCaches()
         CBitmap* previous = dc.SelectObject(&cache);
         if (source.GetSafeHandle()) {
             BitmapSource from(&dc, source);
-            const CSize size = BitmapSize(source);
-            const int sourceThickness = m_vertical ? size.cx : size.cy;
-            axis.Spread(&dc, 0, length, thickness, from.dc(), line, sourceThickness);
+            axis.Spread(&dc, 0, length, thickness, from.dc(), line);
         }
         dc.SelectObject(previous);
     };
@@ -65,11 +63,9 @@ void CBaseScrollBar::RebuildCaches()
         dc.CreateCompatibleDC(&screen);
         CBitmap* previous = dc.SelectObject(&m_thumbCache[state]);
         BitmapSource strip(&dc, m_thumbStrip);
-        const CSize size = BitmapSize(m_thumbStrip);
-        const int sourceThickness = m_vertical ? size.cx : size.cy;
         for (int i = 0; i < 3; ++i) {
-            axis.Spread(&dc, i, 1, thickness, strip.dc(), state * 7 + i, sourceThickness);
-            axis.Spread(&dc, length - 3 + i, 1, thickness, strip.dc(), state * 7 + 4 + i, sourceThickness);
+            axis.Spread(&dc, i, 1, thickness, strip.dc(), state * 7 + i);
+            axis.Spread(&dc, length - 3 + i, 1, thickness, strip.dc(), state * 7 + 4 + i);
         }
         dc.SelectObject(previous);
     }

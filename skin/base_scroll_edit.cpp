@@ -4,6 +4,7 @@
 #include "framework/cfiledialog.h"
 #include "framework/system_api.h"
 #include "skin/focus_message.h"
+#include "skin/mouse_tracking.h"
 
 #include <QSaveFile>
 #include <QString>
@@ -156,6 +157,12 @@ void CBaseScrollEdit::SyncPositions(bool horizontalToo)
         m_vertical.SetScrollPos(GetScrollPos(SB_VERT), TRUE);
     if (horizontalToo && m_horizontal.IsWindow())
         m_horizontal.SetScrollPos(GetScrollPos(SB_HORZ), TRUE);
+}
+
+void CBaseScrollEdit::PreSubclassWindow()
+{
+    skin::TrackMouseMoves(*this);
+    CEdit::PreSubclassWindow();
 }
 
 LRESULT CBaseScrollEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

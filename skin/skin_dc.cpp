@@ -37,6 +37,18 @@ void MemoryCanvas::CopyTo(CDC* target, int x, int y)
     target->BitBlt(x, y, m_width, m_height, &m_dc, 0, 0, SRCCOPY);
 }
 
+void RepeatColumn(CDC* target, int x, int y, int width, int height, CDC* source, int sx, int sy)
+{
+    for (int i = 0; i < width; ++i)
+        target->BitBlt(x + i, y, 1, height, source, sx, sy, SRCCOPY);
+}
+
+void RepeatRow(CDC* target, int x, int y, int width, int height, CDC* source, int sx, int sy)
+{
+    for (int i = 0; i < height; ++i)
+        target->BitBlt(x, y + i, width, 1, source, sx, sy, SRCCOPY);
+}
+
 void DrawStripPieces(CDC* target, int originX, int y, int height, CDC* source, int sourceY,
                      const std::vector<StripPiece>& pieces)
 {
@@ -45,8 +57,7 @@ void DrawStripPieces(CDC* target, int originX, int y, int height, CDC* source, i
         if (piece.sourceWidth == piece.destWidth)
             target->BitBlt(x, y, piece.destWidth, height, source, piece.sourceX, sourceY, SRCCOPY);
         else
-            target->StretchBlt(x, y, piece.destWidth, height, source, piece.sourceX, sourceY,
-                               piece.sourceWidth, height, SRCCOPY);
+            RepeatColumn(target, x, y, piece.destWidth, height, source, piece.sourceX, sourceY);
     }
 }
 

@@ -50,6 +50,12 @@ private:
     int m_height;
 };
 
+// Repeats one source column (sx, sy, 1 x height) across width columns, or one
+// source row (sx, sy, width x 1) down height rows. Pixel copies: a stretched
+// blit would blend in the neighbouring cells of the strip.
+void RepeatColumn(CDC* target, int x, int y, int width, int height, CDC* source, int sx, int sy);
+void RepeatRow(CDC* target, int x, int y, int width, int height, CDC* source, int sx, int sy);
+
 // Blits strip pieces from source row sourceY into target row y, height rows
 // high, with x measured from originX. One-column pieces are tiled.
 void DrawStripPieces(CDC* target, int originX, int y, int height, CDC* source, int sourceY,
