@@ -62,4 +62,17 @@ private:
     std::vector<std::uint32_t> m_fill;
 };
 
+// source(insert) calls insert(value) for every value to put into bitmap,
+// batched when the bitmap is large.
+template <typename Source>
+void InsertAll(ValueBitmap& bitmap, Source&& source)
+{
+    if (BatchedInserter::Worthwhile(bitmap)) {
+        BatchedInserter inserter(bitmap);
+        source([&](std::uint32_t value) { inserter.Insert(value); });
+    } else {
+        source([&](std::uint32_t value) { bitmap.Insert(value); });
+    }
+}
+
 } // namespace vesk

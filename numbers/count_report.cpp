@@ -1,8 +1,11 @@
 // NumberList::CountReport: how often each number occurs, grouped by count.
 #include "numbers/number_list.h"
 
-#include <cstring>
+#include "numbers/digit_packing.h"
+#include "numbers/sort_keys.h"
+
 #include <string>
+#include <vector>
 
 namespace vesk {
 
@@ -29,35 +32,39 @@ std::string NumberList::CountReport(std::uint32_t perLine)
 {
     if (m_count == 0)
         return {};
-    Sort(true);
-    // One pass over sorted runs: the first record of a run counts it, the
-    // others are marked and dropped.
-    std::uint32_t runStart = 0;
-    SetTag(0, 1);
-    for (std::uint32_t i = 1; i < m_count; ++i) {
-        if (std::memcmp(GetAt(i), GetAt(i - 1), m_length) == 0) {
-            Mark(i);
-            SetTag(runStart, TagAt(runStart) + 1);
-        } else {
-            runStart = i;
-            SetTag(i, 1);
-        }
+    // Sorted records, runs of equal digits counted, then sorted again by
+    // (count, number): done on sort keys, and the list keeps the result with
+    // each number's count in its tag.
+    SortKeyVector keys;
+    if (!ExtractKeys(keys))
+        return {};
+    SortKeys(keys);
+    std::size_t runs = 0;
+    for (std::size_t i = 0; i < keys.size();) {
+        const std::uint32_t value = static_cast<std::uint32_t>(keys[i]);
+        std::size_t end = i + 1;
+        while (end < keys.size() && static_cast<std::uint32_t>(keys[end]) == value)
+            ++end;
+        keys[runs++] = (std::uint64_t(end - i) << 32) | value;
+        i = end;
     }
-    Compact();
-    Sort(true); // by occurrence count, then by number
+    keys.resize(runs);
+    SortKeys(keys);
+    StoreKeys(keys);
 
     std::string report;
-    report.reserve(std::size_t(m_count) * (std::size_t(m_length) + 2) + 64);
-    std::uint32_t groupStart = 0;
-    while (groupStart < m_count) {
-        const std::uint32_t occurrences = TagAt(groupStart);
-        std::uint32_t groupEnd = groupStart;
-        while (groupEnd < m_count && TagAt(groupEnd) == occurrences)
+    report.reserve(keys.size() * (std::size_t(m_length) + 2) + 64);
+    for (std::size_t groupStart = 0; groupStart < keys.size();) {
+        const std::uint32_t occurrences = static_cast<std::uint32_t>(keys[groupStart] >> 32);
+        std::size_t groupEnd = groupStart;
+        while (groupEnd < keys.size() && static_cast<std::uint32_t>(keys[groupEnd] >> 32) == occurrences)
             ++groupEnd;
-        AppendHeader(report, occurrences, groupEnd - groupStart);
-        for (std::uint32_t i = groupStart; i < groupEnd; ++i) {
-            report += ToText(i);
-            const std::uint32_t k = i - groupStart + 1;
+        AppendHeader(report, occurrences, static_cast<std::uint32_t>(groupEnd - groupStart));
+        for (std::size_t i = groupStart; i < groupEnd; ++i) {
+            const std::uint64_t characters
+                = digits::Pack(static_cast<std::uint32_t>(keys[i]), m_length) + 0x3030303030303030ull;
+            report.append(reinterpret_cast<const char*>(&characters), m_length);
+            const std::size_t k = i - groupStart + 1;
             report += (perLine != 0 && k % perLine == 0) ? "\r\n" : " ";
         }
         TrimTrailingBlanks(report);

@@ -55,6 +55,14 @@ inline std::uint64_t Load(const std::uint8_t* digits, int length)
     return packed;
 }
 
+// Load with one 8-byte read; at least 8 bytes must be readable at digits.
+inline std::uint64_t LoadWide(const std::uint8_t* digits, int length)
+{
+    std::uint64_t packed = 0;
+    std::memcpy(&packed, digits, sizeof packed);
+    return length == kMaxNumberLength ? packed : packed & ((std::uint64_t(1) << (8 * length)) - 1);
+}
+
 inline void Store(std::uint8_t* digits, std::uint64_t packed, int length)
 {
     std::memcpy(digits, &packed, static_cast<std::size_t>(length));

@@ -2,6 +2,7 @@
 // sort keys or value bitmaps instead of comparing records pairwise.
 #include "numbers/number_list.h"
 
+#include "numbers/batched_inserter.h"
 #include "numbers/digit_packing.h"
 #include "numbers/number_list_assign.h"
 #include "numbers/sort_keys.h"
@@ -32,22 +33,20 @@ bool BitmapIsWorthIt(std::uint32_t count, int length, int recordSize)
 
 } // namespace
 
-bool NumberList::ExtractKeys(std::vector<std::uint64_t>& keys) const
+bool NumberList::ExtractKeys(SortKeyVector& keys) const
 {
     try {
         keys.resize(m_count);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    for (std::uint32_t i = 0; i < m_count; ++i) {
-        std::uint32_t tag = 0;
-        const std::uint8_t* record = GetAt(i, &tag);
-        keys[i] = MakeKey(tag, digits::Value(digits::Load(record, m_length), m_length));
-    }
+    ForEachRecord([&](std::uint32_t i, std::uint32_t tag, std::uint64_t packed) {
+        keys[i] = MakeKey(tag, digits::Value(packed, m_length));
+    });
     return true;
 }
 
-void NumberList::StoreKeys(const std::vector<std::uint64_t>& keys)
+void NumberList::StoreKeys(const SortKeyVector& keys)
 {
     // Each wide store spills into the next record, which is written after it;
     // the last record is written exactly.
@@ -107,7 +106,7 @@ void NumberList::Sort(bool ascending)
 {
     if (m_count < 2)
         return;
-    std::vector<std::uint64_t> keys;
+    SortKeyVector keys;
     if (!ExtractKeys(keys)) {
         SortInPlace();
     } else {
@@ -128,15 +127,18 @@ void NumberList::Dedupe()
     if (HasUniformTag(tag) && tag != kRemovalTag && BitmapIsWorthIt(m_count, m_length, m_recordSize)) {
         try {
             ValueBitmap values(PowerOfTen(m_length));
-            for (std::uint32_t i = 0; i < m_count; ++i)
-                values.Insert(ToValue(i));
+            InsertAll(values, [&](auto insert) {
+                ForEachRecord([&](std::uint32_t, std::uint32_t, std::uint64_t packed) {
+                    insert(digits::Value(packed, m_length));
+                });
+            });
             if (AssignValues(values.Count(), m_length, tag, [&](auto emit) { values.ForEach(emit); }))
                 return;
         } catch (const std::bad_alloc&) {
             // fall through to the sorting path
         }
     }
-    std::vector<std::uint64_t> keys;
+    SortKeyVector keys;
     if (!ExtractKeys(keys)) {
         // Sorted in place, then marked and compacted: the steps as such.
         SortInPlace();

@@ -15,6 +15,7 @@
 #include "numbers/list_snapshot.h"
 #include "numbers/read_status.h"
 #include "numbers/record_allocator.h"
+#include "numbers/sort_keys.h"
 
 #include <array>
 #include <cstdint>
@@ -129,7 +130,8 @@ public:
     // runs out; the list is then unchanged.
     bool ToGroupForm();
     // Every distinct ordering of the group forms (lengths 2 and 3; other
-    // lengths give an empty list), ascending.
+    // lengths give an empty list), ascending. False when memory runs out;
+    // the list may then hold its group forms.
     bool ToSingleForm();
 
 private:
@@ -141,14 +143,18 @@ private:
     void SetShape(std::uint32_t count, int length);
     // Sort keys: tag in the high half, value in the low half, so key order is
     // record order. False when the keys cannot be allocated.
-    bool ExtractKeys(std::vector<std::uint64_t>& keys) const;
+    bool ExtractKeys(SortKeyVector& keys) const;
     // Rewrites the first keys.size() records from keys and drops the rest.
-    void StoreKeys(const std::vector<std::uint64_t>& keys);
+    void StoreKeys(const SortKeyVector& keys);
     // Sort without extra memory, for when the keys cannot be allocated.
     void SortInPlace();
     bool HasUniformTag(std::uint32_t& tag) const;
     // Replaces the content by values (ascending, each below 10^length) with
     // one tag. False on allocation failure, list unchanged.
+    // visit(index, tag, value) for every record in order, without a call per
+    // record.
+    template <typename Visit>
+    void ForEachRecord(Visit&& visit) const;
     template <typename ValueSource>
     bool AssignValues(std::uint64_t count, int length, std::uint32_t tag, ValueSource&& source);
 

@@ -1,7 +1,8 @@
 #pragma once
-// Rebuilding a NumberList from ascending values: shared by the operations
-// that work on value sets (dedupe, the conversions, parsing with dedupe).
-// Only the list's own translation units include this.
+// Whole-list walks and rebuilds of a NumberList from ascending values,
+// shared by the operations that work on values (sorting, dedupe, the
+// conversions, parsing with dedupe). Only the list's own translation units
+// include this.
 
 #include "numbers/digit_packing.h"
 #include "numbers/number_list.h"
@@ -12,6 +13,23 @@
 #include <vector>
 
 namespace vesk {
+
+template <typename Visit>
+void NumberList::ForEachRecord(Visit&& visit) const
+{
+    const std::uint8_t* const begin = m_records.data();
+    const std::size_t total = std::size_t(m_count) * m_recordSize;
+    std::size_t offset = 0;
+    for (std::uint32_t i = 0; i < m_count; ++i, offset += m_recordSize) {
+        std::uint32_t tag = 0;
+        std::memcpy(&tag, begin + offset, sizeof tag);
+        // One wide load wherever 8 bytes follow the tag inside the array.
+        const std::uint8_t* digits = begin + offset + kTagSize;
+        const std::uint64_t packed = offset + kTagSize + 8 <= total ? digits::LoadWide(digits, m_length)
+                                                                    : digits::Load(digits, m_length);
+        visit(i, tag, packed);
+    }
+}
 
 // source(emit) calls emit(value) count times, each value below 10^length.
 template <typename ValueSource>

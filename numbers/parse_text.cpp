@@ -39,18 +39,12 @@ std::int64_t NumberList::ParseText(std::string_view text, int length, bool dedup
         try {
             ValueBitmap values(PowerOfTen(length));
             std::uint64_t found = 0;
-            if (BatchedInserter::Worthwhile(values)) {
-                BatchedInserter inserter(values);
+            InsertAll(values, [&](auto insert) {
                 ScanNumbers(text, length, [&](std::uint64_t packed) {
-                    inserter.Insert(digits::Value(packed, length));
+                    insert(digits::Value(packed, length));
                     ++found;
                 });
-            } else {
-                ScanNumbers(text, length, [&](std::uint64_t packed) {
-                    values.Insert(digits::Value(packed, length));
-                    ++found;
-                });
-            }
+            });
             if (found == 0) {
                 Clear();
                 return 0;

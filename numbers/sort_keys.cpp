@@ -9,7 +9,9 @@ namespace vesk {
 namespace {
 
 constexpr std::size_t kRadixThreshold = 1024;
-constexpr int kPassBits = 16;
+// 2048 buckets: few enough that the scatter writes stay in the cache.
+constexpr int kPassBits = 11;
+constexpr int kPasses = (64 + kPassBits - 1) / kPassBits;
 constexpr std::size_t kBuckets = std::size_t(1) << kPassBits;
 
 std::size_t DigitOf(std::uint64_t key, int pass)
@@ -19,25 +21,28 @@ std::size_t DigitOf(std::uint64_t key, int pass)
 
 } // namespace
 
-void SortKeys(std::vector<std::uint64_t>& keys)
+void SortKeys(SortKeyVector& keys)
 {
     if (keys.size() < kRadixThreshold) {
         std::sort(keys.begin(), keys.end());
         return;
     }
-    std::vector<std::uint64_t> scratch;
-    std::vector<std::size_t> offsets;
+    SortKeyVector scratch;
+    std::vector<std::array<std::size_t, kBuckets>> counts;
     try {
         scratch.resize(keys.size());
-        offsets.resize(kBuckets);
+        counts.resize(kPasses);
     } catch (const std::bad_alloc&) {
         std::sort(keys.begin(), keys.end());
         return;
     }
-    for (int pass = 0; pass < 64 / kPassBits; ++pass) {
-        std::fill(offsets.begin(), offsets.end(), 0);
-        for (std::uint64_t key : keys)
-            ++offsets[DigitOf(key, pass)];
+    // Every pass's histogram in one read of the keys.
+    for (std::uint64_t key : keys) {
+        for (int pass = 0; pass < kPasses; ++pass)
+            ++counts[static_cast<std::size_t>(pass)][DigitOf(key, pass)];
+    }
+    for (int pass = 0; pass < kPasses; ++pass) {
+        auto& offsets = counts[static_cast<std::size_t>(pass)];
         if (offsets[DigitOf(keys.front(), pass)] == keys.size())
             continue; // every key shares this digit
         std::size_t total = 0;

@@ -38,6 +38,13 @@ FileBytes ReadFileBytes(const std::string& path)
         result.error = ErrnoText("cannot open", errno);
         return result;
     }
+    // One allocation when the size is known; pipes simply grow the text.
+    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+        const long size = std::ftell(file.get());
+        if (size > 0)
+            result.bytes.reserve(static_cast<std::size_t>(size));
+        std::rewind(file.get());
+    }
     char buffer[1 << 16];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
