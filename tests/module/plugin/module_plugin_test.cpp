@@ -4,6 +4,7 @@
 #include "app/services/host_object.h"
 #include "framework/scripted_interaction.h"
 #include "framework/messages.h"
+#include "framework/win_structs.h"
 #include "framework/styles.h"
 #include "host/module_interface.h"
 #include "module/catalogue/catalogue_source.h"
@@ -333,6 +334,15 @@ TEST_F(ModulePlugin, WorkbenchFillsTheFeatureAreaAndHidesForSiblings)
                                               "release IVeskLookup"));
     int array = 0;
     EXPECT_EQ(m_module->GetEditorNumbers(0x101B, &array), 1);
+
+    // Dialog keys offered by the host do not close the pane.
+    for (WPARAM key : {WPARAM{VK_ESCAPE}, WPARAM{VK_RETURN}}) {
+        MSG msg{workbench, WM_KEYDOWN, key, 0, 0, {}};
+        m_module->PreTranslateMessage(&msg);
+        EXPECT_TRUE(workbench->isVisible()) << key;
+    }
+    MSG click{&m_area, WM_LBUTTONDOWN, 0, 0, 0, {}};
+    EXPECT_EQ(m_module->PreTranslateMessage(&click), 0);
 }
 
 TEST_F(ModulePlugin, EverySiblingRowOpensWithItsCallsAndUnloadsOnSwitch)
