@@ -35,7 +35,10 @@ void ModuleSession::RebuildTree()
 {
     if (!m_module)
         return;
+    // Hiding records the selected item's position; the module fills the
+    // emptied tree and selects the item at that position again.
     m_module->ShowFeature(kHide);
+    m_tree->DeleteAllItems();
     m_module->AttachTree(m_tree);
     m_module->ShowFeature(kShow);
 }

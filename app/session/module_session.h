@@ -35,7 +35,7 @@ public:
     WindowHandle Open(const OpenRequest& request);
 
     // Refills the tree (after a change of host variant): the feature is
-    // hidden, the tree rebuilt, and the feature shown again.
+    // hidden, the tree emptied and filled again, and the feature shown again.
     void RebuildTree();
     // A feature asked to be closed (its code is the message's wParam).
     void CloseFeature(std::int32_t code);

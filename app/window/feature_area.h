@@ -1,0 +1,30 @@
+#pragma once
+// The right-hand area that feature windows live in. Features are created as
+// its children and placed over its client rectangle; they follow its size.
+// It answers the message a feature sends to ask the host to close it.
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+namespace vesk::app {
+
+inline constexpr unsigned kFeatureCloseMessage = 1125; // WM_USER + 101, wParam: the feature's code
+
+class FeatureArea final : public QWidget {
+public:
+    explicit FeatureArea(QWidget* parent = nullptr);
+
+    // Called with the code of the feature that asked to be closed.
+    void SetCloseHandler(std::function<void(std::int32_t code)> handler) { m_onClose = std::move(handler); }
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::function<void(std::int32_t)> m_onClose;
+};
+
+} // namespace vesk::app

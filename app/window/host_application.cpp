@@ -1,0 +1,73 @@
+#include "app/window/host_application.h"
+
+#include "app/services/host_object.h"
+#include "app/session/command_line.h"
+#include "app/session/install_layout.h"
+#include "app/window/main_window.h"
+#include "framework/module_context.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace vesk::app {
+namespace {
+
+// Lets queued work (posted messages, layouts, paints) run before the picture.
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+int WriteScreenshot(MainWindow& window, const CommandLine& options)
+{
+    if (!window.Session().IsRunning()) {
+        std::fprintf(stderr, "vesk: %s\n", window.Session().Error().c_str());
+        return 1;
+    }
+    Settle();
+    if (options.openCode && !window.OpenByCode(*options.openCode)) {
+        std::fprintf(stderr, "vesk: no feature with code %u in the tree\n", *options.openCode);
+        return 1;
+    }
+    Settle();
+    const QString path = QString::fromStdString(*options.screenshotPath);
+    if (!window.grab().save(path, "PNG")) {
+        std::fprintf(stderr, "vesk: cannot write %s\n", options.screenshotPath->c_str());
+        return 1;
+    }
+    std::printf("%s\n", QFileInfo(path).absoluteFilePath().toLocal8Bit().constData());
+    return 0;
+}
+
+} // namespace
+
+int RunHost(int argc, char** argv)
+{
+    const CommandLine options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "vesk: %s\n%s\n", options.error.c_str(), kUsage);
+        return 2;
+    }
+    if (options.screenshotPath)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("3DVesk"));
+    const InstallLayout layout =
+        InstallLayout::FromExecutableFolder(QApplication::applicationDirPath().toStdString());
+    SetResourceFolder(layout.resourceFolder);
+
+    HostObject host({HostPaths::FromEnvironment(), layout.pluginFolder, layout.catalogueSource});
+    MainWindow window(host);
+    window.show();
+    // Without the module the status bar says why; the window and its menu still work.
+    window.StartModule();
+    if (options.screenshotPath)
+        return WriteScreenshot(window, options);
+    return application.exec();
+}
+
+} // namespace vesk::app

@@ -1,0 +1,156 @@
+#include "app/window/main_window.h"
+
+#include "app/session/tree_request.h"
+#include "app/window/feature_area.h"
+#include "app/window/tree_icons.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace vesk::app {
+
+inline constexpr SlotInt kShortTreeVariant = 12;
+inline constexpr UINT kTreeControlId = 1001;
+
+namespace {
+
+class FillGuard {
+public:
+    explicit FillGuard(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
+    ~FillGuard() { m_flag = m_previous; }
+    FillGuard(const FillGuard&) = delete;
+    FillGuard& operator=(const FillGuard&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_previous;
+};
+
+} // namespace
+
+MainWindow::MainWindow(HostObject& host, QWidget* parent)
+    : QMainWindow(parent), m_host(host),
+      m_session(std::make_unique<ModuleSession>(host.Loader(), host))
+{
+    setWindowTitle(QStringLiteral("3DVesk 选号软件"));
+    auto* splitter = new QSplitter(this);
+    splitter->setChildrenCollapsible(false);
+    setCentralWidget(splitter);
+
+    // A splitter takes up the widgets created inside it, in creation order.
+    m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                  RECT{}, CWnd::FromHandle(splitter), kTreeControlId);
+    m_tree.GetTreeWidget()->setObjectName(QStringLiteral("navigationTree"));
+    m_tree.GetTreeWidget()->setMinimumWidth(180);
+    m_images.Create(16, 16, 0, 3, 0);
+    for (const QImage& icon : DrawTreeIcons())
+        m_images.AddImage(icon);
+    m_tree.SetImageList(&m_images);
+    m_tree.SetSelectionCallback([this](TreeItem item) { OnTreeSelection(item); });
+
+    m_area = new FeatureArea(splitter);
+    m_area->SetCloseHandler([this](std::int32_t code) { OnFeatureClose(code); });
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 780});
+
+    m_status = new QLabel(this);
+    statusBar()->addWidget(m_status, 1);
+    BuildMenu();
+    resize(1000, 640);
+}
+
+MainWindow::~MainWindow()
+{
+    m_preTranslate.reset();
+    m_session->Shutdown();
+}
+
+void MainWindow::BuildMenu()
+{
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("设置(&S)"));
+    m_keepConditions = settings->addAction(QStringLiteral("保存缩水条件(&K)"));
+    m_keepConditions->setCheckable(true);
+    m_keepConditions->setChecked(m_host.Environment().KeepConditions());
+    m_keepConditions->setStatusTip(QStringLiteral("关闭组号缩水时保存各条件页的条件，下次打开时恢复"));
+    connect(m_keepConditions, &QAction::toggled, this, [this](bool on) {
+        if (!m_host.Environment().SetKeepConditions(on))
+            ShowStatus(QString::fromStdString(m_host.Environment().LastError()));
+    });
+
+    m_shortTree = settings->addAction(QStringLiteral("精简功能列表(&V)"));
+    m_shortTree->setCheckable(true);
+    m_shortTree->setChecked(m_host.Environment().GetHostVariant() == kShortTreeVariant);
+    m_shortTree->setStatusTip(QStringLiteral("只列出胆杀验证与公式功能"));
+    connect(m_shortTree, &QAction::toggled, this, [this](bool on) { OnShortTreeToggled(on); });
+
+    settings->addSeparator();
+    QAction* quit = settings->addAction(QStringLiteral("退出(&X)"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+bool MainWindow::StartModule()
+{
+    FillGuard filling(m_fillingTree);
+    if (!m_session->Start(reinterpret_cast<WindowHandle>(m_area), m_tree)) {
+        ShowStatus(QStringLiteral("无法载入功能模块：%1").arg(QString::fromStdString(m_session->Error())));
+        return false;
+    }
+    m_preTranslate = std::make_unique<PreTranslateFilter>(
+        [this](MSG* message) { return m_session->PreTranslate(message); });
+    ShowStatus(m_session->CatalogueLoaded() ? QStringLiteral("就绪")
+                                            : QStringLiteral("就绪（未找到条件目录 S3Cdt.dat）"));
+    return true;
+}
+
+bool MainWindow::OpenByCode(std::uint32_t code)
+{
+    const TreeItem item = FindItemByCode(m_tree, code);
+    if (!item)
+        return false;
+    m_tree.SelectCaret(item);
+    return true;
+}
+
+void MainWindow::OnTreeSelection(TreeItem item)
+{
+    if (m_fillingTree || !item)
+        return;
+    const WindowHandle opened = m_session->Open(RequestForItem(m_tree, item));
+    if (opened > 0)
+        ShowStatus(QString::fromStdString(m_tree.GetItemText(item)));
+}
+
+void MainWindow::OnFeatureClose(std::int32_t code)
+{
+    m_session->CloseFeature(code);
+    // Back on the root, so picking the same item again opens it again.
+    FillGuard quiet(m_fillingTree);
+    m_tree.SelectCaret(m_tree.GetRoot());
+    ShowStatus(QStringLiteral("就绪"));
+}
+
+void MainWindow::OnShortTreeToggled(bool on)
+{
+    if (!m_host.Environment().SetHostVariant(on ? kShortTreeVariant : 0))
+        ShowStatus(QString::fromStdString(m_host.Environment().LastError()));
+    FillGuard filling(m_fillingTree);
+    m_session->RebuildTree();
+}
+
+void MainWindow::ShowStatus(const QString& text) { m_status->setText(text); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Features save their state while their windows still exist.
+    m_preTranslate.reset();
+    m_session->Shutdown();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace vesk::app

@@ -1,0 +1,68 @@
+#pragma once
+// The host's main window: the navigation tree on the left, the feature area
+// on the right, the host's settings in the menu and a status bar. It runs the
+// module through a ModuleSession: tree selections open features, a feature's
+// close request closes it, a change of host variant rebuilds the tree.
+//
+// Ownership: borrows the host object, which must outlive the window. The
+// module is released when the window closes or is destroyed.
+
+#include "app/services/host_object.h"
+#include "app/session/module_session.h"
+#include "framework/cimagelist.h"
+#include "framework/ctreectrl.h"
+#include "framework/pre_translate.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+
+namespace vesk::app {
+
+class FeatureArea;
+
+class MainWindow final : public QMainWindow {
+public:
+    explicit MainWindow(HostObject& host, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Loads the module, fills the tree and starts offering input to the
+    // module; false (and a status message) when the module cannot be loaded.
+    bool StartModule();
+    // Selects the first tree item with this code, which opens its feature;
+    // false when the tree has no such item.
+    bool OpenByCode(std::uint32_t code);
+
+    CTreeCtrl& Tree() { return m_tree; }
+    FeatureArea* Area() const { return m_area; }
+    ModuleSession& Session() { return *m_session; }
+    QAction* KeepConditionsAction() const { return m_keepConditions; }
+    QAction* ShortTreeAction() const { return m_shortTree; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    void OnTreeSelection(TreeItem item);
+    void OnFeatureClose(std::int32_t code);
+    void OnShortTreeToggled(bool on);
+    void ShowStatus(const QString& text);
+
+    HostObject& m_host;
+    CImageList m_images; // before the tree, which borrows it
+    CTreeCtrl m_tree;
+    FeatureArea* m_area = nullptr;
+    QLabel* m_status = nullptr;
+    QAction* m_keepConditions = nullptr;
+    QAction* m_shortTree = nullptr;
+    std::unique_ptr<ModuleSession> m_session;
+    // Input goes to the module's pre-translation first; what it consumes is dropped.
+    std::unique_ptr<PreTranslateFilter> m_preTranslate;
+    bool m_fillingTree = false; // selections made while the module fills the tree open nothing
+};
+
+} // namespace vesk::app

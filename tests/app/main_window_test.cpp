@@ -1,0 +1,180 @@
+// The host's main window end to end with the real module and sample features.
+#include "app/services/host_object.h"
+#include "app/window/feature_area.h"
+#include "app/window/main_window.h"
+#include "framework/module_context.h"
+#include "framework/window_message_event.h"
+#include "tests/app/temp_folder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace vesk::app {
+namespace {
+
+std::string BuildFolder()
+{
+    const char* binary = std::getenv("VESK_BINARY_DIR");
+    return std::string(binary ? binary : ".") + "/";
+}
+
+QString TitleOf(QWidget* feature)
+{
+    auto* title = feature->findChild<QLabel*>(QStringLiteral("featureTitle"));
+    return title ? title->text() : QString();
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetResourceFolder(BuildFolder());
+        host = std::make_unique<HostObject>(HostConfig{HostPaths::UnderRoot(root.Path()), BuildFolder() + "plugins/",
+                                                       BuildFolder() + "data/S3Cdt.dat"});
+        window = std::make_unique<MainWindow>(*host);
+        window->show();
+        ASSERT_TRUE(window->StartModule()) << window->Session().Error();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        host.reset();
+    }
+
+    QTreeWidget* TreeWidget() { return window->Tree().GetTreeWidget(); }
+
+    QTreeWidgetItem* ItemByText(const QString& text)
+    {
+        const auto found = TreeWidget()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.front();
+    }
+
+    // The visible feature windows in the area.
+    QList<QWidget*> ShownFeatures()
+    {
+        QList<QWidget*> shown;
+        for (QWidget* child : window->Area()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                shown << child;
+        return shown;
+    }
+
+    void Select(const QString& text)
+    {
+        QTreeWidgetItem* item = ItemByText(text);
+        ASSERT_NE(item, nullptr) << text.toStdString();
+        TreeWidget()->setCurrentItem(item);
+        QApplication::processEvents();
+    }
+
+    test::TempFolder root;
+    std::unique_ptr<HostObject> host;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, TreeIsFilledAndTheWorkbenchOpensInTheArea)
+{
+    ASSERT_GE(TreeWidget()->topLevelItemCount(), 1);
+    EXPECT_EQ(TreeWidget()->topLevelItem(0)->text(0), QStringLiteral("选号软件功能列表"));
+    EXPECT_TRUE(ShownFeatures().isEmpty());
+
+    Select(QStringLiteral("组号缩水"));
+    const QList<QWidget*> shown = ShownFeatures();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.front()->geometry(), window->Area()->rect());
+    // The feature follows the area's size.
+    window->resize(window->width() + 80, window->height() + 40);
+    QApplication::processEvents();
+    EXPECT_EQ(shown.front()->geometry(), window->Area()->rect());
+}
+
+TEST_F(MainWindowTest, SiblingFeaturesOpenAndAreReleasedOnSwitching)
+{
+    Select(QStringLiteral("号码查询"));
+    QList<QWidget*> shown = ShownFeatures();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(TitleOf(shown.front()), QStringLiteral("号码查询"));
+    EXPECT_EQ(host->Loader().LiveCount(), 2u); // the module and the sibling
+
+    Select(QStringLiteral("单选单码"));
+    shown = ShownFeatures();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(TitleOf(shown.front()), QStringLiteral("遗漏列表（分布）"));
+    EXPECT_TRUE(shown.front()->findChild<QLabel*>(QStringLiteral("featureDetails"))->text().contains(
+        QStringLiteral("0x1030")));
+
+    Select(QStringLiteral("组号缩水"));
+    EXPECT_EQ(host->Loader().LiveCount(), 1u);
+    ASSERT_EQ(ShownFeatures().size(), 1);
+    EXPECT_TRUE(TitleOf(ShownFeatures().front()).isEmpty());
+}
+
+TEST_F(MainWindowTest, FeatureCloseMessageClosesAndReturnsToTheRoot)
+{
+    Select(QStringLiteral("组号缩水"));
+    ASSERT_EQ(ShownFeatures().size(), 1);
+    WindowMessageEvent close(kFeatureCloseMessage, 1, 0);
+    QApplication::sendEvent(window->Area(), &close);
+    EXPECT_EQ(close.result, 1);
+    EXPECT_TRUE(ShownFeatures().isEmpty());
+    EXPECT_EQ(TreeWidget()->currentItem(), TreeWidget()->topLevelItem(0));
+
+    Select(QStringLiteral("组号缩水")); // opens again
+    EXPECT_EQ(ShownFeatures().size(), 1);
+}
+
+TEST_F(MainWindowTest, SettingsMenuSetsTheHostsOptions)
+{
+    window->KeepConditionsAction()->setChecked(false);
+    EXPECT_EQ(host->Environment().ReadOption(130, nullptr), 0);
+    window->KeepConditionsAction()->setChecked(true);
+    EXPECT_EQ(host->Environment().ReadOption(130, nullptr), 1);
+
+    Select(QStringLiteral("组号缩水"));
+    window->ShortTreeAction()->setChecked(true);
+    EXPECT_EQ(host->Environment().GetHostVariant(), 12);
+    ASSERT_EQ(TreeWidget()->topLevelItemCount(), 1);
+    EXPECT_EQ(TreeWidget()->topLevelItem(0)->text(0), QStringLiteral("软件功能列表"));
+    EXPECT_EQ(TreeWidget()->topLevelItem(0)->childCount(), 4);
+    EXPECT_EQ(ShownFeatures().size(), 1); // the open feature stays open over the rebuild
+
+    window->ShortTreeAction()->setChecked(false);
+    EXPECT_EQ(TreeWidget()->topLevelItem(0)->text(0), QStringLiteral("选号软件功能列表"));
+}
+
+TEST(ScreenshotMode, WritesAPictureOfTheWorkbench)
+{
+    test::TempFolder home;
+    QProcess host;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.Path()));
+    for (const char* variable : {"XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME"})
+        environment.remove(QString::fromLatin1(variable));
+    host.setProcessEnvironment(environment);
+    const QString picture = QString::fromStdString(home.Path() + "shot.png");
+    host.start(QString::fromStdString(BuildFolder() + "bin/vesk"),
+               {QStringLiteral("--screenshot"), picture, QStringLiteral("--open"), QStringLiteral("1")});
+    ASSERT_TRUE(host.waitForFinished(60000));
+    EXPECT_EQ(host.exitCode(), 0) << host.readAllStandardError().toStdString();
+    const QImage image(picture);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), 400);
+    // The host made its folders under the user's home and seeded the catalogue.
+    EXPECT_TRUE(std::filesystem::exists(home.Path() + ".local/share/3dvesk/S3Cdt.dat"));
+
+    QProcess wrong;
+    wrong.start(QString::fromStdString(BuildFolder() + "bin/vesk"), {QStringLiteral("--open"), QStringLiteral("1")});
+    ASSERT_TRUE(wrong.waitForFinished(10000));
+    EXPECT_EQ(wrong.exitCode(), 2);
+}
+
+} // namespace
+} // namespace vesk::app
