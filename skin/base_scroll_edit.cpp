@@ -6,7 +6,9 @@
 #include "skin/focus_message.h"
 #include "skin/mouse_tracking.h"
 
+#include <QAbstractScrollArea>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QString>
 
 namespace vesk {
@@ -162,6 +164,12 @@ void CBaseScrollEdit::SyncPositions(bool horizontalToo)
 void CBaseScrollEdit::PreSubclassWindow()
 {
     skin::TrackMouseMoves(*this);
+    // The edit's own bars must be as thick as the skinned ones that cover
+    // them; a style set on the edit does not reach its bar widgets by itself.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(m_hWnd)) {
+        area->verticalScrollBar()->setStyle(area->style());
+        area->horizontalScrollBar()->setStyle(area->style());
+    }
     CEdit::PreSubclassWindow();
 }
 
