@@ -15,10 +15,6 @@ struct Token {
     bool quoted = false;
 };
 
-struct LineError {
-    std::string message;
-};
-
 // Splits a line into words and quoted texts; nothing after an unquoted "#".
 bool Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& error)
 {
@@ -67,86 +63,6 @@ std::optional<std::uint64_t> ParseNumber(std::string_view word)
     return value;
 }
 
-std::uint64_t Number(std::string_view word, std::uint64_t max, const char* what)
-{
-    const auto value = ParseNumber(word);
-    if (!value || *value > max)
-        throw LineError{std::string(what) + " must be a number from 0 to " + std::to_string(max) +
-                        ", not \"" + std::string(word) + "\""};
-    return *value;
-}
-
-template <std::size_t N>
-void SetText(char (&field)[N], std::string_view utf8, const char* what)
-{
-    const auto gbk = Utf8ToGbk(utf8);
-    if (!gbk)
-        throw LineError{std::string(what) + " \"" + std::string(utf8) + "\" has characters GBK lacks"};
-    if (gbk->size() >= N)
-        throw LineError{std::string(what) + " \"" + std::string(utf8) + "\" is longer than " +
-                        std::to_string(N - 1) + " bytes in GBK"};
-    std::memset(field, 0, N);
-    std::memcpy(field, gbk->data(), gbk->size());
-}
-
-struct Attributes {
-    std::uint8_t flags = 0;
-    std::uint32_t gameFlags = 0;
-    std::optional<std::uint8_t> byte0;
-    std::optional<std::uint64_t> from;
-};
-
-std::vector<int> DigitCounts(std::string_view list)
-{
-    std::vector<int> counts;
-    while (!list.empty()) {
-        const std::size_t comma = list.find(',');
-        counts.push_back(static_cast<int>(Number(list.substr(0, comma), 9, "a digit count")));
-        list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
-    }
-    return counts;
-}
-
-Attributes ParseAttributes(const std::vector<Token>& tokens, std::size_t first)
-{
-    Attributes attributes;
-    for (std::size_t i = first; i < tokens.size(); ++i) {
-        const std::string_view word = tokens[i].text;
-        const std::size_t equals = word.find('=');
-        const std::string_view name = word.substr(0, equals);
-        const std::string_view value = equals == std::string_view::npos ? "" : word.substr(equals + 1);
-        if (tokens[i].quoted)
-            throw LineError{"unexpected text \"" + tokens[i].text + "\""};
-        if (word == "hidden") {
-            attributes.flags |= kHiddenFlag;
-        } else if (name == "flags") {
-            attributes.flags |= static_cast<std::uint8_t>(Number(value, 0xFF, "flags"));
-        } else if (name == "games") {
-            attributes.gameFlags |= static_cast<std::uint32_t>(Number(value, 0xFFFFFFFF, "games"));
-        } else if (name == "for") {
-            const auto flags = GameFlagsFor(DigitCounts(value));
-            if (!flags)
-                throw LineError{"game flags cannot keep a record for exactly the games \"" +
-                                std::string(value) + "\""};
-            attributes.gameFlags |= *flags;
-        } else if (name == "byte0") {
-            attributes.byte0 = static_cast<std::uint8_t>(Number(value, 0xFF, "byte0"));
-        } else if (name == "from") {
-            attributes.from = Number(value, 0xFFFF, "from");
-        } else {
-            throw LineError{"unknown attribute \"" + std::string(word) + "\""};
-        }
-    }
-    return attributes;
-}
-
-const std::string& QuotedText(const std::vector<Token>& tokens, std::size_t index, const char* what)
-{
-    if (index >= tokens.size() || !tokens[index].quoted)
-        throw LineError{std::string(what) + " needs a text in double quotes"};
-    return tokens[index].text;
-}
-
 std::string Substitute(const std::string& pattern, std::uint64_t value)
 {
     std::string text = pattern;
@@ -156,105 +72,230 @@ std::string Substitute(const std::string& pattern, std::uint64_t value)
     return text;
 }
 
-class SourceBuilder {
+struct Attributes {
+    std::uint8_t flags = 0;
+    std::uint32_t gameFlags = 0;
+    std::uint8_t byte0 = 0;
+    std::optional<std::uint64_t> from;
+};
+
+// Adds the record of one line to the source. Every step returns false at
+// the first fault, with Error() saying what it is.
+class LineReader {
 public:
-    void Line(const std::vector<Token>& tokens)
+    LineReader(CatalogueSource& source, const std::vector<Token>& tokens) : m_source(source), m_tokens(tokens) {}
+
+    bool Read()
     {
-        const std::string& keyword = tokens[0].text;
-        if (tokens[0].quoted)
-            throw LineError{"a line starts with category, group, item or items"};
+        const std::string& keyword = m_tokens[0].text;
+        if (m_tokens[0].quoted)
+            return Fail("a line starts with category, group, item or items");
         if (keyword == "category")
-            Category(tokens);
-        else if (keyword == "group")
-            Group(tokens);
-        else if (keyword == "item")
-            Item(tokens);
-        else if (keyword == "items")
-            Items(tokens);
-        else
-            throw LineError{"unknown record \"" + keyword + "\""};
+            return Category();
+        if (keyword == "group")
+            return Group();
+        if (keyword == "item")
+            return Item();
+        if (keyword == "items")
+            return Items();
+        return Fail("unknown record \"" + keyword + "\"");
     }
 
-    CatalogueSource Take() { return std::move(m_source); }
+    const std::string& Error() const { return m_error; }
 
 private:
-    void Category(const std::vector<Token>& tokens)
+    bool Fail(std::string message)
+    {
+        m_error = std::move(message);
+        return false;
+    }
+
+    std::string_view Word(std::size_t index) const
+    {
+        return index < m_tokens.size() && !m_tokens[index].quoted ? std::string_view(m_tokens[index].text) : "";
+    }
+
+    bool Number(std::string_view word, std::uint64_t max, const char* what, std::uint64_t& out)
+    {
+        const auto value = ParseNumber(word);
+        if (!value || *value > max)
+            return Fail(std::string(what) + " must be a number from 0 to " + std::to_string(max) + ", not \"" +
+                        std::string(word) + "\"");
+        out = *value;
+        return true;
+    }
+
+    template <std::size_t N>
+    bool SetText(char (&field)[N], std::string_view utf8, const char* what)
+    {
+        const auto gbk = Utf8ToGbk(utf8);
+        if (!gbk)
+            return Fail(std::string(what) + " \"" + std::string(utf8) + "\" has characters GBK lacks");
+        if (gbk->size() >= N)
+            return Fail(std::string(what) + " \"" + std::string(utf8) + "\" is longer than " +
+                        std::to_string(N - 1) + " bytes in GBK");
+        std::memset(field, 0, N);
+        std::memcpy(field, gbk->data(), gbk->size());
+        return true;
+    }
+
+    const std::string* QuotedText(std::size_t index, const char* what)
+    {
+        if (index >= m_tokens.size() || !m_tokens[index].quoted) {
+            Fail(std::string(what) + " needs a text in double quotes");
+            return nullptr;
+        }
+        return &m_tokens[index].text;
+    }
+
+    bool GameFlags(std::string_view list, std::uint32_t& flags)
+    {
+        std::vector<int> counts;
+        for (std::string_view rest = list; !rest.empty();) {
+            const std::size_t comma = rest.find(',');
+            std::uint64_t digits = 0;
+            if (!Number(rest.substr(0, comma), 9, "a digit count", digits))
+                return false;
+            counts.push_back(static_cast<int>(digits));
+            rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
+        }
+        const auto expressed = GameFlagsFor(counts);
+        if (!expressed)
+            return Fail("game flags cannot keep a record for exactly the games \"" + std::string(list) + "\"");
+        flags |= *expressed;
+        return true;
+    }
+
+    bool ReadAttributes(std::size_t first, Attributes& attributes)
+    {
+        for (std::size_t i = first; i < m_tokens.size(); ++i) {
+            if (m_tokens[i].quoted)
+                return Fail("unexpected text \"" + m_tokens[i].text + "\"");
+            const std::string_view word = m_tokens[i].text;
+            const std::size_t equals = word.find('=');
+            const std::string_view name = word.substr(0, equals);
+            const std::string_view value = equals == std::string_view::npos ? "" : word.substr(equals + 1);
+            std::uint64_t number = 0;
+            bool ok = true;
+            if (word == "hidden") {
+                attributes.flags |= kHiddenFlag;
+            } else if (name == "flags") {
+                ok = Number(value, 0xFF, "flags", number);
+                attributes.flags |= static_cast<std::uint8_t>(number);
+            } else if (name == "games") {
+                ok = Number(value, 0xFFFFFFFF, "games", number);
+                attributes.gameFlags |= static_cast<std::uint32_t>(number);
+            } else if (name == "for") {
+                ok = GameFlags(value, attributes.gameFlags);
+            } else if (name == "byte0") {
+                ok = Number(value, 0xFF, "byte0", number);
+                attributes.byte0 = static_cast<std::uint8_t>(number);
+            } else if (name == "from") {
+                ok = Number(value, 0xFFFF, "from", number);
+                attributes.from = number;
+            } else {
+                return Fail("unknown attribute \"" + std::string(word) + "\"");
+            }
+            if (!ok)
+                return false;
+        }
+        return true;
+    }
+
+    bool Category()
     {
         if (m_source.categories.size() == 255)
-            throw LineError{"more than 255 categories"};
+            return Fail("more than 255 categories");
         SourceCategory category;
-        category.record.key = static_cast<std::uint16_t>(
-            Number(tokens.size() > 1 ? tokens[1].text : "", 0xFFFF, "a category key"));
-        SetText(category.record.text, QuotedText(tokens, 2, "a category"), "category text");
-        const Attributes attributes = ParseAttributes(tokens, 3);
+        std::uint64_t key = 0;
+        const std::string* text = nullptr;
+        Attributes attributes;
+        if (!Number(Word(1), 0xFFFF, "a category key", key) || !(text = QuotedText(2, "a category")) ||
+            !SetText(category.record.text, *text, "category text") || !ReadAttributes(3, attributes))
+            return false;
+        category.record.key = static_cast<std::uint16_t>(key);
         category.record.flags = attributes.flags;
         category.record.gameFlags = attributes.gameFlags;
         m_source.categories.push_back(std::move(category));
+        return true;
     }
 
-    void Group(const std::vector<Token>& tokens)
+    bool Group()
     {
         if (m_source.categories.empty())
-            throw LineError{"a group before any category"};
+            return Fail("a group before any category");
         auto& groups = m_source.categories.back().groups;
         if (groups.size() == 255)
-            throw LineError{"more than 255 groups in one category"};
+            return Fail("more than 255 groups in one category");
         SourceGroup group;
         std::size_t next = 1;
-        if (tokens.size() > 1 && tokens[1].quoted)
-            SetText(group.record.name, tokens[next++].text, "group name");
-        const Attributes attributes = ParseAttributes(tokens, next);
+        if (next < m_tokens.size() && m_tokens[next].quoted &&
+            !SetText(group.record.name, m_tokens[next++].text, "group name"))
+            return false;
+        Attributes attributes;
+        if (!ReadAttributes(next, attributes))
+            return false;
         group.record.flags = attributes.flags;
         group.record.gameFlags = attributes.gameFlags;
-        group.record.reserved = attributes.byte0.value_or(0);
+        group.record.reserved = attributes.byte0;
         groups.push_back(std::move(group));
+        return true;
     }
 
-    void AddItem(std::uint64_t key, const std::string& text, const Attributes& attributes)
+    bool AddItem(std::uint64_t key, const std::string& text, const Attributes& attributes)
     {
-        auto& items = CurrentGroup().items;
+        if (m_source.categories.empty() || m_source.categories.back().groups.empty())
+            return Fail("an item before any group");
+        auto& items = m_source.categories.back().groups.back().items;
         if (items.size() == 255)
-            throw LineError{"more than 255 items in one group"};
+            return Fail("more than 255 items in one group");
         ItemRecord item{};
         item.key = static_cast<std::uint16_t>(key);
         item.flags = attributes.flags;
         item.gameFlags = attributes.gameFlags;
-        SetText(item.text, text, "item text");
+        if (!SetText(item.text, text, "item text"))
+            return false;
         items.push_back(item);
+        return true;
     }
 
-    void Item(const std::vector<Token>& tokens)
+    bool Item()
     {
-        const auto key = Number(tokens.size() > 1 ? tokens[1].text : "", 0xFFFF, "an item key");
-        const std::string& text = QuotedText(tokens, 2, "an item");
-        AddItem(key, text, ParseAttributes(tokens, 3));
+        std::uint64_t key = 0;
+        const std::string* text = nullptr;
+        Attributes attributes;
+        return Number(Word(1), 0xFFFF, "an item key", key) && (text = QuotedText(2, "an item")) &&
+               ReadAttributes(3, attributes) && AddItem(key, *text, attributes);
     }
 
-    void Items(const std::vector<Token>& tokens)
+    bool Items()
     {
-        const std::string range = tokens.size() > 1 ? tokens[1].text : "";
+        const std::string_view range = Word(1);
         const std::size_t dash = range.find('-');
-        if (dash == std::string::npos)
-            throw LineError{"items needs a key range FIRST-LAST"};
-        const auto first = Number(std::string_view(range).substr(0, dash), 0xFFFF, "the first key");
-        const auto last = Number(std::string_view(range).substr(dash + 1), 0xFFFF, "the last key");
+        if (dash == std::string_view::npos)
+            return Fail("items needs a key range FIRST-LAST");
+        std::uint64_t first = 0;
+        std::uint64_t last = 0;
+        if (!Number(range.substr(0, dash), 0xFFFF, "the first key", first) ||
+            !Number(range.substr(dash + 1), 0xFFFF, "the last key", last))
+            return false;
         if (last < first)
-            throw LineError{"the key range " + range + " runs backwards"};
-        const std::string& pattern = QuotedText(tokens, 2, "items");
-        const Attributes attributes = ParseAttributes(tokens, 3);
+            return Fail("the key range " + std::string(range) + " runs backwards");
+        const std::string* pattern = QuotedText(2, "items");
+        Attributes attributes;
+        if (!pattern || !ReadAttributes(3, attributes))
+            return false;
         const std::uint64_t from = attributes.from.value_or(first);
-        for (std::uint64_t key = first; key <= last; ++key)
-            AddItem(key, Substitute(pattern, key - first + from), attributes);
+        for (std::uint64_t key = first; key <= last; ++key) {
+            if (!AddItem(key, Substitute(*pattern, key - first + from), attributes))
+                return false;
+        }
+        return true;
     }
 
-    SourceGroup& CurrentGroup()
-    {
-        if (m_source.categories.empty() || m_source.categories.back().groups.empty())
-            throw LineError{"an item before any group"};
-        return m_source.categories.back().groups.back();
-    }
-
-    CatalogueSource m_source;
+    CatalogueSource& m_source;
+    const std::vector<Token>& m_tokens;
+    std::string m_error;
 };
 
 template <typename Record>
@@ -293,7 +334,7 @@ std::optional<std::uint32_t> GameFlagsFor(const std::vector<int>& digitCounts)
 
 SourceResult ParseSource(std::string_view text)
 {
-    SourceBuilder builder;
+    CatalogueSource source;
     std::size_t lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;
@@ -307,13 +348,11 @@ SourceResult ParseSource(std::string_view text)
             return {std::nullopt, lineNumber, error};
         if (tokens.empty())
             continue;
-        try {
-            builder.Line(tokens);
-        } catch (const LineError& e) {
-            return {std::nullopt, lineNumber, e.message};
-        }
+        LineReader reader(source, tokens);
+        if (!reader.Read())
+            return {std::nullopt, lineNumber, reader.Error()};
     }
-    return {builder.Take(), 0, {}};
+    return {std::move(source), 0, {}};
 }
 
 std::vector<std::uint8_t> SerializeCatalogue(const CatalogueSource& source)
