@@ -340,9 +340,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // Let Qt process the event this message was made from. The frame
         // may move while Qt runs nested messages, so it is marked first.
         frame->defaulted = true;
-        QObject* target = frame->target;
-        QEvent* event = frame->event;
-        static_cast<QObject*>(target)->event(event);
+        detail::DeliverToQt(frame->target, frame->event);
         return 0;
     }
     return detail::GenericDefault(this, message, wParam, lParam);

@@ -12,6 +12,7 @@
 #include "framework/cstatic.h"
 #include "framework/ctabctrl.h"
 #include "framework/ctooltipctrl.h"
+#include "framework/ctreectrl.h"
 #include "framework/cwnd.h"
 #include "framework/gdi_objects.h"
 #include "framework/interaction.h"

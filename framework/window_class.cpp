@@ -30,7 +30,8 @@ std::map<std::string, WindowClass>& Classes()
 
 void Add(WindowClass windowClass)
 {
-    if (!windowClass.proc)
+    // A class without a widget of its own paints like a plain window.
+    if (!windowClass.proc && !windowClass.factory)
         windowClass.proc = detail::PlainWindowProc;
     Classes().emplace(Folded(windowClass.name), std::move(windowClass));
 }

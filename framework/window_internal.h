@@ -4,8 +4,11 @@
 
 #include "framework/win_types.h"
 
+#include <QAbstractScrollArea>
 #include <QPointer>
 #include <QWidget>
+
+#include <type_traits>
 
 #include <string>
 
@@ -79,11 +82,33 @@ QWidget* ParentWindowOf(const QWidget* widget);
 // True while the widget is painting (inside its paint event).
 bool IsPainting(const QWidget* widget);
 
+// Qt's own handling of an event the framework held back for a message.
+class QtEventSink {
+public:
+    virtual bool QtEvent(QObject* target, QEvent* event) = 0;
+
+protected:
+    ~QtEventSink() = default;
+};
+
+// Lets Qt process event on target, as if the framework had not looked at it.
+void DeliverToQt(QObject* target, QEvent* event);
+
 template <class Base>
-class FrameworkWidget : public Base {
+class FrameworkWidget : public Base, public QtEventSink {
 public:
     using Base::Base;
     ~FrameworkWidget() override { WindowDestroying(this); }
+
+    bool QtEvent(QObject* target, QEvent* event) override
+    {
+        if constexpr (std::is_base_of_v<QAbstractScrollArea, Base>) {
+            // A scroll area sees its viewport's events before the viewport does.
+            if (target == this->viewport() && this->viewportEvent(event))
+                return true;
+        }
+        return static_cast<QObject*>(target)->event(event);
+    }
 
 protected:
     bool event(QEvent* e) override

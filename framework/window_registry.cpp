@@ -218,6 +218,18 @@ void WindowDestroying(QWidget* widget)
     Live().erase(widget);
 }
 
+void DeliverToQt(QObject* target, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(target);
+    QtEventSink* sink = dynamic_cast<QtEventSink*>(target);
+    if (!sink && widget && widget->parentWidget())
+        sink = dynamic_cast<QtEventSink*>(widget->parentWidget());
+    if (sink)
+        sink->QtEvent(target, event);
+    else
+        target->event(event);
+}
+
 bool DeliverWindowMessage(QWidget* widget, QEvent* event)
 {
     if (event->type() != WindowMessageEvent::EventType())

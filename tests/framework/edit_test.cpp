@@ -143,3 +143,30 @@ TEST(SingleLine, LimitAndSelectionCountUtf8Bytes)
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+// A subclassed multi-line edit still gets Qt's painting and mouse handling,
+// which Qt routes through the scroll area's viewport.
+TEST_F(MultiLine, SubclassedEditPaintsAndSelectsWithTheMouse)
+{
+    edit.SetWindowText("8888888888\r\n8888888888");
+    const QImage shot = edit.m_hWnd->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            dark += qGray(shot.pixel(x, y)) < 100;
+    EXPECT_GT(dark, 20);
+    QWidget* viewport = edit.ClientWidget();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(2, 5));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, QPoint(viewport->width() - 2, 5));
+    int start = 0;
+    int end = 0;
+    edit.GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 10);
+}
+
+} // namespace
+} // namespace vesk
