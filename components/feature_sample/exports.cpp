@@ -26,9 +26,10 @@ DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
     if (!name || !out)
         return 0;
     const auto& rows = vesk::kSiblingModules;
-    if (std::find(rows.begin(), rows.end(), *name) == rows.end())
+    const auto row = std::find(rows.begin(), rows.end(), *name);
+    if (row == rows.end())
         return 0;
-    auto* feature = new (std::nothrow) vesk::sample::SampleFeature(*name);
+    auto* feature = new (std::nothrow) vesk::sample::SampleFeature(*name, static_cast<int>(row - rows.begin()) + 1);
     if (!feature)
         return 0;
     LiveInstances().push_back(feature);

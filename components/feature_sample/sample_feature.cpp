@@ -21,7 +21,7 @@ QString Hex(SlotInt value) { return QStringLiteral("0x") + QString::number(stati
 
 } // namespace
 
-SampleFeature::SampleFeature(const ModuleNameRecord& name) : m_name(name) {}
+SampleFeature::SampleFeature(const ModuleNameRecord& name, int row) : m_name(name), m_row(row) {}
 
 SampleFeature::~SampleFeature() { delete m_window.data(); }
 
@@ -102,12 +102,27 @@ void SampleFeature::UpdateText()
     const QString iface = QString::fromLatin1(m_name.interfaceName, static_cast<qsizetype>(
                                                   qstrnlen(m_name.interfaceName, sizeof m_name.interfaceName)));
     QStringList lines;
-    lines << QStringLiteral("接口：%1").arg(iface)
-          << QStringLiteral("打开参数：%1, %2, %3, %4")
-                 .arg(Hex(m_arguments[0]), Hex(m_arguments[1]), Hex(m_arguments[2]), Hex(m_arguments[3]))
-          << QStringLiteral("初始化 %1 次，打开 %2 次，刷新 %3 次")
+    lines << QStringLiteral("接口：%1（第 %2 行）").arg(iface).arg(m_row);
+    lines << ArgumentLines();
+    lines << QStringLiteral("初始化 %1 次，打开 %2 次，刷新 %3 次")
                  .arg(m_initializeCount).arg(m_openCount).arg(m_refreshCount);
     m_details->setText(lines.join(QLatin1Char('\n')));
+}
+
+QStringList SampleFeature::ArgumentLines() const
+{
+    // The open call's form depends on the row (see the header).
+    QStringList names;
+    if (m_row == 1)
+        names = {QStringLiteral("功能代码"), QStringLiteral("子代码"), QStringLiteral("模块"), QStringLiteral("号码分析服务")};
+    else if (m_row >= 6 && m_row <= 8)
+        names = {QStringLiteral("功能代码")};
+    else
+        names = {QStringLiteral("功能代码"), QStringLiteral("模块"), QStringLiteral("号码分析服务")};
+    QStringList lines;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        lines << QStringLiteral("%1：%2").arg(names[i], Hex(m_arguments[static_cast<std::size_t>(i)]));
+    return lines;
 }
 
 } // namespace vesk::sample

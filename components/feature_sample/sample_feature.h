@@ -36,6 +36,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -46,7 +47,8 @@ namespace vesk::sample {
 
 class SampleFeature final : public IFeatureModule {
 public:
-    explicit SampleFeature(const ModuleNameRecord& name);
+    // row: 1-based row of the sibling module table the record names.
+    SampleFeature(const ModuleNameRecord& name, int row);
     ~SampleFeature();
     SampleFeature(const SampleFeature&) = delete;
     SampleFeature& operator=(const SampleFeature&) = delete;
@@ -63,8 +65,10 @@ public:
 private:
     void EnsureWindow();
     void UpdateText();
+    QStringList ArgumentLines() const;
 
     ModuleNameRecord m_name;
+    int m_row;
     IHostObject* m_host = nullptr;
     QWidget* m_parent = nullptr;
     QPointer<QWidget> m_window;

@@ -123,7 +123,7 @@ TEST(SampleFeature, WindowShowsTheFeatureAndItsArguments)
     EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("featureTitle"))->property("text").toString(),
               QStringLiteral("遗漏列表（分布）"));
     EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("featureDetails"))
-                    ->property("text").toString().contains(QStringLiteral("0x1031")));
+                    ->property("text").toString().contains(QStringLiteral("子代码：0x1031")));
     feature->Show(0);
     EXPECT_TRUE(window->isHidden());
     EXPECT_TRUE(loader.Release(feature));

@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, SiblingFeaturesOpenAndAreReleasedOnSwitching)
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(TitleOf(shown.front()), QStringLiteral("遗漏列表（分布）"));
     EXPECT_TRUE(shown.front()->findChild<QLabel*>(QStringLiteral("featureDetails"))->text().contains(
-        QStringLiteral("0x1030")));
+        QStringLiteral("子代码：0x1030")));
 
     Select(QStringLiteral("组号缩水"));
     EXPECT_EQ(host->Loader().LiveCount(), 1u);
@@ -145,9 +145,13 @@ TEST_F(MainWindowTest, SettingsMenuSetsTheHostsOptions)
     EXPECT_EQ(TreeWidget()->topLevelItem(0)->text(0), QStringLiteral("软件功能列表"));
     EXPECT_EQ(TreeWidget()->topLevelItem(0)->childCount(), 4);
     EXPECT_EQ(ShownFeatures().size(), 1); // the open feature stays open over the rebuild
+    // The item at the same position is selected again, without opening it.
+    EXPECT_EQ(TreeWidget()->currentItem()->text(0), QStringLiteral("胆杀验证"));
+    EXPECT_EQ(host->Loader().LiveCount(), 1u);
 
     window->ShortTreeAction()->setChecked(false);
     EXPECT_EQ(TreeWidget()->topLevelItem(0)->text(0), QStringLiteral("选号软件功能列表"));
+    EXPECT_EQ(TreeWidget()->currentItem()->text(0), QStringLiteral("组号缩水"));
 }
 
 TEST(ScreenshotMode, WritesAPictureOfTheWorkbench)
