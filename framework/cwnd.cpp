@@ -40,6 +40,11 @@ struct StackEntry {
     ~StackEntry() { MessageStack().pop_back(); }
 };
 
+bool IsNonClientMessage(UINT message)
+{
+    return message == WM_NCPAINT || (message >= WM_NCMOUSEMOVE && message <= WM_NCRBUTTONUP);
+}
+
 } // namespace
 
 CWnd::CWnd() = default;
@@ -340,6 +345,9 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // Let Qt process the event this message was made from. The frame
         // may move while Qt runs nested messages, so it is marked first.
         frame->defaulted = true;
+        // The emulated frame of a top-level window is ours, not Qt's.
+        if (detail::HasFrame(m_hWnd) && IsNonClientMessage(message))
+            return detail::GenericDefault(this, message, wParam, lParam);
         detail::DeliverToQt(frame->target, frame->event);
         return 0;
     }
