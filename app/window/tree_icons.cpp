@@ -6,20 +6,21 @@
 namespace vesk::app {
 namespace {
 
-QImage Blank(int size)
+// Draws on a transparent square in a 16-unit coordinate system.
+template <typename Draw>
+QImage Icon(int size, Draw draw)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    draw(p);
     return image;
 }
 
-QImage Folder(int size)
+void Folder(QPainter& p)
 {
-    QImage image = Blank(size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size / 16.0;
-    p.scale(s, s);
     p.setPen(QPen(QColor(176, 128, 24), 1));
     p.setBrush(QColor(240, 196, 80));
     QPainterPath tab;
@@ -29,31 +30,25 @@ QImage Folder(int size)
     tab.lineTo(7.5, 4.5);
     p.drawPath(tab);
     p.drawRect(QRectF(1.5, 4.5, 13, 9));
-    return image;
 }
 
-QImage Leaf(int size, const QColor& fill, const QColor& mark)
+void Leaf(QPainter& p, const QColor& fill, const QColor& mark)
 {
-    QImage image = Blank(size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size / 16.0;
-    p.scale(s, s);
     p.setPen(QPen(QColor(70, 90, 130), 1));
     p.setBrush(fill);
     p.drawRect(QRectF(3.5, 1.5, 9, 13));
     p.setPen(QPen(mark, 1.2));
     for (qreal y : {5.0, 8.0, 11.0})
         p.drawLine(QPointF(5.5, y), QPointF(10.5, y));
-    return image;
 }
 
 } // namespace
 
 std::array<QImage, 3> DrawTreeIcons(int size)
 {
-    return {Folder(size), Leaf(size, QColor(255, 255, 255), QColor(120, 140, 180)),
-            Leaf(size, QColor(210, 228, 255), QColor(30, 80, 200))};
+    return {Icon(size, Folder),
+            Icon(size, [](QPainter& p) { Leaf(p, QColor(255, 255, 255), QColor(120, 140, 180)); }),
+            Icon(size, [](QPainter& p) { Leaf(p, QColor(210, 228, 255), QColor(30, 80, 200)); })};
 }
 
 } // namespace vesk::app
