@@ -197,6 +197,12 @@ TEST_F(ModuleInstanceTest, HiddenFeatureKeepsItsTreePositionAcrossARebuild)
     instance->AttachTree(&shortTree);
     EXPECT_EQ(shortTree.GetCaret(), shortTree.GetRoot());
     EXPECT_EQ(instance->RememberedItem(), 0);
+
+    // The unmatched rank is used up too: the long tree comes back at its root.
+    host.environment.variant = 0;
+    tree.DeleteAllItems();
+    instance->AttachTree(&tree);
+    EXPECT_EQ(tree.GetCaret(), tree.GetRoot());
 }
 
 TEST_F(ModuleInstanceTest, SiblingRowsAreLoadedAndCalledInTheirOrder)
