@@ -7,6 +7,8 @@
 #include "skin/mouse_tracking.h"
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QString>
@@ -29,6 +31,11 @@ void CBaseScrollEdit::CreateScrollBars()
     CWnd* parent = GetParent();
     m_vertical.Create(WS_CHILD | kVerticalBarStyle, RECT{}, parent, kVerticalBarId, this);
     m_horizontal.Create(WS_CHILD, RECT{}, parent, kHorizontalBarId, this);
+    // Lay them over the edit now: an edit that is never resized afterwards
+    // would otherwise keep showing its own bars.
+    LayoutBars();
+    SyncRanges();
+    UpdateRegion();
 }
 
 void CBaseScrollEdit::SetSel(int start, int end, BOOL noScroll)
@@ -169,6 +176,8 @@ void CBaseScrollEdit::PreSubclassWindow()
     if (auto* area = qobject_cast<QAbstractScrollArea*>(m_hWnd)) {
         area->verticalScrollBar()->setStyle(area->style());
         area->horizontalScrollBar()->setStyle(area->style());
+        QEvent relayout(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(area, &relayout);
     }
     CEdit::PreSubclassWindow();
 }

@@ -15,8 +15,8 @@ public:
     static constexpr UINT kVerticalBarId = 100;
     static constexpr UINT kHorizontalBarId = 101;
 
-    // Creates the two bars once, as siblings owned by the edit. The owning
-    // page calls it while initialising.
+    // Creates the two bars once, as siblings owned by the edit, and lays
+    // them over the edit's own. The owning page calls it while initialising.
     void CreateScrollBars();
 
     void SetSel(int start, int end, BOOL noScroll = FALSE);

@@ -39,8 +39,8 @@ protected:
                                    ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL)};
         ASSERT_TRUE(host.CreateWith(dialog));
         ASSERT_TRUE(edit.SubclassDlgItem(kText, &host));
+        // No resize afterwards: the bars must be laid out by their creation.
         edit.CreateScrollBars();
-        edit.MoveWindow(10, 10, 200, 150);
         Settle();
     }
 

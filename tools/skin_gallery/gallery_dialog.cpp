@@ -16,7 +16,7 @@ void Load(CBitmap& bitmap, const char* name)
     bitmap.Attach(LoadBitmapFile(name));
 }
 
-// "000 001 ... 009\r\n010 ..." : the thousand numbers, ten to a line.
+// "000 001 ... 009\r\n010 ...": the thousand numbers, ten to a line.
 CString AllNumbers()
 {
     CString text;
@@ -121,11 +121,6 @@ void GalleryDialog::SetUpTextControls()
     m_numbers.SubclassDlgItem(kNumbers, this);
     m_numbers.CreateScrollBars();
     m_numbers.SetText(AllNumbers());
-    // The bars follow the edit's own layout once it has its text.
-    RECT rect;
-    m_numbers.GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    m_numbers.MoveWindow(rect);
 }
 
 void GalleryDialog::SelectRadio(int id)

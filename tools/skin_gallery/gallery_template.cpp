@@ -47,14 +47,14 @@ UINT RegisterGalleryTemplate()
         Item(kGrouped, "Button", "组选", 160, 32, 40, 10, BS_AUTORADIOBUTTON),
         Item(kComboBox, "ComboBox", "", 205, 31, 60, 80, CBS_DROPDOWNLIST),
         Item(kDigitsOnly, "Edit", "", 270, 31, 50, 12, ES_AUTOHSCROLL),
-        Item(kTabs, "SysTabControl32", "", 10, 50, 150, 160),
-        Item(kNumbers, "Edit", "", 170, 58, 150, 150,
-             ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL),
+        Item(kTabs, "SysTabControl32", "", 10, 92, 150, 118),
+        Item(kNumbers, "Edit", "", 170, 50, 150, 160,
+             ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL),
     };
     for (int digit = 0; digit < 10; ++digit)
-        dialog.controls.push_back(Item(kFirstDigit + digit, "Button", "", 20 + digit * 13, 95, 12, 12, BS_AUTOCHECKBOX));
+        dialog.controls.push_back(Item(kFirstDigit + digit, "Button", "", 17 + digit * 14, 62, 12, 12, BS_AUTOCHECKBOX));
     // Last, so that it lies above the digits: only its ring takes clicks.
-    dialog.controls.push_back(Item(kFrame, "Button", "号码设定", 15, 80, 140, 40, BS_GROUPBOX));
+    dialog.controls.push_back(Item(kFrame, "Button", "号码设定", 10, 48, 150, 34, BS_GROUPBOX));
     CurrentModuleContext().Templates().Register(dialog);
     return dialog.id;
 }
