@@ -29,13 +29,18 @@ Qt::Key KeyOf(const QString& text)
 } // namespace
 
 DigitPad::DigitPad() = default;
-DigitPad::~DigitPad() = default;
+DigitPad::~DigitPad() { Discard(); }
+
+void DigitPad::Discard()
+{
+    delete m_window.data();
+}
 
 SlotInt DigitPad::Attach(WindowHandle, WindowHandle edit, SlotInt, SlotInt)
 {
     if (m_edit)
         m_edit->removeEventFilter(this);
-    m_window.reset();
+    Discard();
     m_keys.clear();
     m_edit = LiveWidget(edit);
     if (!m_edit)
@@ -49,14 +54,14 @@ SlotInt DigitPad::AddKey(const char* caption, const char* insertText)
     if (!caption || !insertText)
         return 0;
     m_keys.push_back({QString::fromUtf8(caption), QString::fromUtf8(insertText)});
-    m_window.reset();
+    Discard();
     return 1;
 }
 
 SlotInt DigitPad::Arrange(SlotInt columns, SlotInt)
 {
     m_columns = static_cast<int>(std::clamp<SlotInt>(columns, 1, 16));
-    m_window.reset();
+    Discard();
     return 1;
 }
 
@@ -81,15 +86,14 @@ SlotInt DigitPad::Show(SlotInt showCommand)
 
 void DigitPad::Build()
 {
-    m_window = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::FramelessWindowHint
-                                                      | Qt::WindowDoesNotAcceptFocus);
+    m_window = new QWidget(m_edit->window(), Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     m_window->setAttribute(Qt::WA_ShowWithoutActivating);
     m_window->setObjectName(QStringLiteral("digitPad"));
-    auto* grid = new QGridLayout(m_window.get());
+    auto* grid = new QGridLayout(m_window);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(2);
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
-        auto* button = new QToolButton(m_window.get());
+        auto* button = new QToolButton(m_window);
         button->setText(m_keys[i].caption);
         button->setFocusPolicy(Qt::NoFocus);
         button->setMinimumSize(28, 24);

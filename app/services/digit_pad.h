@@ -3,7 +3,8 @@
 // caller attaches the pad to an edit, adds its keys, arranges them in
 // columns and shows it. The pad never takes the focus, so the edit keeps it
 // while keys are clicked; the pad hides when the edit loses the focus, hides
-// or goes away.
+// or goes away. It belongs to the edit's window, so it works over a modal
+// dialog and goes away with it.
 
 #include "host/host_services.h"
 
@@ -11,7 +12,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,7 +32,7 @@ public:
     SlotInt Arrange(SlotInt columns, SlotInt flags) override;
 
     // The popup while it exists (tests click its keys).
-    QWidget* Window() const { return m_window.get(); }
+    QWidget* Window() const { return m_window.data(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,12 +43,15 @@ private:
         QString text;
     };
     void Build();
+    void Discard();
     void Type(const QString& text);
 
     QPointer<QWidget> m_edit;
     std::vector<Key> m_keys;
     int m_columns = 4;
-    std::unique_ptr<QWidget> m_window;
+    // A tool window of the edit's window, so a modal dialog does not block it;
+    // it goes with that window.
+    QPointer<QWidget> m_window;
 };
 
 } // namespace vesk::app

@@ -68,6 +68,20 @@ TEST_F(DigitPadTest, KeysTypeIntoTheEditWithinItsLimits)
     EXPECT_EQ(Key(QStringLiteral("4"))->y(), Key(QStringLiteral("0"))->y() + Key(QStringLiteral("0"))->height() + 2);
 }
 
+TEST_F(DigitPadTest, WorksOverAModalDialog)
+{
+    dialog.hide();
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    edit->setFocus();
+    OfferPad();
+    // Through the pad's window, so the application's modality rules apply.
+    QToolButton* key = Key(QStringLiteral("8"));
+    const QPoint centre = key->mapTo(pad.Window(), key->rect().center());
+    QTest::mouseClick(pad.Window()->windowHandle(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(edit->text(), QStringLiteral("8"));
+}
+
 TEST_F(DigitPadTest, HidesWhenTheEditIsLeftOrGone)
 {
     OfferPad();
