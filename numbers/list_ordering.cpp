@@ -48,16 +48,19 @@ bool NumberList::ExtractKeys(SortKeyVector& keys) const
 
 void NumberList::StoreKeys(const SortKeyVector& keys)
 {
-    // Each wide store spills into the next record, which is written after it;
-    // the last record is written exactly.
-    for (std::size_t i = 0; i + 1 < keys.size(); ++i)
-        digits::StoreRecordWide(RecordAt(static_cast<std::uint32_t>(i)), KeyTag(keys[i]),
-                                digits::Pack(KeyValue(keys[i]), m_length));
-    if (!keys.empty()) {
-        std::uint8_t* last = RecordAt(static_cast<std::uint32_t>(keys.size() - 1));
-        const std::uint32_t tag = KeyTag(keys.back());
-        std::memcpy(last, &tag, sizeof tag);
-        digits::Store(last + m_tagSize, digits::Pack(KeyValue(keys.back()), m_length), m_length);
+    // A wide store spills into the records after it, which are written
+    // later; near the end of the array each record is written exactly.
+    const std::size_t total = m_records.size();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        std::uint8_t* record = RecordAt(static_cast<std::uint32_t>(i));
+        const std::uint64_t packed = digits::Pack(KeyValue(keys[i]), m_length);
+        if (std::size_t(record - m_records.data()) + m_tagSize + 8 <= total) {
+            digits::StoreRecordWide(record, KeyTag(keys[i]), packed);
+        } else {
+            const std::uint32_t tag = KeyTag(keys[i]);
+            std::memcpy(record, &tag, sizeof tag);
+            digits::Store(record + m_tagSize, packed, m_length);
+        }
     }
     m_count = static_cast<std::uint32_t>(keys.size());
     m_records.resize(std::size_t(m_count) * m_recordSize);

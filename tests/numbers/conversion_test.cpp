@@ -34,6 +34,18 @@ TEST(CountReport, BreaksLinesAfterEveryPerLineNumbersWithoutTrailingBlanks)
     EXPECT_EQ(noBreaks.CountReport(0), "出现1次的号码（3注）：\r\n001 002 003\r\n");
 }
 
+TEST(CountReport, WorksForEveryNumberLength)
+{
+    for (int length = 1; length <= 8; ++length) {
+        const std::string number = std::string("12345678").substr(0, static_cast<std::size_t>(length));
+        NumberList list = ListOf(number + " " + number + " " + number, length);
+        const std::string report = list.CountReport(10);
+        EXPECT_EQ(report.substr(0, report.find("\r\n")), "出现3次的号码（1注）：") << length;
+        EXPECT_EQ(list.Count(), 1u) << length;
+        EXPECT_EQ(list.TagAt(0), 3u) << length;
+    }
+}
+
 TEST(CountReport, AnEmptyListGivesAnEmptyText)
 {
     NumberList empty(3);
