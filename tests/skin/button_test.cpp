@@ -155,6 +155,18 @@ TEST_F(SkinButtons, IconIsMaskedAndPlacedBesideTextOrCentred)
     expectIconAt(32, 4);
 }
 
+TEST_F(SkinButtons, TooltipHasOneToolWhoseTextFollowsTheLastCall)
+{
+    button.SetTooltip("打开号码文件", TRUE);
+    button.SetTooltip("保存号码文件", FALSE);
+    CToolTipCtrl* tip = button.Tooltip();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(tip->GetToolCount(), 1);
+    EXPECT_EQ(tip->GetText(&button, 1), "保存号码文件");
+    EXPECT_FALSE(tip->IsActive());
+    EXPECT_EQ(tip->GetDelayTime(TTDT_INITIAL), 200);
+}
+
 TEST_F(SkinButtons, CheckBoxTogglesBeforeItsParentSeesTheClick)
 {
     int seen = -1;

@@ -76,6 +76,21 @@ TEST_F(SkinDialog, InitialisationResizesTheWindowAndSetsTheFrame)
     EXPECT_EQ(client.Height(), window.Height() - 34);
 }
 
+TEST_F(SkinDialog, RegionRoundsOnlyTheTopCorners)
+{
+    auto d = Make(0);
+    const int w = d->Frame().window.right;
+    const int h = d->Frame().window.bottom;
+    CRgn region;
+    region.CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(d->GetWindowRgn(region), RGN_ERROR);
+    EXPECT_FALSE(region.PtInRegion(0, 0));
+    EXPECT_FALSE(region.PtInRegion(w - 1, 0));
+    EXPECT_TRUE(region.PtInRegion(w / 2, 0));
+    EXPECT_TRUE(region.PtInRegion(0, h - 1)) << "square bottom corners";
+    EXPECT_TRUE(region.PtInRegion(w - 1, h - 1));
+}
+
 TEST_F(SkinDialog, EitherBoxGivesThreeSmallButtons)
 {
     auto d = Make(WS_MINIMIZEBOX);

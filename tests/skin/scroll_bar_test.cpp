@@ -138,6 +138,10 @@ TEST_F(SkinScrollBar, HeldArrowRepeatsAfterTheDelayWhileOnTheArrow)
 {
     QTest::mousePress(widget(), Qt::LeftButton, {}, QPoint(8, 5));
     ASSERT_EQ(Codes().size(), 1u);
+    Move(QPoint(8, 100), Qt::LeftButton);
+    EXPECT_FALSE(bar.IsPressed()) << "the pressed look leaves with the mouse";
+    Move(QPoint(8, 6), Qt::LeftButton);
+    EXPECT_TRUE(bar.IsPressed());
     bar.SendMessage(WM_TIMER, CBaseScrollBar::kDelayTimer);
     EXPECT_EQ(Codes().size(), 1u) << "the 300 ms delay only starts the 50 ms repeat";
     SetCursorPos(widget()->mapToGlobal(QPoint(8, 5)).x(), widget()->mapToGlobal(QPoint(8, 5)).y());
