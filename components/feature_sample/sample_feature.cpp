@@ -1,6 +1,8 @@
 #include "components/feature_sample/sample_feature.h"
 
 #include "components/feature_sample/feature_names.h"
+#include "framework/messages.h"
+#include "framework/win_structs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -50,6 +52,21 @@ SlotInt SampleFeature::Refresh()
     ++m_refreshCount;
     UpdateText();
     return 1;
+}
+
+SlotInt SampleFeature::FilterMessage(void* message)
+{
+    const auto* msg = static_cast<const MSG*>(message);
+    if (!msg)
+        return 0;
+    ++m_offeredCount;
+    if (m_window)
+        m_window->setProperty("offeredMessages", m_offeredCount);
+    if (msg->message == WM_KEYDOWN && msg->wParam == static_cast<WPARAM>(VK_F1 + 4)) {
+        Refresh();
+        return 1;
+    }
+    return 0;
 }
 
 SlotInt SampleFeature::Show(SlotInt showCommand)

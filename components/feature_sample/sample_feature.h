@@ -24,12 +24,13 @@
 //                               "analysis" the host's service 10
 //   5 GetWindow()               the window the caller places over the area
 //   3 Show(command)             0 hides, 5 shows
-//   6 FilterMessage(message)    non-zero when the feature consumed it
+//   6 FilterMessage(message)    an input message (framework MSG) before it is
+//                               dispatched; non-zero consumes it
 //   8 Refresh()                 the data changed; recompute what is shown
 // Rows 6-8 get Open before Initialize; the others Initialize before Open.
 //
 // This sample serves all ten rows with one window that shows the feature's
-// name and the arguments it was last opened with.
+// name and the arguments it was last opened with. F5 refreshes it.
 
 #include "host/feature_module_interface.h"
 #include "host/module_name_record.h"
@@ -56,7 +57,9 @@ public:
     SlotInt Initialize(IHostObject* host, WindowHandle parent) override;
     SlotInt Show(SlotInt showCommand) override;
     WindowHandle GetWindow() override;
-    SlotInt FilterMessage(void* message) override { return 0; }
+    // Counts the messages offered; consumes F5 pressed anywhere while the
+    // feature is open, and refreshes.
+    SlotInt FilterMessage(void* message) override;
     SlotInt Open(SlotInt a, SlotInt b, SlotInt c, SlotInt d) override;
     SlotInt Refresh() override;
 
@@ -78,6 +81,7 @@ private:
     int m_initializeCount = 0;
     int m_openCount = 0;
     int m_refreshCount = 0;
+    int m_offeredCount = 0;
 };
 
 } // namespace vesk::sample

@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
+#include <QKeyEvent>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -31,6 +33,17 @@ QString TitleOf(QWidget* feature)
     auto* title = feature->findChild<QLabel*>(QStringLiteral("featureTitle"));
     return title ? title->text() : QString();
 }
+
+// The key presses that reach a widget.
+struct KeyRecorder : QObject {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            pressed << static_cast<QKeyEvent*>(event)->key();
+        return false;
+    }
+    QList<int> pressed;
+};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -115,6 +128,23 @@ TEST_F(MainWindowTest, SiblingFeaturesOpenAndAreReleasedOnSwitching)
     EXPECT_EQ(host->Loader().LiveCount(), 1u);
     ASSERT_EQ(ShownFeatures().size(), 1);
     EXPECT_TRUE(TitleOf(ShownFeatures().front()).isEmpty());
+}
+
+TEST_F(MainWindowTest, InputIsOfferedToTheOpenFeatureFirst)
+{
+    Select(QStringLiteral("状态表"));
+    ASSERT_EQ(ShownFeatures().size(), 1);
+    QWidget* feature = ShownFeatures().front();
+    auto* details = feature->findChild<QLabel*>(QStringLiteral("featureDetails"));
+    QTest::mouseMove(feature, QPoint(20, 20));
+    EXPECT_GE(feature->property("offeredMessages").toInt(), 1);
+    // The sample consumes F5 (and refreshes): the key never reaches the tree.
+    KeyRecorder treeKeys;
+    TreeWidget()->installEventFilter(&treeKeys);
+    QTest::keyClick(TreeWidget(), Qt::Key_F5);
+    EXPECT_TRUE(details->text().contains(QStringLiteral("刷新 1 次")));
+    QTest::keyClick(TreeWidget(), Qt::Key_Down);
+    EXPECT_EQ(treeKeys.pressed, QList<int>{Qt::Key_Down});
 }
 
 TEST_F(MainWindowTest, FeatureCloseMessageClosesAndReturnsToTheRoot)
