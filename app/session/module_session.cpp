@@ -43,6 +43,12 @@ void ModuleSession::RebuildTree()
     m_module->ShowFeature(kShow);
 }
 
+void ModuleSession::Refresh()
+{
+    if (m_module)
+        m_module->RefreshFeature();
+}
+
 void ModuleSession::CloseFeature(std::int32_t code)
 {
     if (m_module && code != 0)

@@ -37,6 +37,8 @@ public:
     // Refills the tree (after a change of host variant): the feature is
     // hidden, the tree emptied and filled again, and the feature shown again.
     void RebuildTree();
+    // The host's data changed: the open feature recomputes what it shows.
+    void Refresh();
     // A feature asked to be closed (its code is the message's wParam).
     void CloseFeature(std::int32_t code);
     // Offers an input message to the module; true when it consumed it.

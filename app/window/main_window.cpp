@@ -93,6 +93,10 @@ void MainWindow::BuildMenu()
     m_shortTree->setStatusTip(QStringLiteral("只列出胆杀验证与公式功能"));
     connect(m_shortTree, &QAction::toggled, this, [this](bool on) { OnShortTreeToggled(on); });
 
+    m_reloadDraws = settings->addAction(QStringLiteral("重新载入开奖号码(&R)"));
+    m_reloadDraws->setStatusTip(QStringLiteral("读入数据目录中的 draws.txt，重算遗漏"));
+    connect(m_reloadDraws, &QAction::triggered, this, [this] { ReloadDraws(); });
+
     settings->addSeparator();
     QAction* quit = settings->addAction(QStringLiteral("退出(&X)"));
     connect(quit, &QAction::triggered, this, &QWidget::close);
@@ -145,6 +149,17 @@ void MainWindow::OnShortTreeToggled(bool on)
         ShowStatus(QString::fromStdString(m_host.Environment().LastError()));
     FillGuard filling(m_fillingTree);
     m_session->RebuildTree();
+}
+
+void MainWindow::ReloadDraws()
+{
+    const std::string path = m_host.Environment().GetDirectory(2) + std::string(kDrawHistoryFileName);
+    std::optional<DrawHistory> history = DrawHistory::Load(path);
+    const QString message = history ? QStringLiteral("开奖号码 %1 期").arg(history->Draws().size())
+                                    : QStringLiteral("没有开奖号码：%1").arg(QString::fromStdString(path));
+    m_host.Analysis().SetHistory(std::move(history));
+    m_session->Refresh();
+    ShowStatus(message);
 }
 
 void MainWindow::ShowStatus(const QString& text) { m_status->setText(text); }

@@ -41,6 +41,7 @@ public:
     ModuleSession& Session() { return *m_session; }
     QAction* KeepConditionsAction() const { return m_keepConditions; }
     QAction* ShortTreeAction() const { return m_shortTree; }
+    QAction* ReloadDrawsAction() const { return m_reloadDraws; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +51,7 @@ private:
     void OnTreeSelection(TreeItem item);
     void OnFeatureClose(std::int32_t code);
     void OnShortTreeToggled(bool on);
+    void ReloadDraws();
     void ShowStatus(const QString& text);
 
     HostObject& m_host;
@@ -59,6 +61,7 @@ private:
     QLabel* m_status = nullptr;
     QAction* m_keepConditions = nullptr;
     QAction* m_shortTree = nullptr;
+    QAction* m_reloadDraws = nullptr;
     std::unique_ptr<ModuleSession> m_session;
     // Input goes to the module's pre-translation first; what it consumes is dropped.
     std::unique_ptr<PreTranslateFilter> m_preTranslate;

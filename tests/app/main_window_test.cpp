@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace vesk::app {
 namespace {
@@ -182,6 +183,19 @@ TEST_F(MainWindowTest, SettingsMenuSetsTheHostsOptions)
     window->ShortTreeAction()->setChecked(false);
     EXPECT_EQ(TreeWidget()->topLevelItem(0)->text(0), QStringLiteral("选号软件功能列表"));
     EXPECT_EQ(TreeWidget()->currentItem()->text(0), QStringLiteral("组号缩水"));
+}
+
+TEST_F(MainWindowTest, ReloadingTheDrawsUpdatesTheOmissions)
+{
+    auto* analysis = static_cast<IAnalysisService*>(host->GetService(kServiceAnalysis));
+    const std::uint8_t digits[3] = {1, 2, 3};
+    analysis->SetCurrentNumber(digits);
+    const SlotInt numberOmission = static_cast<std::int32_t>(0xFFFF0012u);
+    EXPECT_EQ(analysis->GetAttribute(numberOmission), -1);
+
+    std::ofstream(host->Environment().Paths().data + "draws.txt") << "2026001 123\n2026002 456\n";
+    window->ReloadDrawsAction()->trigger();
+    EXPECT_EQ(analysis->GetAttribute(numberOmission), 1);
 }
 
 TEST(ScreenshotMode, WritesAPictureOfTheWorkbench)
