@@ -74,6 +74,22 @@ TEST(ComponentLoader, RefusesWhatItCannotServe)
     EXPECT_EQ(loader.LiveCount(), 0u);
 }
 
+TEST(ComponentLoader, ModuleRefusesEveryAlteredNameByte)
+{
+    ComponentLoader loader(PluginFolder());
+    for (std::size_t i = 0; i < sizeof(ModuleNameRecord); ++i) {
+        ModuleNameRecord altered = kModuleName;
+        reinterpret_cast<unsigned char*>(&altered)[i] ^= 0x20;
+        if (LibraryFileName(altered) != LibraryFileName(kModuleName))
+            continue; // names another library (or none): not the module's refusal
+        EXPECT_EQ(loader.Load(altered), nullptr) << "byte " << i;
+    }
+    void* module = loader.Load(kModuleName);
+    ASSERT_NE(module, nullptr) << loader.LastError();
+    EXPECT_TRUE(loader.Release(module));
+    EXPECT_EQ(loader.LiveCount(), 0u);
+}
+
 TEST(HostObject, HandsOutServicesAndLoadsIntoHolders)
 {
     test::TempFolder root;

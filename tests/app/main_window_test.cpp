@@ -183,6 +183,26 @@ TEST_F(MainWindowTest, SettingsMenuSetsTheHostsOptions)
     window->ShortTreeAction()->setChecked(false);
     EXPECT_EQ(TreeWidget()->topLevelItem(0)->text(0), QStringLiteral("选号软件功能列表"));
     EXPECT_EQ(TreeWidget()->currentItem()->text(0), QStringLiteral("组号缩水"));
+
+    // An item beyond the end of the shorter tree leaves the root selected.
+    Select(QStringLiteral("号码查询"));
+    window->ShortTreeAction()->setChecked(true);
+    EXPECT_EQ(TreeWidget()->currentItem(), TreeWidget()->topLevelItem(0));
+}
+
+TEST(MainWindowWithoutModule, SaysWhyAndStaysUsable)
+{
+    test::TempFolder root;
+    HostObject host({HostPaths::UnderRoot(root.Path()), root.Path() + "no-plugins/", ""});
+    MainWindow window(host);
+    EXPECT_FALSE(window.StartModule());
+    EXPECT_NE(window.Session().Error().find("lib3dvesk.so"), std::string::npos);
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+        return label->text().contains(QStringLiteral("lib3dvesk.so"));
+    }));
+    window.ShortTreeAction()->setChecked(true); // nothing to rebuild, nothing breaks
+    EXPECT_EQ(host.Environment().GetHostVariant(), 12);
 }
 
 TEST_F(MainWindowTest, ReloadingTheDrawsUpdatesTheOmissions)
