@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -16,22 +17,6 @@ namespace vesk::app {
 
 inline constexpr SlotInt kShortTreeVariant = 12;
 inline constexpr UINT kTreeControlId = 1001;
-
-namespace {
-
-class FillGuard {
-public:
-    explicit FillGuard(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
-    ~FillGuard() { m_flag = m_previous; }
-    FillGuard(const FillGuard&) = delete;
-    FillGuard& operator=(const FillGuard&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_previous;
-};
-
-} // namespace
 
 MainWindow::MainWindow(HostObject& host, QWidget* parent)
     : QMainWindow(parent), m_host(host),
@@ -104,7 +89,7 @@ void MainWindow::BuildMenu()
 
 bool MainWindow::StartModule()
 {
-    FillGuard filling(m_fillingTree);
+    const QScopedValueRollback filling(m_fillingTree, true);
     if (!m_session->Start(reinterpret_cast<WindowHandle>(m_area), m_tree)) {
         ShowStatus(QStringLiteral("无法载入功能模块：%1").arg(QString::fromStdString(m_session->Error())));
         return false;
@@ -138,7 +123,7 @@ void MainWindow::OnFeatureClose(std::int32_t code)
 {
     m_session->CloseFeature(code);
     // Back on the root, so picking the same item again opens it again.
-    FillGuard quiet(m_fillingTree);
+    const QScopedValueRollback quiet(m_fillingTree, true);
     m_tree.SelectCaret(m_tree.GetRoot());
     ShowStatus(QStringLiteral("就绪"));
 }
@@ -147,7 +132,7 @@ void MainWindow::OnShortTreeToggled(bool on)
 {
     if (!m_host.Environment().SetHostVariant(on ? kShortTreeVariant : 0))
         ShowStatus(QString::fromStdString(m_host.Environment().LastError()));
-    FillGuard filling(m_fillingTree);
+    const QScopedValueRollback filling(m_fillingTree, true);
     m_session->RebuildTree();
 }
 
