@@ -36,7 +36,8 @@ public:
     static constexpr std::uint8_t kTagSize = 4;
     static constexpr std::size_t kTextBufferSize = 128;
 
-    // Bound to the host's game service (borrowed; may be null, then 3 digits).
+    // Bound to the host's game service (borrowed, outlives the list; null
+    // stands for a 3-digit game).
     explicit NumberList(IGameService* game);
     // Without a host: the game length is fixed.
     explicit NumberList(int gameLength = 3);
@@ -149,12 +150,12 @@ private:
     // Sort without extra memory, for when the keys cannot be allocated.
     void SortInPlace();
     bool HasUniformTag(std::uint32_t& tag) const;
-    // Replaces the content by values (ascending, each below 10^length) with
-    // one tag. False on allocation failure, list unchanged.
-    // visit(index, tag, value) for every record in order, without a call per
-    // record.
+    // visit(index, tag, packed digits) for every record in order, without a
+    // call per record.
     template <typename Visit>
     void ForEachRecord(Visit&& visit) const;
+    // Replaces the content by values (ascending, each below 10^length) with
+    // one tag. False on allocation failure, list unchanged.
     template <typename ValueSource>
     bool AssignValues(std::uint64_t count, int length, std::uint32_t tag, ValueSource&& source);
 
