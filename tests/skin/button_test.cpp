@@ -24,17 +24,14 @@ protected:
     void SetUp() override
     {
         UseGeneratedSkins();
-        DialogTemplate dialog;
-        dialog.style = WS_POPUP | WS_VISIBLE;
-        dialog.cx = 300;
-        dialog.cy = 200;
         // The control inside the group box comes first, so the group box lies
         // above it: only the ring region lets clicks through to it.
-        dialog.controls = {Control(kInside, "Button", "内部", 120, 40, 60, 14),
-                           Control(kButton, "Button", "确定", 10, 10, 60, 14),
-                           Control(kCheck, "Button", "保留", 10, 30, 60, 12, BS_AUTOCHECKBOX),
-                           Control(kRadio, "Button", "单选", 10, 50, 60, 12, BS_AUTORADIOBUTTON),
-                           Control(kGroup, "Button", "分组", 100, 10, 120, 100, BS_GROUPBOX)};
+        const DialogTemplate dialog = Popup(300, 200,
+            {Control(kInside, "Button", "内部", 120, 40, 60, 14),
+             Control(kButton, "Button", "确定", 10, 10, 60, 14),
+             Control(kCheck, "Button", "保留", 10, 30, 60, 12, BS_AUTOCHECKBOX),
+             Control(kRadio, "Button", "单选", 10, 50, 60, 12, BS_AUTORADIOBUTTON),
+             Control(kGroup, "Button", "分组", 100, 10, 120, 100, BS_GROUPBOX)});
         ASSERT_TRUE(host.CreateWith(dialog));
         white.Attach(LoadBitmapFile("Skin\\WhiteBtn.bmp"));
         checkImage.Attach(LoadBitmapFile("Skin\\Checked.bmp"));

@@ -26,14 +26,11 @@ protected:
     void SetUp() override
     {
         UseGeneratedSkins();
-        DialogTemplate dialog;
-        dialog.style = WS_POPUP | WS_VISIBLE;
-        dialog.cx = 300;
-        dialog.cy = 200;
-        dialog.controls = {Control(kTab, "SysTabControl32", "", 5, 5, 150, 80),
-                           Control(kEmptyTab, "SysTabControl32", "", 160, 5, 60, 40),
-                           Control(kCombo, "ComboBox", "", 5, 100, 80, 60, CBS_DROPDOWNLIST),
-                           Control(kEdit, "Edit", "", 5, 130, 80, 14, ES_AUTOHSCROLL)};
+        const DialogTemplate dialog = Popup(300, 200,
+            {Control(kTab, "SysTabControl32", "", 5, 5, 150, 80),
+             Control(kEmptyTab, "SysTabControl32", "", 160, 5, 60, 40),
+             Control(kCombo, "ComboBox", "", 5, 100, 80, 60, CBS_DROPDOWNLIST),
+             Control(kEdit, "Edit", "", 5, 130, 80, 14, ES_AUTOHSCROLL)});
         ASSERT_TRUE(host.CreateWith(dialog));
         ASSERT_TRUE(tab.SubclassDlgItem(kTab, &host));
         ASSERT_TRUE(emptyTab.SubclassDlgItem(kEmptyTab, &host));

@@ -17,10 +17,7 @@ protected:
     void SetUp() override
     {
         UseGeneratedSkins();
-        DialogTemplate dialog;
-        dialog.style = WS_POPUP | WS_VISIBLE;
-        dialog.cx = 200;
-        dialog.cy = 200;
+        const DialogTemplate dialog = Popup(200, 200);
         ASSERT_TRUE(host.CreateWith(dialog));
         ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | 0x1, RECT{20, 10, 36, 226}, &host, 100, &host));
         SCROLLINFO info;

@@ -31,12 +31,8 @@ class SkinScrollEdit : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        DialogTemplate dialog;
-        dialog.style = WS_POPUP | WS_VISIBLE;
-        dialog.cx = 300;
-        dialog.cy = 220;
-        dialog.controls = {Control(kText, "Edit", "", 5, 5, 120, 100,
-                                   ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL)};
+        const DialogTemplate dialog = Popup(
+            300, 220, {Control(kText, "Edit", "", 5, 5, 120, 100, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL)});
         ASSERT_TRUE(host.CreateWith(dialog));
         ASSERT_TRUE(edit.SubclassDlgItem(kText, &host));
         // No resize afterwards: the bars must be laid out by their creation.

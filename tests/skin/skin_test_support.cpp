@@ -50,6 +50,16 @@ LRESULT RecordingDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
+DialogTemplate Popup(int cx, int cy, std::vector<DialogControl> controls)
+{
+    DialogTemplate dialog;
+    dialog.style = WS_POPUP | WS_VISIBLE;
+    dialog.cx = cx;
+    dialog.cy = cy;
+    dialog.controls = std::move(controls);
+    return dialog;
+}
+
 DialogControl Control(int id, const char* windowClass, const char* text, int x, int y, int cx, int cy, DWORD style)
 {
     DialogControl control;

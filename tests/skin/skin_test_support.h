@@ -43,6 +43,9 @@ public:
     QWidget* Client() const { return ClientWidget(); }
 };
 
+// A visible pop-up template of cx x cy dialog units holding the controls.
+vesk::DialogTemplate Popup(int cx, int cy, std::vector<vesk::DialogControl> controls = {});
+
 vesk::DialogControl Control(int id, const char* windowClass, const char* text, int x, int y, int cx, int cy,
                             vesk::DWORD style = 0);
 
