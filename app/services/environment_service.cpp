@@ -31,7 +31,7 @@ const char* EnvironmentService::GetDirectory(SlotInt n)
         m_lastError = "cannot create the folder " + folder;
     else if (folder == m_paths.data)
         SeedCatalogue();
-    return m_handedOut.insert_or_assign(n, folder).first->second.c_str();
+    return m_handedOut.try_emplace(n, folder).first->second.c_str();
 }
 
 void EnvironmentService::SeedCatalogue()
