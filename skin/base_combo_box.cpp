@@ -3,7 +3,6 @@
 #include "framework/cdc.h"
 #include "skin/geometry/combo_look.h"
 #include "skin/mouse_tracking.h"
-#include "skin/skin_dc.h"
 
 namespace vesk {
 
@@ -76,13 +75,14 @@ BOOL CBaseComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LR
 
 void CBaseComboBox::Paint()
 {
+    // The control paints itself first; the flat frame and the drop button go
+    // over it. Qt already composes the widget off screen, so the frame and
+    // the button are drawn straight onto the paint DC.
+    Default();
     CPaintDC paint(this);
     CRect client;
     GetClientRect(&client);
-    MemoryCanvas canvas(&paint, client.Width(), client.Height());
-    CDC* dc = canvas.dc();
-    // The control's own look first; the frame and the button go over it.
-    DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(dc->GetSafeHdc()), 0);
+    CDC* dc = &paint;
 
     CBrush grey(RGB(112, 112, 112));
     CBrush white(RGB(255, 255, 255));
@@ -107,8 +107,6 @@ void CBaseComboBox::Paint()
     dc->Polygon(points, 3);
     dc->SelectObject(oldPen);
     dc->SelectObject(oldBrush);
-
-    canvas.CopyTo(&paint, 0, 0);
 }
 
 } // namespace vesk

@@ -62,10 +62,12 @@ void CBaseScrollBar::RebuildCaches()
         CDC dc;
         dc.CreateCompatibleDC(&screen);
         CBitmap* previous = dc.SelectObject(&m_thumbCache[state]);
-        BitmapSource strip(&dc, m_thumbStrip);
-        for (int i = 0; i < 3; ++i) {
-            axis.Spread(&dc, i, 1, thickness, strip.dc(), state * 7 + i);
-            axis.Spread(&dc, length - 3 + i, 1, thickness, strip.dc(), state * 7 + 4 + i);
+        {
+            BitmapSource strip(&dc, m_thumbStrip);
+            for (int i = 0; i < 3; ++i) {
+                axis.Spread(&dc, i, 1, thickness, strip.dc(), state * 7 + i);
+                axis.Spread(&dc, length - 3 + i, 1, thickness, strip.dc(), state * 7 + 4 + i);
+            }
         }
         dc.SelectObject(previous);
     }
