@@ -110,7 +110,10 @@ QWidget* MakeEdit(const WindowCreateParams& params)
 {
     if (params.style & ES_MULTILINE) {
         auto* edit = new detail::FrameworkWidget<QPlainTextEdit>(params.parent);
+        // The bars take their width from their own style, not the edit's.
         edit->setStyle(SharedEditStyle());
+        edit->verticalScrollBar()->setStyle(SharedEditStyle());
+        edit->horizontalScrollBar()->setStyle(SharedEditStyle());
         edit->setLineWrapMode((params.style & (ES_AUTOHSCROLL | WS_HSCROLL)) ? QPlainTextEdit::NoWrap
                                                                               : QPlainTextEdit::WidgetWidth);
         edit->setVerticalScrollBarPolicy((params.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);

@@ -460,7 +460,9 @@ BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!hwnd)
         return FALSE;
-    QCoreApplication::postEvent(detail::WindowOf(hwnd), new WindowMessageEvent(message, wParam, lParam));
+    auto* event = new WindowMessageEvent(message, wParam, lParam);
+    event->posted = true;
+    QCoreApplication::postEvent(detail::WindowOf(hwnd), event);
     return TRUE;
 }
 

@@ -248,6 +248,7 @@ protected:
     Frame* EventFrame(UINT message, WPARAM wParam, LPARAM lParam);
     // Default WM_PAINT with a DC: the widget's own Qt painting into that DC.
     void RenderDefaultInto(CDC* dc);
+    void FrameChanged();
 
 private:
     struct CommandKey {

@@ -45,14 +45,8 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
         return FALSE;
     detail::StoreStyle(m_hWnd, style);
     SendMessage(WM_STYLECHANGED, static_cast<WPARAM>(-16), static_cast<LPARAM>(style));
-    if ((swpFlags & SWP_FRAMECHANGED) && detail::HasFrame(m_hWnd)) {
-        // New non-client metrics: lay the client out again and repaint.
-        const QRect geometry = m_hWnd->geometry();
-        detail::ApplyGeometry(m_hWnd, geometry.adjusted(0, 0, 0, 1));
-        detail::ApplyGeometry(m_hWnd, geometry);
-    }
     if (swpFlags & SWP_FRAMECHANGED)
-        m_hWnd->update();
+        FrameChanged();
     return TRUE;
 }
 
@@ -67,6 +61,14 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
     detail::StoreExStyle(m_hWnd, style);
     SendMessage(WM_STYLECHANGED, static_cast<WPARAM>(-20), static_cast<LPARAM>(style));
     return TRUE;
+}
+
+void CWnd::FrameChanged()
+{
+    // New non-client metrics: place the client again and repaint the frame.
+    if (m_hook && detail::HasFrame(m_hWnd))
+        m_hook->LayoutClient();
+    m_hWnd->update();
 }
 
 int CWnd::GetDlgCtrlID() const { return m_hWnd ? detail::IdOf(m_hWnd) : 0; }
@@ -275,7 +277,7 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
         geometry.moveTo(x, y);
     if (!(flags & SWP_NOSIZE))
         geometry.setSize(QSize(std::max(cx, 0), std::max(cy, 0)));
-    if (!(flags & (SWP_NOMOVE | SWP_NOSIZE)) || (flags & SWP_NOMOVE) != (flags & SWP_NOSIZE) || (flags & SWP_FRAMECHANGED))
+    if ((flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
         detail::ApplyGeometry(m_hWnd, geometry);
     if (!(flags & SWP_NOZORDER) && insertAfter && insertAfter->m_hWnd && insertAfter->m_hWnd != m_hWnd)
         m_hWnd->stackUnder(insertAfter->m_hWnd);
@@ -284,7 +286,7 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
     if (flags & SWP_HIDEWINDOW)
         m_hWnd->hide();
     if (flags & SWP_FRAMECHANGED)
-        SendMessage(WM_NCCALCSIZE, FALSE, 0);
+        FrameChanged();
     if (!(flags & SWP_NOREDRAW))
         m_hWnd->update();
     return TRUE;

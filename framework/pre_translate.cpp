@@ -6,6 +6,7 @@
 #include "framework/system_api.h"
 #include "framework/system_internal.h"
 #include "framework/window_internal.h"
+#include "framework/window_message_event.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -79,8 +80,18 @@ int MessagesFromEvent(QObject* receiver, QEvent* event, MSG out[2])
         return 2;
     }
     default:
-        return 0;
+        break;
     }
+    if (event->type() == WindowMessageEvent::EventType() && static_cast<WindowMessageEvent*>(event)->posted) {
+        // Posted messages pass the message loop, and so pre-translation.
+        const auto* posted = static_cast<WindowMessageEvent*>(event);
+        msg.message = posted->message;
+        msg.wParam = posted->wParam;
+        msg.lParam = posted->lParam;
+        out[0] = msg;
+        return 1;
+    }
+    return 0;
 }
 
 PreTranslateFilter::PreTranslateFilter(Callback callback) : m_callback(std::move(callback))

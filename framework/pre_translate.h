@@ -15,9 +15,10 @@ class QEvent;
 
 namespace vesk {
 
-// The messages an input event stands for: mouse and wheel events give one,
-// a key press gives WM_KEYDOWN and, when it types text, WM_CHAR for the
-// first character. Returns how many were written (0 for other events).
+// The messages an event stands for: mouse and wheel events give one, a key
+// press gives WM_KEYDOWN and, when it types text, WM_CHAR for the first
+// character; a posted message gives itself. Returns how many were written
+// (0 for other events).
 int MessagesFromEvent(QObject* receiver, QEvent* event, MSG out[2]);
 
 class PreTranslateFilter : public QObject {

@@ -34,6 +34,8 @@ public:
     void BeginFrameMove(const QPoint& globalPos);
     // Re-reads the client widget (after the window's structure changed).
     void Reinstall();
+    // Asks WM_NCCALCSIZE again and places the client (frame changed).
+    void LayoutClient();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,7 +49,6 @@ private:
     bool KeyEvent(QWidget* widget, QEvent* event);
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam, QObject* target, QEvent* event,
                  bool* defaulted = nullptr, bool deferQt = false);
-    void LayoutClient();
 
     CWnd* m_wnd;
     QPointer<QWidget> m_window;

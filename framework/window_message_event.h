@@ -19,6 +19,7 @@ public:
     WPARAM wParam;
     LPARAM lParam;
     LRESULT result = 0;
+    bool posted = false; // queued by PostMessage: offered to pre-translation
 };
 
 } // namespace vesk

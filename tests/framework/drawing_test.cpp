@@ -256,3 +256,71 @@ TEST(StockObjects, AreSharedAndNeverDeleted)
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+// A control that paints its own look into a memory DC, then draws over it.
+class OverdrawnCombo : public CComboBox {
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_PAINT)
+            return CComboBox::WindowProc(message, wParam, lParam);
+        CPaintDC paint(this);
+        CRect client;
+        GetClientRect(&client);
+        CDC mem;
+        mem.CreateCompatibleDC(&paint);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&paint, client.Width(), client.Height());
+        CBitmap* old = mem.SelectObject(&bitmap);
+        DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(mem.GetSafeHdc()), 0);
+        mem.FillSolidRect(CRect(client.right - 10, 0, client.right, client.bottom), RGB(255, 0, 0));
+        paint.BitBlt(0, 0, client.Width(), client.Height(), &mem, 0, 0, SRCCOPY);
+        mem.SelectObject(old);
+        return 0;
+    }
+};
+
+TEST(DefaultPainting, ControlLookGoesIntoTheGivenDcAndTheWindowShowsTheResult)
+{
+    CWnd host;
+    test::CreateHost(host);
+    OverdrawnCombo combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 150, 34), &host, 1));
+    combo.AddString("一二三");
+    combo.SetCurSel(0);
+    for (int round = 0; round < 2; ++round) {
+        const QImage shot = combo.m_hWnd->grab().toImage();
+        EXPECT_EQ(shot.pixelColor(shot.width() - 5, shot.height() / 2), QColor(255, 0, 0)) << round;
+        EXPECT_NE(shot.pixelColor(4, shot.height() / 2), QColor(0, 0, 0)) << "the control's own look is there";
+    }
+}
+
+TEST(DefaultPainting, TemplateControlSubclassedLaterPaintsTheSameWay)
+{
+    ModuleContext context("painting");
+    ModuleContextGuard guard(context);
+    DialogTemplate t;
+    t.id = 1;
+    t.style = WS_POPUP | WS_VISIBLE;
+    t.cx = 200;
+    t.cy = 150;
+    t.controls = {DialogControl{1, "SysTabControl32", "", 5, 5, 150, 80, 0},
+                  DialogControl{3, "ComboBox", "", 5, 100, 80, 60, CBS_DROPDOWNLIST},
+                  DialogControl{4, "Edit", "", 5, 130, 80, 14, ES_AUTOHSCROLL}};
+    context.Templates().Register(t);
+    CDialog dialog;
+    ASSERT_TRUE(dialog.Create(1, nullptr));
+    OverdrawnCombo combo;
+    ASSERT_TRUE(combo.SubclassDlgItem(3, &dialog));
+    combo.AddString("自定义");
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    const QImage shot = combo.m_hWnd->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(shot.width() - 5, shot.height() / 2), QColor(255, 0, 0));
+}
+
+} // namespace
+} // namespace vesk

@@ -101,6 +101,7 @@ TEST_F(MultiLine, ScrollInformationCountsLinesAndFollowsTheCaret)
     CRect client;
     edit.GetWindowRect(&window);
     edit.GetClientRect(&client);
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(edit.m_hWnd)->verticalScrollBar()->sizeHint().width(), GetSystemMetrics(SM_CXVSCROLL));
     EXPECT_GE(window.Width() - client.Width(), GetSystemMetrics(SM_CXVSCROLL));
 }
 

@@ -88,6 +88,48 @@ TEST_F(Frame, ClientRectangleComesFromNcCalcSize)
     EXPECT_EQ(client.Width(), 240 - 2 * kBorder);
 }
 
+TEST_F(Frame, FrameChangeAsksForTheClientAgain)
+{
+    window.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    CRect client;
+    window.GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 200 - 2 * kBorder);
+    window.SetWindowPos(nullptr, 0, 0, 204, 159, SWP_NOMOVE | SWP_NOZORDER);
+    CRect rect;
+    window.GetWindowRect(&rect);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.Width(), 204);
+    EXPECT_EQ(rect.Height(), 159);
+}
+
+TEST_F(Frame, PostedMessagesPassPreTranslation)
+{
+    class Minimiser : public CWnd {
+    public:
+        int minimised = 0;
+        BOOL PreTranslateMessage(MSG* msg) override
+        {
+            return msg->message == WM_SYSCOMMAND && msg->wParam == SC_MINIMIZE;
+        }
+
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_SYSCOMMAND && wParam == SC_MINIMIZE)
+                ++minimised;
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } popup;
+    ASSERT_TRUE(popup.Create(nullptr, nullptr, WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr, 0));
+    PreTranslateFilter filter;
+    popup.PostMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    popup.PostMessage(WM_SYSCOMMAND, SC_MINIMIZE + 1);
+    test::Pump();
+    EXPECT_EQ(popup.minimised, 0);
+    popup.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE); // sent messages are not pre-translated
+    EXPECT_EQ(popup.minimised, 1);
+}
+
 TEST_F(Frame, NonClientPaintingDrawsOnTheWholeWindow)
 {
     const QImage shot = window.m_hWnd->grab().toImage();
