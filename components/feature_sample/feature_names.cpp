@@ -29,4 +29,21 @@ std::string_view FeatureName(std::uint32_t code)
     return {};
 }
 
+std::string OmissionListName(std::uint32_t subCode)
+{
+    static constexpr std::array<std::pair<std::uint32_t, std::string_view>, 9> kLists = {{
+        {0x1020, "自定义组合"}, {0x1021, "自定义复式"}, {0x1022, "自定义号码"},
+        {0x1030, "单选单码"},   {0x1031, "单选两码"},   {0x1032, "单选三码"},
+        {0x1033, "组选单码"},   {0x1034, "组选两码"},   {0x1035, "组选三码"},
+    }};
+    for (const auto& [known, name] : kLists) {
+        if (known == subCode)
+            return std::string(name);
+    }
+    // N-code lists count up from 0x1002 for N = 3.
+    if (subCode >= 0x1002 && subCode < 0x1002 + 16)
+        return std::to_string(subCode - 0x1002 + 3) + "码遗漏";
+    return {};
+}
+
 } // namespace vesk::sample

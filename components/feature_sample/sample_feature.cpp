@@ -3,6 +3,9 @@
 #include "components/feature_sample/feature_names.h"
 #include "framework/messages.h"
 #include "framework/win_structs.h"
+#include "host/module_interface.h"
+#include "module/catalogue/catalogue_records.h"
+#include "module/catalogue/gbk_text.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -120,10 +123,36 @@ void SampleFeature::UpdateText()
                                                   qstrnlen(m_name.interfaceName, sizeof m_name.interfaceName)));
     QStringList lines;
     lines << QStringLiteral("接口：%1（第 %2 行）").arg(iface).arg(m_row);
+    if (const QString list = ListName(); !list.isEmpty())
+        lines << QStringLiteral("列表：%1").arg(list);
     lines << ArgumentLines();
     lines << QStringLiteral("初始化 %1 次，打开 %2 次，刷新 %3 次")
                  .arg(m_initializeCount).arg(m_openCount).arg(m_refreshCount);
     m_details->setText(lines.join(QLatin1Char('\n')));
+}
+
+QString SampleFeature::ListName() const
+{
+    const auto subCode = static_cast<std::uint32_t>(m_arguments[1]);
+    if (m_row != 1 || subCode == 0)
+        return {};
+    auto* module = reinterpret_cast<IModule*>(m_arguments[2]);
+    const auto categoryKey = static_cast<std::uint16_t>(subCode >> 16);
+    if (module && categoryKey != 0) {
+        const void* category = nullptr;
+        const void* group = nullptr;
+        const auto* item = static_cast<const catalogue::ItemRecord*>(
+            module->FindCatalogueItem(categoryKey, static_cast<std::uint16_t>(subCode), &group, &category));
+        if (item && category) {
+            const auto* categoryRecord = static_cast<const catalogue::CategoryRecord*>(category);
+            const std::string text = catalogue::GbkToUtf8(
+                std::string_view(categoryRecord->text, qstrnlen(categoryRecord->text, sizeof categoryRecord->text)));
+            const std::string itemText =
+                catalogue::GbkToUtf8(std::string_view(item->text, qstrnlen(item->text, sizeof item->text)));
+            return QString::fromStdString(text + " / " + itemText);
+        }
+    }
+    return QString::fromStdString(OmissionListName(subCode));
 }
 
 QStringList SampleFeature::ArgumentLines() const

@@ -69,6 +69,9 @@ private:
     void EnsureWindow();
     void UpdateText();
     QStringList ArgumentLines() const;
+    // Row 1: the name of the list its sub-code picks, from the catalogue
+    // through the workbench module when it is a catalogue item.
+    QString ListName() const;
 
     ModuleNameRecord m_name;
     int m_row;
