@@ -74,6 +74,8 @@ TEST(VeskCli, ConvertMovesNumbersBetweenTextAndFilterData)
     const std::string old = tool.WriteFile("old.flt", Bytes({0x30, 0x30, 0xFF, 0xFF, 5, 0, 0, 0, 0xE7, 3, 0, 0}));
     ASSERT_EQ(tool.Run({"convert", old, tool.PathOf("old.txt")}).status, 0);
     EXPECT_EQ(tool.ReadFile(tool.PathOf("old.txt")), "005 999");
+    ASSERT_EQ(tool.Run({"convert", old, tool.PathOf("current.flt")}).status, 0);
+    EXPECT_EQ(tool.ReadFile(tool.PathOf("current.flt")), Bytes({2, 0, 0, 0, 3, 0, 0, 5, 9, 9, 9}));
 
     const std::string empty = tool.WriteFile("empty.txt", "");
     ASSERT_EQ(tool.Run({"convert", "--digits", "5", empty, tool.PathOf("empty.flt")}).status, 0);
