@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <vector>
 
 namespace vesk::app {
 namespace {
@@ -73,6 +75,39 @@ TEST(OptionStore, RefusesRecordsLongerThanTheirReadersHold)
     // A record file grown outside the host is treated as absent, not read past.
     WriteText(store.PathOf(kOptionEditorColumns), std::string(9, 'x'));
     EXPECT_EQ(OptionStore(root.Path()).Read(kOptionEditorColumns), std::nullopt);
+}
+
+// Sets environment variables for one scope and puts the old values back.
+class ScopedEnvironment {
+public:
+    void Set(const char* name, const char* value)
+    {
+        const char* old = std::getenv(name);
+        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnvironment()
+    {
+        for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it)
+            it->second ? ::setenv(it->first.c_str(), it->second->c_str(), 1) : ::unsetenv(it->first.c_str());
+    }
+
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
+};
+
+TEST(HostPaths, FollowTheXdgRules)
+{
+    ScopedEnvironment environment;
+    environment.Set("HOME", "/home/user");
+    environment.Set("XDG_DATA_HOME", "/data/");
+    environment.Set("XDG_STATE_HOME", "relative/state"); // relative: ignored
+    environment.Set("XDG_CONFIG_HOME", nullptr);
+    const HostPaths paths = HostPaths::FromEnvironment();
+    EXPECT_EQ(paths.data, "/data/3dvesk/");
+    EXPECT_EQ(paths.state, "/home/user/.local/state/3dvesk/");
+    EXPECT_EQ(paths.options, "/home/user/.config/3dvesk/options/");
+    EXPECT_EQ(HostPaths::UnderRoot("/tmp/x").data, "/tmp/x/data/");
 }
 
 class EnvironmentTest : public ::testing::Test {
