@@ -29,23 +29,24 @@ void CBaseButton::SetSkin(HBITMAP bitmap)
 void CBaseButton::SetIcon(HBITMAP bitmap, COLORREF)
 {
     m_mask.DeleteObject();
+    m_keyedIcon.DeleteObject();
     m_icon.Detach();
     m_icon.Attach(bitmap);
     if (bitmap) {
-        // The mask is white where the icon is magenta; the icon itself becomes
-        // black there, so SRCAND then SRCPAINT leaves the background showing.
-        QImage& pixels = bitmap->image;
-        QImage mask(pixels.size(), QImage::Format_RGB32);
-        const QRgb key = qRgb(255, 0, 255);
-        for (int y = 0; y < pixels.height(); ++y) {
-            for (int x = 0; x < pixels.width(); ++x) {
-                const bool transparent = (pixels.pixel(x, y) & 0xFFFFFF) == (key & 0xFFFFFF);
+        // The mask is white where the icon is magenta and the drawn copy black
+        // there, so SRCAND then SRCPAINT leaves the background showing.
+        QImage keyed = m_icon.GetImage().convertToFormat(QImage::Format_RGB32);
+        QImage mask(keyed.size(), QImage::Format_RGB32);
+        for (int y = 0; y < keyed.height(); ++y) {
+            for (int x = 0; x < keyed.width(); ++x) {
+                const bool transparent = (keyed.pixel(x, y) & 0xFFFFFF) == 0xFF00FF;
                 mask.setPixel(x, y, transparent ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
                 if (transparent)
-                    pixels.setPixel(x, y, qRgb(0, 0, 0));
+                    keyed.setPixel(x, y, qRgb(0, 0, 0));
             }
         }
         m_mask.CreateFromImage(mask);
+        m_keyedIcon.CreateFromImage(keyed);
     }
     if (IsWindow())
         Invalidate(TRUE);
@@ -138,12 +139,12 @@ void CBaseButton::DrawIconAt(CDC* dc, int x, int y, bool disabled)
 {
     const CSize size = BitmapSize(m_icon);
     if (disabled) {
-        dc->DrawState(CPoint(x, y), size, static_cast<HBITMAP>(m_icon), DST_BITMAP | DSS_DISABLED);
+        dc->DrawState(CPoint(x, y), size, static_cast<HBITMAP>(m_keyedIcon), DST_BITMAP | DSS_DISABLED);
         return;
     }
     BitmapSource mask(dc, m_mask);
     dc->BitBlt(x, y, size.cx, size.cy, mask.dc(), 0, 0, SRCAND);
-    BitmapSource icon(dc, m_icon);
+    BitmapSource icon(dc, m_keyedIcon);
     dc->BitBlt(x, y, size.cx, size.cy, icon.dc(), 0, 0, SRCPAINT);
 }
 

@@ -17,9 +17,11 @@ public:
 
     // Borrows the strip (null: the button draws only its white fill).
     void SetSkin(HBITMAP bitmap);
-    // Borrows the icon and blacks out its magenta pixels, building the mask
-    // that keeps them transparent. The key is always magenta; the second
-    // argument is accepted for callers that name it.
+    // Borrows the icon and builds the mask that keeps its magenta pixels
+    // transparent, with a copy whose magenta is blacked out for drawing. The
+    // lent bitmap is left as it is, since one icon may serve several buttons.
+    // The key is always magenta; the second argument is accepted for callers
+    // that name it.
     void SetIcon(HBITMAP bitmap, COLORREF transparentColour = RGB(255, 0, 255));
     BOOL SetTooltip(const CString& text, BOOL activate = TRUE);
 
@@ -37,7 +39,8 @@ private:
 
     int m_hot = 0;
     CBitmap m_mask;
-    CBitmap m_icon;
+    CBitmap m_icon;      // borrowed
+    CBitmap m_keyedIcon; // owned: the icon with its key blacked out
     CBitmap m_skin;
     skin::SkinTooltip m_tooltip;
 };
