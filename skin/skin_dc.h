@@ -61,10 +61,7 @@ void RepeatRow(CDC* target, int x, int y, int width, int height, CDC* source, in
 void DrawStripPieces(CDC* target, int originX, int y, int height, CDC* source, int sourceY,
                      const std::vector<StripPiece>& pieces);
 
-// Height of a bitmap; 0 for a null handle.
+// Size of a bitmap; zero for a null handle.
 CSize BitmapSize(HBITMAP bitmap);
-
-inline RECT ToRect(const Rect& r) { return r; }
-inline Point ToPoint(const POINT& p) { return Point{p.x, p.y}; }
 
 } // namespace vesk::skin
