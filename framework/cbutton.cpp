@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cstring>
 
 namespace vesk {
 
@@ -71,17 +70,6 @@ QWidget* MakeButton(const WindowCreateParams& params)
     return button;
 }
 
-LRESULT CopyUtf8(const QString& text, WPARAM size, LPARAM buffer)
-{
-    const QByteArray utf8 = text.toUtf8();
-    if (!buffer || size == 0)
-        return 0;
-    const size_t count = std::min<size_t>(static_cast<size_t>(utf8.size()), size - 1);
-    std::memcpy(reinterpret_cast<char*>(buffer), utf8.constData(), count);
-    reinterpret_cast<char*>(buffer)[count] = '\0';
-    return static_cast<LRESULT>(count);
-}
-
 void PaintOwnerDrawn(QWidget* widget, QAbstractButton* button)
 {
     CWnd* wnd = CWnd::FromHandle(widget);
@@ -106,20 +94,14 @@ bool ButtonProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRE
     auto* button = qobject_cast<QAbstractButton*>(widget);
     auto* group = qobject_cast<QGroupBox*>(widget);
     *result = 0;
+    const auto text = [&] { return button ? button->text() : group ? group->title() : QString(); };
+    const auto setText = [&](const QString& value) {
+        if (button) button->setText(value);
+        if (group) group->setTitle(value);
+    };
+    if (detail::AnswerTextMessage(message, wParam, lParam, result, text, setText))
+        return true;
     switch (message) {
-    case WM_SETTEXT: {
-        const QString text = QString::fromUtf8(reinterpret_cast<const char*>(lParam));
-        if (button) button->setText(text);
-        if (group) group->setTitle(text);
-        *result = TRUE;
-        return true;
-    }
-    case WM_GETTEXT:
-        *result = CopyUtf8(button ? button->text() : group ? group->title() : QString(), wParam, lParam);
-        return true;
-    case WM_GETTEXTLENGTH:
-        *result = (button ? button->text() : group ? group->title() : QString()).toUtf8().size();
-        return true;
     case BM_GETCHECK:
         *result = button && button->isCheckable() && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
         return true;

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <cstring>
 
 namespace vesk {
 
@@ -85,22 +84,20 @@ int SortedIndex(QComboBox* combo, const QString& text)
     return i;
 }
 
-LRESULT CopyOut(const QString& text, LPARAM buffer)
-{
-    const QByteArray utf8 = text.toUtf8();
-    if (buffer)
-        std::memcpy(reinterpret_cast<char*>(buffer), utf8.constData(), static_cast<size_t>(utf8.size()) + 1);
-    return utf8.size();
-}
-
 bool ComboProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     auto* combo = qobject_cast<QComboBox*>(widget);
     if (!combo)
         return false;
-    const auto text = [lParam] { return QString::fromUtf8(lParam ? reinterpret_cast<const char*>(lParam) : ""); };
+    const auto text = [lParam] { return detail::TextArgument(lParam); };
     const int index = static_cast<int>(static_cast<LPARAM>(wParam));
     *result = 0;
+    // A drop-down list has no text of its own to set.
+    if (message == WM_SETTEXT && !combo->isEditable())
+        return true;
+    if (detail::AnswerTextMessage(message, wParam, lParam, result, [combo] { return combo->currentText(); },
+                                  [combo](const QString& value) { combo->setEditText(value); }))
+        return true;
     switch (message) {
     case CB_ADDSTRING: {
         const int at = (detail::StyleOf(widget) & CBS_SORT) ? SortedIndex(combo, text()) : combo->count();
@@ -139,7 +136,10 @@ bool ComboProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRES
             *result = CB_ERR;
         return true;
     case CB_GETLBTEXT:
-        *result = (index < 0 || index >= combo->count()) ? CB_ERR : CopyOut(combo->itemText(index), lParam);
+        // The caller's buffer holds CB_GETLBTEXTLEN bytes and the terminator.
+        *result = (index < 0 || index >= combo->count())
+                      ? CB_ERR
+                      : detail::CopyTextOut(combo->itemText(index).toStdString(), combo->itemText(index).toUtf8().size() + 1, lParam);
         return true;
     case CB_GETLBTEXTLEN:
         *result = (index < 0 || index >= combo->count()) ? CB_ERR : combo->itemText(index).toUtf8().size();
@@ -180,24 +180,6 @@ bool ComboProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRES
         if (combo->lineEdit())
             combo->lineEdit()->setMaxLength(wParam == 0 ? 32767 : static_cast<int>(wParam));
         *result = TRUE;
-        return true;
-    case WM_SETTEXT:
-        if (combo->isEditable())
-            combo->setEditText(text());
-        *result = combo->isEditable() ? TRUE : FALSE;
-        return true;
-    case WM_GETTEXT: {
-        const QByteArray utf8 = combo->currentText().toUtf8();
-        if (!lParam || wParam == 0)
-            return true;
-        const size_t count = std::min<size_t>(static_cast<size_t>(utf8.size()), wParam - 1);
-        std::memcpy(reinterpret_cast<char*>(lParam), utf8.constData(), count);
-        reinterpret_cast<char*>(lParam)[count] = '\0';
-        *result = static_cast<LRESULT>(count);
-        return true;
-    }
-    case WM_GETTEXTLENGTH:
-        *result = combo->currentText().toUtf8().size();
         return true;
     default:
         return false;

@@ -72,9 +72,7 @@ BOOL CDC::CreateCompatibleDC(CDC*)
 {
     DeleteDC();
     m_memory = true;
-    m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    SelectDefaultObjects();
     SelectBitmap(StockBitmap());
     return TRUE;
 }
@@ -103,9 +101,7 @@ BOOL CDC::AttachPainter(QPainter* painter, QWidget* widget)
         return FALSE;
     m_painter = painter;
     m_widget = widget;
-    m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    SelectDefaultObjects();
     ApplyState();
     return TRUE;
 }
@@ -115,9 +111,7 @@ BOOL CDC::AttachImage(QImage* image)
     DeleteDC();
     if (!image || image->isNull())
         return FALSE;
-    m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    SelectDefaultObjects();
     m_image = image;
     return BeginOn(image) ? TRUE : FALSE;
 }
@@ -148,9 +142,6 @@ bool CDC::BeginOn(QPaintDevice* device)
 void CDC::BeginScratch()
 {
     m_scratch = QImage(1, 1, QImage::Format_RGB32);
-    m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
     BeginOn(&m_scratch);
 }
 
@@ -717,51 +708,38 @@ const QImage* CDC::GetImage() const { return m_image; }
 
 // --- Window DCs ---------------------------------------------------------------------------
 
+void CDC::SelectDefaultObjects()
+{
+    m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
+    m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+void CDC::BeginOnWidget(QWidget* widget)
+{
+    SelectDefaultObjects();
+    // Widgets take painters only while they paint.
+    if (widget && detail::IsPainting(widget)) {
+        m_widget = widget;
+        BeginOn(widget);
+    } else {
+        BeginScratch();
+    }
+}
+
 CPaintDC::CPaintDC(CWnd* wnd) : m_wnd(wnd)
 {
     QWidget* client = wnd ? wnd->ClientWidget() : nullptr;
     m_rcPaint = client ? CRect(0, 0, client->width(), client->height()) : CRect();
-    if (client && detail::IsPainting(client)) {
-        m_widget = client;
-        m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-        m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-        BeginOn(client);
-    } else {
-        BeginScratch();
-    }
+    BeginOnWidget(client);
     if (wnd)
         wnd->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(this), 0);
 }
 
 CPaintDC::~CPaintDC() = default;
 
-CClientDC::CClientDC(CWnd* wnd)
-{
-    QWidget* client = wnd ? wnd->ClientWidget() : nullptr;
-    if (client && detail::IsPainting(client)) {
-        m_widget = client;
-        m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-        m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-        BeginOn(client);
-    } else {
-        BeginScratch();
-    }
-}
+CClientDC::CClientDC(CWnd* wnd) { BeginOnWidget(wnd ? wnd->ClientWidget() : nullptr); }
 
-CWindowDC::CWindowDC(CWnd* wnd)
-{
-    QWidget* window = wnd ? wnd->m_hWnd : nullptr;
-    if (window && detail::IsPainting(window)) {
-        m_widget = window;
-        m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-        m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-        BeginOn(window);
-    } else {
-        BeginScratch();
-    }
-}
+CWindowDC::CWindowDC(CWnd* wnd) { BeginOnWidget(wnd ? wnd->m_hWnd : nullptr); }
 
 } // namespace vesk

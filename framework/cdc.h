@@ -131,6 +131,8 @@ public:
 protected:
     bool BeginOn(QPaintDevice* device);
     void BeginScratch();
+    void BeginOnWidget(QWidget* widget);
+    void SelectDefaultObjects();
     void ApplyState();
     void EndOwnPainter();
     QBrush CurrentQBrush() const;

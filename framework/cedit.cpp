@@ -13,7 +13,6 @@
 #include <QTextBlock>
 #include <QValidator>
 
-#include <cstring>
 #include <limits>
 
 namespace vesk {
@@ -266,16 +265,6 @@ void ScrollBy(QScrollBar* bar, UINT code, WPARAM wParam)
     }
 }
 
-LRESULT CopyOut(const std::string& text, WPARAM size, LPARAM buffer)
-{
-    if (!buffer || size == 0)
-        return 0;
-    const size_t count = std::min<size_t>(text.size(), size - 1);
-    std::memcpy(reinterpret_cast<char*>(buffer), text.data(), count);
-    reinterpret_cast<char*>(buffer)[count] = '\0';
-    return static_cast<LRESULT>(count);
-}
-
 bool EditProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     auto* line = qobject_cast<QLineEdit*>(widget);
@@ -296,7 +285,7 @@ bool EditProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     }
     case WM_GETTEXT:
-        *result = CopyOut(ToEditText(PlainText(widget)), wParam, lParam);
+        *result = detail::CopyTextOut(ToEditText(PlainText(widget)), wParam, lParam);
         return true;
     case WM_GETTEXTLENGTH:
         *result = EditLength(PlainText(widget));

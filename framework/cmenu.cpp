@@ -204,23 +204,17 @@ BOOL CMenu::ModifyMenu(UINT position, UINT flags, UINT_PTR idOrSubmenu, const vo
     return TRUE;
 }
 
-BOOL CMenu::RemoveMenu(UINT position, UINT flags)
-{
-    HMENU owner = nullptr;
-    MenuItem* item = ItemAt(m_hMenu, position, flags, &owner);
-    if (!item)
-        return FALSE;
-    owner->items.erase(owner->items.begin() + (item - owner->items.data()));
-    return TRUE;
-}
+BOOL CMenu::RemoveMenu(UINT position, UINT flags) { return TakeItem(position, flags, false); }
 
-BOOL CMenu::DeleteMenu(UINT position, UINT flags)
+BOOL CMenu::DeleteMenu(UINT position, UINT flags) { return TakeItem(position, flags, true); }
+
+BOOL CMenu::TakeItem(UINT position, UINT flags, bool destroySubmenu)
 {
     HMENU owner = nullptr;
     MenuItem* item = ItemAt(m_hMenu, position, flags, &owner);
     if (!item)
         return FALSE;
-    if (item->flags & MF_POPUP)
+    if (destroySubmenu && (item->flags & MF_POPUP))
         vesk::DestroyMenu(item->submenu);
     owner->items.erase(owner->items.begin() + (item - owner->items.data()));
     return TRUE;

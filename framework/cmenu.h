@@ -78,6 +78,9 @@ public:
 
     // Finds an item by position (MF_BYPOSITION) or command id (searching submenus).
     static MenuItem* FindItem(HMENU menu, UINT item, UINT flags, HMENU* owner = nullptr);
+
+private:
+    BOOL TakeItem(UINT position, UINT flags, bool destroySubmenu);
 };
 
 } // namespace vesk

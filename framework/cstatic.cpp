@@ -6,7 +6,6 @@
 
 #include <QLabel>
 
-#include <cstring>
 
 namespace vesk {
 
@@ -32,36 +31,17 @@ bool StaticProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRE
     auto* label = qobject_cast<QLabel*>(widget);
     if (!label)
         return false;
-    *result = 0;
-    switch (message) {
-    case WM_SETTEXT: {
-        QString text = QString::fromUtf8(lParam ? reinterpret_cast<const char*>(lParam) : "");
-        // "&&" shows one ampersand; a single one marks a letter, which a label
-        // without a buddy does not underline.
-        text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
-        text.remove(QLatin1Char('&'));
-        text.replace(QStringLiteral("\x01"), QLatin1String("&"));
-        label->setProperty("vesk.text", QString::fromUtf8(lParam ? reinterpret_cast<const char*>(lParam) : ""));
-        label->setText(text);
-        *result = TRUE;
-        return true;
-    }
-    case WM_GETTEXT: {
-        const QByteArray utf8 = label->property("vesk.text").toString().toUtf8();
-        if (!lParam || wParam == 0)
-            return true;
-        const size_t count = std::min<size_t>(static_cast<size_t>(utf8.size()), wParam - 1);
-        std::memcpy(reinterpret_cast<char*>(lParam), utf8.constData(), count);
-        reinterpret_cast<char*>(lParam)[count] = '\0';
-        *result = static_cast<LRESULT>(count);
-        return true;
-    }
-    case WM_GETTEXTLENGTH:
-        *result = label->property("vesk.text").toString().toUtf8().size();
-        return true;
-    default:
-        return false;
-    }
+    // The label shows the text without its "&" marks; the window text keeps them.
+    const auto text = [label] { return label->property("vesk.text").toString(); };
+    const auto setText = [label](const QString& value) {
+        QString shown = value;
+        shown.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+        shown.remove(QLatin1Char('&'));
+        shown.replace(QStringLiteral("\x01"), QLatin1String("&"));
+        label->setProperty("vesk.text", value);
+        label->setText(shown);
+    };
+    return detail::AnswerTextMessage(message, wParam, lParam, result, text, setText);
 }
 
 } // namespace

@@ -298,15 +298,26 @@ void CWnd::ClientToScreen(POINT* point) const
         *point = FromQPoint(client->mapToGlobal(ToQPoint(*point)));
 }
 
-void CWnd::ClientToScreen(RECT* rect) const
+namespace {
+
+// Moves rect by what mapping its top-left corner moves it.
+template <class Map>
+void MapRect(RECT* rect, Map&& map)
 {
     if (!rect)
         return;
     CPoint topLeft(rect->left, rect->top);
-    ClientToScreen(&topLeft);
+    map(&topLeft);
     CRect r(*rect);
     r.OffsetRect(topLeft.x - rect->left, topLeft.y - rect->top);
     *rect = r;
+}
+
+} // namespace
+
+void CWnd::ClientToScreen(RECT* rect) const
+{
+    MapRect(rect, [this](POINT* p) { ClientToScreen(p); });
 }
 
 void CWnd::ScreenToClient(POINT* point) const
@@ -317,13 +328,7 @@ void CWnd::ScreenToClient(POINT* point) const
 
 void CWnd::ScreenToClient(RECT* rect) const
 {
-    if (!rect)
-        return;
-    CPoint topLeft(rect->left, rect->top);
-    ScreenToClient(&topLeft);
-    CRect r(*rect);
-    r.OffsetRect(topLeft.x - rect->left, topLeft.y - rect->top);
-    *rect = r;
+    MapRect(rect, [this](POINT* p) { ScreenToClient(p); });
 }
 
 void CWnd::CenterWindow(CWnd* alternateOwner)

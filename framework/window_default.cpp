@@ -3,6 +3,7 @@
 
 #include "framework/cdc.h"
 #include "framework/cmenu.h"
+#include "framework/control_classes.h"
 #include "framework/cwnd.h"
 #include "framework/qt_geometry.h"
 #include "framework/system_api.h"
@@ -17,7 +18,6 @@
 #include <QResizeEvent>
 #include <QWidget>
 
-#include <cstring>
 #include <vector>
 
 namespace vesk::detail {
@@ -89,17 +89,6 @@ LRESULT DefaultHitTest(QWidget* window, LPARAM lParam)
     return HTBORDER;
 }
 
-LRESULT CopyText(const QString& text, WPARAM size, LPARAM buffer)
-{
-    const QByteArray utf8 = text.toUtf8();
-    if (!buffer || size == 0)
-        return 0;
-    const size_t count = std::min<size_t>(static_cast<size_t>(utf8.size()), size - 1);
-    std::memcpy(reinterpret_cast<char*>(buffer), utf8.constData(), count);
-    reinterpret_cast<char*>(buffer)[count] = '\0';
-    return static_cast<LRESULT>(count);
-}
-
 } // namespace
 
 QRect FrameInsets(DWORD style)
@@ -119,16 +108,15 @@ QRect FrameInsets(DWORD style)
 LRESULT GenericDefault(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     QWidget* window = wnd->m_hWnd;
-    switch (message) {
-    case WM_SETTEXT:
-        window->setWindowTitle(QString::fromUtf8(reinterpret_cast<const char*>(lParam)));
+    LRESULT result = 0;
+    const auto setTitle = [window](const QString& text) {
+        window->setWindowTitle(text);
         if (HasFrame(window))
-            window->update();
-        return TRUE;
-    case WM_GETTEXT:
-        return CopyText(window->windowTitle(), wParam, lParam);
-    case WM_GETTEXTLENGTH:
-        return window->windowTitle().toUtf8().size();
+            window->update(); // the caption shows it
+    };
+    if (AnswerTextMessage(message, wParam, lParam, &result, [window] { return window->windowTitle(); }, setTitle))
+        return result;
+    switch (message) {
     case WM_SETFONT: {
         auto font = reinterpret_cast<HFONT>(wParam);
         StoreFont(window, font);

@@ -128,12 +128,6 @@ bool WindowHook::ClientEvent(QWidget* widget, QEvent* event)
         event->accept();
         return true;
     }
-    case QEvent::Leave:
-        if (m_trackLeave) {
-            m_trackLeave = false;
-            Send(WM_MOUSELEAVE, 0, 0, widget, nullptr);
-        }
-        return false;
     default:
         return CommonEvent(widget, event);
     }
