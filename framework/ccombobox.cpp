@@ -76,6 +76,16 @@ int FindItem(QComboBox* combo, int startAfter, const QString& text, bool exact)
     return CB_ERR;
 }
 
+// Inserts like the system's list: adding never selects an item.
+int InsertKeepingSelection(QComboBox* combo, int at, const QString& text)
+{
+    const bool none = combo->currentIndex() < 0;
+    combo->insertItem(at, text);
+    if (none)
+        combo->setCurrentIndex(-1);
+    return at;
+}
+
 int SortedIndex(QComboBox* combo, const QString& text)
 {
     int i = 0;
@@ -101,12 +111,12 @@ bool ComboProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRES
     switch (message) {
     case CB_ADDSTRING: {
         const int at = (detail::StyleOf(widget) & CBS_SORT) ? SortedIndex(combo, text()) : combo->count();
-        *result = Quietly(combo, [&] { combo->insertItem(at, text()); return at; });
+        *result = Quietly(combo, [&] { return InsertKeepingSelection(combo, at, text()); });
         return true;
     }
     case CB_INSERTSTRING: {
         const int at = (index < 0 || index > combo->count()) ? combo->count() : index;
-        *result = Quietly(combo, [&] { combo->insertItem(at, text()); return at; });
+        *result = Quietly(combo, [&] { return InsertKeepingSelection(combo, at, text()); });
         return true;
     }
     case CB_DELETESTRING:
@@ -114,7 +124,14 @@ bool ComboProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRES
             *result = CB_ERR;
             return true;
         }
-        *result = Quietly(combo, [&] { combo->removeItem(index); return combo->count(); });
+        *result = Quietly(combo, [&] {
+            // Deleting the selected item leaves none selected.
+            const bool selected = combo->currentIndex() == index;
+            combo->removeItem(index);
+            if (selected)
+                combo->setCurrentIndex(-1);
+            return combo->count();
+        });
         return true;
     case CB_RESETCONTENT:
         Quietly(combo, [&] { combo->clear(); return 0; });
