@@ -168,6 +168,22 @@ public:
     const QRegion& GetQRegion() const;
 };
 
+// The FromHandle wrapper of an object: made on first use, it lives and dies
+// with the object and never deletes it.
+template <class Wrapper>
+Wrapper* WrapperOf(HGDIOBJ object)
+{
+    if (!object)
+        return nullptr;
+    if (!object->wrapper) {
+        auto wrapper = std::make_unique<Wrapper>();
+        wrapper->m_hObject = object;
+        wrapper->m_temporary = true;
+        object->wrapper = std::move(wrapper);
+    }
+    return static_cast<Wrapper*>(object->wrapper.get());
+}
+
 // Loads a bitmap or icon file (LR_LOADFROMFILE); the first argument is unused.
 // Relative paths (either separator) resolve against the resource folder.
 // Returns an HBITMAP or HICON, null on failure.
