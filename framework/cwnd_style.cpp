@@ -1,4 +1,4 @@
-// CWnd: styles, ids and relations between windows.
+// CWnd: styles, ids and relations between windows; handles of children.
 #include "framework/cwnd.h"
 
 #include "framework/window_class.h"
@@ -142,6 +142,35 @@ CWnd* CWnd::GetWindow(UINT relation) const
             return i + 1 < siblings.size() ? siblings[i + 1] : nullptr;
         if (relation == GW_HWNDPREV)
             return i > 0 ? siblings[i - 1] : nullptr;
+    }
+    return nullptr;
+}
+
+BOOL IsWindow(HWND hwnd) { return detail::IsLive(hwnd) ? TRUE : FALSE; }
+
+HWND GetParent(HWND hwnd) { return detail::ParentWindowOf(hwnd); }
+
+HWND GetDlgItem(HWND hwnd, int id)
+{
+    QWidget* client = detail::ClientOf(hwnd);
+    if (!client)
+        return nullptr;
+    // Breadth first: direct children win over deeper ones.
+    std::vector<QWidget*> level{client};
+    while (!level.empty()) {
+        std::vector<QWidget*> next;
+        for (QWidget* w : level) {
+            for (QObject* object : w->children()) {
+                auto* child = qobject_cast<QWidget*>(object);
+                if (!child || detail::IsFrameClient(child))
+                    continue;
+                if (!child->isWindow() && detail::IsFrameworkWidget(child) && detail::IdOf(child) == id)
+                    return child;
+                if (!child->isWindow())
+                    next.push_back(detail::ClientOf(child));
+            }
+        }
+        level = std::move(next);
     }
     return nullptr;
 }

@@ -79,6 +79,9 @@ bool DeliverWindowMessage(QWidget* widget, QEvent* event);
 // The parent window (for notifications): the window of the parent widget.
 QWidget* ParentWindowOf(const QWidget* widget);
 
+// True while some window is handling a message.
+bool HandlingMessages();
+
 // True while the widget is painting (inside its paint event).
 bool IsPainting(const QWidget* widget);
 
