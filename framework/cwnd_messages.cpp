@@ -197,12 +197,17 @@ void CWnd::RenderDefaultInto(CDC* dc)
     QPainter* painter = dc ? dc->GetPainter() : nullptr;
     if (!client || !painter)
         return;
-    // The control's own look; its paint event must not come back here.
+    // The control's own look; its paint event must not come back here. Qt
+    // takes a render inside the widget's own paint event for a recursive
+    // repaint, so that state is set aside meanwhile.
+    const bool painting = client->testAttribute(Qt::WA_WState_InPaintEvent);
+    client->setAttribute(Qt::WA_WState_InPaintEvent, false);
     if (m_hook)
         m_hook->SetRenderingDefault(true);
     client->render(painter, QPoint(), QRegion(), QWidget::DrawChildren);
     if (m_hook)
         m_hook->SetRenderingDefault(false);
+    client->setAttribute(Qt::WA_WState_InPaintEvent, painting);
 }
 
 void CWnd::HandleMessage(UINT message, MessageHandler handler) { m_messageHandlers[message] = std::move(handler); }

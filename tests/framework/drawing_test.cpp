@@ -283,8 +283,24 @@ protected:
     }
 };
 
+// Counts the warnings Qt prints while alive.
+struct WarningCounter {
+    static inline int count = 0;
+    QtMessageHandler previous;
+    WarningCounter()
+    {
+        count = 0;
+        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+            if (type == QtWarningMsg)
+                ++count;
+        });
+    }
+    ~WarningCounter() { qInstallMessageHandler(previous); }
+};
+
 TEST(DefaultPainting, ControlLookGoesIntoTheGivenDcAndTheWindowShowsTheResult)
 {
+    WarningCounter warnings;
     CWnd host;
     test::CreateHost(host);
     OverdrawnCombo combo;
@@ -296,6 +312,7 @@ TEST(DefaultPainting, ControlLookGoesIntoTheGivenDcAndTheWindowShowsTheResult)
         EXPECT_EQ(shot.pixelColor(shot.width() - 5, shot.height() / 2), QColor(255, 0, 0)) << round;
         EXPECT_NE(shot.pixelColor(4, shot.height() / 2), QColor(0, 0, 0)) << "the control's own look is there";
     }
+    EXPECT_EQ(WarningCounter::count, 0) << "no recursive repaint";
 }
 
 TEST(DefaultPainting, TemplateControlSubclassedLaterPaintsTheSameWay)
