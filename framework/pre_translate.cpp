@@ -18,12 +18,16 @@ namespace vesk {
 
 namespace {
 
-// The window a widget's input belongs to, with the point in its client.
+// The window a widget's input belongs to. Input of a pop-up of Qt's own (a
+// combo box's list, a message box) belongs to no window: it is not offered.
 QWidget* InputWindow(QObject* receiver)
 {
     auto* widget = qobject_cast<QWidget*>(receiver);
-    while (widget && !detail::IsFrameworkWidget(widget) && !detail::Lookup(widget))
+    while (widget && !detail::IsFrameworkWidget(widget) && !detail::Lookup(widget)) {
+        if (widget->isWindow())
+            return nullptr;
         widget = widget->parentWidget();
+    }
     return widget ? detail::WindowOf(widget) : nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include "framework/window_message_event.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -330,6 +331,24 @@ TEST(PreTranslation, WalksFromTheTargetUpItsParents)
     ASSERT_GE(parent.seen.size(), 2u);
     EXPECT_EQ(parent.seen[0], WM_KEYDOWN);
     EXPECT_EQ(parent.seen[1], WM_CHAR);
+}
+
+TEST(PreTranslation, InputOfQtsOwnPopupsIsNotOffered)
+{
+    CWnd host;
+    CreateHost(host);
+    QWidget popup(host.ClientWidget(), Qt::Popup);
+    QWidget inside(&popup);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    MSG messages[2];
+    EXPECT_EQ(MessagesFromEvent(&inside, &key, messages), 0);
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &host, 1));
+    ASSERT_EQ(MessagesFromEvent(edit.m_hWnd, &key, messages), 2);
+    EXPECT_EQ(messages[0].message, WM_KEYDOWN);
+    EXPECT_EQ(messages[0].wParam, static_cast<WPARAM>(VK_RETURN));
+    EXPECT_EQ(messages[1].message, WM_CHAR);
+    EXPECT_EQ(messages[1].hwnd, edit.m_hWnd);
 }
 
 } // namespace
