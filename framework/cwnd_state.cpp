@@ -66,8 +66,10 @@ void CWnd::InvalidateRect(const RECT* rect, BOOL erase)
 
 void CWnd::UpdateWindow()
 {
-    if (QWidget* client = ClientWidget(); client && client->isVisible())
-        client->repaint(client->visibleRegion().isEmpty() ? QRegion() : QRegion(client->rect()));
+    // Inside its own painting the window is being brought up to date already.
+    QWidget* client = ClientWidget();
+    if (client && client->isVisible() && !detail::IsPainting(client))
+        client->repaint();
 }
 
 BOOL CWnd::RedrawWindow(const RECT* rect, HRGN region, UINT flags)

@@ -206,7 +206,7 @@ bool WindowHook::CommonEvent(QWidget* widget, QEvent* event)
         const QSize size = static_cast<QResizeEvent*>(event)->size();
         // A scrolling control's client (viewport) is laid out after this event.
         const QSize border =
-            (!framed && m_client && m_client != m_window) ? m_window->size() - m_client->size() : QSize();
+            (!framed && m_client && m_client != m_window) ? m_window->size() - m_client->size() : QSize(0, 0);
         const QSize client = size - border;
         Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(client.width()), static_cast<WORD>(client.height())),
              widget, event, &defaulted);

@@ -341,3 +341,44 @@ TEST(DefaultPainting, TemplateControlSubclassedLaterPaintsTheSameWay)
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+TEST(DcState, OriginClipAndSavedStates)
+{
+    Surface s(10, 10, RGB(255, 255, 255));
+    const int saved = s.dc.SaveDC();
+    s.dc.SetViewportOrg(2, 3);
+    s.dc.FillSolidRect(CRect(0, 0, 1, 1), RGB(0, 0, 0));
+    EXPECT_EQ(s.dc.GetPixel(0, 0), RGB(0, 0, 0)); // logical coordinates
+    s.dc.SetViewportOrg(0, 0);
+    EXPECT_EQ(s.dc.GetPixel(2, 3), RGB(0, 0, 0));
+    s.dc.IntersectClipRect(CRect(5, 5, 7, 7));
+    s.dc.FillSolidRect(CRect(0, 0, 10, 10), RGB(255, 0, 0));
+    EXPECT_EQ(s.dc.GetPixel(5, 5), RGB(255, 0, 0));
+    EXPECT_EQ(s.dc.GetPixel(4, 4), RGB(255, 255, 255));
+    CRect box;
+    s.dc.GetClipBox(&box);
+    EXPECT_EQ(box, CRect(5, 5, 7, 7));
+    EXPECT_TRUE(s.dc.RestoreDC(saved));
+    s.dc.FillSolidRect(CRect(0, 0, 1, 1), RGB(0, 255, 0));
+    EXPECT_EQ(s.dc.GetPixel(0, 0), RGB(0, 255, 0));
+    EXPECT_FALSE(s.dc.RestoreDC(saved));
+}
+
+TEST(DcState, WindowDcOutsidePaintingMeasuresButDrawsNothing)
+{
+    CWnd host;
+    test::CreateHost(host);
+    CClientDC dc(&host);
+    EXPECT_GT(dc.GetTextExtent("组号").cx, 0);
+    dc.FillSolidRect(CRect(0, 0, 10, 10), RGB(1, 2, 3)); // harmless
+    EXPECT_EQ(dc.GetPixel(0, 0), CLR_INVALID);
+    CDC* owned = host.GetDC();
+    EXPECT_NE(owned, nullptr);
+    EXPECT_EQ(host.ReleaseDC(owned), 1);
+}
+
+} // namespace
+} // namespace vesk
