@@ -109,9 +109,10 @@ bool WindowHook::ClientEvent(QWidget* widget, QEvent* event)
     case QEvent::Paint: {
         if (m_renderingDefault)
             return false;
+        const QPointer<WindowHook> alive(this);
         Send(WM_PAINT, 0, 0, widget, event);
         // A window without a separate frame paints its border after its client.
-        if (widget == m_window && m_window && detail::IsPainting(m_window))
+        if (alive && widget == m_window && m_window && detail::IsPainting(m_window))
             Send(WM_NCPAINT, 1, 0, widget, nullptr);
         return true;
     }
@@ -157,9 +158,10 @@ bool WindowHook::MouseEvent(QWidget* widget, QEvent* event, bool nonClient)
         return true;
     }
     const LPARAM point = MakePointLParam(global.x(), global.y());
+    const QPointer<WindowHook> alive(this);
     const LRESULT hit = Send(WM_NCHITTEST, 0, point, widget, nullptr);
     const UINT message = NonClientMouseMessage(mouse);
-    if (message != 0)
+    if (alive && message != 0)
         Send(message, static_cast<WPARAM>(hit), point, widget, event);
     event->accept();
     return true;
@@ -179,8 +181,10 @@ bool WindowHook::KeyEvent(QWidget* widget, QEvent* event)
     bool defaulted = false;
     // The key down and the character it types are one Qt event: Qt processes
     // it when the last of the two messages gets default handling.
+    // A handler may destroy the window and with it this hook.
+    const QPointer<WindowHook> alive(this);
     Send(WM_KEYDOWN, vk, repeat, widget, event, &defaulted, typed != 0);
-    if (typed != 0 && defaulted && m_wnd->m_hWnd)
+    if (alive && typed != 0 && defaulted && m_wnd->m_hWnd)
         Send(WM_CHAR, typed, repeat, widget, event);
     event->accept();
     return true;

@@ -353,3 +353,45 @@ TEST(PreTranslation, InputOfQtsOwnPopupsIsNotOffered)
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+TEST(Lifetime, WindowThatDeletesItselfInAHandlerIsSafe)
+{
+    // A modeless window that frees itself once it is gone.
+    class SelfOwned : public CWnd {
+    public:
+        bool* gone;
+        explicit SelfOwned(bool* flag) : gone(flag) {}
+        void PostNcDestroy() override
+        {
+            *gone = true;
+            delete this;
+        }
+
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
+                DestroyWindow();
+                return 0;
+            }
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    };
+    CWnd host;
+    test::CreateHost(host);
+    bool gone = false;
+    auto* wnd = new SelfOwned(&gone);
+    ASSERT_TRUE(wnd->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 20), &host, 1));
+    QWidget* widget = wnd->m_hWnd;
+    widget->setFocusPolicy(Qt::StrongFocus);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Escape);
+    EXPECT_TRUE(gone);
+    test::Pump();
+}
+
+} // namespace
+} // namespace vesk
