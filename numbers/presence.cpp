@@ -9,7 +9,10 @@ bool ParsePresence(std::string_view text, C3DUIntArray& presence)
 {
     if (!presence.SetSize(0) || !presence.SetSize(kPresenceSize))
         return false;
-    ScanNumbers(text, 3, [&](std::uint64_t packed) { presence[digits::Value(packed, 3)] = 1; });
+    ScanValues(text, 3, [&](std::span<const std::uint32_t> codes) {
+        for (const std::uint32_t code : codes)
+            presence[code] = 1;
+    });
     return true;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A set of number values 0..10^length-1 as one bit each: 125 KB for the
+// A set of number values 0..10^length-1 as one bit each: 1.25 MB for the
 // 7-digit game's whole number space, so dedupe and the conversions run in
 // O(n + 10^length) without sorting.
 
