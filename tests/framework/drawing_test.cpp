@@ -382,3 +382,47 @@ TEST(DcState, WindowDcOutsidePaintingMeasuresButDrawsNothing)
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+TEST(Fonts, HeightAndWeightMapToPixelsAndBoldness)
+{
+    CFont bold;
+    ASSERT_TRUE(bold.CreateFont(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, 1, 2, 1, 0, 0, "宋体"));
+    EXPECT_EQ(bold.GetQFont().pixelSize(), 12);
+    EXPECT_TRUE(bold.GetQFont().bold());
+    EXPECT_FALSE(bold.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 1, 2, 1, 0, 0, "宋体")) << "already made";
+    CFont normal;
+    normal.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 1, 0, 1, 2, 1, 0, 0, nullptr);
+    EXPECT_FALSE(normal.GetQFont().bold());
+    EXPECT_TRUE(normal.GetQFont().underline());
+    Surface s(100, 20, RGB(255, 255, 255));
+    s.dc.SelectObject(&bold);
+    const int boldWidth = s.dc.GetTextExtent("ABCDEF").cx;
+    s.dc.SelectObject(&normal);
+    EXPECT_GE(boldWidth, s.dc.GetTextExtent("ABCDEF").cx);
+    s.dc.SelectStockObject(SYSTEM_FONT); // the fonts may go now
+}
+
+TEST(ImageLists, StripsSplitIntoCellsWithTheMaskColourTransparent)
+{
+    QImage strip(32, 16, QImage::Format_RGB32);
+    strip.fill(qRgb(255, 0, 255));
+    strip.setPixel(3, 3, qRgb(0, 0, 0));
+    strip.setPixel(20, 3, qRgb(0, 128, 0));
+    CBitmap bitmap;
+    bitmap.CreateFromImage(strip);
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0));
+    EXPECT_EQ(images.Add(&bitmap, RGB(255, 0, 255)), 0);
+    EXPECT_EQ(images.GetImageCount(), 2);
+    const QImage second = images.GetQIcon(1).pixmap(16, 16).toImage();
+    EXPECT_EQ(second.pixelColor(4, 3), QColor(0, 128, 0));
+    EXPECT_EQ(second.pixelColor(0, 0).alpha(), 0);
+    EXPECT_TRUE(images.GetQIcon(5).isNull());
+    EXPECT_EQ(images.Add(static_cast<HICON>(nullptr)), -1);
+}
+
+} // namespace
+} // namespace vesk

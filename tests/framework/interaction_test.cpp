@@ -164,3 +164,27 @@ TEST(Menus, ShownPopupMeasuresAndDrawsThroughTheOwner)
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+TEST(Menus, RealPopupChoosesWithTheKeyboardAndSkipsGreyedItems)
+{
+    CWnd host;
+    test::CreateHost(host);
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING | MF_GRAYED, 600, "不可用");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, 601, "复制");
+    QTimer::singleShot(30, [] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+        }
+    });
+    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 60, 60, &host), 601);
+}
+
+} // namespace
+} // namespace vesk
