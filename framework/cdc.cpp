@@ -39,13 +39,22 @@ BOOL CDC::CreateCompatibleDC(CDC*)
     return TRUE;
 }
 
+template <class Handle>
+void CDC::Reselect(Handle& slot, Handle next)
+{
+    RetainSelected(next);
+    ReleaseSelected(std::exchange(slot, next));
+}
+
 BOOL CDC::DeleteDC()
 {
     EndOwnPainter();
-    if (m_bitmap) {
-        --m_bitmap->selectedCount;
-        m_bitmap = nullptr;
-    }
+    Reselect(m_bitmap, HBITMAP{});
+    Reselect(m_pen, HPEN{});
+    Reselect(m_brush, HBRUSH{});
+    Reselect(m_font, HFONT{});
+    for (const State& state : m_saved)
+        ReleaseState(state);
     m_painter = nullptr;
     m_image = nullptr;
     m_widget = nullptr;
@@ -129,10 +138,7 @@ QFont CDC::CurrentQFont() const { return m_font ? m_font->font : QFont(); }
 
 void CDC::SelectBitmap(HBITMAP bitmap)
 {
-    if (m_bitmap)
-        --m_bitmap->selectedCount;
-    m_bitmap = bitmap;
-    ++m_bitmap->selectedCount;
+    Reselect(m_bitmap, bitmap);
     m_image = &bitmap->image;
     BeginOn(m_image);
 }
@@ -159,17 +165,17 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ object)
     switch (object->kind) {
     case GdiObject::Kind::Pen:
         previous = m_pen;
-        m_pen = static_cast<HPEN>(object);
+        Reselect(m_pen, static_cast<HPEN>(object));
         if (m_painter) m_painter->setPen(CurrentQPen());
         break;
     case GdiObject::Kind::Brush:
         previous = m_brush;
-        m_brush = static_cast<HBRUSH>(object);
+        Reselect(m_brush, static_cast<HBRUSH>(object));
         if (m_painter) m_painter->setBrush(CurrentQBrush());
         break;
     case GdiObject::Kind::Font:
         previous = m_font;
-        m_font = static_cast<HFONT>(object);
+        Reselect(m_font, static_cast<HFONT>(object));
         if (m_painter) m_painter->setFont(CurrentQFont());
         break;
     case GdiObject::Kind::Bitmap:
@@ -250,8 +256,19 @@ int CDC::GetClipBox(RECT* rect) const
 
 int CDC::SaveDC()
 {
+    // A saved state holds its objects like a selection does.
+    RetainSelected(m_pen);
+    RetainSelected(m_brush);
+    RetainSelected(m_font);
     m_saved.push_back({m_pen, m_brush, m_font, m_textColor, m_bkColor, m_bkMode, m_origin, m_clip});
     return static_cast<int>(m_saved.size());
+}
+
+void CDC::ReleaseState(const State& state)
+{
+    ReleaseSelected(state.pen);
+    ReleaseSelected(state.brush);
+    ReleaseSelected(state.font);
 }
 
 BOOL CDC::RestoreDC(int saved)
@@ -261,10 +278,12 @@ BOOL CDC::RestoreDC(int saved)
     if (saved <= 0 || saved > static_cast<int>(m_saved.size()))
         return FALSE;
     const State state = m_saved[static_cast<size_t>(saved - 1)];
+    Reselect(m_pen, state.pen);
+    Reselect(m_brush, state.brush);
+    Reselect(m_font, state.font);
+    for (size_t i = static_cast<size_t>(saved - 1); i < m_saved.size(); ++i)
+        ReleaseState(m_saved[i]);
     m_saved.resize(static_cast<size_t>(saved - 1));
-    m_pen = state.pen;
-    m_brush = state.brush;
-    m_font = state.font;
     m_textColor = state.textColor;
     m_bkColor = state.bkColor;
     m_bkMode = state.bkMode;
@@ -281,9 +300,9 @@ const QImage* CDC::GetImage() const { return m_image; }
 
 void CDC::SelectDefaultObjects()
 {
-    m_pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    m_brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    m_font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    Reselect(m_pen, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
+    Reselect(m_brush, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    Reselect(m_font, static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
 }
 
 void CDC::BeginOnWidget(QWidget* widget)

@@ -139,6 +139,9 @@ protected:
     QPen CurrentQPen() const;
     QFont CurrentQFont() const;
     void SelectBitmap(HBITMAP bitmap);
+    // Selects next into slot, holding it and letting go of the previous one.
+    template <class Handle>
+    void Reselect(Handle& slot, Handle next);
 
     std::unique_ptr<QPainter> m_ownPainter;
     QPainter* m_painter = nullptr;
@@ -167,6 +170,7 @@ protected:
         std::optional<QRegion> clip;
     };
     std::vector<State> m_saved;
+    void ReleaseState(const State& state);
 };
 
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;

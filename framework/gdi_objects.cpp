@@ -75,7 +75,7 @@ BOOL DeleteObject(HGDIOBJ object)
 {
     if (!object || object->stock)
         return FALSE;
-    if (object->kind == GdiObject::Kind::Bitmap && static_cast<GdiBitmap*>(object)->selectedCount > 0)
+    if (object->selectedCount > 0)
         return FALSE;
     delete object;
     return TRUE;
@@ -83,12 +83,30 @@ BOOL DeleteObject(HGDIOBJ object)
 
 BOOL DestroyIcon(HICON icon) { return DeleteObject(icon); }
 
+void RetainSelected(HGDIOBJ object)
+{
+    if (object)
+        ++object->selectedCount;
+}
+
+void ReleaseSelected(HGDIOBJ object)
+{
+    if (!object || --object->selectedCount > 0)
+        return;
+    if (object->deletePending)
+        delete object;
+}
+
 // --- CGdiObject ------------------------------------------------------------------
 
 CGdiObject::~CGdiObject()
 {
-    if (!m_temporary)
-        DeleteObject();
+    if (m_temporary || !m_hObject)
+        return;
+    // Still selected into a DC: the DC deletes it when it lets go, instead of
+    // drawing with a dangling object (the system would leak it).
+    if (!vesk::DeleteObject(m_hObject) && m_hObject->selectedCount > 0)
+        m_hObject->deletePending = true;
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ object)

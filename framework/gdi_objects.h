@@ -28,6 +28,8 @@ struct GdiObject {
     virtual ~GdiObject();
     const Kind kind;
     bool stock = false;
+    int selectedCount = 0;      // DCs (and their saved states) holding it
+    bool deletePending = false; // its owner went while it was selected
     // The wrapper FromHandle returns; it lives and dies with the object.
     std::unique_ptr<CGdiObject> wrapper;
 };
@@ -54,7 +56,6 @@ struct GdiBitmap : GdiObject {
     GdiBitmap() : GdiObject(Kind::Bitmap) {}
     QImage image; // Format_RGB32; monochrome bitmaps hold black and white only
     bool monochrome = false;
-    int selectedCount = 0; // DCs that have it selected
 };
 
 struct GdiRegion : GdiObject {
@@ -68,8 +69,13 @@ struct GdiIcon : GdiObject {
 };
 
 HGDIOBJ GetStockObject(int index);
-// Returns FALSE for a stock object, a null handle or a selected bitmap.
+// Returns FALSE (and keeps the object) for a stock object, a null handle or
+// an object selected into a DC.
 BOOL DeleteObject(HGDIOBJ object);
+// A DC takes or lets go of a selected object. An object whose CGdiObject was
+// destroyed while it was selected is deleted when the last DC lets go.
+void RetainSelected(HGDIOBJ object);
+void ReleaseSelected(HGDIOBJ object);
 BOOL DestroyIcon(HICON icon);
 
 class CGdiObject {

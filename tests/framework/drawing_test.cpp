@@ -426,3 +426,35 @@ TEST(ImageLists, StripsSplitIntoCellsWithTheMaskColourTransparent)
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+TEST(ObjectLifetime, ObjectDestroyedWhileSelectedLivesUntilTheDcLetsGo)
+{
+    Surface s(4, 4, RGB(255, 255, 255));
+    {
+        CBrush red(RGB(255, 0, 0));
+        s.dc.SelectObject(&red);
+        CPen pen(PS_SOLID, 1, RGB(0, 0, 255));
+        s.dc.SelectObject(&pen);
+        s.dc.SaveDC();
+        CFont font;
+        font.CreatePointFont(90, "宋体");
+        s.dc.SelectObject(&font);
+        EXPECT_FALSE(red.DeleteObject()); // selected: kept, as the system keeps it
+    } // all three leave scope still selected
+    s.dc.FillRect(CRect(0, 0, 2, 2), s.dc.GetCurrentBrush());
+    EXPECT_EQ(s.dc.GetPixel(1, 1), RGB(255, 0, 0));
+    s.dc.Rectangle(0, 0, 4, 4);
+    EXPECT_EQ(s.dc.GetPixel(3, 3), RGB(0, 0, 255));
+    EXPECT_GT(s.dc.GetTextExtent("字").cx, 0);
+    s.dc.RestoreDC(-1);
+    s.dc.SelectStockObject(WHITE_BRUSH);
+    s.dc.SelectStockObject(BLACK_PEN);
+    s.dc.Rectangle(0, 0, 4, 4);
+    EXPECT_EQ(s.dc.GetPixel(3, 3), RGB(0, 0, 0));
+}
+
+} // namespace
+} // namespace vesk
