@@ -63,7 +63,7 @@ bool NumberList::ToGroupForm()
                 insert(GroupValue(packed, m_length));
             });
         });
-        return AssignValues(groups.Count(), m_length, kLiveTag, [&](auto emit) { groups.ForEach(emit); });
+        return AssignMembers(groups, m_length, kLiveTag);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -82,7 +82,7 @@ bool NumberList::ToSingleForm()
         ValueBitmap singles(PowerOfTen(length));
         for (std::uint32_t i = 0; i < m_count; ++i)
             InsertOrderings(singles, ToValue(i), length);
-        return AssignValues(singles.Count(), length, kLiveTag, [&](auto emit) { singles.ForEach(emit); });
+        return AssignMembers(singles, length, kLiveTag);
     } catch (const std::bad_alloc&) {
         return false;
     }

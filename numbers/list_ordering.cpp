@@ -135,7 +135,7 @@ void NumberList::Dedupe()
                     insert(digits::Value(packed, m_length));
                 });
             });
-            if (AssignValues(values.Count(), m_length, tag, [&](auto emit) { values.ForEach(emit); }))
+            if (AssignMembers(values, m_length, tag))
                 return;
         } catch (const std::bad_alloc&) {
             // fall through to the sorting path

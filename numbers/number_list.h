@@ -28,6 +28,7 @@
 namespace vesk {
 
 class IGameService;
+class ValueBitmap;
 
 class NumberList {
 public:
@@ -154,10 +155,10 @@ private:
     // call per record.
     template <typename Visit>
     void ForEachRecord(Visit&& visit) const;
-    // Replaces the content by values (ascending, each below 10^length) with
-    // one tag. False on allocation failure, list unchanged.
-    template <typename ValueSource>
-    bool AssignValues(std::uint64_t count, int length, std::uint32_t tag, ValueSource&& source);
+    // Replaces the content by the members of values (ascending; the bitmap's
+    // limit is 10^length) with one tag. False on allocation failure, list
+    // unchanged.
+    bool AssignMembers(const ValueBitmap& values, int length, std::uint32_t tag);
 
     IGameService* m_game = nullptr;
     int m_fixedGameLength = 3;

@@ -51,12 +51,11 @@ std::int64_t NumberList::ParseText(std::string_view text, int length, bool dedup
                 Clear();
                 return 0;
             }
-            const std::uint64_t unique = values.Count();
-            if (!AssignValues(unique, length, kLiveTag, [&](auto emit) { values.ForEach(emit); })) {
+            if (!AssignMembers(values, length, kLiveTag)) {
                 Clear();
                 return -1;
             }
-            return static_cast<std::int64_t>(unique);
+            return m_count;
         } catch (const std::bad_alloc&) {
             Clear();
             return -1;

@@ -29,22 +29,16 @@ public:
     T* allocate(std::size_t n)
     {
         const std::size_t bytes = n * sizeof(T);
-        if (bytes < kHugeThreshold)
-            return static_cast<T*>(::operator new(bytes));
-        void* memory = std::aligned_alloc(kHugePage, RoundUp(bytes));
+        // Both kinds come from the C allocator, so one free releases either.
+        void* memory = bytes < kHugeThreshold ? std::malloc(bytes) : std::aligned_alloc(kHugePage, RoundUp(bytes));
         if (memory == nullptr)
             throw std::bad_alloc();
-        ::madvise(memory, RoundUp(bytes), MADV_HUGEPAGE); // a hint; failure is harmless
+        if (bytes >= kHugeThreshold)
+            ::madvise(memory, RoundUp(bytes), MADV_HUGEPAGE); // a hint; failure is harmless
         return static_cast<T*>(memory);
     }
 
-    void deallocate(T* memory, std::size_t n) noexcept
-    {
-        if (n * sizeof(T) < kHugeThreshold)
-            ::operator delete(memory);
-        else
-            std::free(memory);
-    }
+    void deallocate(T* memory, std::size_t) noexcept { std::free(memory); }
 
     // Default-initialise: no zero fill on resize.
     template <typename U>

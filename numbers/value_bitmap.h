@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vesk {
@@ -36,6 +37,9 @@ public:
             count += static_cast<std::uint64_t>(std::popcount(word));
         return count;
     }
+
+    // Bit v % 64 of word v / 64 is value v; bits from Limit() on are clear.
+    std::span<const std::uint64_t> Words() const { return m_words; }
 
     // Calls visit(value) for every member, ascending.
     template <typename Visit>

@@ -3,6 +3,7 @@
 
 #include "numbers/number_list.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,5 +26,26 @@ inline std::vector<std::string> Texts(NumberList& list)
 }
 
 using Strings = std::vector<std::string>;
+
+// What parsing must give, byte by byte: every length ASCII digits in a row,
+// whatever stands between them, form a number; a final short group is
+// dropped. Sorted and unique when dedupe is set.
+inline Strings ExpectedNumbers(std::string_view text, int length, bool dedupe)
+{
+    std::string digits;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            digits += c;
+    }
+    const auto step = static_cast<std::size_t>(length);
+    Strings numbers;
+    for (std::size_t i = 0; i + step <= digits.size(); i += step)
+        numbers.push_back(digits.substr(i, step));
+    if (dedupe) {
+        std::sort(numbers.begin(), numbers.end());
+        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    }
+    return numbers;
+}
 
 } // namespace vesk::test
