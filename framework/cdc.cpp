@@ -138,6 +138,7 @@ QFont CDC::CurrentQFont() const { return m_font ? m_font->font : QFont(); }
 
 void CDC::SelectBitmap(HBITMAP bitmap)
 {
+    EndOwnPainter(); // its surface may go with the previous bitmap
     Reselect(m_bitmap, bitmap);
     m_image = &bitmap->image;
     BeginOn(m_image);
@@ -163,35 +164,41 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ object)
         return nullptr;
     HGDIOBJ previous = nullptr;
     switch (object->kind) {
-    case GdiObject::Kind::Pen:
-        previous = m_pen;
-        Reselect(m_pen, static_cast<HPEN>(object));
-        if (m_painter) m_painter->setPen(CurrentQPen());
-        break;
-    case GdiObject::Kind::Brush:
-        previous = m_brush;
-        Reselect(m_brush, static_cast<HBRUSH>(object));
-        if (m_painter) m_painter->setBrush(CurrentQBrush());
-        break;
-    case GdiObject::Kind::Font:
-        previous = m_font;
-        Reselect(m_font, static_cast<HFONT>(object));
-        if (m_painter) m_painter->setFont(CurrentQFont());
-        break;
+    case GdiObject::Kind::Pen: previous = m_pen; break;
+    case GdiObject::Kind::Brush: previous = m_brush; break;
+    case GdiObject::Kind::Font: previous = m_font; break;
     case GdiObject::Kind::Bitmap:
         // Only memory DCs take bitmaps, as with the system.
         if (!m_memory)
             return nullptr;
         previous = m_bitmap;
-        SelectBitmap(static_cast<HBITMAP>(object));
         break;
     case GdiObject::Kind::Region:
         SelectClipRgn(CRgn::FromHandle(static_cast<HRGN>(object)));
-        return reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(SIMPLEREGION));
+        return nullptr;
     default:
         return nullptr;
     }
-    return previous;
+    // A previous object whose owner is gone goes now: there is nothing to hand back.
+    const bool previousGoes = previous && previous != object && previous->deletePending && previous->selectedCount == 1;
+    switch (object->kind) {
+    case GdiObject::Kind::Pen:
+        Reselect(m_pen, static_cast<HPEN>(object));
+        if (m_painter) m_painter->setPen(CurrentQPen());
+        break;
+    case GdiObject::Kind::Brush:
+        Reselect(m_brush, static_cast<HBRUSH>(object));
+        if (m_painter) m_painter->setBrush(CurrentQBrush());
+        break;
+    case GdiObject::Kind::Font:
+        Reselect(m_font, static_cast<HFONT>(object));
+        if (m_painter) m_painter->setFont(CurrentQFont());
+        break;
+    default:
+        SelectBitmap(static_cast<HBITMAP>(object));
+        break;
+    }
+    return previousGoes ? nullptr : previous;
 }
 
 CGdiObject* CDC::SelectStockObject(int index) { return CGdiObject::FromHandle(SelectObject(GetStockObject(index))); }

@@ -456,5 +456,21 @@ TEST(ObjectLifetime, ObjectDestroyedWhileSelectedLivesUntilTheDcLetsGo)
     EXPECT_EQ(s.dc.GetPixel(3, 3), RGB(0, 0, 0));
 }
 
+TEST(ObjectLifetime, BitmapDestroyedWhileSelectedStaysDrawableUntilReplaced)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap* stock = nullptr;
+    {
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dc, 3, 3);
+        stock = dc.SelectObject(&bitmap);
+    }
+    dc.FillSolidRect(CRect(0, 0, 3, 3), RGB(7, 8, 9));
+    EXPECT_EQ(dc.GetPixel(2, 2), RGB(7, 8, 9));
+    EXPECT_EQ(dc.SelectObject(stock), nullptr); // the orphan goes now
+    EXPECT_EQ(dc.GetPixel(2, 2), CLR_INVALID);  // back on the 1x1 surface
+}
+
 } // namespace
 } // namespace vesk
