@@ -10,6 +10,7 @@
 #include "numbers/digit_stream.h"
 #include "numbers/number_length.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -20,9 +21,10 @@ namespace vesk {
 
 namespace scan_detail {
 
-// Small enough for the stack and the first-level cache, large enough that
-// the carry-over between blocks costs nothing.
-inline constexpr std::size_t kBlockBytes = 4096;
+// Small enough for the stack, large enough that the carry-over and the calls
+// per block cost nothing.
+inline constexpr std::size_t kBlockBytes = 16384;
+inline constexpr std::size_t kValuesPerBatch = 1024;
 inline constexpr std::size_t kMaxDigits = kBlockBytes + kMaxNumberLength - 1;
 
 // onGroups(digits, groups) for every block's complete groups of length digit
@@ -60,14 +62,17 @@ void ScanNumbers(std::string_view text, int length, Emit&& emit)
 }
 
 // Calls emit(values) with the values of the numbers in text, in order, a
-// block at a time (a span of up to a few thousand). length must be 1..8.
+// batch at a time (a span of up to a thousand). length must be 1..8.
 template <typename EmitBatch>
 void ScanValues(std::string_view text, int length, EmitBatch&& emit)
 {
-    std::array<std::uint32_t, scan_detail::kMaxDigits> values;
+    std::array<std::uint32_t, scan_detail::kValuesPerBatch> values;
     scan_detail::ForEachDigitBlock(text, length, [&](const std::uint8_t* digits, std::size_t groups) {
-        digit_stream::GroupValues(digits, groups, length, values.data());
-        emit(std::span<const std::uint32_t>(values.data(), groups));
+        for (std::size_t first = 0; first < groups; first += values.size()) {
+            const std::size_t count = std::min(values.size(), groups - first);
+            digit_stream::GroupValues(digits + first * std::size_t(length), count, length, values.data());
+            emit(std::span<const std::uint32_t>(values.data(), count));
+        }
     });
 }
 

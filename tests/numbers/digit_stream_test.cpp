@@ -1,6 +1,7 @@
 #include "numbers/digit_stream.h"
 #include "numbers/number_length.h"
 #include "numbers/number_list.h"
+#include "numbers/number_scanner.h"
 
 #include "list_helpers.h"
 
@@ -95,7 +96,8 @@ TEST(ParseText, AgreesWithTheBytewiseRuleAcrossBlocksAndEncodings)
     for (int round = 0; round < 3; ++round) {
         for (int length = 1; length <= 8; ++length) {
             // Several blocks of the scanner, so groups straddle block ends.
-            const std::string text = RandomNumberText(random, 3 * 4096 + random() % 4096, length);
+            const std::size_t block = scan_detail::kBlockBytes;
+            const std::string text = RandomNumberText(random, 3 * block + random() % block, length);
             for (bool dedupe : {false, true}) {
                 NumberList list(3);
                 const Strings expected = ExpectedNumbers(text, length, dedupe);
