@@ -126,7 +126,7 @@ public:
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                     BYTE quality, BYTE pitchAndFamily, LPCSTR faceName);
-    // pointSize in tenths of a point, as the Windows framework has it.
+    // pointSize in tenths of a point.
     BOOL CreatePointFont(int pointSize, LPCSTR faceName);
     BOOL CreateFromQFont(const QFont& font);
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }

@@ -35,7 +35,7 @@ struct FileDialogRequest {
 struct FileDialogResult {
     bool accepted = false;
     std::vector<std::string> paths; // several with OFN_ALLOWMULTISELECT
-    int filterIndex = 1;            // 1-based, as the Windows dialogs count
+    int filterIndex = 1;            // 1-based
 };
 
 struct MenuRequest {
