@@ -4,7 +4,7 @@
 #include "app/services/library_name.h"
 #include "host/feature_module_interface.h"
 #include "module/sibling_modules.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <QWidget>
 

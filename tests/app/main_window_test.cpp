@@ -4,7 +4,7 @@
 #include "app/window/main_window.h"
 #include "framework/module_context.h"
 #include "framework/window_message_event.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <QAction>
 #include <QApplication>

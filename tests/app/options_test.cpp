@@ -3,7 +3,7 @@
 #include "app/services/environment_service.h"
 #include "app/services/option_ids.h"
 #include "app/services/option_store.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

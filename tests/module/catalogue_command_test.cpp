@@ -1,6 +1,7 @@
 #include "tools/cli/catalogue_command.h"
 
 #include "module/catalogue/catalogue.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +16,8 @@ namespace fs = std::filesystem;
 
 class CatalogueCommand : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() /
-                ("vesk-catalogue-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
+    vesk::test::TempFolder m_folder;
+    const fs::path m_dir = m_folder.Path();
 
     std::string Write(const std::string& name, const std::string& text)
     {
@@ -37,7 +32,6 @@ protected:
         return vesk::cli::RunCatalogueCommand(args, m_out, m_err);
     }
 
-    fs::path m_dir;
     std::ostringstream m_out;
     std::ostringstream m_err;
 };
@@ -112,7 +106,8 @@ TEST(ShippedCatalogue, HoldsTheThreeDigitCategories)
     const char* sourceDir = std::getenv("VESK_SOURCE_DIR");
     ASSERT_NE(sourceDir, nullptr);
     const std::string source = std::string(sourceDir) + "/data/catalogue/s3cdt.txt";
-    const fs::path out = fs::temp_directory_path() / "vesk-shipped-S3Cdt.dat";
+    const vesk::test::TempFolder folder;
+    const fs::path out = fs::path(folder.Path()) / "S3Cdt.dat";
     std::ostringstream ignored;
     ASSERT_EQ(vesk::cli::RunCatalogueCommand({"build", source, out.string()}, ignored, ignored), 0)
         << ignored.str();
@@ -121,7 +116,6 @@ TEST(ShippedCatalogue, HoldsTheThreeDigitCategories)
     ASSERT_TRUE(three.LoadFile(out, vesk::catalogue::kMaskThreeDigits));
     vesk::catalogue::Catalogue seven;
     ASSERT_TRUE(seven.LoadFile(out, vesk::catalogue::kMaskSevenDigits));
-    fs::remove(out);
 
     EXPECT_NE(three.FindItem(1, 27), nullptr);      // 和值 27
     EXPECT_EQ(three.FindItem(1, 28), nullptr);      // 5/7-digit sums only

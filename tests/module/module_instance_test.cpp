@@ -5,6 +5,7 @@
 #include "numbers/number_list.h"
 #include "tests/module/fake_tree.h"
 #include "tests/module/module_fakes.h"
+#include "tests/support/temp_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -81,20 +82,17 @@ TEST_F(ModuleInstanceTest, InitializeFetchesServicesInOrderAndSetsTheMask)
 class CatalogueFolder {
 public:
     explicit CatalogueFolder(const char* source)
-        : m_dir(std::filesystem::temp_directory_path() /
-                ("vesk-module-" + std::to_string(reinterpret_cast<std::uintptr_t>(this))))
     {
-        std::filesystem::create_directories(m_dir);
         const auto parsed = catalogue::ParseSource(source);
         const auto bytes = catalogue::SerializeCatalogue(*parsed.source);
         std::ofstream(m_dir / catalogue::kFileName, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
-    ~CatalogueFolder() { std::filesystem::remove_all(m_dir); }
-    std::string Directory() const { return m_dir.string() + "/"; }
+    std::string Directory() const { return m_folder.Path(); }
 
 private:
-    std::filesystem::path m_dir;
+    test::TempFolder m_folder;
+    std::filesystem::path m_dir = m_folder.Path();
 };
 
 constexpr const char* kTwoCategories = R"(

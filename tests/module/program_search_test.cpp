@@ -1,4 +1,5 @@
 #include "module/core/program_search.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,8 @@ namespace fs = std::filesystem;
 
 TEST(ProgramSearch, FirstExecutableInPreferenceThenPathOrder)
 {
-    const fs::path root = fs::temp_directory_path() / "vesk-program-search";
-    fs::remove_all(root);
+    const test::TempFolder folder;
+    const fs::path root = folder.Path();
     fs::create_directories(root / "a");
     fs::create_directories(root / "b");
     auto make = [&](const fs::path& file, bool executable) {
@@ -31,7 +32,6 @@ TEST(ProgramSearch, FirstExecutableInPreferenceThenPathOrder)
     EXPECT_EQ(FindProgram(path, onlyX), (root / "b" / "xcalc").string());
     EXPECT_EQ(FindProgram((root / "a").string(), kCalculatorPrograms), std::nullopt);
     EXPECT_EQ(FindProgram("", {}), std::nullopt);
-    fs::remove_all(root);
 }
 
 } // namespace

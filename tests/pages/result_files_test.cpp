@@ -2,6 +2,7 @@
 #include "pages/files/filter_data_file.h"
 #include "pages/files/number_text_file.h"
 #include "pages/files/result_file.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,14 +34,8 @@ std::vector<std::string> Texts(NumberList& list)
 
 class ResultFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("vesk-pages-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
-                                             + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
+    vesk::test::TempFolder m_folder;
+    const fs::path m_dir = m_folder.Path();
 
     std::string Write(const std::string& name, const std::string& bytes)
     {
@@ -55,7 +50,6 @@ protected:
         return file.bytes;
     }
 
-    fs::path m_dir;
 };
 
 TEST(ResultFileFormats, ExtensionDecidesWithoutRegardToCase)

@@ -10,6 +10,7 @@
 #include "module/catalogue/catalogue_source.h"
 #include "module/sibling_modules.h"
 #include "tests/module/fake_tree.h"
+#include "tests/support/temp_folder.h"
 
 #include <QColor>
 #include <QImage>
@@ -130,10 +131,7 @@ protected:
         ASSERT_NE(ThePlugin().create, nullptr);
         ASSERT_NE(ThePlugin().release, nullptr);
 
-        m_root = fs::temp_directory_path() /
-                 ("vesk-plugin-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_root);
-        fs::create_directories(m_root);
+        m_root = m_folder.Path();
         m_log = (m_root / "sibling.log").string();
         ::setenv("VESK_SIBLING_LOG", m_log.c_str(), 1);
 
@@ -156,7 +154,6 @@ protected:
             ThePlugin().release(reinterpret_cast<void**>(&m_module));
         m_host.reset();
         ::unsetenv("VESK_SIBLING_LOG");
-        fs::remove_all(m_root);
     }
 
     IModule* Create(IHostObject* host = nullptr)
@@ -178,6 +175,7 @@ protected:
         return lines;
     }
 
+    test::TempFolder m_folder;
     fs::path m_root;
     std::string m_log;
     std::unique_ptr<app::HostObject> m_host;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-namespace vesk::app::test {
+namespace vesk::test {
 
 class TempFolder {
 public:
@@ -29,4 +29,4 @@ private:
     std::string m_path;
 };
 
-} // namespace vesk::app::test
+} // namespace vesk::test
