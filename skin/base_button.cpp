@@ -66,7 +66,6 @@ BOOL CBaseButton::PreTranslateMessage(MSG* msg)
 void CBaseButton::PreSubclassWindow()
 {
     MakeOwnerDrawn(*this);
-    TrackMouseMoves(*this);
     CButton::PreSubclassWindow();
 }
 

@@ -15,12 +15,6 @@ int CBaseComboBox::SetCurSel(int index)
     return result;
 }
 
-void CBaseComboBox::PreSubclassWindow()
-{
-    TrackMouseMoves(*this);
-    CComboBox::PreSubclassWindow();
-}
-
 LRESULT CBaseComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

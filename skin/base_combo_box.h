@@ -12,7 +12,6 @@ public:
     // Selects and repaints; returns the result of the selection message.
     int SetCurSel(int index);
 
-    void PreSubclassWindow() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 

@@ -3,7 +3,6 @@
 #include "framework/cdc.h"
 #include "framework/system_api.h"
 #include "skin/focus_message.h"
-#include "skin/mouse_tracking.h"
 #include "skin/geometry/char_filter.h"
 
 #include <QString>
@@ -33,12 +32,6 @@ BOOL CBaseEdit::PreTranslateMessage(MSG* msg)
         return TRUE;
     }
     return CEdit::PreTranslateMessage(msg);
-}
-
-void CBaseEdit::PreSubclassWindow()
-{
-    skin::TrackMouseMoves(*this);
-    CEdit::PreSubclassWindow();
 }
 
 LRESULT CBaseEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

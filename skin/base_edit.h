@@ -20,7 +20,6 @@ public:
     BOOL EnableWindow(BOOL enable = TRUE);
 
     BOOL PreTranslateMessage(MSG* msg) override;
-    void PreSubclassWindow() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     static constexpr COLORREF kEnabledFrame = RGB(127, 157, 185);

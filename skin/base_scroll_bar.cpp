@@ -57,10 +57,7 @@ BOOL CBaseScrollBar::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id
     m_geometry.clientWidth = rect.right - rect.left;
     m_geometry.clientHeight = rect.bottom - rect.top;
     m_owner = owner ? owner : parent;
-    if (!CWnd::Create("BaseScrollBar", "", style, rect, parent, id))
-        return FALSE;
-    skin::TrackMouseMoves(*this);
-    return TRUE;
+    return CWnd::Create("BaseScrollBar", "", style, rect, parent, id);
 }
 
 void CBaseScrollBar::LoadImages(bool vertical)

@@ -4,7 +4,6 @@
 #include "framework/cfiledialog.h"
 #include "framework/system_api.h"
 #include "skin/focus_message.h"
-#include "skin/mouse_tracking.h"
 
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
@@ -170,7 +169,6 @@ void CBaseScrollEdit::SyncPositions(bool horizontalToo)
 
 void CBaseScrollEdit::PreSubclassWindow()
 {
-    skin::TrackMouseMoves(*this);
     // The edit's own bars must be as thick as the skinned ones that cover
     // them; a style set on the edit does not reach its bar widgets by itself.
     if (auto* area = qobject_cast<QAbstractScrollArea*>(m_hWnd)) {

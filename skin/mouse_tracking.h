@@ -3,8 +3,6 @@
 
 #include "framework/cwnd.h"
 
-#include <QWidget>
-
 namespace vesk::skin {
 
 inline void RequestMouseLeave(CWnd& wnd)
@@ -13,16 +11,6 @@ inline void RequestMouseLeave(CWnd& wnd)
     track.dwFlags = TME_LEAVE;
     track.hwndTrack = wnd.m_hWnd;
     TrackMouseEvent(&track);
-}
-
-// Hover looks need WM_MOUSEMOVE while no button is down, which Qt delivers
-// only to widgets that track the mouse.
-inline void TrackMouseMoves(CWnd& wnd)
-{
-    if (wnd.m_hWnd)
-        wnd.m_hWnd->setMouseTracking(true);
-    if (QWidget* client = wnd.ClientWidget())
-        client->setMouseTracking(true);
 }
 
 } // namespace vesk::skin

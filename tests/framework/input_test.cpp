@@ -1,7 +1,14 @@
 // Timers, mouse capture, mouse-leave tracking and key state.
 #include "test_windows.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +102,45 @@ TEST(MouseTracking, LeaveArrivesOnceAfterTrackingWasRequested)
     QTest::mouseMove(child.m_hWnd, QPoint(10, 10));
     QTest::mouseMove(host.ClientWidget(), QPoint(150, 150));
     EXPECT_EQ(child.Count(WM_MOUSELEAVE), 1); // not tracked again
+}
+
+// Hover looks need moves with no button down, on created windows and on
+// widgets made elsewhere and subclassed (their client: a scroll area's viewport).
+TEST(MouseTracking, MovesWithoutAButtonReachCreatedAndSubclassedWindows)
+{
+    RecordingWnd host;
+    CreateHost(host, 400, 200);
+    QWidget* parent = host.ClientWidget();
+    RecordingWnd created;
+    ASSERT_TRUE(created.Create("Button", "按钮", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 30), &host, 1));
+    std::vector<QWidget*> foreign = {new QPushButton("外", parent), new QLineEdit(parent), new QComboBox(parent),
+                                     new QPlainTextEdit(parent), new QTreeWidget(parent)};
+    std::vector<std::unique_ptr<RecordingWnd>> subclassed;
+    std::vector<QWidget*> targets = {created.m_hWnd};
+    std::vector<RecordingWnd*> windows = {&created};
+    int x = 70;
+    for (QWidget* widget : foreign) {
+        widget->setMouseTracking(false);
+        widget->setGeometry(x, 0, 60, 60);
+        widget->show();
+        x += 65;
+        auto wnd = std::make_unique<RecordingWnd>();
+        ASSERT_TRUE(wnd->SubclassWindow(widget));
+        targets.push_back(wnd->ClientWidget());
+        windows.push_back(wnd.get());
+        subclassed.push_back(std::move(wnd));
+    }
+    for (size_t i = 0; i < targets.size(); ++i) {
+        RecordingWnd& wnd = *windows[i];
+        wnd.watched = {WM_MOUSEMOVE};
+        QTest::mouseMove(targets[i], QPoint(12, 14));
+        QTest::mouseMove(targets[i], QPoint(15, 16));
+        ASSERT_GE(wnd.Count(WM_MOUSEMOVE), 1) << "window " << i;
+        const test::Recorded& move = wnd.messages.back();
+        EXPECT_EQ(move.wParam & MK_LBUTTON, 0u);
+        EXPECT_EQ(GET_X_LPARAM(move.lParam), 15) << "window " << i;
+        EXPECT_EQ(GET_Y_LPARAM(move.lParam), 16) << "window " << i;
+    }
 }
 
 TEST(KeyState, FollowsModifiersAndButtonsOfInput)
