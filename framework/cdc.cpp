@@ -10,17 +10,16 @@ namespace vesk {
 
 namespace {
 
-// The 1x1 monochrome bitmap a new memory DC holds, as the system's does.
-HBITMAP StockBitmap()
+// The 1x1 monochrome bitmap a new memory DC holds, as the system's does. Each
+// DC has its own: a QImage takes one painter at a time, and every memory DC
+// keeps a painter on its bitmap.
+HBITMAP MakeDefaultBitmap()
 {
-    static GdiBitmap* bitmap = [] {
-        auto* b = new GdiBitmap;
-        b->stock = true;
-        b->monochrome = true;
-        b->image = QImage(1, 1, QImage::Format_RGB32);
-        b->image.fill(Qt::black);
-        return b;
-    }();
+    auto* bitmap = new GdiBitmap;
+    bitmap->stock = true; // never deleted by DeleteObject
+    bitmap->monochrome = true;
+    bitmap->image = QImage(1, 1, QImage::Format_RGB32);
+    bitmap->image.fill(Qt::black);
     return bitmap;
 }
 
@@ -35,7 +34,10 @@ BOOL CDC::CreateCompatibleDC(CDC*)
     DeleteDC();
     m_memory = true;
     SelectDefaultObjects();
-    SelectBitmap(StockBitmap());
+    // The DC's own hold keeps it alive while a caller has it selected out.
+    m_defaultBitmap = MakeDefaultBitmap();
+    RetainSelected(m_defaultBitmap);
+    SelectBitmap(m_defaultBitmap);
     return TRUE;
 }
 
@@ -55,6 +57,11 @@ BOOL CDC::DeleteDC()
     Reselect(m_font, HFONT{});
     for (const State& state : m_saved)
         ReleaseState(state);
+    if (m_defaultBitmap) {
+        // Goes now, or when the last DC it was handed to lets go of it.
+        m_defaultBitmap->deletePending = true;
+        ReleaseSelected(std::exchange(m_defaultBitmap, HBITMAP{}));
+    }
     m_painter = nullptr;
     m_image = nullptr;
     m_widget = nullptr;

@@ -153,6 +153,7 @@ protected:
     HBRUSH m_brush = nullptr;
     HFONT m_font = nullptr;
     HBITMAP m_bitmap = nullptr;
+    HBITMAP m_defaultBitmap = nullptr; // a memory DC's own 1x1 bitmap
     COLORREF m_textColor = 0;
     COLORREF m_bkColor = RGB(255, 255, 255);
     int m_bkMode = OPAQUE;

@@ -430,6 +430,45 @@ TEST(ImageLists, StripsSplitIntoCellsWithTheMaskColourTransparent)
 namespace vesk {
 namespace {
 
+// Memory DCs made, filled and handed their defaults back side by side, as
+// nested paint code does: each draws on its own surface, and Qt has nothing
+// to complain about (a device painted by two painters draws nothing).
+TEST(MemoryDcs, SeveralAliveAtOnceEachDrawAndBlitWithoutWarnings)
+{
+    WarningCounter warnings;
+    CDC first;
+    CDC second;
+    first.CreateCompatibleDC(nullptr);
+    second.CreateCompatibleDC(nullptr);
+    first.FillSolidRect(0, 0, 1, 1, RGB(255, 255, 255));
+    EXPECT_EQ(first.GetPixel(0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(second.GetPixel(0, 0), RGB(0, 0, 0)) << "each DC starts on a bitmap of its own";
+
+    CBitmap red;
+    red.CreateCompatibleBitmap(&first, 3, 2);
+    CBitmap blue;
+    blue.CreateCompatibleBitmap(&second, 3, 2);
+    CBitmap* firstDefault = first.SelectObject(&red);
+    CBitmap* secondDefault = second.SelectObject(&blue);
+    ASSERT_NE(firstDefault, nullptr);
+    ASSERT_NE(firstDefault, secondDefault);
+    first.FillSolidRect(0, 0, 3, 2, RGB(200, 0, 0));
+    second.FillSolidRect(0, 0, 3, 2, RGB(0, 0, 200));
+    EXPECT_TRUE(first.BitBlt(1, 0, 2, 2, &second, 0, 0, SRCCOPY));
+    EXPECT_EQ(first.GetPixel(0, 1), RGB(200, 0, 0));
+    EXPECT_EQ(first.GetPixel(2, 1), RGB(0, 0, 200));
+    EXPECT_FALSE(DeleteObject(firstDefault->m_hObject)) << "a DC's default bitmap is not the caller's to delete";
+
+    // Both back on their defaults at once, still drawable.
+    first.SelectObject(firstDefault);
+    second.SelectObject(secondDefault);
+    second.FillSolidRect(0, 0, 1, 1, RGB(255, 255, 255));
+    EXPECT_EQ(second.GetPixel(0, 0), RGB(255, 255, 255));
+    first.FillSolidRect(0, 0, 1, 1, RGB(0, 0, 0));
+    EXPECT_EQ(first.GetPixel(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(warnings.count, 0);
+}
+
 TEST(ObjectLifetime, ObjectDestroyedWhileSelectedLivesUntilTheDcLetsGo)
 {
     Surface s(4, 4, RGB(255, 255, 255));
