@@ -115,6 +115,22 @@ void EnforceLimit(QPlainTextEdit* edit, int position, int added)
     detail::NotifyCommand(edit, EN_MAXTEXT);
 }
 
+// The non-client border the style asks for, as wide as the system's (window
+// code measures it and paints over it on WM_NCPAINT): a sunken client edge of
+// 2 pixels, a plain 1-pixel border, or none.
+void SetBorder(QPlainTextEdit* edit, const WindowCreateParams& params)
+{
+    if (params.exStyle & WS_EX_CLIENTEDGE) {
+        edit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        edit->setLineWidth(2);
+    } else if (params.style & WS_BORDER) {
+        edit->setFrameStyle(QFrame::Box | QFrame::Plain);
+        edit->setLineWidth(1);
+    } else {
+        edit->setFrameShape(QFrame::NoFrame);
+    }
+}
+
 QWidget* MakeEdit(const WindowCreateParams& params)
 {
     if (params.style & ES_MULTILINE) {
@@ -129,8 +145,7 @@ QWidget* MakeEdit(const WindowCreateParams& params)
         edit->setHorizontalScrollBarPolicy((params.style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         edit->setReadOnly(params.style & ES_READONLY);
         edit->setTabChangesFocus(true);
-        if (!(params.style & WS_BORDER) && !(params.exStyle & WS_EX_CLIENTEDGE))
-            edit->setFrameShape(QFrame::NoFrame);
+        SetBorder(edit, params);
         QObject::connect(edit->document(), &QTextDocument::contentsChange, edit,
                          [edit](int position, int, int added) { EnforceLimit(edit, position, added); });
         QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit] { NotifyChange(edit); });

@@ -121,6 +121,36 @@ TEST_F(MultiLine, TypingStopsAtTheLimitButTheProgramMaySetMore)
     EXPECT_EQ(edit.GetWindowText(), "0123456789");
 }
 
+// Window code measures the border between window and client rectangles and
+// paints over it; its width is the system's for each style.
+TEST(MultiLineBorder, IsAsWideAsTheStyleAsks)
+{
+    CWnd host;
+    test::CreateHost(host, 300, 300);
+    struct Case {
+        DWORD style;
+        DWORD exStyle;
+        int border;
+    };
+    const Case cases[] = {{0, 0, 0}, {WS_BORDER, 0, 1}, {0, WS_EX_CLIENTEDGE, 2}, {WS_BORDER, WS_EX_CLIENTEDGE, 2}};
+    int top = 0;
+    for (const Case& c : cases) {
+        CEdit edit;
+        ASSERT_TRUE(edit.CreateEx(c.exStyle, "Edit", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | c.style,
+                                  CRect(0, top, 120, top + 60), &host, 10));
+        top += 65;
+        CRect window;
+        edit.GetWindowRect(&window);
+        CRect client;
+        edit.GetClientRect(&client);
+        edit.ClientToScreen(&client);
+        EXPECT_EQ(client.left - window.left, c.border) << c.style << "/" << c.exStyle;
+        EXPECT_EQ(client.top - window.top, c.border) << c.style << "/" << c.exStyle;
+        EXPECT_EQ(window.bottom - client.bottom, c.border) << c.style << "/" << c.exStyle;
+        EXPECT_EQ(window.right - client.right, c.border + 16) << "border and the 16-pixel bar";
+    }
+}
+
 TEST(SingleLine, LimitAndSelectionCountUtf8Bytes)
 {
     CWnd host;

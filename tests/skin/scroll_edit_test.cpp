@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         const DialogTemplate dialog = Popup(
-            300, 220, {Control(kText, "Edit", "", 5, 5, 120, 100, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL)});
+            300, 220, {Control(kText, "Edit", "", 5, 5, 120, 100, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER)});
         ASSERT_TRUE(host.CreateWith(dialog));
         ASSERT_TRUE(edit.SubclassDlgItem(kText, &host));
         // No resize afterwards: the bars must be laid out by their creation.
@@ -67,6 +67,24 @@ TEST_F(SkinScrollEdit, VerticalBarCoversTheEditsOwnBar)
     EXPECT_FALSE(region.PtInRegion(window.Width() - b.left - 8, b.top + 10)) << "the edit's own bar is cut away";
     EXPECT_TRUE(region.PtInRegion(20, 20));
     EXPECT_FALSE(edit.IsHorizontalShown());
+}
+
+TEST_F(SkinScrollEdit, FrameRingsTheWholeWindowAroundTheText)
+{
+    ASSERT_EQ(edit.Borders().left, 1);
+    const QImage shown = Grab(edit.m_hWnd);
+    const QColor frame = Rgb(RGB(127, 157, 185));
+    const int w = shown.width();
+    const int h = shown.height();
+    for (int y : {0, h / 2, h - 1}) {
+        EXPECT_EQ(PixelOf(shown, 0, y), frame) << y;
+        EXPECT_EQ(PixelOf(shown, w - 1, y), frame) << y;
+    }
+    for (int x : {0, w / 3, w - 1}) {
+        EXPECT_EQ(PixelOf(shown, x, 0), frame) << x;
+        EXPECT_EQ(PixelOf(shown, x, h - 1), frame) << x;
+    }
+    EXPECT_NE(PixelOf(shown, 1, h / 2), frame) << "the text area starts inside the ring";
 }
 
 TEST_F(SkinScrollEdit, BarIsDisabledUntilTheTextNoLongerFits)
