@@ -5,11 +5,7 @@
 #include "framework/system_api.h"
 #include "skin/focus_message.h"
 
-#include <QAbstractScrollArea>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QSaveFile>
-#include <QScrollBar>
 #include <QString>
 
 namespace vesk {
@@ -165,19 +161,6 @@ void CBaseScrollEdit::SyncPositions(bool horizontalToo)
         m_vertical.SetScrollPos(GetScrollPos(SB_VERT), TRUE);
     if (horizontalToo && m_horizontal.IsWindow())
         m_horizontal.SetScrollPos(GetScrollPos(SB_HORZ), TRUE);
-}
-
-void CBaseScrollEdit::PreSubclassWindow()
-{
-    // The edit's own bars must be as thick as the skinned ones that cover
-    // them; a style set on the edit does not reach its bar widgets by itself.
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(m_hWnd)) {
-        area->verticalScrollBar()->setStyle(area->style());
-        area->horizontalScrollBar()->setStyle(area->style());
-        QEvent relayout(QEvent::LayoutRequest);
-        QCoreApplication::sendEvent(area, &relayout);
-    }
-    CEdit::PreSubclassWindow();
 }
 
 LRESULT CBaseScrollEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -26,7 +26,6 @@ public:
     // everything as it was and returns false.
     bool SaveTextAs(const CString& defaultName);
 
-    void PreSubclassWindow() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
