@@ -30,10 +30,6 @@ MainWindow::MainWindow(HostObject& host, QWidget* parent)
     // A splitter takes up the widgets created inside it, in creation order.
     m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                   RECT{}, CWnd::FromHandle(splitter), kTreeControlId);
-    // The host needs none of its tree's messages (selections arrive through
-    // the callback), so the tree is bound without routing and Qt alone
-    // handles and paints it.
-    m_tree.Attach(m_tree.UnsubclassWindow());
     m_tree.GetTreeWidget()->setObjectName(QStringLiteral("navigationTree"));
     m_tree.GetTreeWidget()->setMinimumWidth(180);
     m_images.Create(16, 16, 0, 3, 0);
