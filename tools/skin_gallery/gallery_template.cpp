@@ -49,7 +49,7 @@ UINT RegisterGalleryTemplate()
         Item(kDigitsOnly, "Edit", "", 270, 31, 50, 12, ES_AUTOHSCROLL),
         Item(kTabs, "SysTabControl32", "", 10, 92, 150, 118),
         Item(kNumbers, "Edit", "", 170, 50, 150, 160,
-             ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL),
+             WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL),
     };
     for (int digit = 0; digit < 10; ++digit)
         dialog.controls.push_back(Item(kFirstDigit + digit, "Button", "", 17 + digit * 14, 62, 12, 12, BS_AUTOCHECKBOX));
