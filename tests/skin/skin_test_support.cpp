@@ -62,16 +62,7 @@ DialogTemplate Popup(int cx, int cy, std::vector<DialogControl> controls)
 
 DialogControl Control(int id, const char* windowClass, const char* text, int x, int y, int cx, int cy, DWORD style)
 {
-    DialogControl control;
-    control.id = id;
-    control.windowClass = windowClass;
-    control.text = text;
-    control.x = x;
-    control.y = y;
-    control.cx = cx;
-    control.cy = cy;
-    control.style = style;
-    return control;
+    return {.id = id, .windowClass = windowClass, .text = text, .x = x, .y = y, .cx = cx, .cy = cy, .style = style};
 }
 
 QImage Grab(QWidget* widget)

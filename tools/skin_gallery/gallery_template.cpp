@@ -13,16 +13,8 @@ namespace {
 
 DialogControl Item(int id, const char* windowClass, const char* text, int x, int y, int cx, int cy, DWORD style = 0)
 {
-    DialogControl control;
-    control.id = id;
-    control.windowClass = windowClass;
-    control.text = text;
-    control.x = x;
-    control.y = y;
-    control.cx = cx;
-    control.cy = cy;
-    control.style = style | WS_TABSTOP;
-    return control;
+    return {.id = id, .windowClass = windowClass, .text = text, .x = x, .y = y, .cx = cx, .cy = cy,
+            .style = style | WS_TABSTOP};
 }
 
 } // namespace
