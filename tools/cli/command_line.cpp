@@ -7,9 +7,9 @@
 namespace vesk::cli {
 
 std::optional<ParsedOptions> StartCommand(std::string_view command, const Args& args,
-                                          const std::vector<OptionSpec>& specs, CommandIo& io, int& status)
+                                          const std::vector<KnownOption>& known, CommandIo& io, int& status)
 {
-    ParsedOptions options = ParseOptions(args, specs);
+    ParsedOptions options = ParseOptions(args, known);
     if (!options.error.empty()) {
         status = UsageError(command, options.error, io);
         return std::nullopt;

@@ -14,7 +14,7 @@ namespace vesk::cli {
 // Empty optional when the command is done already; status is then its exit
 // status (0 after help, 2 after a usage error).
 std::optional<ParsedOptions> StartCommand(std::string_view command, const Args& args,
-                                          const std::vector<OptionSpec>& specs, CommandIo& io, int& status);
+                                          const std::vector<KnownOption>& known, CommandIo& io, int& status);
 
 // Reports a usage error of the command and returns kExitUsage.
 int UsageError(std::string_view command, const std::string& message, CommandIo& io);

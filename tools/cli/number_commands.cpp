@@ -14,8 +14,8 @@ namespace vesk::cli {
 
 namespace {
 
-const OptionSpec kDigits{"--digits", true};
-const OptionSpec kPerLine{"--per-line", true};
+const KnownOption kDigits{"--digits", true};
+const KnownOption kPerLine{"--per-line", true};
 constexpr std::uint32_t kDefaultReportPerLine = 10;
 constexpr const char* kNoMemory = "not enough memory for the numbers";
 

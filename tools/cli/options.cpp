@@ -9,10 +9,10 @@ namespace vesk::cli {
 
 namespace {
 
-const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name)
+const KnownOption* FindKnownOption(const std::vector<KnownOption>& known, const std::string& name)
 {
-    const auto it = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
-    return it == specs.end() ? nullptr : &*it;
+    const auto it = std::find_if(known.begin(), known.end(), [&](const KnownOption& s) { return s.name == name; });
+    return it == known.end() ? nullptr : &*it;
 }
 
 std::optional<std::uint64_t> ParseUnsigned(const std::string& text)
@@ -27,7 +27,7 @@ std::optional<std::uint64_t> ParseUnsigned(const std::string& text)
 
 } // namespace
 
-ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs)
+ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<KnownOption>& known)
 {
     ParsedOptions parsed;
     bool optionsEnded = false;
@@ -47,12 +47,12 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
         }
         const std::size_t equals = word.find('=');
         const std::string name = word.substr(0, equals);
-        const OptionSpec* spec = FindSpec(specs, name);
-        if (spec == nullptr) {
+        const KnownOption* option = FindKnownOption(known, name);
+        if (option == nullptr) {
             parsed.error = "unknown option '" + word + "'";
             return parsed;
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (equals != std::string::npos) {
                 parsed.error = "option '" + name + "' takes no value";
                 return parsed;

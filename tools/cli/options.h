@@ -11,7 +11,7 @@
 
 namespace vesk::cli {
 
-struct OptionSpec {
+struct KnownOption {
     std::string name; // with the dashes, e.g. "--digits"
     bool takesValue = false;
 };
@@ -20,11 +20,11 @@ struct ParsedOptions {
     std::map<std::string, std::string> values; // flags map to ""
     std::vector<std::string> operands;
     bool help = false;
-    std::string error; // set when the words do not fit the specs
+    std::string error; // set when the words do not fit the known options
     bool Has(const std::string& name) const { return values.count(name) != 0; }
 };
 
-ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<KnownOption>& known);
 
 // "--digits": 1..8, default 3. Empty optional and error set when invalid.
 std::optional<int> DigitsOption(const ParsedOptions& options, std::string& error);
