@@ -23,7 +23,7 @@ std::vector<std::uint16_t> ItemKeys(const Category& category)
     std::vector<std::uint16_t> keys;
     for (const Group& group : std::span(category.groups, category.record.groupCount)) {
         for (const ItemRecord& item : std::span(group.items, group.record.itemCount))
-            keys.push_back(item.key);
+            keys.push_back(std::uint16_t{item.key}); // a copy: the packed field may be misaligned
     }
     return keys;
 }
@@ -32,7 +32,7 @@ std::vector<std::uint16_t> CategoryKeys(const Catalogue& catalogue)
 {
     std::vector<std::uint16_t> keys;
     for (const Category& category : catalogue.Categories())
-        keys.push_back(category.record.key);
+        keys.push_back(std::uint16_t{category.record.key});
     return keys;
 }
 
@@ -100,7 +100,7 @@ TEST(CatalogueLoad, KeepsRetainedRecordsInOrderWithShrunkCounts)
     ASSERT_TRUE(catalogue.Parse(Build(kMixedGames), kMaskThreeDigits));
     const Category* emptied = catalogue.CategoryAt(1);
     ASSERT_NE(emptied, nullptr);
-    EXPECT_EQ(emptied->record.key, 3);
+    EXPECT_EQ(+emptied->record.key, 3);
     EXPECT_EQ(emptied->record.groupCount, 0); // retained although every group was dropped
 
     const Category* last = catalogue.CategoryAt(2);
@@ -112,8 +112,8 @@ TEST(CatalogueLoad, KeepsRetainedRecordsInOrderWithShrunkCounts)
     // The first category's two dropped items left zeroed slots behind the kept ones.
     const Group& group = catalogue.CategoryAt(0)->groups[0];
     EXPECT_EQ(group.record.itemCount, 2);
-    EXPECT_EQ(group.items[2].key, 0);
-    EXPECT_EQ(group.items[3].gameFlags, 0u);
+    EXPECT_EQ(+group.items[2].key, 0);
+    EXPECT_EQ(+group.items[3].gameFlags, 0u);
 }
 
 TEST(CatalogueLoad, RefusesDamagedFilesAndStaysEmpty)
@@ -237,10 +237,10 @@ category 9 "位置" hidden  # trailing comment
     const SourceCategory& category = result.source->categories.at(0);
     EXPECT_EQ(category.record.flags, kHiddenFlag);
     const SourceGroup& group = category.groups.at(0);
-    EXPECT_EQ(group.record.gameFlags, 0x2u);
+    EXPECT_EQ(+group.record.gameFlags, 0x2u);
     EXPECT_EQ(group.record.reserved, 0x11);
     ASSERT_EQ(group.items.size(), 4u);
-    EXPECT_EQ(group.items[2].key, 102);
+    EXPECT_EQ(+group.items[2].key, 102);
     EXPECT_EQ(FieldText(group.items[2].text), "\xB0\xD9\xCE\xBB" "2"); // "百位2" in GBK
     EXPECT_EQ(group.items[0].flags, 0x10);
     EXPECT_EQ(FieldText(group.items[3].text), "say \"hi\" \\ #");
