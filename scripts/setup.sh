@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6opengl6-dev
   qt6-qpa-plugins libgl1-mesa-dev
   fonts-wqy-zenhei
+  nlohmann-json3-dev
   xvfb xauth hyperfine
 )
 
