@@ -25,10 +25,15 @@ Bytes MakeColumnRecords(std::span<const int> attributeIndices)
     return bytes;
 }
 
-Bytes DefaultShownColumns()
+std::span<const int> DefaultShownAttributes()
 {
     static constexpr std::array kShown = {0, 1, 2, 3, 4, 5, 6, 7};
-    return MakeColumnRecords(kShown);
+    return kShown;
+}
+
+Bytes DefaultShownColumns()
+{
+    return MakeColumnRecords(DefaultShownAttributes());
 }
 
 Bytes DefaultHiddenColumns()

@@ -13,6 +13,8 @@ namespace vesk::app {
 // NUL-terminated GBK title in 32 bytes.
 Bytes MakeColumnRecords(std::span<const int> attributeIndices);
 
+// The attribute indices of the shown columns, in column order.
+std::span<const int> DefaultShownAttributes();
 Bytes DefaultShownColumns();
 Bytes DefaultHiddenColumns();
 

@@ -60,6 +60,15 @@ FileBytes ReadFileBytes(const std::string& path)
 
 WriteOutcome WriteFileReplacing(const std::string& path, const std::string& bytes)
 {
+    return WriteFileReplacing(path, [&bytes](std::FILE* file) -> std::string {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+            return ErrnoText("cannot write", errno);
+        return {};
+    });
+}
+
+WriteOutcome WriteFileReplacing(const std::string& path, const FileFiller& fill)
+{
     WriteOutcome result;
     const std::string temporary = path + ".part-" + std::to_string(::getpid());
     {
@@ -68,12 +77,16 @@ WriteOutcome WriteFileReplacing(const std::string& path, const std::string& byte
             result.error = ErrnoText("cannot create", errno);
             return result;
         }
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size()
-            && std::fflush(file.get()) == 0;
-        const int error = errno;
-        if (!written || std::fclose(file.release()) != 0) {
+        std::string error = fill(file.get());
+        // The data must be on the disk before the name points at it, or a
+        // crash could leave an empty file under the name.
+        if (error.empty() && (std::fflush(file.get()) != 0 || ::fsync(::fileno(file.get())) != 0))
+            error = ErrnoText("cannot write", errno);
+        if (std::fclose(file.release()) != 0 && error.empty())
+            error = ErrnoText("cannot write", errno);
+        if (!error.empty()) {
             std::remove(temporary.c_str());
-            result.error = ErrnoText("cannot write", written ? errno : error);
+            result.error = error;
             return result;
         }
     }

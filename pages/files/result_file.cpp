@@ -49,20 +49,23 @@ LoadResult LoadResultFile(const std::string& path, NumberList& list)
     return LoadFilterData(file.bytes, list);
 }
 
-SaveResult SaveResultFile(const std::string& path, const NumberList& list, std::uint32_t perLine)
+SaveResult SaveResultFile(const std::string& path, const NumberList& list, std::uint32_t perLine,
+                          const SpreadsheetColumns& columns)
 {
-    std::string bytes;
+    WriteOutcome written;
     switch (FormatOfPath(path)) {
     case ResultFileFormat::NumberText:
-        bytes = FormatNumberText(list, perLine);
+        written = WriteFileReplacing(path, FormatNumberText(list, perLine));
         break;
     case ResultFileFormat::FilterData:
-        bytes = EncodeFilterData(list);
+        written = WriteFileReplacing(path, EncodeFilterData(list));
+        break;
+    case ResultFileFormat::Spreadsheet:
+        written = WriteResultSpreadsheet(path, list, columns);
         break;
     default:
-        return {false, "the extension is not .txt or .flt"};
+        return {false, "the extension is not .txt, .flt or .xls"};
     }
-    const WriteOutcome written = WriteFileReplacing(path, bytes);
     return {written.ok, written.error};
 }
 

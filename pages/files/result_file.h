@@ -5,6 +5,7 @@
 
 #include "numbers/number_list.h"
 #include "pages/files/result_file_format.h"
+#include "pages/files/result_spreadsheet.h"
 
 #include <cstdint>
 #include <string>
@@ -38,8 +39,10 @@ struct SaveResult {
 };
 
 // ".txt" as number text with perLine numbers per line, ".flt" as current
-// filter data, each replacing an existing file only once fully written.
-// ".xls" and other extensions are not written here (error set).
-SaveResult SaveResultFile(const std::string& path, const NumberList& list, std::uint32_t perLine);
+// filter data, ".xls" as a workbook with the given columns, each replacing
+// an existing file only once fully written. Other extensions are not
+// written (error set).
+SaveResult SaveResultFile(const std::string& path, const NumberList& list, std::uint32_t perLine,
+                          const SpreadsheetColumns& columns = {});
 
 } // namespace vesk::files

@@ -9,7 +9,7 @@ namespace vesk::files {
 enum class ResultFileFormat {
     NumberText,  // ".txt"
     FilterData,  // ".flt"
-    Spreadsheet, // ".xls", written by the result grid
+    Spreadsheet, // ".xls", written only
     Other,
 };
 

@@ -133,7 +133,7 @@ TEST_F(ResultFiles, SavedFilesReadBackAndCapitalExtensionsWriteTheSameFormat)
     EXPECT_EQ(Texts(back), (std::vector<std::string>{"321", "007", "555"}));
     ASSERT_TRUE(SaveResultFile((m_dir / "r.TXT").string(), list, 2).ok);
     EXPECT_EQ(Read((m_dir / "r.TXT").string()), "321 007\r\n555");
-    EXPECT_FALSE(SaveResultFile((m_dir / "r.xls").string(), list, 2).ok);
+    EXPECT_FALSE(SaveResultFile((m_dir / "r.doc").string(), list, 2).ok);
 }
 
 TEST_F(ResultFiles, AnEmptyListSavesAsAFiveByteFilterFile)

@@ -1,9 +1,12 @@
 #include "tool_runner.h"
 
+#include "tests/support/xls_readback.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <random>
+#include <sstream>
 
 namespace vesk::test {
 namespace {
@@ -82,6 +85,35 @@ TEST(VeskCli, ConvertMovesNumbersBetweenTextAndFilterData)
     EXPECT_EQ(tool.ReadFile(tool.PathOf("empty.flt")), Bytes({0, 0, 0, 0, 5}));
 }
 
+TEST(VeskCli, ConvertWritesAWorkbookWithTheDefaultAttributeColumns)
+{
+    ToolRunner tool;
+    const std::string text = tool.WriteFile("in.txt", "120 007 120 999");
+    ASSERT_EQ(tool.Run({"convert", text, tool.PathOf("out.XLS")}).status, 0);
+    const Readback read = ReadXlsWithXlrd(tool.PathOf("out.XLS"), true);
+    ASSERT_TRUE(read.ok) << read.text;
+    // 和值 跨度 和尾 奇数 大数 质数 形态 012路 of each number, ascending.
+    EXPECT_EQ(read.text, "== Sheet1 4x10\n"
+                         "t:序号\tt:投注号码\tt:和值\tt:跨度\tt:和尾\tt:奇数\tt:大数\tt:质数\tt:形态\tt:012路\n"
+                         "n:1\tt:007\tn:7\tn:7\tn:7\tn:1\tn:1\tn:1\tn:3\tn:1\n"
+                         "n:2\tt:120\tn:3\tn:2\tn:3\tn:1\tn:0\tn:2\tn:6\tn:120\n"
+                         "n:3\tt:999\tn:27\tn:0\tn:7\tn:3\tn:3\tn:0\tn:1\tn:0\n"
+                         "formats\tGeneral\tGeneral\tGeneral\tGeneral\tGeneral\tGeneral\tGeneral\tGeneral\tGeneral\t000\n");
+
+    // Filter data of another length: the numbers, no attribute values.
+    const std::string flt = tool.WriteFile("four.flt", Bytes({1, 0, 0, 0, 4, 0, 1, 2, 3}));
+    ASSERT_EQ(tool.Run({"convert", flt, tool.PathOf("four.xls")}).status, 0);
+    const std::vector<std::string> lines = [&] {
+        std::vector<std::string> all;
+        std::istringstream in(ReadXlsWithXlrd(tool.PathOf("four.xls")).text);
+        for (std::string line; std::getline(in, line);)
+            all.push_back(line);
+        return all;
+    }();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2], "n:1\tt:0123\t\t\t\t\t\t\t\t");
+}
+
 TEST(VeskCli, ATruncatedFilterFileConvertsWithAWarning)
 {
     ToolRunner tool;
@@ -123,7 +155,8 @@ TEST(VeskCli, ErrorsNameTheFileOrOptionAndExitNonZero)
         {{"convert", damaged, tool.PathOf("x.txt")}, 1, "bad.flt"},
         {{"convert", absurd, tool.PathOf("x.txt")}, 1, "absurd.flt"},
         {{"convert", empty, tool.PathOf("x.txt")}, 1, "empty.flt"},
-        {{"convert", damaged, tool.PathOf("x.xls")}, 2, "x.xls"},
+        {{"convert", tool.PathOf("in.xls"), tool.PathOf("x.flt")}, 2, "in.xls"},
+        {{"convert", damaged, tool.PathOf("x.doc")}, 2, "x.doc"},
         {{"convert", damaged}, 2, "IN and OUT"},
         {{"convert", keep, tool.PathOf("no/such/dir/x.flt")}, 1, "x.flt"},
     };

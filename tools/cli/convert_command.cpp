@@ -1,6 +1,8 @@
-// convert: number text and filter data files into one another.
+// convert: number text and filter data files into one another, and either
+// into a workbook.
 #include "tools/cli/command_line.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/default_columns.h"
 
 #include "pages/files/number_text_file.h"
 #include "pages/files/result_file.h"
@@ -11,7 +13,7 @@ namespace vesk::cli {
 
 namespace {
 
-bool IsConvertible(const std::string& path)
+bool IsReadable(const std::string& path)
 {
     const files::ResultFileFormat format = files::FormatOfPath(path);
     return format == files::ResultFileFormat::NumberText || format == files::ResultFileFormat::FilterData;
@@ -41,10 +43,11 @@ int RunConvert(const Args& args, CommandIo& io)
                                          + " file names", io);
     const std::string& in = options->operands[0];
     const std::string& out = options->operands[1];
-    for (const std::string& path : {in, out}) {
-        if (!IsConvertible(path))
-            return UsageError("convert", "'" + path + "' does not end in .txt or .flt", io);
-    }
+    if (!IsReadable(in))
+        return UsageError("convert", "'" + in + "' does not end in .txt or .flt", io);
+    const bool workbook = files::FormatOfPath(out) == files::ResultFileFormat::Spreadsheet;
+    if (!workbook && !IsReadable(out))
+        return UsageError("convert", "'" + out + "' does not end in .txt, .flt or .xls", io);
 
     NumberList list(*length);
     const files::LoadResult loaded = files::LoadResultFile(in, list);
@@ -62,7 +65,10 @@ int RunConvert(const Args& args, CommandIo& io)
     // An empty list still records the digit length it was read with.
     if (list.IsEmpty() && list.Length() == 0)
         list.Resize(0, *length);
-    const files::SaveResult saved = files::SaveResultFile(out, list, *perLine);
+    DefaultColumns columns;
+    if (workbook)
+        MakeDefaultColumns(columns);
+    const files::SaveResult saved = files::SaveResultFile(out, list, *perLine, columns.columns);
     if (!saved.ok)
         return FileError(out, saved.error, io);
     return kExitOk;

@@ -19,7 +19,7 @@ Commands:
   group      the group (unordered) forms of the numbers
   single     every ordering of the numbers' group forms
   expand     numbers with a match character standing for any digit
-  convert    number text (.txt) <-> filter data file (.flt)
+  convert    number text (.txt) <-> filter data file (.flt), or to .xls
   catalogue  build or dump a condition catalogue
 
 Run 'vesk-cli COMMAND --help' for the options of a command.
@@ -76,11 +76,14 @@ every digit 0 to 9, then prints the numbers one per line: with C = '?',
 
 constexpr std::string_view kConvert = R"(Usage: vesk-cli convert [--per-line P] [--digits L] IN OUT
 
-Converts between number text (.txt) and filter data files (.flt), each
-file's format chosen by its extension in any case. A text is read as its
-numbers ascending, each once; a filter data file in either version. Text is
-written with a blank between numbers and a line break after every P-th,
-filter data in the current version. OUT is replaced only once written.
+Converts between number text (.txt) and filter data files (.flt), or
+writes either as an Excel 97-2003 workbook (.xls); each file's format is
+chosen by its extension in any case. A text is read as its numbers
+ascending, each once; a filter data file in either version. Text is written
+with a blank between numbers and a line break after every P-th, filter data
+in the current version. A workbook has the columns 序号, 投注号码 and the
+default attribute columns (和值 to 012路; 3-digit numbers only, others leave
+them empty), 65,535 numbers to a sheet. OUT is replaced only once written.
 
   --per-line P  numbers per line of written text (default 99999999)
   --digits L    digits per number of read text, 1 to 8 (default 3)

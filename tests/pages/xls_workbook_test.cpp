@@ -1,0 +1,317 @@
+#include "pages/xls/biff_records.h"
+#include "pages/xls/compound_file.h"
+#include "pages/xls/utf16_text.h"
+#include "pages/xls/workbook_writer.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/xls_readback.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace vesk::xls {
+namespace {
+
+std::uint32_t U32At(const std::string& bytes, std::size_t offset)
+{
+    std::uint32_t v = 0;
+    std::memcpy(&v, bytes.data() + offset, 4);
+    return v;
+}
+
+// Walks the compound file the way a reader does: the FAT sectors that the
+// header and the DIFAT chain name, then the workbook's chain from the
+// directory. Returns what is wrong, or nothing.
+std::string CheckCompoundFile(const std::string& file)
+{
+    if (file.size() % kSectorSize != 0 || file.size() < 3 * kSectorSize)
+        return "size " + std::to_string(file.size());
+    const auto sector = [&](std::uint32_t s) { return kSectorSize * (std::size_t(s) + 1); };
+    const std::uint32_t sectors = static_cast<std::uint32_t>(file.size() / kSectorSize - 1);
+    std::vector<std::uint32_t> fatSectors;
+    for (std::uint32_t i = 0; i < 109 && i < U32At(file, 44); ++i)
+        fatSectors.push_back(U32At(file, 76 + 4 * i));
+    std::uint32_t difat = U32At(file, 68);
+    for (std::uint32_t d = 0; d < U32At(file, 72); ++d) {
+        if (difat >= sectors)
+            return "DIFAT sector out of the file";
+        for (std::uint32_t i = 0; i < 127 && fatSectors.size() < U32At(file, 44); ++i)
+            fatSectors.push_back(U32At(file, sector(difat) + 4 * i));
+        difat = U32At(file, sector(difat) + 508);
+    }
+    if (difat != 0xFFFFFFFE)
+        return "DIFAT chain does not end";
+    std::vector<std::uint32_t> fat;
+    for (std::uint32_t s : fatSectors) {
+        if (s >= sectors)
+            return "FAT sector out of the file";
+        for (std::uint32_t i = 0; i < 128; ++i)
+            fat.push_back(U32At(file, sector(s) + 4 * i));
+    }
+    if (fat.size() < sectors)
+        return "FAT does not cover the file";
+    for (std::uint32_t s : fatSectors) {
+        if (fat[s] != 0xFFFFFFFD)
+            return "FAT sector not marked as one";
+    }
+    const std::size_t directory = sector(U32At(file, 48));
+    const std::size_t entry = directory + 128; // the workbook, child of the root
+    if (U32At(file, directory + 76) != 1 || file[entry + 66] != 2)
+        return "directory does not hold the workbook stream";
+    const std::uint32_t size = U32At(file, entry + 120);
+    std::uint64_t chained = 0;
+    for (std::uint32_t s = U32At(file, entry + 116); s != 0xFFFFFFFE; s = fat[s], chained += kSectorSize) {
+        if (s >= sectors || chained > file.size())
+            return "workbook chain leaves the file";
+    }
+    if (size < kMinimumStreamSize || chained < size || chained - size >= kSectorSize)
+        return "chain of " + std::to_string(chained) + " bytes for a stream of " + std::to_string(size);
+    return {};
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+class XlsWorkbook : public ::testing::Test {
+protected:
+    test::TempFolder m_folder;
+
+    std::string WriteFile(const std::string& name, const WorkbookSpec& spec, const RowSource& rows)
+    {
+        const std::string path = m_folder.Path() + name;
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        FileOutput out(file);
+        const WriteResult written = WriteWorkbook(out, spec, rows);
+        EXPECT_EQ(std::fclose(file), 0);
+        EXPECT_TRUE(written.ok) << written.error;
+        std::ostringstream bytes;
+        bytes << std::ifstream(path, std::ios::binary).rdbuf();
+        EXPECT_EQ(CheckCompoundFile(bytes.str()), "");
+        return path;
+    }
+};
+
+TEST_F(XlsWorkbook, CellsReadBackAsNumbersAndTextWithTheirFormats)
+{
+    WorkbookSpec spec;
+    spec.columns = {{"序号", ""}, {"投注号码", ""}, {"012路", "000"}, {"mixed", ""}, {"", ""}};
+    spec.rowCount = 4;
+    const std::string path = WriteFile("cells.xls", spec, [](std::uint64_t row, std::span<Cell> cells) {
+        static const double numbers[] = {-3, 0.5, 1e10, 536870912.0};
+        static const char* const texts[] = {"007", "000", "123", "999"};
+        cells[0].SetNumber(double(row + 1));
+        cells[1].SetText(texts[row]);
+        cells[2].SetNumber(double(row * 10 + 2));
+        if (row == 1)
+            cells[3].SetText("组六 ok");
+        else
+            cells[3].SetNumber(numbers[row]);
+        if (row == 3)
+            cells[4].SetNumber(0.1);
+    });
+    const test::Readback read = test::ReadXlsWithXlrd(path, true);
+    ASSERT_TRUE(read.ok) << read.text;
+    EXPECT_EQ(read.text, "== Sheet1 5x5\n"
+                         "t:序号\tt:投注号码\tt:012路\tt:mixed\t\n"
+                         "n:1\tt:007\tn:2\tn:-3\t\n"
+                         "n:2\tt:000\tn:12\tt:组六 ok\t\n"
+                         "n:3\tt:123\tn:22\tn:10000000000\t\n"
+                         "n:4\tt:999\tn:32\tn:536870912\tn:0.1\n"
+                         "formats\tGeneral\tGeneral\t000\tGeneral\t\n");
+}
+
+TEST_F(XlsWorkbook, RowsBeyondOneSheetContinueOnFurtherSheetsUnderTheSameTitles)
+{
+    WorkbookSpec spec;
+    spec.columns = {{"n", ""}, {"号码", ""}};
+    spec.sheetName = "结果";
+    spec.rowCount = 2 * kDataRowsPerSheet + 1;
+    const std::string path = WriteFile("sheets.xls", spec, [](std::uint64_t row, std::span<Cell> cells) {
+        cells[0].SetNumber(double(row));
+        cells[1].SetText(std::to_string(row % 1000));
+    });
+    const test::Readback read = test::ReadXlsWithXlrd(path);
+    ASSERT_TRUE(read.ok) << read.text.substr(0, 2000);
+    const std::vector<std::string> lines = Lines(read.text);
+    ASSERT_EQ(lines.size(), 3 + 2 * 65536 + 2u);
+    EXPECT_EQ(lines[0], "== 结果1 65536x2");
+    EXPECT_EQ(lines[1], "t:n\tt:号码");
+    EXPECT_EQ(lines[65536], "n:65534\tt:534");
+    EXPECT_EQ(lines[65537], "== 结果2 65536x2");
+    EXPECT_EQ(lines[65538], "t:n\tt:号码");
+    EXPECT_EQ(lines[65539], "n:65535\tt:535");
+    EXPECT_EQ(lines[2 * 65537], "== 结果3 2x2");
+    EXPECT_EQ(lines[2 * 65537 + 2], "n:131070\tt:70");
+}
+
+TEST_F(XlsWorkbook, AnEmptyWorkbookIsOneSheetOfTitlesPaddedOutOfTheMiniStream)
+{
+    WorkbookSpec spec;
+    spec.columns = {{"序号", ""}};
+    const std::string path = WriteFile("empty.xls", spec, [](std::uint64_t, std::span<Cell>) {});
+    EXPECT_EQ(std::filesystem::file_size(path), kSectorSize * (1 + 8 + 1 + 1));
+    const test::Readback read = test::ReadXlsWithXlrd(path);
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.text, "== Sheet1 1x1\nt:序号\n");
+}
+
+TEST(XlsCompoundLayout, TheFatCoversEverySectorAndTheDifatEveryFatSector)
+{
+    // Around the sizes where one more FAT sector, or the first DIFAT sector,
+    // is needed.
+    const std::uint64_t sizes[] = {4096, 126 * 512, 127 * 512, 128 * 512, 109 * 127 * 512, 109 * 128 * 512,
+                                   110 * 128 * 512, 3'000'000'000};
+    for (std::uint64_t size : sizes) {
+        const std::optional<CompoundLayout> layout = PlanCompoundFile(size);
+        ASSERT_TRUE(layout) << size;
+        const std::uint64_t total = layout->TotalSectors();
+        EXPECT_GE(std::uint64_t(layout->fatSectors) * 128, total) << size;
+        EXPECT_LT(std::uint64_t(layout->fatSectors - 1) * 128, total) << size << ": more FAT than needed";
+        const std::uint32_t beyondHeader = layout->fatSectors > 109 ? layout->fatSectors - 109 : 0;
+        EXPECT_EQ(layout->difatSectors, (beyondHeader + 126) / 127) << size;
+        EXPECT_EQ(layout->streamSectors, (size + 511) / 512) << size;
+    }
+    EXPECT_FALSE(PlanCompoundFile(4095));
+    EXPECT_FALSE(PlanCompoundFile(std::uint64_t(1) << 42));
+}
+
+TEST(XlsCompoundLayout, AFileNeedingDifatSectorsChainsThemAndItsStream)
+{
+    // A stream past 109 FAT sectors' reach (about 7 MB).
+    const std::uint64_t size = 110 * 128 * 512 + 100;
+    const std::optional<CompoundLayout> layout = PlanCompoundFile(size);
+    ASSERT_TRUE(layout);
+    ASSERT_GT(layout->difatSectors, 0u);
+    MemoryOutput out;
+    const std::array<std::uint8_t, kSectorSize> zeros{};
+    ASSERT_TRUE(out.Append(zeros));
+    for (std::uint32_t s = 0; s < layout->streamSectors; ++s)
+        ASSERT_TRUE(out.Append(zeros));
+    ASSERT_TRUE(AppendCompoundTrailer(out, *layout));
+    ASSERT_TRUE(out.WriteAt(0, CompoundHeader(*layout)));
+    EXPECT_EQ(CheckCompoundFile(out.Bytes()), "");
+    EXPECT_EQ(out.Bytes().size(), kSectorSize * (1 + std::size_t(layout->TotalSectors())));
+}
+
+TEST(XlsNumbers, RkHoldsSmallIntegersAndShortDoublesExactly)
+{
+    struct Case {
+        double value;
+        bool rk;
+    };
+    const Case cases[] = {{0, true},          {1, true},         {-1, true},          {536870911, true},
+                          {-536870912, true}, {536870912, true}, {-536870913, false}, {0.5, true},
+                          {0.1, false},       {1e300, false},    {-2.25, true},       {123456789.5, false}};
+    for (const Case& c : cases) {
+        std::uint32_t rk = 0;
+        EXPECT_EQ(ToRk(c.value, rk), c.rk) << c.value;
+        if (!c.rk)
+            continue;
+        // Decode as a reader does.
+        double back = 0;
+        if (rk & 2) {
+            back = static_cast<double>(static_cast<std::int32_t>(rk) >> 2);
+        } else {
+            const std::uint64_t bits = std::uint64_t(rk & ~3u) << 32;
+            std::memcpy(&back, &bits, 8);
+        }
+        EXPECT_EQ(back, c.value);
+        EXPECT_EQ(rk & 1, 0u) << c.value << ": no hundredths";
+    }
+}
+
+TEST(XlsText, MalformedUtf8BecomesReplacementCharacters)
+{
+    EXPECT_EQ(Utf8ToUtf16("号码 7"), u"号码 7");
+    EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x8E\xB2"), u"\U0001F3B2");
+    EXPECT_EQ(Utf8ToUtf16("a\x80" "b"), u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToUtf16("\xE5\x8F"), u"\uFFFD\uFFFD");           // cut short
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");           // overlong '/'
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD"); // a surrogate
+}
+
+TEST(XlsWorkbookRefusals, BadSpecsAndTooLongTextsAreReportedNotWritten)
+{
+    const auto fill = [](std::uint64_t, std::span<Cell> cells) { cells[0].SetText(std::string(256, 'x')); };
+    struct Case {
+        const char* what;
+        WorkbookSpec spec;
+        std::string mention;
+    };
+    std::vector<Case> cases;
+    cases.push_back({"no columns", {{}, 0, "Sheet"}, "columns"});
+    cases.push_back({"257 columns", {std::vector<Column>(257), 0, "Sheet"}, "columns"});
+    cases.push_back({"long title", {{{std::string(256, 'a'), ""}}, 0, "Sheet"}, "title"});
+    cases.push_back({"empty sheet name", {{{"a", ""}}, 0, ""}, "sheet name"});
+    cases.push_back({"sheet name with /", {{{"a", ""}}, 0, "a/b"}, "sheet name"});
+    cases.push_back({"sheet name too long", {{{"a", ""}}, 0, std::string(31, 's')}, "sheet name"});
+    cases.push_back({"long cell text", {{{"a", ""}}, 1, "Sheet"}, "255"});
+    for (const Case& c : cases) {
+        MemoryOutput out;
+        const WriteResult written = WriteWorkbook(out, c.spec, fill);
+        EXPECT_FALSE(written.ok) << c.what;
+        EXPECT_NE(written.error.find(c.mention), std::string::npos) << c.what << ": " << written.error;
+    }
+    // 255 characters, wide ones included, are fine.
+    MemoryOutput out;
+    const WorkbookSpec spec{{{"a", ""}}, 1, "Sheet"};
+    EXPECT_TRUE(WriteWorkbook(out, spec, [](std::uint64_t, std::span<Cell> cells) {
+                    std::string text;
+                    for (int i = 0; i < 255; ++i)
+                        text += "号";
+                    cells[0].SetText(text);
+                }).ok);
+}
+
+// An output that stops taking bytes after a budget, or refuses to go back.
+class FailingOutput final : public Output {
+public:
+    FailingOutput(std::uint64_t budget, bool failWriteAt) : m_budget(budget), m_failWriteAt(failWriteAt) {}
+    bool Append(std::span<const std::uint8_t> bytes) override
+    {
+        if (bytes.size() > m_budget)
+            return false;
+        m_budget -= bytes.size();
+        return true;
+    }
+    bool WriteAt(std::uint64_t, std::span<const std::uint8_t>) override { return !m_failWriteAt; }
+
+private:
+    std::uint64_t m_budget;
+    bool m_failWriteAt;
+};
+
+TEST(XlsWorkbookFailures, AnOutputThatFailsAnywhereFailsTheWrite)
+{
+    WorkbookSpec spec{{{"n", ""}, {"t", ""}}, 20000, "Sheet"};
+    const auto fill = [](std::uint64_t row, std::span<Cell> cells) {
+        cells[0].SetNumber(double(row));
+        cells[1].SetText("123");
+    };
+    MemoryOutput whole;
+    ASSERT_TRUE(WriteWorkbook(whole, spec, fill).ok);
+    const std::uint64_t size = whole.Bytes().size();
+    // In the header, the stream, the last stream block, the directory, the FAT.
+    for (std::uint64_t budget : {std::uint64_t(0), std::uint64_t(100000), size - 3 * kSectorSize - 1,
+                                 size - 2 * kSectorSize, size - kSectorSize}) {
+        FailingOutput out(budget, false);
+        const WriteResult written = WriteWorkbook(out, spec, fill);
+        EXPECT_FALSE(written.ok) << "after " << budget << " of " << size << " bytes";
+        EXPECT_FALSE(written.error.empty());
+    }
+    FailingOutput noSeek(size, true);
+    EXPECT_FALSE(WriteWorkbook(noSeek, spec, fill).ok);
+    FailingOutput enough(size, false);
+    EXPECT_TRUE(WriteWorkbook(enough, spec, fill).ok);
+}
+
+} // namespace
+} // namespace vesk::xls
