@@ -1,0 +1,79 @@
+#pragma once
+// A condition set compiled for one game length and one draw history: a pass
+// table with one bit per number of the whole space (10^L bits; 12.5 MB for
+// L = 8, so every supported length takes the same road), answered per
+// number in constant time, plus what a run report and a preview need.
+//
+// Only enabled conditions of enabled groups are compiled. The compiled set
+// copies what it needs: the set and the history may go once Compile returns.
+
+#include "components/filter/engine/compiled_condition.h"
+#include "components/filter/engine/condition_set.h"
+#include "components/filter/engine/history_index.h"
+#include "components/filter/engine/number_space.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vesk::filter {
+
+// A condition's place in its set.
+struct ConditionRef {
+    std::size_t group = 0;
+    std::size_t condition = 0;
+    friend bool operator==(const ConditionRef&, const ConditionRef&) = default;
+};
+
+struct CompiledGroup {
+    std::size_t group = 0; // index in the set
+    int minErrors = 0;
+    int maxErrors = 0;
+    std::size_t first = 0; // its conditions: [first, first + count) of the compiled ones
+    std::size_t count = 0;
+};
+
+class CompiledSet {
+public:
+    CompiledSet(const ConditionSet& set, int length, const HistoryIndex* history);
+
+    int Length() const { return m_space.Length(); }
+    const NumberSpace& Space() const { return m_space; }
+
+    // code < 10^Length().
+    bool Passes(std::uint32_t code) const { return (m_pass[code >> 3] >> (code & 7)) & 1; }
+    // Length() digit values, each 0..9.
+    bool PassesDigits(const std::uint8_t* digits) const;
+    std::uint64_t KeptCount() const;
+
+    std::size_t ConditionCount() const { return m_conditions.size(); }
+    const CompiledCondition& ConditionAt(std::size_t i) const { return m_conditions[i]; }
+    const ConditionRef& RefAt(std::size_t i) const { return m_refs[i]; }
+    const std::vector<CompiledGroup>& Groups() const { return m_groups; }
+
+    // Which compiled conditions the number fails (fails[i], resized to
+    // ConditionCount()) and which compiled groups it fails (groupFails,
+    // resized to Groups().size()); returns whether it passes the set.
+    bool Explain(std::uint32_t code, std::vector<std::uint8_t>& fails, std::vector<std::uint8_t>& groupFails) const;
+
+private:
+    void BuildPassTable();
+    void FixListedNumbers();
+
+    NumberSpace m_space;
+    std::vector<CompiledCondition> m_conditions;
+    std::vector<ConditionRef> m_refs;
+    std::vector<CompiledGroup> m_groups;
+    std::vector<std::uint8_t> m_pass; // bit (code & 7) of byte (code >> 3)
+};
+
+struct CompileResult {
+    std::unique_ptr<CompiledSet> compiled; // null when refused
+    std::string error;                     // CheckCompilable's message when refused
+};
+
+// history: oldest draw first, or null when there is none.
+CompileResult Compile(const ConditionSet& set, int length, const HistoryIndex* history);
+
+} // namespace vesk::filter
