@@ -88,4 +88,23 @@ inline bool AllDigitValues(const std::uint8_t* digits, int length)
     return true;
 }
 
+// The value of the packed digits in ascending order: the digits are counted
+// in 4-bit fields of one register, then each digit's run is appended whole,
+// with no branch that depends on the digits.
+inline std::uint32_t GroupValue(std::uint64_t packed, int length)
+{
+    static constexpr std::array<std::uint32_t, 9> kPowerOfTen{1, 10, 100, 1000, 10000, 100000, 1000000,
+                                                              10000000, 100000000};
+    static constexpr std::array<std::uint32_t, 9> kRepunit{0, 1, 11, 111, 1111, 11111, 111111, 1111111, 11111111};
+    std::uint64_t counts = 0;
+    for (int i = 0; i < length; ++i, packed >>= 8)
+        counts += std::uint64_t(1) << (4 * (packed & 0xF));
+    std::uint32_t value = 0;
+    for (std::uint32_t digit = 0; digit < 10; ++digit, counts >>= 4) {
+        const auto run = static_cast<std::size_t>(counts & 0xF);
+        value = value * kPowerOfTen[run] + digit * kRepunit[run];
+    }
+    return value;
+}
+
 } // namespace vesk::digits

@@ -3,7 +3,7 @@
 // attribute slots answer for it (attribute_selectors.h); slot 36 turns number
 // codes into group codes.
 
-#include "app/services/draw_history.h"
+#include "app/services/draw_history_file.h"
 #include "app/services/number_attributes.h"
 #include "host/host_services.h"
 

@@ -4,7 +4,7 @@ namespace vesk::app {
 
 HostObject::HostObject(HostConfig config)
     : m_environment(std::move(config.paths), std::move(config.catalogueSource)),
-      m_analysis(DrawHistory::Load(m_environment.Paths().data + kDrawHistoryFileName)),
+      m_analysis(LoadDrawHistory(m_environment.Paths().data + kDrawHistoryFileName)),
       m_loader(std::move(config.pluginFolder))
 {
 }

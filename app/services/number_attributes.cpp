@@ -1,6 +1,6 @@
 #include "app/services/number_attributes.h"
 
-#include "app/services/draw_history.h"
+#include "numbers/draw_history.h"
 #include "app/services/group_codes.h"
 
 #include <algorithm>

@@ -21,9 +21,11 @@
 #include <cstdint>
 #include <string_view>
 
-namespace vesk::app {
-
+namespace vesk {
 class DrawHistory;
+}
+
+namespace vesk::app {
 
 enum class Attribute : int {
     Sum = 0,

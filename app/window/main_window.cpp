@@ -3,6 +3,7 @@
 #include "app/session/tree_request.h"
 #include "app/window/feature_area.h"
 #include "app/window/tree_icons.h"
+#include "module/catalogue/catalogue.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,6 +13,8 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
+
+#include <filesystem>
 
 namespace vesk::app {
 
@@ -83,6 +86,18 @@ void MainWindow::BuildMenu()
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
+QString MainWindow::ReadyStatus() const
+{
+    if (m_session->CatalogueLoaded())
+        return QStringLiteral("就绪");
+    // The module refuses a damaged catalogue as it does a missing one; the user
+    // needs to know which.
+    std::error_code error;
+    const std::string file = m_host.Environment().Paths().data + catalogue::kFileName;
+    return std::filesystem::exists(file, error) ? QStringLiteral("就绪（条件目录 S3Cdt.dat 已损坏，未能载入）")
+                                                : QStringLiteral("就绪（未找到条件目录 S3Cdt.dat）");
+}
+
 bool MainWindow::StartModule()
 {
     const QScopedValueRollback filling(m_fillingTree, true);
@@ -92,8 +107,7 @@ bool MainWindow::StartModule()
     }
     m_preTranslate = std::make_unique<PreTranslateFilter>(
         [this](MSG* message) { return m_session->PreTranslate(message); });
-    ShowStatus(m_session->CatalogueLoaded() ? QStringLiteral("就绪")
-                                            : QStringLiteral("就绪（未找到条件目录 S3Cdt.dat）"));
+    ShowStatus(ReadyStatus());
     return true;
 }
 
@@ -135,8 +149,8 @@ void MainWindow::OnShortTreeToggled(bool on)
 void MainWindow::ReloadDraws()
 {
     const std::string path = m_host.Environment().GetDirectory(2) + std::string(kDrawHistoryFileName);
-    std::optional<DrawHistory> history = DrawHistory::Load(path);
-    const QString message = history ? QStringLiteral("开奖号码 %1 期").arg(history->Draws().size())
+    std::optional<DrawHistory> history = LoadDrawHistory(path);
+    const QString message = history ? QStringLiteral("开奖号码 %1 期").arg(history->Size())
                                     : QStringLiteral("没有开奖号码：%1").arg(QString::fromStdString(path));
     m_host.Analysis().SetHistory(std::move(history));
     m_session->Refresh();

@@ -1,9 +1,9 @@
 // The attribute set, its selectors, group codes and the draw history.
 #include "app/services/analysis_service.h"
-#include "app/services/draw_history.h"
 #include "app/services/game_service.h"
 #include "app/services/group_codes.h"
 #include "app/services/number_attributes.h"
+#include "numbers/draw_history.h"
 
 #include <gtest/gtest.h>
 
@@ -115,46 +115,14 @@ TEST(GroupCodes, ServiceRefusesBadArguments)
     EXPECT_EQ(analysis.ToGroupCodes(codes, 3, nullptr), 0);
 }
 
-TEST(DrawHistory, ReadsTheLineFormsAndSkipsTheRest)
-{
-    const DrawHistory history = DrawHistory::Parse(AsBytes("期号 开奖号码\r\n"
-                                                           "2026001 123\r\n"
-                                                           "2026002 4 5 6\n"
-                                                           "2026003,7,8,9\n"
-                                                           "\n"
-                                                           "2026004\n"
-                                                           "12 345 6\n"
-                                                           "321"));
-    EXPECT_EQ(history.Draws(), (std::vector<std::uint16_t>{123, 456, 789, 321}));
-}
-
-TEST(DrawHistory, Omissions)
+TEST(DrawHistory, OmissionAttributesAskTheHistory)
 {
     const DrawHistory history = DrawHistory::Parse(AsBytes("123\n456\n321\n555\n"));
-    EXPECT_EQ(history.NumberOmission(555), 0);
-    EXPECT_EQ(history.NumberOmission(321), 1);
-    EXPECT_EQ(history.NumberOmission(123), 3);
-    EXPECT_EQ(history.NumberOmission(999), 4); // never drawn: the whole history
-    EXPECT_EQ(history.GroupOmission(123), 1);
-    EXPECT_EQ(history.GroupOmission(321), -1); // not a group code
-    EXPECT_EQ(history.SumOmission(15), 0);
-    EXPECT_EQ(history.SumOmission(6), 1);
-    EXPECT_EQ(history.SumOmission(28), -1);
-    EXPECT_EQ(history.NumberOmission(1000), -1);
-
     const Digits3 digits = {2, 1, 3};
     EXPECT_EQ(AttributeValue(Attribute::NumberOmission, digits, &history), 4);
     EXPECT_EQ(AttributeValue(Attribute::GroupOmission, digits, &history), 1);
     EXPECT_EQ(AttributeValue(Attribute::SumOmission, digits, &history), 1);
-}
-
-TEST(DrawHistory, MultiByteTextIsNotReadAsDigits)
-{
-    // GB18030 four-byte characters carry '0'..'9' in their second and fourth bytes.
-    const std::string gb18030 = "\x81\x30\x81\x31 246\n\x81\x35\x81\x39\n";
-    EXPECT_EQ(DrawHistory::Parse(AsBytes(gb18030)).Draws(), (std::vector<std::uint16_t>{246}));
-    const std::string truncated = "987\n\x81";
-    EXPECT_EQ(DrawHistory::Parse(AsBytes(truncated)).Draws(), (std::vector<std::uint16_t>{987}));
+    EXPECT_EQ(AttributeValue(Attribute::SumOmission, digits, nullptr), -1);
 }
 
 } // namespace
