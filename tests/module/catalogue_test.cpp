@@ -124,24 +124,34 @@ TEST(CatalogueLoad, RefusesDamagedFilesAndStaysEmpty)
         bytes[at] = value;
         return bytes;
     };
-    const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> cases = {
-        {"empty", {}},
-        {"short header", {'R', 'Y', 'X'}},
-        {"wrong magic", withByte(0, 'r')},
-        {"non-zero byte after the magic", withByte(7, 'X')},
-        {"version 0", withByte(8, 0)},
-        {"version 2", withByte(8, 2)},
-        {"more categories than present", withByte(9, 5)},
-        {"more groups than present", withByte(10 + 71, 3)},
-        {"fewer items than present", withByte(10 + 72 + 38, 3)},
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        const char* why; // a fragment of the reason given
     };
-    for (const auto& [name, bytes] : cases) {
+    // The last category holds one group of one item: its record ends with
+    // the group count, the group's record with the item count.
+    const std::size_t lastItem = valid.size() - sizeof(ItemRecord);
+    const std::size_t lastItemCount = lastItem - 1;
+    const std::size_t lastGroupCount = lastItem - sizeof(GroupRecord) - 1;
+    const std::vector<Case> cases = {
+        {"empty", {}, "shorter than the 10-byte header"},
+        {"short header", {'R', 'Y', 'X'}, "shorter than the 10-byte header"},
+        {"wrong magic", withByte(0, 'r'), "wrong magic"},
+        {"non-zero byte after the magic", withByte(7, 'X'), "wrong magic"},
+        {"version 0", withByte(8, 0), "unsupported version 0"},
+        {"version 2", withByte(8, 2), "unsupported version 2"},
+        {"more categories than present", withByte(9, 5), "ends inside the record of category 5"},
+        {"more groups than present", withByte(lastGroupCount, 2), "ends inside a group of category 4"},
+        {"more items than present", withByte(lastItemCount, 2), "ends inside an item of category 4"},
+    };
+    for (const Case& c : cases) {
         Catalogue catalogue;
         ASSERT_TRUE(catalogue.Parse(valid, kMaskSevenDigits));
-        const LoadResult result = catalogue.Parse(bytes, kMaskSevenDigits);
-        EXPECT_FALSE(result) << name;
-        EXPECT_FALSE(result.error.empty()) << name;
-        EXPECT_EQ(catalogue.CategoryCount(), 0u) << name;
+        const LoadResult result = catalogue.Parse(c.bytes, kMaskSevenDigits);
+        EXPECT_FALSE(result) << c.name;
+        EXPECT_NE(result.error.find(c.why), std::string::npos) << c.name << ": " << result.error;
+        EXPECT_EQ(catalogue.CategoryCount(), 0u) << c.name;
     }
 }
 
@@ -150,7 +160,17 @@ TEST(CatalogueLoad, EveryTruncationIsRefused)
     const auto valid = Build(kMixedGames);
     for (std::size_t size = 0; size < valid.size(); ++size) {
         Catalogue catalogue;
-        EXPECT_FALSE(catalogue.Parse(std::span(valid).first(size), kMaskSevenDigits)) << size;
+        const LoadResult result = catalogue.Parse(std::span(valid).first(size), kMaskSevenDigits);
+        EXPECT_FALSE(result) << size;
+        // Refused for the cut itself, at a record that starts before it.
+        if (size < sizeof(Header)) {
+            EXPECT_NE(result.error.find("shorter than"), std::string::npos) << size << ": " << result.error;
+        } else {
+            EXPECT_NE(result.error.find("file ends inside"), std::string::npos) << size << ": " << result.error;
+            const auto at = result.error.rfind("at byte ");
+            ASSERT_NE(at, std::string::npos) << result.error;
+            EXPECT_LE(std::stoul(result.error.substr(at + 8)), size) << result.error;
+        }
         EXPECT_EQ(catalogue.CategoryCount(), 0u);
     }
 }

@@ -2,9 +2,11 @@
 
 #include "list_helpers.h"
 #include "numbers/uint_array.h"
+#include "tests/support/failing_stream.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
 namespace vesk {
@@ -37,6 +39,28 @@ TEST(ListBinaryForm, WriteGivesCountLengthAndDigitBytes)
     EXPECT_EQ(list.ToBinary(), out.str());
     NumberList empty(3);
     EXPECT_EQ(empty.ToBinary(), Bytes({0, 0, 0, 0, 0}));
+}
+
+TEST(ListBinaryForm, WriteReportsAStreamThatFailsAnywhere)
+{
+    // More than one write chunk, so a failure between chunks is covered.
+    std::string text;
+    for (int i = 0; i < 30000; ++i)
+        text += std::to_string(100 + i % 900) + ' ';
+    const NumberList list = ListOf(text);
+    const std::string whole = list.ToBinary();
+    ASSERT_GT(whole.size(), std::size_t{1} << 16);
+    for (std::size_t capacity : {std::size_t{0}, std::size_t{4}, std::size_t{5}, std::size_t{6},
+                                 std::size_t{1} << 16, whole.size() - 1}) {
+        test::FailingStream out(capacity);
+        EXPECT_FALSE(list.Write(out)) << capacity;
+        EXPECT_EQ(out.Taken(), whole.substr(0, capacity)) << capacity;
+    }
+    test::FailingStream exact(whole.size());
+    EXPECT_TRUE(list.Write(exact));
+    EXPECT_EQ(exact.Taken(), whole);
+    test::FailingStream header(5);
+    EXPECT_TRUE(NumberList(3).Write(header));
 }
 
 TEST(ListBinaryForm, RoundTripsAndLeavesTheStreamAfterTheList)
@@ -85,6 +109,48 @@ TEST(ListBinaryForm, DamagedDataIsRefusedAndLeavesTheListEmpty)
                   c.status)
             << c.name;
         EXPECT_EQ(fromBytes.Count(), 0u) << c.name;
+    }
+}
+
+TEST(ListBinaryForm, DataCutToHalfTheAnnouncedCountIsTheLastTruncationAccepted)
+{
+    // Small counts are always accepted; above them, a file must hold at
+    // least half of what it announces (a partial record does not count).
+    auto file = [](std::uint32_t count, int length, std::size_t digits) {
+        std::string bytes(5, '\0');
+        std::memcpy(bytes.data(), &count, sizeof count);
+        bytes[4] = static_cast<char>(length);
+        return bytes + std::string(digits, '\1');
+    };
+    struct Case {
+        std::uint32_t count;
+        int length;
+        std::size_t digits;
+        ReadStatus status;
+    };
+    const std::uint32_t lenient = 1 << 16;
+    const Case cases[] = {
+        {lenient, 3, 0, ReadStatus::Truncated},
+        {lenient + 1, 3, 0, ReadStatus::AbsurdCount},
+        {2 * lenient + 2, 1, lenient + 1, ReadStatus::Truncated},
+        {2 * lenient + 2, 1, lenient, ReadStatus::AbsurdCount},
+        {2 * lenient + 2, 3, 3 * (lenient + 1), ReadStatus::Truncated},
+        {2 * lenient + 2, 3, 3 * (lenient + 1) - 1, ReadStatus::AbsurdCount},
+        {2 * lenient + 3, 3, 3 * (lenient + 1) + 2, ReadStatus::AbsurdCount},
+    };
+    for (const Case& c : cases) {
+        const std::string bytes = file(c.count, c.length, c.digits);
+        NumberList list = ListOf("111");
+        EXPECT_EQ(ReadFrom(list, bytes), c.status) << c.count << " / " << c.digits;
+        EXPECT_EQ(list.Count(), IsLoaded(c.status) ? c.count : 0u) << c.count << " / " << c.digits;
+        NumberList fromBytes = ListOf("111");
+        EXPECT_EQ(fromBytes.ReadBinary({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}),
+                  c.status)
+            << c.count << " / " << c.digits;
+        if (IsLoaded(c.status) && c.digits > 0) {
+            EXPECT_EQ(fromBytes.ToValue(0), c.length == 1 ? 1u : 111u);
+            EXPECT_EQ(fromBytes.ToValue(c.count - 1), 0u);
+        }
     }
 }
 

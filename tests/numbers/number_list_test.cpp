@@ -214,6 +214,22 @@ TEST(NumberListMerge, IntoANonEmptyListGivesTheSortedUnion)
     EXPECT_EQ(list.Count(), 3u);
 }
 
+TEST(NumberListMerge, IntoAListWithMarkedRecordsAndCountTagsGivesTheLiveUnion)
+{
+    // A list after Compact's removal marks or a count report still holds
+    // working tags; merging must neither drop marked numbers nor keep counts.
+    NumberList list = ListOf("500 123 777 900");
+    list.Mark(0);
+    list.SetTag(2, 3);
+    NumberList other = ListOf("321 123 004");
+    other.Mark(2);
+    other.SetTag(0, 9);
+    ASSERT_TRUE(list.Merge(other));
+    EXPECT_EQ(Texts(list), (Strings{"004", "123", "321", "500", "777", "900"}));
+    for (std::uint32_t i = 0; i < list.Count(); ++i)
+        EXPECT_EQ(list.TagAt(i), NumberList::kLiveTag) << i;
+}
+
 TEST(NumberListMerge, RefusesNumbersOfAnotherLength)
 {
     NumberList list = ListOf("123");

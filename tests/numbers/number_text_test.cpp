@@ -157,6 +157,24 @@ TEST(MatchExpansion, DropsAFinalShortGroupBeforeExpanding)
     EXPECT_EQ(result.digits, "123");
 }
 
+TEST(MatchExpansion, TheCeilingIsExactlyTheLimit)
+{
+    // One-digit groups keep the expansion small in memory: each "?" is ten
+    // numbers, so the limit is reached by groups alone.
+    const std::string atLimit(kMaxExpandedNumbers / 10, '?');
+    const MatchExpansion full = ExpandMatch(atLimit, '?', 1);
+    ASSERT_TRUE(full.ok) << full.error;
+    EXPECT_EQ(full.numbers, kMaxExpandedNumbers);
+    EXPECT_EQ(full.digits.size(), kMaxExpandedNumbers);
+    EXPECT_EQ(full.digits.substr(full.digits.size() - 12), "890123456789");
+
+    const MatchExpansion onePast = ExpandMatch(atLimit + "5", '?', 1);
+    EXPECT_FALSE(onePast.ok);
+    EXPECT_NE(onePast.error.find("more than"), std::string::npos);
+    EXPECT_TRUE(onePast.digits.empty());
+    EXPECT_FALSE(ExpandMatch("5" + atLimit, '?', 1).ok);
+}
+
 TEST(MatchExpansion, RefusesHugeResultsAndBadArguments)
 {
     EXPECT_FALSE(ExpandMatch("????????", '?', 8).ok);

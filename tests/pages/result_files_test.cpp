@@ -2,6 +2,7 @@
 #include "pages/files/filter_data_file.h"
 #include "pages/files/number_text_file.h"
 #include "pages/files/result_file.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -155,6 +156,58 @@ TEST_F(ResultFiles, AFailedSaveLeavesTheOldFile)
         GTEST_SKIP() << "root writes anywhere";
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(Read(path), "old");
+}
+
+// The disk fills up during the save: inside stdio's buffer (the failure
+// shows at the flush) or in a write larger than the buffer.
+TEST_F(ResultFiles, AWriteThatFailsPartWayLeavesTheOldFileAndNoPartFile)
+{
+    struct Case {
+        const char* name;
+        std::size_t size;
+    };
+    for (const Case& c : {Case{"at the flush", 600}, Case{"in the write", 100000}}) {
+        const std::string path = Write("keep.bin", "old content");
+        WriteOutcome written;
+        {
+            test::FileSizeLimit limit(256);
+            ASSERT_TRUE(limit.Active());
+            written = WriteFileReplacing(path, std::string(c.size, 'x'));
+        }
+        EXPECT_FALSE(written.ok) << c.name;
+        EXPECT_NE(written.error.find("cannot write"), std::string::npos) << c.name << ": " << written.error;
+        EXPECT_EQ(Read(path), "old content") << c.name;
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir))
+            names.push_back(entry.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{"keep.bin"}) << c.name;
+    }
+}
+
+TEST_F(ResultFiles, ASaveThatRunsOutOfSpaceIsReportedInEitherFormat)
+{
+    NumberList list(3);
+    std::string text;
+    for (int i = 0; i < 1000; ++i)
+        text += std::to_string(i + 1000).substr(1) + ' ';
+    list.ParseText(text, 3);
+    for (const char* name : {"big.flt", "big.txt"}) {
+        const std::string path = Write(name, "old");
+        SaveResult saved;
+        {
+            test::FileSizeLimit limit(1024);
+            ASSERT_TRUE(limit.Active());
+            saved = SaveResultFile(path, list, 10);
+        }
+        EXPECT_FALSE(saved.ok) << name;
+        EXPECT_FALSE(saved.error.empty()) << name;
+        EXPECT_EQ(Read(path), "old") << name;
+        // The same save goes through once there is room.
+        ASSERT_TRUE(SaveResultFile(path, list, 10).ok) << name;
+        NumberList back(3);
+        ASSERT_TRUE(LoadResultFile(path, back).Loaded()) << name;
+        EXPECT_EQ(back.Count(), 1000u) << name;
+    }
 }
 
 } // namespace
