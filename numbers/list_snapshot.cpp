@@ -4,8 +4,11 @@
 #include "numbers/number_length.h"
 #include "numbers/number_list.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <utility>
 
 namespace vesk {
 
@@ -34,23 +37,65 @@ bool NumberList::ToSnapshot(ListSnapshot& snapshot) const
     return true;
 }
 
+namespace {
+
+// Checks every byte without stopping early, so the loop vectorises.
+bool AllDigitValues(const std::uint8_t* digits, std::size_t count)
+{
+    std::uint8_t largest = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        largest = std::max(largest, digits[i]);
+    return largest <= 9;
+}
+
+// One live record per number; a fixed length lets the copies inline.
+template <std::size_t Length>
+void FillRecords(std::uint8_t* out, const std::uint8_t* in, std::uint32_t count)
+{
+    constexpr std::size_t kRecordSize = NumberList::kTagSize + Length;
+    const std::uint32_t tag = NumberList::kLiveTag;
+    for (std::uint32_t i = 0; i < count; ++i, out += kRecordSize, in += Length) {
+        std::memcpy(out, &tag, sizeof tag);
+        std::memcpy(out + NumberList::kTagSize, in, Length);
+    }
+}
+
+template <std::size_t... Lengths>
+void FillRecordsOfLength(std::size_t length, std::uint8_t* out, const std::uint8_t* in, std::uint32_t count,
+                         std::index_sequence<Lengths...>)
+{
+    ((length == Lengths + 1 ? FillRecords<Lengths + 1>(out, in, count) : void()), ...);
+}
+
+} // namespace
+
 bool NumberList::FromSnapshot(const ListSnapshot& snapshot)
 {
     if (snapshot.count == 0 || snapshot.digits == nullptr) {
         Clear();
         return true;
     }
-    if (!IsValidNumberLength(snapshot.length) || !Resize(snapshot.count, snapshot.length)) {
+    const std::size_t length = snapshot.length;
+    if (!IsValidNumberLength(snapshot.length) || !AllDigitValues(snapshot.digits, snapshot.count * length)) {
         Clear();
         return false;
     }
-    const std::uint8_t* in = snapshot.digits;
-    for (std::uint32_t i = 0; i < snapshot.count; ++i, in += m_length) {
-        if (!SetAt(i, in)) {
+    // Every byte is written below: a buffer of the right size is kept, any
+    // other is replaced by one that is not zero-filled first.
+    const std::size_t bytes = std::size_t(snapshot.count) * (length + kTagSize);
+    if (m_records.size() != bytes) {
+        try {
+            RecordBuffer fresh;
+            fresh.resize(bytes);
+            m_records.swap(fresh);
+        } catch (const std::bad_alloc&) {
             Clear();
             return false;
         }
     }
+    SetShape(snapshot.count, static_cast<int>(length));
+    FillRecordsOfLength(length, m_records.data(), snapshot.digits, snapshot.count,
+                        std::make_index_sequence<kMaxNumberLength>{});
     return true;
 }
 

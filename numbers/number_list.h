@@ -106,7 +106,9 @@ public:
     // ReleaseSnapshot. False when the buffer cannot be had (snapshot empty).
     bool ToSnapshot(ListSnapshot& snapshot) const;
     // Count 0 or a null buffer clears the list. A bad length or a digit above
-    // 9 is refused: false, list empty.
+    // 9 is refused: false, list empty. A list whose records take as many
+    // bytes as the snapshot's numbers will is rebuilt in its own buffer and
+    // allocates nothing.
     bool FromSnapshot(const ListSnapshot& snapshot);
 
     // Binary list form: uint32 count, uint8 length, count × length digits.
