@@ -29,6 +29,8 @@ void CEdit::ReplaceSel(const CString& text, BOOL canUndo)
     SendMessage(EM_REPLACESEL, static_cast<WPARAM>(canUndo), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void CEdit::AppendText(const CString& text) { SendMessage(EM_APPENDTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+
 void CEdit::SetLimitText(UINT maxBytes) { SendMessage(EM_LIMITTEXT, maxBytes); }
 UINT CEdit::GetLimitText() const { return static_cast<UINT>(const_cast<CEdit*>(this)->SendMessage(EM_GETLIMITTEXT)); }
 int CEdit::GetLineCount() const { return static_cast<int>(const_cast<CEdit*>(this)->SendMessage(EM_GETLINECOUNT)); }

@@ -10,6 +10,11 @@
 
 namespace vesk {
 
+// The framework's own edit message: the text in lParam (UTF-8, any line ends)
+// goes at the end without moving the caret, the selection or the view. Like
+// WM_SETTEXT it is the program's change: the text limit does not cut it.
+inline constexpr UINT EM_APPENDTEXT = WM_USER + 0x300;
+
 class CEdit : public CWnd {
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
@@ -18,6 +23,8 @@ public:
     void SetSel(int start, int end, BOOL noScroll = FALSE);
     void GetSel(int& start, int& end) const;
     void ReplaceSel(const CString& text, BOOL canUndo = FALSE);
+    // Adds text at the end without reading the whole text (EM_APPENDTEXT).
+    void AppendText(const CString& text);
     void SetLimitText(UINT maxBytes);
     UINT GetLimitText() const;
     int GetLineCount() const;

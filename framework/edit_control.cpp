@@ -5,6 +5,7 @@
 #include "framework/control_classes.h"
 #include "framework/edit_selection.h"
 #include "framework/edit_text.h"
+#include "framework/edit_text_index.h"
 #include "framework/window_internal.h"
 
 #include <QApplication>
@@ -16,12 +17,15 @@
 #include <QValidator>
 
 #include <limits>
+#include <memory>
+#include <utility>
 
 namespace vesk {
 
 namespace {
 
 using detail::CaretOffset;
+using detail::EditTextIndex;
 using detail::LineFromOffset;
 using detail::LineLength;
 using detail::LineStart;
@@ -89,30 +93,52 @@ void NotifyChange(QWidget* widget)
     detail::NotifyCommand(widget, EN_CHANGE);
 }
 
-// Typing or pasting past the limit keeps only what fits.
+// Typing or pasting past the limit keeps only what fits: the end of the
+// insertion is cut, in one piece, reading only what was inserted.
 void EnforceLimit(QPlainTextEdit* edit, int position, int added)
 {
     const int limit = LimitOf(edit);
     if (Quiet(edit) || added <= 0 || limit == kNoLimit)
         return;
-    const QString text = edit->toPlainText();
-    const int excess = EditLength(text) - limit;
+    const int excess = EditTextIndex::Of(edit).Length() - limit;
     if (excess <= 0)
         return;
-    // Drop characters from the end of the insertion until the text fits.
-    int cut = position + added;
+    QTextCursor cursor(edit->document());
+    const int end = std::min(position + added, edit->document()->characterCount() - 1);
+    cursor.setPosition(position);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    const QString inserted = cursor.selectedText();
+    // A low surrogate counts no bytes, so a pair is never split.
+    qsizetype cut = inserted.size();
     int removed = 0;
-    while (cut > position && removed < excess) {
-        --cut;
-        removed += EditOffsetFromPosition(text, cut + 1) - EditOffsetFromPosition(text, cut);
-    }
+    while (cut > 0 && removed < excess)
+        removed += RawUnitBytes(inserted, --cut);
     Programmatic(edit, [&] {
-        QTextCursor cursor(edit->document());
-        cursor.setPosition(cut);
-        cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+        cursor.setPosition(position + static_cast<int>(cut));
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
     });
     detail::NotifyCommand(edit, EN_MAXTEXT);
+}
+
+// Every scrolling of the text is told (EN_VSCROLL, EN_HSCROLL), the edit's
+// own (keys, caret moves) included, so that bars drawn by window code can
+// follow it. Qt moves its bar with the bar's signals blocked when the edit
+// scrolls itself; the repaint the scrolling asks for is watched as well.
+void TellScrolling(QPlainTextEdit* edit)
+{
+    auto told = std::make_shared<QPoint>();
+    const auto tell = [edit, told] {
+        const QPoint now(edit->horizontalScrollBar()->value(), edit->verticalScrollBar()->value());
+        const QPoint before = std::exchange(*told, now);
+        if (now.y() != before.y())
+            detail::NotifyCommand(edit, EN_VSCROLL);
+        if (now.x() != before.x())
+            detail::NotifyCommand(edit, EN_HSCROLL);
+    };
+    QObject::connect(edit->verticalScrollBar(), &QScrollBar::valueChanged, edit, tell);
+    QObject::connect(edit->horizontalScrollBar(), &QScrollBar::valueChanged, edit, tell);
+    QObject::connect(edit, &QPlainTextEdit::updateRequest, edit, tell);
 }
 
 // The non-client border the style asks for, as wide as the system's (window
@@ -146,9 +172,12 @@ QWidget* MakeEdit(const WindowCreateParams& params)
         edit->setReadOnly(params.style & ES_READONLY);
         edit->setTabChangesFocus(true);
         SetBorder(edit, params);
+        // The index follows the document's changes before the limit looks at them.
+        EditTextIndex::Of(edit);
         QObject::connect(edit->document(), &QTextDocument::contentsChange, edit,
                          [edit](int position, int, int added) { EnforceLimit(edit, position, added); });
         QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit] { NotifyChange(edit); });
+        TellScrolling(edit);
         return edit;
     }
     auto* edit = new detail::FrameworkWidget<QLineEdit>(params.parent);
@@ -203,11 +232,25 @@ bool EditProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     }
     case WM_GETTEXT:
-        *result = detail::CopyTextOut(ToEditText(PlainText(widget)), wParam, lParam);
+        if (line) {
+            *result = detail::CopyTextOut(line->text().toStdString(), wParam, lParam);
+        } else if (lParam && wParam > 0) {
+            // One conversion, written straight into the caller's buffer.
+            auto* out = reinterpret_cast<char*>(lParam);
+            const size_t count = WriteEditText(multi->toPlainText().toUtf8(), out, wParam - 1);
+            out[count] = '\0';
+            *result = static_cast<LRESULT>(count);
+        }
         return true;
     case WM_GETTEXTLENGTH:
-        *result = EditLength(PlainText(widget));
+        *result = detail::TextLength(widget);
         return true;
+    case EM_APPENDTEXT: {
+        const std::string text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        Programmatic(widget, [&] { detail::AppendText(widget, FromEditText(text)); });
+        *result = TRUE;
+        return true;
+    }
     case EM_SETSEL:
         Select(widget, static_cast<int>(static_cast<LPARAM>(wParam)), static_cast<int>(lParam));
         return true;

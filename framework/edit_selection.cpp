@@ -2,6 +2,7 @@
 #include "framework/edit_selection.h"
 
 #include "framework/edit_text.h"
+#include "framework/edit_text_index.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,12 +20,32 @@ QString PlainText(QWidget* widget)
     return {};
 }
 
+int TextLength(QWidget* widget)
+{
+    if (auto* multi = qobject_cast<QPlainTextEdit*>(widget))
+        return EditTextIndex::Of(multi).Length();
+    return EditLength(PlainText(widget));
+}
+
+namespace {
+
+// Setting the cursor would scroll to it.
+void SetCursorKeepingView(QPlainTextEdit* multi, int anchor, int position)
+{
+    QTextCursor cursor = multi->textCursor();
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    const int v = multi->verticalScrollBar()->value();
+    const int h = multi->horizontalScrollBar()->value();
+    multi->setTextCursor(cursor);
+    multi->verticalScrollBar()->setValue(v);
+    multi->horizontalScrollBar()->setValue(h);
+}
+
+} // namespace
+
 void Select(QWidget* widget, int start, int end)
 {
-    const QString text = PlainText(widget);
-    const int length = static_cast<int>(text.size());
-    int anchor = 0;
-    int position = 0;
     if (start == -1) {
         // Removes the selection, keeping the caret.
         if (auto* line = qobject_cast<QLineEdit*>(widget))
@@ -36,62 +57,63 @@ void Select(QWidget* widget, int start, int end)
         }
         return;
     }
-    anchor = PositionFromEditOffset(text, start);
-    position = end < 0 ? length : PositionFromEditOffset(text, end);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        const QString text = line->text();
+        const int anchor = PositionFromEditOffset(text, start);
+        const int position = end < 0 ? static_cast<int>(text.size()) : PositionFromEditOffset(text, end);
         line->setCursorPosition(anchor);
         line->cursorForward(true, position - anchor);
     }
     if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) {
-        QTextCursor cursor = multi->textCursor();
-        cursor.setPosition(anchor);
-        cursor.setPosition(position, QTextCursor::KeepAnchor);
-        // Setting the cursor would scroll to it; the caller scrolls with EM_SCROLLCARET.
-        const int v = multi->verticalScrollBar()->value();
-        const int h = multi->horizontalScrollBar()->value();
-        multi->setTextCursor(cursor);
-        multi->verticalScrollBar()->setValue(v);
-        multi->horizontalScrollBar()->setValue(h);
+        const EditTextIndex& index = EditTextIndex::Of(multi);
+        // The caller scrolls with EM_SCROLLCARET.
+        SetCursorKeepingView(multi, index.PositionOf(start),
+                             end < 0 ? multi->document()->characterCount() - 1 : index.PositionOf(end));
     }
 }
 
 std::pair<int, int> Selection(QWidget* widget)
 {
-    const QString text = PlainText(widget);
-    int anchor = 0;
-    int position = 0;
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        position = line->cursorPosition();
-        anchor = line->hasSelectedText() ? (line->selectionStart() == position ? line->selectionEnd() : line->selectionStart())
-                                         : position;
+        const QString text = line->text();
+        const int position = line->cursorPosition();
+        const int anchor = line->hasSelectedText()
+                               ? (line->selectionStart() == position ? line->selectionEnd() : line->selectionStart())
+                               : position;
+        return {EditOffsetFromPosition(text, std::min(anchor, position)), EditOffsetFromPosition(text, std::max(anchor, position))};
     }
     if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) {
-        anchor = multi->textCursor().anchor();
-        position = multi->textCursor().position();
+        const EditTextIndex& index = EditTextIndex::Of(multi);
+        const QTextCursor cursor = multi->textCursor();
+        return {index.OffsetOf(cursor.selectionStart()), index.OffsetOf(cursor.selectionEnd())};
     }
-    const int a = EditOffsetFromPosition(text, std::min(anchor, position));
-    const int b = EditOffsetFromPosition(text, std::max(anchor, position));
-    return {a, b};
+    return {0, 0};
 }
 
 int CaretOffset(QWidget* widget)
 {
-    const QString text = PlainText(widget);
     if (auto* line = qobject_cast<QLineEdit*>(widget))
-        return EditOffsetFromPosition(text, line->cursorPosition());
+        return EditOffsetFromPosition(line->text(), line->cursorPosition());
     if (auto* multi = qobject_cast<QPlainTextEdit*>(widget))
-        return EditOffsetFromPosition(text, multi->textCursor().position());
+        return EditTextIndex::Of(multi).OffsetOf(multi->textCursor().position());
     return 0;
 }
+
+namespace {
+
+// The line holding offset (-1: the caret's).
+QTextBlock BlockAt(QPlainTextEdit* multi, int offset)
+{
+    const int position = offset < 0 ? multi->textCursor().position() : EditTextIndex::Of(multi).PositionOf(offset);
+    return multi->document()->findBlock(position);
+}
+
+} // namespace
 
 int LineFromOffset(QWidget* widget, int offset)
 {
     auto* multi = qobject_cast<QPlainTextEdit*>(widget);
-    if (!multi)
-        return 0;
-    const QString text = PlainText(widget);
-    const int position = PositionFromEditOffset(text, offset < 0 ? CaretOffset(widget) : offset);
-    return multi->document()->findBlock(position).blockNumber();
+    return multi ? BlockAt(multi, offset).blockNumber() : 0;
 }
 
 int LineStart(QWidget* widget, int line)
@@ -99,12 +121,10 @@ int LineStart(QWidget* widget, int line)
     auto* multi = qobject_cast<QPlainTextEdit*>(widget);
     if (!multi)
         return line <= 0 ? 0 : -1;
-    if (line < 0)
-        line = LineFromOffset(widget, -1);
-    const QTextBlock block = multi->document()->findBlockByNumber(line);
+    const QTextBlock block = line < 0 ? BlockAt(multi, -1) : multi->document()->findBlockByNumber(line);
     if (!block.isValid())
         return -1;
-    return EditOffsetFromPosition(multi->toPlainText(), block.position());
+    return EditTextIndex::Of(multi).OffsetOf(block.position());
 }
 
 int LineLength(QWidget* widget, int offset)
@@ -112,10 +132,28 @@ int LineLength(QWidget* widget, int offset)
     auto* multi = qobject_cast<QPlainTextEdit*>(widget);
     if (!multi)
         return EditLength(PlainText(widget));
-    const QString text = multi->toPlainText();
-    const QTextBlock block = multi->document()->findBlock(PositionFromEditOffset(text, offset < 0 ? CaretOffset(widget) : offset));
-    return block.isValid() ? EditLength(block.text()) : 0;
+    const QTextBlock block = BlockAt(multi, offset);
+    return block.isValid() ? RawEditLength(block.text()) : 0;
 }
 
+void AppendText(QWidget* widget, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        line->setText(line->text() + text);
+        return;
+    }
+    if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) {
+        // A cursor of its own, so the view stays; a caret at the end would
+        // still move with the insertion and is put back.
+        const int anchor = multi->textCursor().anchor();
+        const int position = multi->textCursor().position();
+        QTextCursor end(multi->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(text);
+        const QTextCursor moved = multi->textCursor();
+        if (moved.anchor() != anchor || moved.position() != position)
+            SetCursorKeepingView(multi, anchor, position);
+    }
+}
 
 } // namespace vesk::detail

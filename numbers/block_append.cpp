@@ -2,15 +2,15 @@
 
 namespace vesk {
 
-AppendedBlock AppendBlock(std::string_view area, std::string_view block)
+AppendedBlock AppendBlock(std::size_t areaLength, std::string_view block)
 {
+    constexpr std::string_view kSeparator = "\r\n\r\n";
     AppendedBlock result;
-    result.text.reserve(area.size() + 4 + block.size());
-    result.text = area;
-    if (!area.empty())
-        result.text += "\r\n\r\n";
-    result.caret = result.text.size();
-    result.text += block;
+    result.tail.reserve(kSeparator.size() + block.size());
+    if (areaLength > 0)
+        result.tail = kSeparator;
+    result.caret = areaLength + result.tail.size();
+    result.tail += block;
     return result;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Appending a block of text to a text area (editor, staging page): the text
-// step on plain strings; the window only sets the text, the caret and focus.
+// step on plain strings; the window adds the tail at the end of its text and
+// sets the caret and focus. Only the area's length is read, so appending to
+// a text of millions of characters costs the block, not the text.
 
 #include <cstddef>
 #include <string>
@@ -9,11 +11,11 @@
 namespace vesk {
 
 struct AppendedBlock {
-    std::string text;        // the area's new text
-    std::size_t caret = 0;   // start of the new block: where the caret goes
+    std::string tail;        // what goes after the area's current text
+    std::size_t caret = 0;   // start of the new block in the area's new text: where the caret goes
 };
 
 // A non-empty area gets "\r\n\r\n" before the block; an empty one none.
-AppendedBlock AppendBlock(std::string_view area, std::string_view block);
+AppendedBlock AppendBlock(std::size_t areaLength, std::string_view block);
 
 } // namespace vesk

@@ -14,7 +14,6 @@ using namespace skin;
 
 namespace {
 
-constexpr UINT_PTR kCaretScrollTimer = 0xFFFE;
 constexpr DWORD kVerticalBarStyle = 0x1;
 
 } // namespace
@@ -233,13 +232,6 @@ LRESULT CBaseScrollEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         NotifyFocusedMouseMove(*this);
         return CEdit::WindowProc(message, wParam, lParam);
     }
-    case WM_SYSTIMER:
-        if (wParam == kCaretScrollTimer && lParam == 0) {
-            CEdit::WindowProc(message, wParam, lParam);
-            SyncPositions(false);
-            return 1;
-        }
-        return CEdit::WindowProc(message, wParam, lParam);
     case WM_SHOWWINDOW: {
         const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
         if (m_vertical.IsWindow())
@@ -257,6 +249,14 @@ BOOL CBaseScrollEdit::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, 
 {
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE)
         SyncRanges();
+    // The text scrolled by itself (keys, caret moves, selection drags). A bar
+    // that holds the mouse is the one scrolling and places its own thumb.
+    if (message == WM_COMMAND && (HIWORD(wParam) == EN_VSCROLL || HIWORD(wParam) == EN_HSCROLL)) {
+        CBaseScrollBar& bar = HIWORD(wParam) == EN_VSCROLL ? m_vertical : m_horizontal;
+        const int which = HIWORD(wParam) == EN_VSCROLL ? SB_VERT : SB_HORZ;
+        if (bar.IsWindow() && CWnd::GetCapture() != &bar)
+            bar.SetScrollPos(GetScrollPos(which), TRUE);
+    }
     // The parent still receives the notification.
     return CEdit::OnChildNotify(message, wParam, lParam, result);
 }

@@ -127,12 +127,13 @@ TEST(Presence, FormatsCodesAscendingWithTheGivenCountPerLine)
 
 TEST(BlockAppend, SeparatesBlocksWithAnEmptyLineAndPutsTheCaretAtTheNewBlock)
 {
-    const AppendedBlock first = AppendBlock("", "123 456");
-    EXPECT_EQ(first.text, "123 456");
+    const AppendedBlock first = AppendBlock(0, "123 456");
+    EXPECT_EQ(first.tail, "123 456");
     EXPECT_EQ(first.caret, 0u);
-    const AppendedBlock second = AppendBlock(first.text, "789");
-    EXPECT_EQ(second.text, "123 456\r\n\r\n789");
+    const AppendedBlock second = AppendBlock(first.tail.size(), "789");
+    EXPECT_EQ(first.tail + second.tail, "123 456\r\n\r\n789");
     EXPECT_EQ(second.caret, 11u);
+    EXPECT_EQ(AppendBlock(5, "").tail, "\r\n\r\n") << "an empty block still separates";
 }
 
 TEST(MatchExpansion, EachMatchCharacterTakesEveryDigitEarlierPositionsSlowest)

@@ -114,6 +114,41 @@ TEST_F(SkinScrollEdit, ScrollingFromTheBarMovesTheTextAndTheBarFollows)
     EXPECT_EQ(edit.VerticalBar().GetScrollPos(), 2);
 }
 
+// Scrolling the edit does by itself (keys, caret moves) moves the skinned bar too.
+TEST_F(SkinScrollEdit, KeyboardScrollingMovesTheBarWithTheText)
+{
+    edit.SetText(Lines(300));
+    Settle();
+    edit.m_hWnd->activateWindow();
+    edit.m_hWnd->setFocus();
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* name;
+    };
+    const Step steps[] = {{Qt::Key_PageDown, Qt::NoModifier, "PageDown"}, {Qt::Key_PageDown, Qt::NoModifier, "PageDown"},
+                          {Qt::Key_End, Qt::ControlModifier, "Ctrl+End"},  {Qt::Key_Up, Qt::NoModifier, "Up"},
+                          {Qt::Key_PageUp, Qt::NoModifier, "PageUp"},      {Qt::Key_Home, Qt::ControlModifier, "Ctrl+Home"}};
+    int lastPos = 0;
+    for (const Step& step : steps) {
+        QTest::keyClick(edit.m_hWnd, step.key, step.modifiers);
+        Settle();
+        EXPECT_NE(edit.GetScrollPos(SB_VERT), lastPos) << step.name << " scrolls the text";
+        lastPos = edit.GetScrollPos(SB_VERT);
+        EXPECT_EQ(edit.VerticalBar().GetScrollPos(), lastPos) << step.name;
+        if (step.key == Qt::Key_End) {
+            EXPECT_GT(lastPos, 250);
+            CRect bar;
+            edit.VerticalBar().GetClientRect(&bar);
+            EXPECT_EQ(edit.VerticalBar().Geometry().thumb.bottom, bar.Height() - 16) << "the thumb ends at the second arrow";
+        }
+        // Arrow keys move the caret one line: scroll from the top of the view.
+        if (step.key == Qt::Key_End)
+            for (int i = 0; i < 40; ++i)
+                QTest::keyClick(edit.m_hWnd, Qt::Key_Up);
+    }
+}
+
 TEST_F(SkinScrollEdit, DraggingTheThumbScrollsLineByLine)
 {
     edit.SetText(Lines(200));
