@@ -17,13 +17,15 @@ namespace {
 
 using Command = int (*)(const Args&, CommandIo&);
 
-constexpr std::array<std::pair<std::string_view, Command>, 6> kCommands{{
+constexpr std::array<std::pair<std::string_view, Command>, 8> kCommands{{
     {"parse", RunParse},
     {"count", RunCount},
     {"group", RunGroup},
     {"single", RunSingle},
     {"expand", RunExpand},
     {"convert", RunConvert},
+    {"filter", RunFilter},
+    {"backtest", RunBacktest},
 }};
 
 } // namespace

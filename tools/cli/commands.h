@@ -28,5 +28,7 @@ int RunGroup(const Args& args, CommandIo& io);
 int RunSingle(const Args& args, CommandIo& io);
 int RunExpand(const Args& args, CommandIo& io);
 int RunConvert(const Args& args, CommandIo& io);
+int RunFilter(const Args& args, CommandIo& io);
+int RunBacktest(const Args& args, CommandIo& io);
 
 } // namespace vesk::cli

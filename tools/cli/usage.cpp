@@ -20,6 +20,8 @@ Commands:
   single     every ordering of the numbers' group forms
   expand     numbers with a match character standing for any digit
   convert    number text (.txt) <-> filter data file (.flt), or to .xls
+  filter     the numbers that pass a condition set
+  backtest   a condition set judged against past draws
   catalogue  build or dump a condition catalogue
 
 Run 'vesk-cli COMMAND --help' for the options of a command.
@@ -89,13 +91,47 @@ them empty), 65,535 numbers to a sheet. OUT is replaced only once written.
   --digits L    digits per number of read text, 1 to 8 (default 3)
 )";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommands{{
+constexpr std::string_view kFilter = R"(Usage: vesk-cli filter --conditions SET [--draws FILE] [--digits L]
+                       [--rejected OUT] [--report] [--all | FILE...]
+
+Prints the numbers that pass the condition set SET (a 3dvesk-conditions
+JSON file), one per line: the numbers of the text of the FILEs in their
+order, repeats kept (files as for 'parse'), or with --all every number of
+the L-digit space, ascending.
+
+  --conditions SET  the condition set (required)
+  --draws FILE      the draw history, one draw per line, oldest first;
+                    needed by the history conditions
+  --digits L        digits per number; must match the set (default: the set's)
+  --rejected OUT    also write the numbers that fail as number text to OUT,
+                    replaced only once written
+  --report          print per group and per condition how many numbers failed
+                    it to standard error
+  --all             judge every number of the space instead of a text
+)";
+
+constexpr std::string_view kBacktest = R"(Usage: vesk-cli backtest --conditions SET --draws FILE [--last K]
+
+Judges each of the last K draws of the draw history FILE by the condition
+set SET, each with only the draws before it as its history, and prints one
+line per draw: its line number in FILE, the number, 保留 (kept) or 滤除
+(lost) and the names of the conditions it failed; then "K 期中保留 n 期".
+With a history condition in the set, the oldest draw is never judged.
+
+  --conditions SET  the condition set (required)
+  --draws FILE      the draw history (required)
+  --last K          how many of the latest draws to judge, at least 1 (default 30)
+)";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kCommands{{
     {"parse", kParse},
     {"count", kCount},
     {"group", kGroup},
     {"single", kSingle},
     {"expand", kExpand},
     {"convert", kConvert},
+    {"filter", kFilter},
+    {"backtest", kBacktest},
 }};
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "numbers/number_length.h"
 
 #include <algorithm>
-#include <map>
 
 namespace vesk::filter {
 
@@ -77,6 +76,10 @@ std::uint32_t PartClass(const Condition& c, const Digits& part, int offset, int 
     }
 }
 
+// Part classes stay below this: a shape class of a five-digit part is at
+// most 3^4 * 10.
+constexpr std::uint32_t kClassKeyLimit = 1024;
+
 // Each part number's class, numbered densely in order of first sight, and
 // one representative number per class.
 std::uint32_t ClassifyPart(const Condition& c, int digits, int offset, bool isHigh, std::vector<std::uint32_t>& classOf,
@@ -84,15 +87,16 @@ std::uint32_t ClassifyPart(const Condition& c, int digits, int offset, bool isHi
 {
     const std::uint32_t count = PowerOfTen(digits);
     classOf.resize(count);
-    std::map<std::uint32_t, std::uint32_t> dense;
+    std::vector<std::int32_t> dense(kClassKeyLimit, -1);
     for (std::uint32_t code = 0; code < count; ++code) {
         const std::uint32_t key = PartClass(c, DigitsOf(code, digits), offset, digits, isHigh);
-        const auto [it, added] = dense.try_emplace(key, static_cast<std::uint32_t>(dense.size()));
-        if (added)
+        if (dense[key] < 0) {
+            dense[key] = static_cast<std::int32_t>(representatives.size());
             representatives.push_back(code);
-        classOf[code] = it->second;
+        }
+        classOf[code] = static_cast<std::uint32_t>(dense[key]);
     }
-    return static_cast<std::uint32_t>(dense.size());
+    return static_cast<std::uint32_t>(representatives.size());
 }
 
 } // namespace

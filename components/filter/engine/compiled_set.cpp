@@ -60,7 +60,7 @@ std::uint8_t PackEight(const std::uint8_t* bytes)
 } // namespace
 
 CompiledSet::CompiledSet(const ConditionSet& set, int length, const HistoryIndex* history)
-    : m_space(length)
+    : m_space(SharedNumberSpace(length))
 {
     for (std::size_t g = 0; g < set.groups.size(); ++g) {
         const Group& group = set.groups[g];
@@ -70,7 +70,7 @@ CompiledSet::CompiledSet(const ConditionSet& set, int length, const HistoryIndex
         for (std::size_t i = 0; i < group.conditions.size(); ++i) {
             if (!group.conditions[i].enabled)
                 continue;
-            m_conditions.emplace_back(group.conditions[i], m_space, history);
+            m_conditions.emplace_back(group.conditions[i], *m_space, history);
             m_refs.push_back({g, i});
             ++compiled.count;
         }
@@ -82,18 +82,18 @@ CompiledSet::CompiledSet(const ConditionSet& set, int length, const HistoryIndex
 
 void CompiledSet::BuildPassTable()
 {
-    const std::uint32_t lowCount = m_space.LowCount();
-    m_pass.assign(static_cast<std::size_t>((m_space.Size() + 7) / 8), 0);
+    const std::uint32_t lowCount = m_space->LowCount();
+    m_pass.assign(static_cast<std::size_t>((m_space->Size() + 7) / 8), 0);
     std::vector<GroupPlan> plans;
     for (const CompiledGroup& group : m_groups)
-        plans.push_back(PlanGroup(group, m_conditions, m_space));
+        plans.push_back(PlanGroup(group, m_conditions, *m_space));
 
     std::vector<std::uint16_t> errors(lowCount);
     // Padded so the last eight can be packed in one read.
     std::vector<std::uint8_t> pass(lowCount + 8, 0);
-    for (std::uint32_t high = 0; high < m_space.HighCount(); ++high) {
+    for (std::uint32_t high = 0; high < m_space->HighCount(); ++high) {
         std::fill(pass.begin(), pass.begin() + lowCount, 1);
-        const std::uint32_t highMultiset = m_space.HighMultiset(high);
+        const std::uint32_t highMultiset = m_space->HighMultiset(high);
         for (const GroupPlan& plan : plans) {
             std::memcpy(errors.data(), &plan.multisetErrors[std::size_t(highMultiset) * lowCount],
                         lowCount * sizeof(std::uint16_t));
@@ -133,11 +133,6 @@ void CompiledSet::FixListedNumbers()
     }
 }
 
-bool CompiledSet::PassesDigits(const std::uint8_t* digits) const
-{
-    return Passes(digits::Value(digits::Load(digits, Length()), Length()));
-}
-
 std::uint64_t CompiledSet::KeptCount() const
 {
     std::uint64_t kept = 0;
@@ -149,9 +144,9 @@ std::uint64_t CompiledSet::KeptCount() const
 bool CompiledSet::Explain(std::uint32_t code, std::vector<std::uint8_t>& fails,
                           std::vector<std::uint8_t>& groupFails) const
 {
-    const std::uint32_t high = code / m_space.LowCount();
-    const std::uint32_t low = code % m_space.LowCount();
-    const std::uint32_t multiset = m_space.MultisetOf(code);
+    const std::uint32_t high = code / m_space->LowCount();
+    const std::uint32_t low = code % m_space->LowCount();
+    const std::uint32_t multiset = m_space->MultisetOf(code);
     fails.resize(m_conditions.size());
     groupFails.resize(m_groups.size());
     bool passes = true;

@@ -3,6 +3,8 @@
 #include "numbers/number_length.h"
 
 #include <algorithm>
+#include <array>
+#include <mutex>
 
 namespace vesk::filter {
 
@@ -81,6 +83,17 @@ NumberSpace::NumberSpace(int length)
             m_multisetSizes[m] += highSizes[h] * lowSizes[l];
         }
     }
+}
+
+std::shared_ptr<const NumberSpace> SharedNumberSpace(int length)
+{
+    static std::mutex mutex;
+    static std::array<std::shared_ptr<const NumberSpace>, kMaxLength + 1> spaces;
+    const std::lock_guard lock(mutex);
+    auto& space = spaces[static_cast<std::size_t>(length)];
+    if (!space)
+        space = std::make_shared<const NumberSpace>(length);
+    return space;
 }
 
 } // namespace vesk::filter

@@ -8,6 +8,7 @@
 #include "components/filter/engine/digits.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace vesk::filter {
@@ -57,5 +58,10 @@ private:
     std::vector<std::uint32_t> m_lowMultiset;
     std::vector<std::uint32_t> m_combined;
 };
+
+// The space of a length, built on first use and kept: it depends on nothing
+// else, and the preview recompiles on every edit. Safe to call from any
+// thread.
+std::shared_ptr<const NumberSpace> SharedNumberSpace(int length);
 
 } // namespace vesk::filter

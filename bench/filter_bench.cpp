@@ -1,0 +1,169 @@
+// The filter engine at the 7-digit scale and the preview at the 3-digit one.
+// Goals: a 30-condition set in three groups with allowed errors over all
+// 10^7 seven-digit numbers in at most 1 s and within 10 times a pass that
+// only sums the digits; the preview of a 30-condition set over the 1000
+// three-digit numbers under 1 ms.
+#include "components/filter/engine/compiled_set.h"
+#include "components/filter/engine/preview.h"
+#include "numbers/number_list.h"
+
+#include <benchmark/benchmark.h>
+
+namespace vesk::bench {
+namespace {
+
+using namespace vesk::filter;
+
+Condition Make(ConditionType type, std::vector<std::int64_t> values, Mode mode = Mode::Keep)
+{
+    Condition c;
+    c.type = type;
+    c.values = std::move(values);
+    c.mode = mode;
+    return c;
+}
+
+// Ten conditions per group over the kinds a user mixes: counts and shapes
+// of the digit multiset, positions and patterns, a list.
+ConditionSet ThirtyConditions(int length)
+{
+    using T = ConditionType;
+    const int L = length;
+    Group counts{"counts", true, 0, 2, {}};
+    std::vector<std::int64_t> middleSums;
+    for (int sum = 3 * L / 2; sum <= 9 * L - 3 * L / 2; ++sum)
+        middleSums.push_back(sum);
+    counts.conditions = {
+        Make(T::Sum, middleSums),
+        Make(T::SumTail, {0, 9}, Mode::Exclude), Make(T::Span, {0, 1, 2}, Mode::Exclude),
+        Make(T::OddCount, {0, L}, Mode::Exclude), Make(T::BigCount, {0, L}, Mode::Exclude),
+        Make(T::PrimeCount, {1, 2, 3}), Make(T::DistinctCount, {1}, Mode::Exclude),
+        Make(T::MaxDigit, {0, 1, 2, 3}, Mode::Exclude), Make(T::MinDigit, {7, 8, 9}, Mode::Exclude),
+        Make(T::MidDigit, {2, 3, 4, 5, 6, 7}),
+    };
+    Group places{"places", true, 1, 3, {}};
+    Condition position = Make(T::Position, {0, 9}, Mode::Exclude);
+    position.position = 0;
+    Condition last = Make(T::Position, {4}, Mode::Exclude);
+    last.position = L - 1;
+    Condition pairSum = Make(T::PairSum, {0, 1, 17, 18}, Mode::Exclude);
+    pairSum.pair = {0, 1};
+    Condition pairDiff = Make(T::PairDiff, {0}, Mode::Exclude);
+    pairDiff.pair = {L - 2, L - 1};
+    Condition pairTail = Make(T::PairSumTail, {5});
+    pairTail.pair = {1, L - 1};
+    places.conditions = {
+        position, last, pairSum, pairDiff, pairTail, Make(T::OddPattern, {0, (1 << L) - 1}, Mode::Exclude),
+        Make(T::BigPattern, {0}, Mode::Exclude), Make(T::Shape, {0}, Mode::Exclude),
+        Make(T::PrimePattern, {1}, Mode::Exclude), Make(T::RoadPattern, {0}, Mode::Exclude),
+    };
+    Group mixed{"mixed", true, 0, 1, {}};
+    Condition contains = Make(T::Contains, {1, 2, 3});
+    contains.digits = {1, 5, 8};
+    Condition pairs = Make(T::Pairs, {0, 1});
+    pairs.pairs = {"12", "55", "39"};
+    Condition list = Make(T::List, {}, Mode::Exclude);
+    list.numbers = {std::string(static_cast<std::size_t>(L), '1'), std::string(static_cast<std::size_t>(L), '2')};
+    Condition grouped = list;
+    grouped.group = true;
+    mixed.conditions = {
+        contains, pairs, list, grouped, Make(T::Consecutive, {L > 5 ? 6 : L}, Mode::Exclude),
+        Make(T::DiffCount, {1}, Mode::Exclude), Make(T::RoadCounts, {L * 100}, Mode::Exclude),
+        Make(T::DzxCounts, {L * 100}, Mode::Exclude), Make(T::DzxPattern, {0}, Mode::Exclude),
+        Make(T::Sum, {0, 1}, Mode::Exclude),
+    };
+    return {length, {counts, places, mixed}, {}};
+}
+
+// Every number of the 7-digit space, ascending, as the workbench holds them.
+const NumberList& AllSevenDigitNumbers()
+{
+    static const NumberList list = [] {
+        NumberList all(7);
+        all.Resize(10'000'000, 7);
+        for (std::uint32_t code = 0; code < 10'000'000; ++code) {
+            std::uint8_t d[7];
+            for (int i = 6, v = static_cast<int>(code); i >= 0; --i, v /= 10)
+                d[i] = static_cast<std::uint8_t>(v % 10);
+            all.SetAt(code, d);
+        }
+        return all;
+    }();
+    return list;
+}
+
+// The baseline: one pass that only sums each number's digits.
+void SumDigitsSeven(benchmark::State& state)
+{
+    const NumberList& all = AllSevenDigitNumbers();
+    for (auto _ : state) {
+        std::uint64_t total = 0;
+        for (std::uint32_t i = 0; i < all.Count(); ++i) {
+            const std::uint8_t* d = all.GetAt(i);
+            total += d[0] + d[1] + d[2] + d[3] + d[4] + d[5] + d[6];
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(SumDigitsSeven)->Unit(benchmark::kMillisecond);
+
+// Compiling the set for the 7-digit game, then judging every number by its
+// digit bytes: the whole cost of a run over the full space.
+void FilterSevenDigitSpace(benchmark::State& state)
+{
+    const NumberList& all = AllSevenDigitNumbers();
+    const ConditionSet set = ThirtyConditions(7);
+    for (auto _ : state) {
+        const auto compiled = Compile(set, 7, nullptr).compiled;
+        if (!compiled) {
+            state.SkipWithError("the set does not compile");
+            return;
+        }
+        std::uint64_t kept = 0;
+        for (std::uint32_t i = 0; i < all.Count(); ++i)
+            kept += compiled->PassesDigits(all.GetAt(i)) ? 1 : 0;
+        benchmark::DoNotOptimize(kept);
+        state.counters["kept"] = static_cast<double>(kept);
+    }
+}
+BENCHMARK(FilterSevenDigitSpace)->Unit(benchmark::kMillisecond);
+
+// The two halves of the run above on their own.
+void CompileSevenDigits(benchmark::State& state)
+{
+    const ConditionSet set = ThirtyConditions(7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Compile(set, 7, nullptr).compiled);
+}
+BENCHMARK(CompileSevenDigits)->Unit(benchmark::kMillisecond);
+
+void JudgeSevenDigitSpace(benchmark::State& state)
+{
+    const NumberList& all = AllSevenDigitNumbers();
+    const auto compiled = Compile(ThirtyConditions(7), 7, nullptr).compiled;
+    for (auto _ : state) {
+        std::uint64_t kept = 0;
+        for (std::uint32_t i = 0; i < all.Count(); ++i)
+            kept += compiled->PassesDigits(all.GetAt(i)) ? 1 : 0;
+        benchmark::DoNotOptimize(kept);
+    }
+}
+BENCHMARK(JudgeSevenDigitSpace)->Unit(benchmark::kMillisecond);
+
+// What the condition window does on every change in the 3-digit game.
+void PreviewThreeDigits(benchmark::State& state)
+{
+    const ConditionSet set = ThirtyConditions(3);
+    if (const CompileResult result = Compile(set, 3, nullptr); !result.compiled) {
+        state.SkipWithError(result.error.c_str());
+        return;
+    }
+    for (auto _ : state) {
+        const auto compiled = Compile(set, 3, nullptr).compiled;
+        benchmark::DoNotOptimize(PreviewSet(set, *compiled));
+    }
+}
+BENCHMARK(PreviewThreeDigits)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace vesk::bench

@@ -1,0 +1,74 @@
+// backtest: a condition set judged against the draws of a history, each
+// draw with only the draws before it.
+#include "tools/cli/command_line.h"
+#include "tools/cli/commands.h"
+#include "tools/cli/condition_input.h"
+#include "tools/cli/filter_report.h"
+
+#include "components/filter/engine/backtest.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace vesk::cli {
+
+namespace {
+
+constexpr std::string_view kCommand = "backtest";
+
+std::optional<std::size_t> LastOption(const ParsedOptions& options)
+{
+    const auto it = options.values.find("--last");
+    if (it == options.values.end())
+        return filter::kDefaultBacktestDraws;
+    std::size_t value = 0;
+    const std::string& text = it->second;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value == 0)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+int RunBacktest(const Args& args, CommandIo& io)
+{
+    int status = kExitOk;
+    const auto options = StartCommand(kCommand, args, {{"--conditions", true}, {"--draws", true}, {"--last", true}},
+                                      io, status);
+    if (!options)
+        return status;
+    if (!options->operands.empty())
+        return UsageError(kCommand, "unexpected argument '" + options->operands.front() + "'", io);
+    const std::optional<std::size_t> last = LastOption(*options);
+    if (!last)
+        return UsageError(kCommand, "--last must be a whole number of at least 1, not '" + options->values.at("--last") + "'", io);
+    if (!options->Has("--draws"))
+        return UsageError(kCommand, "--draws FILE is required", io);
+    const std::optional<filter::ConditionSet> set = ReadConditionsOption(kCommand, *options, io, status);
+    if (!set)
+        return status;
+    const std::string& drawPath = options->values.at("--draws");
+    const std::optional<DrawsRead> draws = ReadDrawFile(drawPath, set->digits, io);
+    if (!draws)
+        return kExitDataError;
+    if (draws->codes.empty()) {
+        io.err << "vesk-cli: " << drawPath << ": no draws of " << set->digits << " digits\n";
+        return kExitDataError;
+    }
+    const filter::BacktestResult result = filter::Backtest(*set, set->digits, draws->codes, *last);
+    if (!result.ok)
+        return DataError(kCommand, options->values.at("--conditions") + ": " + result.error, io);
+    std::string text;
+    for (const filter::JudgedDraw& draw : result.draws) {
+        std::string number = std::to_string(draw.code);
+        number.insert(0, static_cast<std::size_t>(set->digits) - number.size(), '0');
+        text += std::to_string(draws->lineNumbers[draw.index]) + " " + number + (draw.kept ? " 保留" : " 滤除");
+        const std::string names = FailedNames(*set, draw.failed);
+        text += (names.empty() ? "" : " " + names) + "\n";
+    }
+    io.out << text << filter::BacktestSummary(result) << '\n';
+    return kExitOk;
+}
+
+} // namespace vesk::cli

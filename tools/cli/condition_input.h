@@ -1,0 +1,32 @@
+#pragma once
+// What the filter commands read besides numbers: the condition set named by
+// --conditions and the draw history named by --draws.
+
+#include "tools/cli/commands.h"
+#include "tools/cli/options.h"
+
+#include "components/filter/engine/condition_set.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace vesk::cli {
+
+// The set of --conditions, for the game length --digits gives (any length
+// when it gives none). Empty optional after the error was reported; status
+// is then the exit status.
+std::optional<filter::ConditionSet> ReadConditionsOption(std::string_view command, const ParsedOptions& options,
+                                                         CommandIo& io, int& status);
+
+struct DrawsRead {
+    std::vector<std::uint32_t> codes;        // oldest first
+    std::vector<std::size_t> lineNumbers;    // of each draw in the file, from 1
+};
+
+// The draws of length in the file (lines without one are skipped, as the
+// host skips them). Empty optional after the error was reported.
+std::optional<DrawsRead> ReadDrawFile(const std::string& path, int length, CommandIo& io);
+
+} // namespace vesk::cli
