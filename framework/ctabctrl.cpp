@@ -5,6 +5,7 @@
 #include "framework/qt_geometry.h"
 #include "framework/window_internal.h"
 
+#include <QFontInfo>
 #include <QTabBar>
 
 #include <cstring>
@@ -16,6 +17,40 @@ namespace {
 constexpr const char* kQuiet = "vesk.quiet";
 constexpr const char* kVeto = "vesk.veto";
 constexpr int kMargin = 2;
+// Padding round a head's text, as the system pads it.
+constexpr int kTextPadX = 6;
+constexpr int kTextPadY = 3;
+
+// Heads sized as the system's: text height plus padding (about 20 pixels for
+// the dialog font), text width plus padding, the row 2 pixels from the top
+// and the left. Qt lays tabs out from the bar's corner, so the margin is
+// part of Qt's first tab and top; the reported rectangles leave it out.
+class SystemTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+    // The font's em height, as the system measures a head (Qt's line
+    // height adds the leading of CJK fonts).
+    int HeadHeight() const { return QFontInfo(font()).pixelSize() + 2 * kTextPadY; }
+
+    QRect ItemRect(int index) const
+    {
+        QRect r = tabRect(index);
+        r.setTop(kMargin);
+        r.setHeight(HeadHeight());
+        if (index == 0)
+            r.setLeft(r.left() + kMargin);
+        return r;
+    }
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        const int width = fontMetrics().horizontalAdvance(tabText(index)) + 2 * kTextPadX;
+        return {width + (index == 0 ? kMargin : 0), kMargin + HeadHeight()};
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
 
 template <class F>
 auto Quietly(QTabBar* tabs, F&& change)
@@ -28,7 +63,7 @@ auto Quietly(QTabBar* tabs, F&& change)
 
 QWidget* MakeTabs(const WindowCreateParams& params)
 {
-    auto* tabs = new detail::FrameworkWidget<QTabBar>(params.parent);
+    auto* tabs = new detail::FrameworkWidget<SystemTabBar>(params.parent);
     tabs->setExpanding(false);
     tabs->setDrawBase(false);
     tabs->setUsesScrollButtons(true);
@@ -52,14 +87,9 @@ QWidget* MakeTabs(const WindowCreateParams& params)
     return tabs;
 }
 
-int HeadHeight(const QTabBar* tabs)
-{
-    return tabs->count() > 0 ? tabs->tabRect(0).height() : tabs->fontMetrics().height() + 8;
-}
-
 bool TabProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    auto* tabs = qobject_cast<QTabBar*>(widget);
+    auto* tabs = dynamic_cast<SystemTabBar*>(widget);
     if (!tabs)
         return false;
     const int index = static_cast<int>(static_cast<LPARAM>(wParam));
@@ -108,7 +138,7 @@ bool TabProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case TCM_GETITEMRECT:
         if (index < 0 || index >= tabs->count() || !lParam)
             return true;
-        *reinterpret_cast<RECT*>(lParam) = FromQRect(tabs->tabRect(index));
+        *reinterpret_cast<RECT*>(lParam) = FromQRect(tabs->ItemRect(index));
         *result = TRUE;
         return true;
     case TCM_GETITEMA: {
@@ -142,7 +172,7 @@ bool TabProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         if (!rect)
             return true;
         CRect r(*rect);
-        const int head = HeadHeight(tabs);
+        const int head = kMargin + tabs->HeadHeight();
         if (wParam)
             r.InflateRect(kMargin, head + kMargin, kMargin, kMargin);
         else

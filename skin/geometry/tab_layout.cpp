@@ -1,7 +1,5 @@
 #include "skin/geometry/tab_layout.h"
 
-#include <algorithm>
-
 namespace vesk::skin {
 
 Rect tabHeadRect(Rect item, bool selected)
@@ -9,9 +7,7 @@ Rect tabHeadRect(Rect item, bool selected)
     if (item.left == 2)
         item.left = 0;
     if (selected) {
-        // Never above the control: heads laid out from its very top edge
-        // have no room to stand higher.
-        item.top = std::max(item.top - 2, 0);
+        item.top -= 2;
         item.bottom += 1;
     }
     return item;

@@ -9,8 +9,8 @@ inline constexpr int kSelectedTabCell = 0;
 inline constexpr int kOtherTabCell = 7;
 
 // A head's painted rectangle: a left edge of 2 (the first tab) becomes 0;
-// the selected head is raised by 2 (not above the control's top) and
-// extended by 1 to cover the frame line.
+// the selected head is raised by 2 (into the 2-pixel margin above the
+// heads) and extended by 1 to cover the frame line.
 Rect tabHeadRect(Rect item, bool selected);
 
 // Text rectangle: the head moved down by 4 (selected) or 3 (others).

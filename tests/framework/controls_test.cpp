@@ -149,6 +149,13 @@ TEST(TabMessages, ItemsRectanglesAndDisplayArea)
     ASSERT_TRUE(tabs.GetItemRect(0, &first));
     ASSERT_TRUE(tabs.GetItemRect(1, &second));
     EXPECT_EQ(first.right, second.left);
+    // As the system lays them out: a 2-pixel margin, heads about 20 high.
+    EXPECT_EQ(first.left, 2);
+    EXPECT_EQ(first.top, 2);
+    EXPECT_EQ(second.top, 2);
+    EXPECT_GE(first.Height(), 16);
+    EXPECT_LE(first.Height(), 20);
+    EXPECT_GT(first.Width(), 40) << "room for the text and padding";
     EXPECT_FALSE(tabs.GetItemRect(2, &second));
     CRect area(0, 0, 200, 120);
     tabs.AdjustRect(FALSE, &area);

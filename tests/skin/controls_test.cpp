@@ -75,9 +75,32 @@ TEST_F(SkinControls, TabHeadsUseTheirCellsAndTheFrameIsDrawn)
     EXPECT_EQ(PixelOf(shown, bodyX, otherHead.top + 1), heads.pixelColor(7 + 3, 1));
     EXPECT_EQ(PixelOf(shown, otherHead.left, otherHead.top + 5), heads.pixelColor(7, 5)) << "left cap";
     EXPECT_EQ(PixelOf(shown, selectedHead.left + 4, selectedHead.top + 1), heads.pixelColor(3, 1));
-    EXPECT_EQ(selectedHead.top, std::max(selected.top - 2, 0)) << "the selected head stands higher";
+    // The heads stand 2 pixels below the top, the selected one 2 pixels higher.
+    ASSERT_EQ(other.top, 2);
+    ASSERT_EQ(selected.top, 2);
+    EXPECT_EQ(PixelOf(shown, selected.left + 4, 0), heads.pixelColor(3, 0)) << "the raised head's top line";
+    EXPECT_EQ(PixelOf(shown, selected.left + 4, 1), heads.pixelColor(3, 1));
+    EXPECT_EQ(PixelOf(shown, other.left + 4, 1), QColor(250, 252, 254)) << "the other head starts lower";
+    EXPECT_EQ(PixelOf(shown, other.left + 4, 2), heads.pixelColor(10, 0));
     const int frameTop = selected.bottom;
     EXPECT_EQ(PixelOf(shown, shown.width() - 1, frameTop + 20), QColor(122, 153, 207)) << "page frame";
+}
+
+// A container gives its tab control a strip 20 pixels high: the heads fit it.
+TEST_F(SkinControls, TabHeadsFitATwentyPixelStrip)
+{
+    tab.MoveWindow(0, 0, 200, 20);
+    tab.SetCurSel(0);
+    Settle();
+    const QImage shown = Grab(tab.m_hWnd);
+    const QImage heads = SkinImage("TabHead.bmp");
+    RECT other{};
+    tab.GetItemRect(1, &other);
+    ASSERT_LE(other.bottom, 20);
+    const int rows = other.bottom - other.top;
+    EXPECT_GE(rows, 16) << "heads about 20 pixels high";
+    EXPECT_EQ(PixelOf(shown, other.left + 4, other.bottom - 1), heads.pixelColor(10, rows - 1)) << "the head's last row shows";
+    EXPECT_EQ(PixelOf(shown, other.left + 4, other.top), heads.pixelColor(10, 0));
 }
 
 TEST_F(SkinControls, ComboButtonColoursFollowHoverAndDropDown)

@@ -74,7 +74,6 @@ TEST(Tabs, HeadRectangles)
     expectRect(tabHeadRect(Rect{2, 2, 60, 22}, false), 0, 2, 60, 22);
     expectRect(tabHeadRect(Rect{2, 2, 60, 22}, true), 0, 0, 60, 23);
     expectRect(tabHeadRect(Rect{60, 2, 120, 22}, true), 60, 0, 120, 23);
-    expectRect(tabHeadRect(Rect{0, 0, 60, 20}, true), 0, 0, 60, 21);
     EXPECT_EQ(tabTextRect(Rect{0, 0, 60, 23}, true).top, 4);
     EXPECT_EQ(tabTextRect(Rect{0, 2, 60, 22}, false).top, 5);
     EXPECT_EQ(tabPageFrame(Rect{0, 0, 300, 200}, Rect{2, 2, 60, 22}).top, 22);
