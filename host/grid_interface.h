@@ -1,10 +1,13 @@
 #pragma once
 // The result grid component ("RyxGrid.dll": "IRyxGridCtrl").
 
+#include "host/module_name_record.h"
 #include "host/reserved_slot.h"
 #include "host/win_types.h"
 
 namespace vesk {
+
+inline constexpr ModuleNameRecord kGridComponentName = ModuleNameRecord::Make("RyxGrid.dll", "IRyxGridCtrl");
 
 class IRyxGridCtrl {
 public:
@@ -17,7 +20,7 @@ public:
     VESK_RESERVED_SLOT(3)
     // Slot 4
     virtual WindowHandle GetWindow() = 0;
-    // Slot 5: rows, columns; 0 keeps that dimension.
+    // Slot 5: rows (0 empties the grid), columns (0 keeps them).
     virtual SlotInt SetSize(SlotInt rows, SlotInt columns) = 0;
     // Slot 6
     virtual SlotInt GetRowCount() = 0;

@@ -1,0 +1,21 @@
+#pragma once
+// Which cell texts can be the widest of a column, so that fitting a column
+// measures a handful of texts instead of every row: among the first rows,
+// the first text of each length in bytes (a longer text of the same kind is
+// what runs wider; digits and CJK texts keep to their own lengths).
+
+#include "components/grid/grid_table.h"
+
+#include <string>
+#include <vector>
+
+namespace vesk::grid {
+
+// At most this many candidates per column, the longest kept.
+inline constexpr std::size_t kMaxWidthCandidates = 24;
+
+// Texts as the cells show them (numbers formatted), from rows 0 to
+// min(sampleRows, RowCount()) - 1; longest first. None for a column outside the table.
+std::vector<std::string> WidthCandidates(const GridTable& table, int column, std::int64_t sampleRows);
+
+} // namespace vesk::grid
