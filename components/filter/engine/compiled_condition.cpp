@@ -150,11 +150,11 @@ void CompiledCondition::CompileListed(const NumberSpace& space, const HistoryInd
         codes = m_prepared.ListedNumbers();
         m_failsUnlisted = !m_prepared.HoldsFor(0);
     } else {
-        for (const auto& [code, age] : history->DrawnNumbers())
-            codes.push_back(code);
+        codes.assign(history->Draws().begin(), history->Draws().end());
         m_failsUnlisted = !m_prepared.HoldsFor(static_cast<std::int64_t>(history->Size()));
     }
     std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
     for (std::uint32_t code : codes)
         m_listed.emplace_back(code, !m_prepared.Holds(DigitsOf(code, length).data(), history));
 }

@@ -1,12 +1,14 @@
 #pragma once
 // A number as its digits: d[0] the most significant, L of them, each 0..9.
 
+#include "numbers/digit_packing.h"
+
 #include <array>
 #include <cstdint>
 
 namespace vesk::filter {
 
-inline constexpr int kMaxLength = 8;
+inline constexpr int kMaxLength = kMaxNumberLength;
 using Digits = std::array<std::uint8_t, kMaxLength>;
 
 inline Digits DigitsOf(std::uint32_t code, int length)
@@ -36,18 +38,10 @@ inline std::uint16_t DigitMask(const std::uint8_t* d, int length)
     return mask;
 }
 
-// The group form: the digits ascending, read as a number. Counted rather
-// than sorted: ten buckets beat a sort for eight digits.
+// The group form: the digits ascending, read as a number.
 inline std::uint32_t GroupCodeOf(const std::uint8_t* d, int length)
 {
-    int counts[10] = {};
-    for (int i = 0; i < length; ++i)
-        ++counts[d[i]];
-    std::uint32_t code = 0;
-    for (std::uint32_t x = 0; x < 10; ++x)
-        for (int k = 0; k < counts[x]; ++k)
-            code = code * 10 + x;
-    return code;
+    return digits::GroupValue(digits::Load(d, length), length);
 }
 
 inline int DigitSum(const std::uint8_t* d, int length)

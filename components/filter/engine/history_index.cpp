@@ -4,24 +4,25 @@
 
 namespace vesk::filter {
 
-HistoryIndex::HistoryIndex(std::span<const std::uint32_t> draws, int length)
-    : m_length(length)
-    , m_sumAge(static_cast<std::size_t>(9 * length + 1), -1)
+namespace {
+
+std::vector<Draw> DrawsOf(std::span<const std::uint32_t> codes)
 {
-    m_masks.reserve(draws.size());
-    const int total = static_cast<int>(draws.size());
-    // From the newest back, so the first sighting of a key is its age.
-    for (int age = 0; age < total; ++age) {
-        const std::uint32_t code = draws[static_cast<std::size_t>(total - 1 - age)];
-        const Digits d = DigitsOf(code, length);
-        m_numberAge.try_emplace(code, age);
-        m_groupAge.try_emplace(GroupCodeOf(d.data(), length), age);
-        int& sumAge = m_sumAge[static_cast<std::size_t>(DigitSum(d.data(), length))];
-        if (sumAge < 0)
-            sumAge = age;
-    }
-    for (std::uint32_t code : draws)
-        m_masks.push_back(DigitMask(DigitsOf(code, length).data(), length));
+    std::vector<Draw> draws;
+    draws.reserve(codes.size());
+    for (std::uint32_t code : codes)
+        draws.push_back({std::nullopt, code});
+    return draws;
+}
+
+} // namespace
+
+HistoryIndex::HistoryIndex(std::span<const std::uint32_t> draws, int length)
+    : m_history(DrawsOf(draws), length)
+{
+    m_masks.reserve(m_history.Size());
+    for (std::uint32_t code : m_history.Codes())
+        m_masks.push_back(DigitMask(DigitsOf(code, Length()).data(), Length()));
 }
 
 std::uint16_t HistoryIndex::RecentDigits(int window) const
@@ -31,19 +32,6 @@ std::uint16_t HistoryIndex::RecentDigits(int window) const
     for (std::size_t i = m_masks.size() - count; i < m_masks.size(); ++i)
         mask = static_cast<std::uint16_t>(mask | m_masks[i]);
     return mask;
-}
-
-int HistoryIndex::SumOmission(int sum) const
-{
-    if (sum < 0 || static_cast<std::size_t>(sum) >= m_sumAge.size() || m_sumAge[static_cast<std::size_t>(sum)] < 0)
-        return static_cast<int>(Size());
-    return m_sumAge[static_cast<std::size_t>(sum)];
-}
-
-int HistoryIndex::AgeIn(const std::unordered_map<std::uint32_t, int>& ages, std::uint32_t key) const
-{
-    const auto it = ages.find(key);
-    return it == ages.end() ? static_cast<int>(Size()) : it->second;
 }
 
 } // namespace vesk::filter

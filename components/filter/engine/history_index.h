@@ -1,21 +1,25 @@
 #pragma once
-// A draw history prepared for the history conditions: the latest draws'
-// digits and how long ago each number, group and sum came out.
+// A draw history prepared for the history conditions: the shared draw
+// history (omissions of numbers, groups and sums) and the digits of the
+// latest draws.
+
+#include "numbers/draw_history.h"
 
 #include <cstdint>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 namespace vesk::filter {
 
 class HistoryIndex {
 public:
-    // draws: oldest first, each below 10^length. Copies what it needs.
+    // draws: oldest first, each below 10^length (others are dropped, as the
+    // draw history drops them). Copies what it needs.
     HistoryIndex(std::span<const std::uint32_t> draws, int length);
 
-    int Length() const { return m_length; }
-    std::size_t Size() const { return m_masks.size(); }
+    int Length() const { return m_history.Length(); }
+    std::size_t Size() const { return m_history.Size(); }
+    std::span<const std::uint32_t> Draws() const { return m_history.Codes(); }
 
     // Digits (bit x for digit x) of the latest draw; 0 without draws.
     std::uint16_t LatestDigits() const { return RecentDigits(1); }
@@ -24,21 +28,13 @@ public:
 
     // Draws since the number, group (digits ascending) or digit sum last
     // came out: 0 for the latest draw, Size() when it never did.
-    int Omission(std::uint32_t code) const { return AgeIn(m_numberAge, code); }
-    int GroupOmission(std::uint32_t groupCode) const { return AgeIn(m_groupAge, groupCode); }
-    int SumOmission(int sum) const;
-
-    // Every number drawn, with its omission.
-    const std::unordered_map<std::uint32_t, int>& DrawnNumbers() const { return m_numberAge; }
+    int Omission(std::uint32_t code) const { return m_history.NumberOmission(code); }
+    int GroupOmission(std::uint32_t groupCode) const { return m_history.GroupOmission(groupCode); }
+    int SumOmission(int sum) const { return m_history.SumOmission(sum); }
 
 private:
-    int AgeIn(const std::unordered_map<std::uint32_t, int>& ages, std::uint32_t key) const;
-
-    int m_length;
+    DrawHistory m_history;
     std::vector<std::uint16_t> m_masks; // oldest first
-    std::unordered_map<std::uint32_t, int> m_numberAge;
-    std::unordered_map<std::uint32_t, int> m_groupAge;
-    std::vector<int> m_sumAge;
 };
 
 } // namespace vesk::filter
