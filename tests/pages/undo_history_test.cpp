@@ -144,12 +144,18 @@ TEST(UndoHistory, AListThatDidNotChangeSharesItsSnapshotWithThePreviousStep)
     EXPECT_EQ(history.MemoryBytes() - bytesBefore,
               2 * sizeof(ListPair) + history.Current().result->MemoryBytes());
 
-    // Same count, other numbers; other lengths: not the same list.
-    result = ListOf("123 456 788");
-    ASSERT_TRUE(history.Record(result, recycle));
-    EXPECT_NE(history.Current().result, resultBefore);
+    // Only the first or the last number differs; the same digits in longer
+    // numbers: each is another list.
+    for (const char* text : {"124 457 789", "123 457 788"}) {
+        const FrozenListPtr edited = history.Current().result;
+        result = ListOf(text);
+        ASSERT_TRUE(history.Record(result, recycle));
+        EXPECT_NE(history.Current().result, edited) << text;
+        result = ListOf("123 457 789");
+        ASSERT_TRUE(history.Record(result, recycle));
+    }
     NumberList four(4);
-    four.ParseText("0123 4567 8901", 4);
+    four.ParseText("1230 4570 7890", 4);
     ASSERT_TRUE(history.Record(four, recycle));
     ASSERT_TRUE(history.Undo(result, recycle));
     ASSERT_TRUE(history.Redo(result, recycle));

@@ -271,46 +271,46 @@ TEST(XlsWorkbookRefusals, BadSpecsAndTooLongTextsAreReportedNotWritten)
                 }).ok);
 }
 
-// An output that stops taking bytes after a budget, or refuses to go back.
+// An output that refuses one write, the n-th of its kind, and takes all
+// others: whichever write fails, the workbook must not be reported written.
 class FailingOutput final : public Output {
 public:
-    FailingOutput(std::uint64_t budget, bool failWriteAt) : m_budget(budget), m_failWriteAt(failWriteAt) {}
-    bool Append(std::span<const std::uint8_t> bytes) override
+    FailingOutput(int failingAppend, int failingWriteAt) : m_failingAppend(failingAppend), m_failingWriteAt(failingWriteAt)
     {
-        if (bytes.size() > m_budget)
-            return false;
-        m_budget -= bytes.size();
-        return true;
     }
-    bool WriteAt(std::uint64_t, std::span<const std::uint8_t>) override { return !m_failWriteAt; }
+    bool Append(std::span<const std::uint8_t>) override { return m_failingAppend-- != 0; }
+    bool WriteAt(std::uint64_t, std::span<const std::uint8_t>) override { return m_failingWriteAt-- != 0; }
+    // Calls made, when nothing was set to fail.
+    int Appends() const { return -1 - m_failingAppend; }
+    int WritesAt() const { return -1 - m_failingWriteAt; }
 
 private:
-    std::uint64_t m_budget;
-    bool m_failWriteAt;
+    int m_failingAppend;
+    int m_failingWriteAt;
 };
 
-TEST(XlsWorkbookFailures, AnOutputThatFailsAnywhereFailsTheWrite)
+TEST(XlsWorkbookFailures, AnyFailedWriteFailsTheWorkbook)
 {
-    WorkbookSpec spec{{{"n", ""}, {"t", ""}}, 20000, "Sheet"};
+    // Two sheets, a stream of several blocks, a FAT of several sectors.
+    const WorkbookSpec spec{{{"n", ""}, {"t", ""}}, 70000, "Sheet"};
     const auto fill = [](std::uint64_t row, std::span<Cell> cells) {
         cells[0].SetNumber(double(row));
         cells[1].SetText("123");
     };
-    MemoryOutput whole;
-    ASSERT_TRUE(WriteWorkbook(whole, spec, fill).ok);
-    const std::uint64_t size = whole.Bytes().size();
-    // In the header, the stream, the last stream block, the directory, the FAT.
-    for (std::uint64_t budget : {std::uint64_t(0), std::uint64_t(100000), size - 3 * kSectorSize - 1,
-                                 size - 2 * kSectorSize, size - kSectorSize}) {
-        FailingOutput out(budget, false);
+    FailingOutput counting(-1, -1);
+    ASSERT_TRUE(WriteWorkbook(counting, spec, fill).ok);
+    ASSERT_GT(counting.Appends(), 40);
+    ASSERT_EQ(counting.WritesAt(), 3); // two sheets' positions, the header
+    for (int n = 0; n < counting.Appends(); ++n) {
+        FailingOutput out(n, -1);
         const WriteResult written = WriteWorkbook(out, spec, fill);
-        EXPECT_FALSE(written.ok) << "after " << budget << " of " << size << " bytes";
+        EXPECT_FALSE(written.ok) << "append " << n << " of " << counting.Appends();
         EXPECT_FALSE(written.error.empty());
     }
-    FailingOutput noSeek(size, true);
-    EXPECT_FALSE(WriteWorkbook(noSeek, spec, fill).ok);
-    FailingOutput enough(size, false);
-    EXPECT_TRUE(WriteWorkbook(enough, spec, fill).ok);
+    for (int n = 0; n < counting.WritesAt(); ++n) {
+        FailingOutput out(-1, n);
+        EXPECT_FALSE(WriteWorkbook(out, spec, fill).ok) << "write over " << n;
+    }
 }
 
 } // namespace
