@@ -132,6 +132,9 @@ TEST(SelectedRows, MergesOverlappingRangesAndCountsInRowOrder)
     EXPECT_EQ(SelectedRows().Count(), 0);
     EXPECT_EQ(SelectedRows().Nth(0), -1);
     EXPECT_EQ(SelectedRows({{5, 5}, {5, 5}}).Count(), 1);
+    const SelectedRows inside({{11, 12}, {10, 15}});
+    EXPECT_EQ(inside.Count(), 6) << "a range inside another adds nothing";
+    EXPECT_EQ(inside.Nth(5), 15);
 }
 
 TEST(ColumnFit, OffersTheLongestTextOfEachLengthFromTheSampledRows)
