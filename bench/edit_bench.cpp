@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <benchmark/benchmark.h>
@@ -21,8 +22,9 @@ using namespace vesk;
 constexpr UINT kLimit = 16'777'215;
 constexpr std::size_t kTextBytes = 4u << 20;
 
-// Lines of ten 3-digit numbers, "\r\n" between lines, about bytes long.
-std::string NumberText(std::size_t bytes)
+// Lines of ten 3-digit numbers, "\r\n" between lines, about bytes long;
+// with cjk each line ends in a word of two CJK characters.
+std::string NumberText(std::size_t bytes, bool cjk = false)
 {
     std::string text;
     text.reserve(bytes + 64);
@@ -34,20 +36,24 @@ std::string NumberText(std::size_t bytes)
             char number[4] = {char('0' + n / 100), char('0' + n / 10 % 10), char('0' + n % 10), ' '};
             text.append(number, i < 9 ? 4 : 3);
         }
+        if (cjk)
+            text += " \xE5\x8F\xB7\xE7\xA0\x81";
     }
     return text;
 }
 
-const std::string& FourMegabytes()
+const std::string& FourMegabytes(bool cjk = false)
 {
-    static const std::string text = NumberText(kTextBytes);
-    return text;
+    static const std::string numbers = NumberText(kTextBytes);
+    static const std::string words = NumberText(kTextBytes, true);
+    return cjk ? words : numbers;
 }
 
-const QString& FourMegabytesPlain()
+const QString& FourMegabytesPlain(bool cjk = false)
 {
-    static const QString text = QString::fromStdString(FourMegabytes()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
+    static const QString numbers = QString::fromStdString(FourMegabytes()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    static const QString words = QString::fromStdString(FourMegabytes(true)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return cjk ? words : numbers;
 }
 
 // Both widgets shown at the same size, so both lay out what they show.
@@ -85,12 +91,14 @@ void Type(QWidget* target, int key, const QString& text)
 }
 
 // A digit typed in the middle of the text and taken back: two keystrokes.
+// Argument 1: a text with CJK words on every line.
 void BM_Keystroke_Edit(benchmark::State& state)
 {
     Widgets& w = Shared();
-    w.edit.SetWindowText(FourMegabytes());
+    const bool cjk = state.range(0) != 0;
+    w.edit.SetWindowText(FourMegabytes(cjk));
     w.edit.SetLimitText(kLimit);
-    const int middle = static_cast<int>(FourMegabytes().size() / 2);
+    const int middle = w.edit.LineIndex(w.edit.GetLineCount() / 2);
     w.edit.SetSel(middle, middle);
     for (auto _ : state) {
         Type(w.edit.m_hWnd, Qt::Key_5, QStringLiteral("5"));
@@ -98,14 +106,14 @@ void BM_Keystroke_Edit(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
-BENCHMARK(BM_Keystroke_Edit)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Keystroke_Edit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_Keystroke_Plain(benchmark::State& state)
 {
     Widgets& w = Shared();
-    w.plain->setPlainText(FourMegabytesPlain());
+    w.plain->setPlainText(FourMegabytesPlain(state.range(0) != 0));
     QTextCursor cursor = w.plain->textCursor();
-    cursor.setPosition(static_cast<int>(FourMegabytesPlain().size() / 2));
+    cursor.setPosition(w.plain->document()->findBlockByNumber(w.plain->document()->blockCount() / 2).position());
     w.plain->setTextCursor(cursor);
     for (auto _ : state) {
         Type(w.plain, Qt::Key_5, QStringLiteral("5"));
@@ -113,7 +121,7 @@ void BM_Keystroke_Plain(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
-BENCHMARK(BM_Keystroke_Plain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Keystroke_Plain)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_SetText_Edit(benchmark::State& state)
 {

@@ -118,6 +118,8 @@ void EnforceLimit(QPlainTextEdit* edit, int position, int added)
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
     });
+    // Made while the document tells of the insertion: the index hears of it here.
+    EditTextIndex::Of(edit).Changed(position + static_cast<int>(cut), end - position - static_cast<int>(cut), 0);
     detail::NotifyCommand(edit, EN_MAXTEXT);
 }
 

@@ -16,19 +16,6 @@ namespace {
 
 constexpr const char* kIndexName = "vesk.editTextIndex";
 
-// Bytes of raw beyond one per character; paragraph separators (line ends
-// counted by the line count) add none.
-long long ExtraBytes(QStringView raw)
-{
-    long long extra = 0;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i].unicode() < 0x80 || raw[i] == QChar::ParagraphSeparator)
-            continue;
-        extra += RawUnitBytes(raw, i) - 1;
-    }
-    return extra;
-}
-
 } // namespace
 
 EditTextIndex& EditTextIndex::Of(QPlainTextEdit* edit)
@@ -41,7 +28,7 @@ EditTextIndex& EditTextIndex::Of(QPlainTextEdit* edit)
 EditTextIndex::EditTextIndex(QPlainTextEdit* edit) : QObject(edit), m_document(edit->document())
 {
     setObjectName(QLatin1String(kIndexName));
-    m_extraKnown = false;
+    Recount(0, m_document->blockCount() - 1, 0);
     connect(m_document, &QTextDocument::contentsChange, this, &EditTextIndex::Changed);
 }
 
@@ -49,52 +36,77 @@ int EditTextIndex::CharacterCount() const { return m_document->characterCount() 
 
 void EditTextIndex::Changed(int position, int removed, int added)
 {
-    m_linesKnown = false;
-    // What a removal took is gone by now: only text without extra bytes
-    // knows that it lost none.
-    if (removed > 0 && m_extra != 0)
-        m_extraKnown = false;
-    if (!m_extraKnown || added <= 0)
-        return;
-    const int end = std::min(position + added, CharacterCount());
-    if (end <= position)
-        return;
+    // Lines before the change kept their numbers; the changed span now
+    // covers lines first..last, and the line count tells how many it covered.
+    const int first = m_document->findBlock(position).blockNumber();
+    const int last = m_document->findBlock(std::min(position + std::max(added, 0), CharacterCount())).blockNumber();
+    const int grown = m_document->blockCount() - static_cast<int>(m_lineBytes.size());
+    Recount(first, last, last - first + 1 - grown);
+}
+
+void EditTextIndex::Recount(int first, int last, int oldCount)
+{
+    m_lineStartsKnown = false;
+    const auto size = static_cast<int>(m_lineBytes.size());
+    if (first < 0 || oldCount < 0 || first + oldCount > size) {
+        // Not a change the index can follow: count the whole text again.
+        first = 0;
+        last = m_document->blockCount() - 1;
+        oldCount = size;
+    }
+    // The changed lines' text in one piece, lines split by paragraph separators.
+    const QTextBlock from = m_document->findBlockByNumber(first);
+    const QTextBlock to = m_document->findBlockByNumber(last);
     QTextCursor cursor(m_document);
-    cursor.setPosition(position);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    m_extra += ExtraBytes(cursor.selectedText());
+    cursor.setPosition(from.position());
+    cursor.setPosition(to.position() + to.length() - 1, QTextCursor::KeepAnchor);
+    const QString text = cursor.selectedText();
+
+    std::vector<int> counted;
+    counted.reserve(static_cast<size_t>(last - first + 1));
+    qsizetype start = 0;
+    while (true) {
+        const qsizetype end = text.indexOf(QChar::ParagraphSeparator, start);
+        counted.push_back(RawEditLength(QStringView(text).mid(start, (end < 0 ? text.size() : end) - start)));
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    const auto at = m_lineBytes.begin() + first;
+    for (auto it = at; it != at + oldCount; ++it)
+        m_textBytes -= *it;
+    for (const int bytes : counted)
+        m_textBytes += bytes;
+    if (static_cast<int>(counted.size()) == oldCount) {
+        std::copy(counted.begin(), counted.end(), at);
+    } else {
+        m_lineBytes.erase(at, at + oldCount);
+        m_lineBytes.insert(m_lineBytes.begin() + first, counted.begin(), counted.end());
+    }
 }
 
 bool EditTextIndex::SingleByte() const
 {
-    if (!m_extraKnown)
-        Recount();
-    return m_extra == 0;
+    return m_textBytes == CharacterCount() - (m_document->blockCount() - 1);
 }
 
-void EditTextIndex::Recount() const
+const std::vector<int>& EditTextIndex::LineStarts() const
 {
-    m_lineStarts.clear();
-    m_lineStarts.reserve(static_cast<size_t>(m_document->blockCount()));
-    long long extra = 0;
-    int offset = 0;
-    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
-        m_lineStarts.push_back(offset);
-        const QString text = block.text();
-        const int bytes = RawEditLength(text);
-        extra += bytes - text.size();
-        offset += bytes + 2;
+    if (!m_lineStartsKnown) {
+        m_lineStarts.resize(m_lineBytes.size());
+        int offset = 0;
+        for (size_t i = 0; i < m_lineBytes.size(); ++i) {
+            m_lineStarts[i] = offset;
+            offset += m_lineBytes[i] + 2;
+        }
+        m_lineStartsKnown = true;
     }
-    m_extra = extra;
-    m_extraKnown = true;
-    m_linesKnown = true;
+    return m_lineStarts;
 }
 
 int EditTextIndex::Length() const
 {
-    if (!m_extraKnown)
-        Recount();
-    return static_cast<int>(CharacterCount() + (m_document->blockCount() - 1) + m_extra);
+    return static_cast<int>(m_textBytes + 2LL * (m_document->blockCount() - 1));
 }
 
 int EditTextIndex::OffsetOf(int position) const
@@ -103,9 +115,7 @@ int EditTextIndex::OffsetOf(int position) const
     const QTextBlock block = m_document->findBlock(position);
     if (SingleByte())
         return position + block.blockNumber();
-    if (!m_linesKnown)
-        Recount();
-    const int start = m_lineStarts[static_cast<size_t>(block.blockNumber())];
+    const int start = LineStarts()[static_cast<size_t>(block.blockNumber())];
     return start + RawOffsetFromPosition(block.text(), position - block.position());
 }
 
@@ -115,7 +125,6 @@ int EditTextIndex::PositionOf(int offset) const
         return 0;
     if (offset >= Length())
         return CharacterCount();
-    int line = 0;
     if (SingleByte()) {
         // Line n starts at offset position + n: the last line starting at or
         // before offset holds it.
@@ -128,16 +137,14 @@ int EditTextIndex::PositionOf(int offset) const
             else
                 high = middle - 1;
         }
-        line = low;
-        const QTextBlock block = m_document->findBlockByNumber(line);
-        const int inLine = offset - (block.position() + line);
+        const QTextBlock block = m_document->findBlockByNumber(low);
+        const int inLine = offset - (block.position() + low);
         return block.position() + std::min(inLine, block.length() - 1);
     }
-    if (!m_linesKnown)
-        Recount();
-    line = static_cast<int>(std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), offset) - m_lineStarts.begin()) - 1;
+    const std::vector<int>& starts = LineStarts();
+    const auto line = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
     const QTextBlock block = m_document->findBlockByNumber(line);
-    return block.position() + RawPositionFromOffset(block.text(), offset - m_lineStarts[static_cast<size_t>(line)]);
+    return block.position() + RawPositionFromOffset(block.text(), offset - starts[static_cast<size_t>(line)]);
 }
 
 } // namespace vesk::detail

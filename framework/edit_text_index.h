@@ -4,12 +4,12 @@
 // bytes), kept current from the document's own change signal so that neither
 // costs a copy of a text of millions of characters.
 //
-// Text of one byte per character (number lists) needs nothing more than the
-// document's character and line counts. Other text keeps the byte offset of
-// each line, rebuilt on the first question after a change.
+// The index holds the bytes of each line. Text of one byte per character
+// (number lists) maps offsets from the document's own positions and line
+// numbers; other text sums the lines before the one asked about, once after
+// each change.
 
 #include <QObject>
-#include <QString>
 
 #include <vector>
 
@@ -31,20 +31,25 @@ public:
     // Qt position of an offset, rounded as PositionFromEditOffset rounds.
     int PositionOf(int offset) const;
 
+    // Follows a change of the document (its contentsChange). A change made
+    // while the document tells of another is folded into that one and told
+    // to nobody: whoever makes it tells the index.
+    void Changed(int position, int removed, int added);
+
 private:
     explicit EditTextIndex(QPlainTextEdit* edit);
-    void Changed(int position, int removed, int added);
+    // Recounts lines first..last (the document's numbers now), which stand
+    // where oldCount lines stood.
+    void Recount(int first, int last, int oldCount);
     bool SingleByte() const;
-    void Recount() const;
     int CharacterCount() const;
+    const std::vector<int>& LineStarts() const;
 
     QTextDocument* m_document;
-    // Bytes beyond one per character and one per line end, while known.
-    mutable long long m_extra = 0;
-    mutable bool m_extraKnown = true;
-    // Offset of each line's start; valid while m_linesKnown.
+    std::vector<int> m_lineBytes; // bytes of each line without its line end
+    long long m_textBytes = 0;    // their sum
     mutable std::vector<int> m_lineStarts;
-    mutable bool m_linesKnown = false;
+    mutable bool m_lineStartsKnown = false;
 };
 
 } // namespace vesk::detail
