@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -48,6 +49,8 @@ TEST(GridLook, AWhiteListWithAHeaderColouredColumnsAndFullRowSelection)
     };
     EXPECT_GE(origin.y(), view->horizontalHeader()->height()) << "the header sits above the rows";
     EXPECT_GE(view->horizontalHeader()->height(), 16);
+    EXPECT_TRUE(view->verticalScrollBar()->isVisible()) << "3000 rows do not fit";
+    EXPECT_TRUE(view->horizontalScrollBar()->isVisible()) << "13 columns do not fit in 420 pixels";
     // Row 5, between the texts: white.
     EXPECT_EQ(shot.pixelColor(rowArea(5, 0).left() + 2, rowArea(5, 0).center().y()), QColor(Qt::white));
     // The number column's text is blue, the serial column's black.

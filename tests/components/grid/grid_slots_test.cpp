@@ -43,6 +43,28 @@ TEST_F(GridSlots, CreatesAChildWindowWithItsIdAndGoesWithItsRelease)
     EXPECT_TRUE(alive.isNull());
 }
 
+TEST_F(GridSlots, AGridWhoseWindowWentWithItsParentAnswersWithoutTouchingIt)
+{
+    IRyxGridCtrl& grid = harness.Grid();
+    harness.SetUpColumns(2);
+    harness.Fill(10);
+    const QPointer<QWidget> window(harness.Window());
+    harness.Page().DestroyWindow();
+    ASSERT_TRUE(window.isNull());
+    EXPECT_EQ(grid.GetWindow(), 0);
+    EXPECT_EQ(grid.SelectRow(1, -1), 0);
+    EXPECT_EQ(grid.GetSelectedCount(), 0);
+    EXPECT_EQ(grid.EnsureVisible(-1, -2, 0), 0);
+    EXPECT_EQ(grid.SetScrollPositions(1, 0), 0);
+    EXPECT_EQ(grid.GetScrollPosition(1), 0);
+    const Rect area{0, 0, 10, 10};
+    EXPECT_EQ(grid.Move(&area), 0);
+    EXPECT_EQ(grid.SetMetrics(6, 20, 10000), 1) << "kept for a view there is none of";
+    harness.Fill(20);
+    EXPECT_EQ(grid.GetRowCount(), 20) << "the content stays usable";
+    EXPECT_TRUE(harness.Release());
+}
+
 TEST_F(GridSlots, SizesColumnsAndRowsAsTheColumnSetUpAndRefillsPassThem)
 {
     IRyxGridCtrl& grid = harness.Grid();
