@@ -61,12 +61,7 @@ std::string NumberLines(int lines, bool cjkEvery7th)
 struct BigText : ::testing::Test {
     CWnd host;
     CEdit edit;
-    void SetUp() override
-    {
-        test::CreateHost(host, 300, 200);
-        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
-                                CRect(0, 0, 200, 120), &host, 10));
-    }
+    void SetUp() override { ASSERT_TRUE(test::CreateMultiLineEdit(host, edit, 120)); }
 
     // Every offset of interest on the edit's current text, against the
     // answer worked out from the bytes the edit hands out.

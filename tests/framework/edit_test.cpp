@@ -41,12 +41,7 @@ TEST(EditText, CharactersOutsideTheBasicPlaneCountFourBytes)
 struct MultiLine : ::testing::Test {
     CWnd host;
     CEdit edit;
-    void SetUp() override
-    {
-        test::CreateHost(host, 300, 200);
-        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
-                                CRect(0, 0, 200, 80), &host, 10));
-    }
+    void SetUp() override { ASSERT_TRUE(test::CreateMultiLineEdit(host, edit, 80)); }
 };
 
 TEST_F(MultiLine, TextRoundTripsWithCrLfAndLinesAreIndexedByBytes)

@@ -58,4 +58,12 @@ protected:
 
 inline void Pump() { QApplication::processEvents(); }
 
+// A shown host holding a bordered multi-line edit with a vertical bar, id 10.
+inline bool CreateMultiLineEdit(CWnd& host, CEdit& edit, int height)
+{
+    CreateHost(host, 300, 200);
+    return edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+                       CRect(0, 0, 200, height), &host, 10);
+}
+
 } // namespace vesk::test
