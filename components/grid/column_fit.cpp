@@ -12,8 +12,7 @@ std::vector<std::string> WidthCandidates(const GridTable& table, int column, std
     if (column < 0 || column >= table.ColumnCount())
         return {};
     std::map<std::size_t, std::string, std::greater<>> byLength;
-    const std::int64_t rows = std::min(std::max<std::int64_t>(sampleRows, 0), table.RowCount());
-    for (std::int64_t row = 0; row < rows; ++row) {
+    const auto sample = [&](std::int64_t row) {
         const CellValue cell = table.Cell(row, column);
         std::string_view text;
         NumberText number;
@@ -25,7 +24,13 @@ std::vector<std::string> WidthCandidates(const GridTable& table, int column, std
         }
         if (!text.empty() && !byLength.contains(text.size()))
             byLength.emplace(text.size(), std::string(text));
-    }
+    };
+    const std::int64_t rows = table.RowCount();
+    const std::int64_t head = std::min(std::max<std::int64_t>(sampleRows, 0), rows);
+    for (std::int64_t row = 0; row < head; ++row)
+        sample(row);
+    for (std::int64_t row = std::max(head, rows - head); row < rows; ++row)
+        sample(row);
     std::vector<std::string> candidates;
     for (auto& [length, text] : byLength) {
         if (candidates.size() == kMaxWidthCandidates)

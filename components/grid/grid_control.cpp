@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace vesk::grid {
@@ -142,14 +143,16 @@ void GridControl::ApplyMetrics()
 void GridControl::FitColumns()
 {
     const GridTable& table = m_model.Table();
-    const QFontMetrics metrics(m_view->font());
+    // Fractional widths, rounded up: a text exactly as wide as its rounded
+    // advance would still be elided.
+    const QFontMetricsF cells(m_view->font());
+    const QFontMetricsF titles(m_view->Header().font());
     for (int column = 0; column < table.ColumnCount(); ++column) {
-        int widest = 0;
+        qreal widest = titles.horizontalAdvance(QString::fromStdString(table.Look(column)->title));
         for (const std::string& text : WidthCandidates(table, column, m_metrics.sampleRows))
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
-        const QString title = QString::fromStdString(table.Look(column)->title);
-        widest = std::max(widest, QFontMetrics(m_view->Header().font()).horizontalAdvance(title));
-        m_view->setColumnWidth(column, std::max(widest + 2 * m_metrics.margin, m_view->Header().sectionSizeHint(column)));
+            widest = std::max(widest, cells.horizontalAdvance(QString::fromStdString(text)));
+        const int width = static_cast<int>(std::ceil(widest)) + 1 + 2 * m_metrics.margin;
+        m_view->setColumnWidth(column, std::max(width, m_view->Header().sectionSizeHint(column)));
     }
 }
 

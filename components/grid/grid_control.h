@@ -10,10 +10,11 @@
 //   stay. Resets the selection.
 // - Slot 18 SetMetrics(margin, rowHeight, sampleRows): the text margin left
 //   and right of each cell in pixels (0..100), the row height in pixels
-//   (1..200), and how many rows from the top are measured when the columns
-//   are fitted (≥ 0); fits every column to its title and those rows now.
-//   (6, 20, 10000): 6-pixel margins, 20-pixel rows as the page's layout
-//   expects, columns fitted to the first 10,000 rows.
+//   (1..200), and how many rows from the top and from the bottom are
+//   measured when the columns are fitted (≥ 0); fits every column to its
+//   title and those rows now. (6, 20, 10000): 6-pixel margins, 20-pixel rows
+//   as the page's layout expects, columns fitted to the first and the last
+//   10,000 rows.
 // - Slot 21 SetColumnColor(column, textColor, background): background −1
 //   keeps the grid's white, else it is a COLORREF too.
 // - Slot 29 SetMode(rowSelect, gridLines): rowSelect 1 selects whole rows (a
@@ -31,7 +32,7 @@
 //   (column −1: the whole row, as always with rowSelect 1); row −1 clears the
 //   selection. 0 for a row outside the grid.
 // - Slot 44 GetSelectedRow(0, k): the k-th selected row counted in ascending
-//   row order from 0; −1 when there is none.
+//   row order from 0; −1 when there is none (or the first argument is not 0).
 // - Slot 48 SetScrollPositions(vertical, horizontal) takes what slot 49
 //   returned: GetScrollPosition(1) is the top row shown, (0) the horizontal
 //   offset in pixels. Out-of-range values are clamped.

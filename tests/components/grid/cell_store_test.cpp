@@ -145,10 +145,12 @@ TEST(ColumnFit, OffersTheLongestTextOfEachLengthFromTheSampledRows)
     table.SetNumber(1, 0, 12, 0);
     table.SetNumber(2, 0, 3, 0);
     table.SetNumber(3, 0, 5, 4);     // "0005"
-    table.SetNumber(4, 0, 99999, 0); // beyond the sample below
-    const std::vector<std::string> three = WidthCandidates(table, 0, 4);
-    EXPECT_EQ(three, (std::vector<std::string>{"0005", "12", "7"}));
-    EXPECT_EQ(WidthCandidates(table, 0, 100).front(), "99999");
+    table.SetNumber(4, 0, 99999, 0); // the last row
+    EXPECT_EQ(WidthCandidates(table, 0, 2), (std::vector<std::string>{"99999", "0005", "12", "7"}))
+        << "the first two rows and the last two";
+    EXPECT_EQ(WidthCandidates(table, 0, 1), (std::vector<std::string>{"99999", "7"}));
+    EXPECT_EQ(WidthCandidates(table, 0, 100).size(), 4u) << "rows are not sampled twice";
+    EXPECT_EQ(WidthCandidates(table, 0, 0), std::vector<std::string>{});
     EXPECT_TRUE(WidthCandidates(table, 1, 100).empty()) << "a column never written";
     EXPECT_TRUE(WidthCandidates(table, 2, 100).empty());
     EXPECT_TRUE(WidthCandidates(table, 0, -5).empty());
