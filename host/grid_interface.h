@@ -1,5 +1,6 @@
 #pragma once
-// The result grid component ("RyxGrid.dll": "IRyxGridCtrl").
+// The result grid component ("RyxGrid.dll": "IRyxGridCtrl"). What each slot's
+// arguments mean in our component: components/grid/grid_control.h.
 
 #include "host/module_name_record.h"
 #include "host/reserved_slot.h"
