@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <system_error>
 
 #include <unistd.h>
@@ -77,7 +78,12 @@ WriteOutcome WriteFileReplacing(const std::string& path, const FileFiller& fill)
             result.error = ErrnoText("cannot create", errno);
             return result;
         }
-        std::string error = fill(file.get());
+        std::string error;
+        try {
+            error = fill(file.get());
+        } catch (const std::bad_alloc&) {
+            error = "not enough memory to write the file";
+        }
         // The data must be on the disk before the name points at it, or a
         // crash could leave an empty file under the name.
         if (error.empty() && (std::fflush(file.get()) != 0 || ::fsync(::fileno(file.get())) != 0))

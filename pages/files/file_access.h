@@ -26,8 +26,9 @@ WriteOutcome WriteFileReplacing(const std::string& path, const std::string& byte
 
 // Writes the file through fill, for files too large to build in memory:
 // fill gets a new file beside path, open for writing and seeking, and
-// returns what went wrong, or nothing. Only when fill succeeds and the file
-// reaches the disk is it renamed over path; otherwise it is removed.
+// returns what went wrong, or nothing (running out of memory inside fill
+// counts as a failure). Only when fill succeeds and the file reaches the
+// disk is it renamed over path; otherwise it is removed.
 using FileFiller = std::function<std::string(std::FILE* file)>;
 WriteOutcome WriteFileReplacing(const std::string& path, const FileFiller& fill);
 

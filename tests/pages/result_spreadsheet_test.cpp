@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <sstream>
 
 namespace vesk::files {
@@ -91,8 +92,15 @@ TEST_F(ResultSpreadsheet, AFailedSaveLeavesWhatWasThereAndNoPartFile)
     EXPECT_TRUE(fs::is_directory(Path("taken.xls")));
     // A folder that does not exist: nothing can be created.
     EXPECT_FALSE(SaveResultFile(Path("none/r.xls"), ListOf("123", 3), 1).ok);
+    // Memory runs out halfway through the writing.
+    const WriteOutcome halfway = WriteFileReplacing(Path("taken.xls/old"), [](std::FILE* file) -> std::string {
+        std::fputs("half", file);
+        throw std::bad_alloc();
+    });
+    EXPECT_FALSE(halfway.ok);
+    EXPECT_FALSE(fs::exists(Path("taken.xls/old")));
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_folder.Path()))
+    for (const auto& entry : fs::recursive_directory_iterator(m_folder.Path()))
         names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"taken.xls"});
 }
