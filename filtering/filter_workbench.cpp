@@ -3,6 +3,7 @@
 #include "framework/cdc.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
+#include "skin/workbench_colors.h"
 
 namespace vesk {
 
@@ -45,7 +46,7 @@ LRESULT FilterWorkbench::OnEraseBackground(WPARAM wParam)
         return 0;
     RECT client;
     GetClientRect(&client);
-    dc->FillSolidRect(client, kPaneBackground);
+    dc->FillSolidRect(client, kWorkbenchBackground);
     return 1;
 }
 

@@ -12,8 +12,6 @@ namespace vesk {
 class IModule;
 
 inline constexpr UINT IDD_FILTER_WORKBENCH = 1000;
-// Background of the workbench's panes, pages and dialogs.
-inline constexpr COLORREF kPaneBackground = RGB(250, 252, 254);
 
 // Template 1000: a borderless child of 367 x 181 dialog units.
 DialogTemplate FilterWorkbenchTemplate();

@@ -2,8 +2,11 @@
 #include "framework/ccombobox.h"
 
 #include "framework/control_classes.h"
+#include "framework/quiet_change.h"
 #include "framework/window_internal.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -11,8 +14,6 @@
 namespace vesk {
 
 namespace {
-
-constexpr const char* kQuiet = "vesk.quiet";
 
 class ComboWidget : public detail::FrameworkWidget<QComboBox> {
 public:
@@ -35,14 +36,27 @@ public:
     }
 };
 
-// Runs a change made by the program: no selection notification.
-template <class F>
-auto Quietly(QComboBox* combo, F&& change)
+using detail::Quietly;
+
+constexpr const char* kFocused = "vesk.focused";
+
+bool InsideOf(const QWidget* outer, const QWidget* widget)
 {
-    combo->setProperty(kQuiet, true);
-    auto result = change();
-    combo->setProperty(kQuiet, false);
-    return result;
+    return widget && outer && (widget == outer || outer->isAncestorOf(widget));
+}
+
+// Reports the combo's focus changes to its parent. Its own dropped list takes
+// the keyboard for a while without taking the focus, as on the system.
+void FollowFocus(QComboBox* combo, QWidget* now)
+{
+    const QWidget* list = combo->view() ? combo->view()->window() : nullptr;
+    if (list && list != combo->window() && InsideOf(list, now))
+        return;
+    const bool has = InsideOf(combo, now);
+    if (has == combo->property(kFocused).toBool())
+        return;
+    combo->setProperty(kFocused, has);
+    detail::NotifyCommand(combo, has ? CBN_SETFOCUS : CBN_KILLFOCUS);
 }
 
 QWidget* MakeCombo(const WindowCreateParams& params)
@@ -53,9 +67,11 @@ QWidget* MakeCombo(const WindowCreateParams& params)
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(20);
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo](int) {
-        if (!combo->property(kQuiet).toBool())
+        if (!detail::IsQuiet(combo))
             detail::NotifyCommand(combo, CBN_SELCHANGE);
     });
+    QObject::connect(qApp, &QApplication::focusChanged, combo,
+                     [combo](QWidget*, QWidget* now) { FollowFocus(combo, now); });
     if (combo->lineEdit())
         QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [combo] {
             detail::NotifyCommand(combo, CBN_EDITUPDATE);

@@ -219,7 +219,9 @@ BOOL CDialog::PreTranslateMessage(MSG* msg)
             return TRUE;
         }
         HWND ok = vesk::GetDlgItem(m_hWnd, IDOK);
-        SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+        // A disabled OK button means the dialog cannot be accepted yet.
+        if (!ok || ok->isEnabled())
+            SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
         return TRUE;
     }
     return FALSE;

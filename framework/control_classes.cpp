@@ -56,14 +56,8 @@ void NotifyCommand(QWidget* control, UINT code)
 
 LRESULT NotifyParent(QWidget* control, UINT code)
 {
-    QWidget* parent = ParentWindowOf(control);
-    if (!parent)
-        return 0;
     NMHDR header;
-    header.hwndFrom = control;
-    header.idFrom = static_cast<UINT_PTR>(IdOf(control));
-    header.code = code;
-    return SendMessage(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    return vesk::NotifyParent(control, code, &header);
 }
 
 } // namespace vesk::detail

@@ -87,11 +87,7 @@ void CTreeCtrl::OnCurrentChanged(QTreeWidgetItem* current)
             ApplyIcons(*it);
     }
     NMHDR header;
-    header.hwndFrom = m_hWnd;
-    header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
-    header.code = TVN_SELCHANGED;
-    if (HWND parent = vesk::GetParent(m_hWnd))
-        vesk::SendMessage(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    vesk::NotifyParent(m_hWnd, TVN_SELCHANGED, &header);
     if (m_onSelect)
         m_onSelect(HandleOf(current));
 }

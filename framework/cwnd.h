@@ -141,7 +141,7 @@ public:
     CWnd* GetOwner() const;
     void SetOwner(CWnd* owner);
     CWnd* GetTopLevelParent() const;
-    // The child with this id (searching the whole subtree), or null.
+    // The child window with this id (not its children's), or null.
     CWnd* GetDlgItem(int id) const;
     CWnd* GetWindow(UINT relation) const;
     std::vector<CWnd*> GetChildren() const;
@@ -185,7 +185,6 @@ public:
     BOOL IsZoomed() const;
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
-    void ValidateRect(const RECT* rect) {}
     // Paints pending invalid areas now.
     void UpdateWindow();
     BOOL RedrawWindow(const RECT* rect = nullptr, HRGN region = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
@@ -231,7 +230,7 @@ protected:
     void ReleaseWidget();
     // A message being handled. A message made from a Qt event keeps it, so
     // that Default() can let Qt process that event (once).
-    struct Frame {
+    struct PendingEvent {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
@@ -245,7 +244,7 @@ protected:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, QObject* target, QEvent* event,
                      bool* defaulted, bool deferQt = false);
     // The innermost unfinished event message of this window equal to message.
-    Frame* EventFrame(UINT message, WPARAM wParam, LPARAM lParam);
+    PendingEvent* FindPendingEvent(UINT message, WPARAM wParam, LPARAM lParam);
     // Default WM_PAINT with a DC: the widget's own Qt painting into that DC.
     void RenderDefaultInto(CDC* dc);
     void FrameChanged();
@@ -273,7 +272,7 @@ private:
     std::unordered_map<CommandKey, CommandHandler, CommandKeyHash> m_commandHandlers;
     std::unordered_map<CommandKey, NotifyHandler, CommandKeyHash> m_notifyHandlers;
     std::vector<CommandRange> m_commandRanges;
-    std::deque<Frame> m_frames; // messages being handled, innermost last (stable addresses)
+    std::deque<PendingEvent> m_pendingEvents; // messages being handled, innermost last (stable addresses)
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
@@ -289,6 +288,13 @@ HWND GetDlgItem(HWND hwnd, int id);
 HWND GetFocus();
 HWND GetCapture();
 BOOL ReleaseCapture();
+// WM_NOTIFY from a window to its parent window, as controls send it: fills in
+// the header's sender, id and code, and returns the parent's answer (0 when
+// the window has no parent). header starts the record the code announces.
+LRESULT NotifyParent(HWND from, UINT code, NMHDR* header);
+// The same for the grid records of the host's contracts.
+LRESULT NotifyParent(HWND from, UINT code, NMLISTVIEW* record);
+LRESULT NotifyParent(HWND from, UINT code, NMITEMACTIVATE* record);
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* request);
 
 } // namespace vesk

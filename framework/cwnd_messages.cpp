@@ -67,21 +67,21 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, QObject* targ
                        bool* defaulted, bool deferQt)
 {
     std::shared_ptr<bool> alive = m_alive;
-    m_frames.push_back({message, wParam, lParam, target, event, false, deferQt});
+    m_pendingEvents.push_back({message, wParam, lParam, target, event, false, deferQt});
     StackEntry entry(m_hWnd, message, wParam, lParam);
     const LRESULT result = WindowProc(message, wParam, lParam);
     if (!*alive) {
         *defaulted = false;
         return result;
     }
-    *defaulted = m_frames.back().defaulted;
-    m_frames.pop_back();
+    *defaulted = m_pendingEvents.back().defaulted;
+    m_pendingEvents.pop_back();
     return result;
 }
 
-CWnd::Frame* CWnd::EventFrame(UINT message, WPARAM wParam, LPARAM lParam)
+CWnd::PendingEvent* CWnd::FindPendingEvent(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    for (auto it = m_frames.rbegin(); it != m_frames.rend(); ++it) {
+    for (auto it = m_pendingEvents.rbegin(); it != m_pendingEvents.rend(); ++it) {
         if (it->message == message && it->event && !it->defaulted)
             return &*it;
     }
@@ -168,9 +168,9 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         RenderDefaultInto(reinterpret_cast<CDC*>(wParam));
         return 0;
     }
-    Frame* frame = EventFrame(message, wParam, lParam);
-    if (frame && frame->deferQt) {
-        frame->defaulted = true;
+    PendingEvent* pending = FindPendingEvent(message, wParam, lParam);
+    if (pending && pending->deferQt) {
+        pending->defaulted = true;
         return 0;
     }
     if (const WindowClass* windowClass = FindWindowClass(WindowClassOf(m_hWnd)); windowClass && windowClass->proc) {
@@ -178,14 +178,14 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (windowClass->proc(m_hWnd, message, wParam, lParam, &result))
             return result;
     }
-    if (frame) {
-        // Let Qt process the event this message was made from. The frame
+    if (pending) {
+        // Let Qt process the event this message was made from. The record
         // may move while Qt runs nested messages, so it is marked first.
-        frame->defaulted = true;
+        pending->defaulted = true;
         // The emulated frame of a top-level window is ours, not Qt's.
         if (detail::HasFrame(m_hWnd) && IsNonClientMessage(message))
             return detail::GenericDefault(this, message, wParam, lParam);
-        detail::DeliverToQt(frame->target, frame->event);
+        detail::DeliverToQt(pending->target, pending->event);
         return 0;
     }
     return detail::GenericDefault(this, message, wParam, lParam);
@@ -304,6 +304,31 @@ BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     event->posted = true;
     QCoreApplication::postEvent(detail::WindowOf(hwnd), event);
     return TRUE;
+}
+
+} // namespace vesk
+
+namespace vesk {
+
+LRESULT NotifyParent(HWND from, UINT code, NMHDR* header)
+{
+    QWidget* parent = from && header ? detail::ParentWindowOf(from) : nullptr;
+    if (!parent)
+        return 0;
+    header->hwndFrom = from;
+    header->idFrom = static_cast<UINT_PTR>(detail::IdOf(from));
+    header->code = code;
+    return SendMessage(parent, WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
+}
+
+LRESULT NotifyParent(HWND from, UINT code, NMLISTVIEW* record)
+{
+    return NotifyParent(from, code, record ? reinterpret_cast<NMHDR*>(&record->hdr) : nullptr);
+}
+
+LRESULT NotifyParent(HWND from, UINT code, NMITEMACTIVATE* record)
+{
+    return NotifyParent(from, code, record ? reinterpret_cast<NMHDR*>(&record->hdr) : nullptr);
 }
 
 } // namespace vesk

@@ -155,22 +155,23 @@ HWND GetDlgItem(HWND hwnd, int id)
     QWidget* client = detail::ClientOf(hwnd);
     if (!client)
         return nullptr;
-    // Breadth first: direct children win over deeper ones.
-    std::vector<QWidget*> level{client};
-    while (!level.empty()) {
-        std::vector<QWidget*> next;
-        for (QWidget* w : level) {
-            for (QObject* object : w->children()) {
-                auto* child = qobject_cast<QWidget*>(object);
-                if (!child || detail::IsFrameClient(child))
-                    continue;
-                if (!child->isWindow() && detail::IsFrameworkWidget(child) && detail::IdOf(child) == id)
+    // Child windows only, as the system finds them: a window's own children
+    // are not searched, but Qt's inner widgets (a viewport) belong to hwnd.
+    std::vector<QWidget*> pending{client};
+    while (!pending.empty()) {
+        QWidget* w = pending.back();
+        pending.pop_back();
+        for (QObject* object : w->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (!child || child->isWindow() || detail::IsFrameClient(child))
+                continue;
+            if (detail::IsFrameworkWidget(child)) {
+                if (detail::IdOf(child) == id)
                     return child;
-                if (!child->isWindow())
-                    next.push_back(detail::ClientOf(child));
+            } else {
+                pending.push_back(child);
             }
         }
-        level = std::move(next);
     }
     return nullptr;
 }

@@ -16,6 +16,7 @@
 #include <QTextBlock>
 #include <QValidator>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -80,6 +81,10 @@ public:
     explicit LimitValidator(QLineEdit* edit) : QValidator(edit), m_edit(edit) {}
     State validate(QString& input, int&) const override
     {
+        // ES_NUMBER: digits only, typed or pasted (the program may set any text).
+        if ((detail::StyleOf(m_edit) & ES_NUMBER)
+            && std::any_of(input.cbegin(), input.cend(), [](QChar c) { return c < u'0' || c > u'9'; }))
+            return Invalid;
         return EditLength(input) > LimitOf(m_edit) ? Invalid : Acceptable;
     }
 

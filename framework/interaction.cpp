@@ -76,10 +76,13 @@ public:
         const QString filter = QString::fromStdString(QtFileFilter(request.filter));
         if (!filter.isEmpty())
             dialog.setNameFilters(filter.split(QStringLiteral(";;")));
-        QString extension = QString::fromStdString(request.defaultExtension);
-        extension.remove(QStringLiteral("*.")).remove(QLatin1Char('.'));
-        if (!extension.isEmpty())
-            dialog.setDefaultSuffix(extension);
+        const auto useExtensionOf = [&dialog, &request](int filterIndex) {
+            dialog.setDefaultSuffix(QString::fromStdString(DefaultExtensionFor(request, filterIndex)));
+        };
+        useExtensionOf(1);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, useExtensionOf](const QString& filter) {
+            useExtensionOf(static_cast<int>(dialog.nameFilters().indexOf(filter)) + 1);
+        });
         if (!request.fileName.empty())
             dialog.selectFile(QString::fromStdString(request.fileName));
         FileDialogResult result;
@@ -140,13 +143,45 @@ std::string QtFileFilter(const std::string& filter)
     return filters.join(QStringLiteral(";;")).toStdString();
 }
 
-std::string WithDefaultExtension(const std::string& path, const std::string& defaultExtension)
+namespace {
+
+// "*.txt", ".txt" or "txt" as "txt"; "" for patterns that name no one
+// extension ("*.*", "*", "a?.txt").
+QString PlainExtension(QString pattern)
 {
-    QString extension = QString::fromStdString(defaultExtension);
-    extension.remove(QStringLiteral("*.")).remove(QLatin1Char('.'));
-    if (path.empty() || extension.isEmpty() || !QFileInfo(QString::fromStdString(path)).suffix().isEmpty())
+    pattern = pattern.trimmed();
+    if (pattern.startsWith(QLatin1String("*.")))
+        pattern.remove(0, 2);
+    else if (pattern.startsWith(QLatin1Char('.')))
+        pattern.remove(0, 1);
+    static const QRegularExpression plain(QStringLiteral("^[^*?.|;\\s/]+$"));
+    return plain.match(pattern).hasMatch() ? pattern : QString();
+}
+
+} // namespace
+
+std::string DefaultExtensionFor(const FileDialogRequest& request, int filterIndex)
+{
+    const QStringList filterParts = QString::fromStdString(request.filter).split(QLatin1Char('|'));
+    const qsizetype patternsAt = qsizetype(filterIndex) * 2 - 1;
+    if (filterIndex >= 1 && patternsAt < filterParts.size()) {
+        const QString first = filterParts[patternsAt].split(QLatin1Char(';')).front();
+        if (const QString extension = PlainExtension(first); !extension.isEmpty())
+            return extension.toStdString();
+    }
+    for (const QString& candidate : QString::fromStdString(request.defaultExtension).split(QLatin1Char('|'))) {
+        if (const QString extension = PlainExtension(candidate); !extension.isEmpty())
+            return extension.toStdString();
+    }
+    return {};
+}
+
+std::string WithDefaultExtension(const std::string& path, const std::string& extension)
+{
+    const QString plain = PlainExtension(QString::fromStdString(extension));
+    if (path.empty() || plain.isEmpty() || !QFileInfo(QString::fromStdString(path)).suffix().isEmpty())
         return path;
-    return path + "." + extension.toStdString();
+    return path + "." + plain.toStdString();
 }
 
 } // namespace vesk

@@ -26,7 +26,7 @@ struct FileDialogRequest {
     bool open = true;
     HWND parent = nullptr;
     std::string title;
-    std::string defaultExtension; // "txt" or "*.txt"; added to a name without extension
+    std::string defaultExtension; // "txt", "*.txt" or a list "*.txt|*.flt" (see DefaultExtensionFor)
     std::string fileName;         // initial name (and folder)
     std::string filter;           // "Text files (*.txt)|*.txt|All (*.*)|*.*||"
     DWORD flags = 0;              // OFN_ALLOWMULTISELECT, OFN_OVERWRITEPROMPT, ...
@@ -66,7 +66,11 @@ int AfxMessageBox(const CString& text, UINT type = 0, const CString& caption = {
 
 // Splits a "Name|*.a;*.b|Other|*.c||" filter into Qt's "Name (*.a *.b);;Other (*.c)".
 std::string QtFileFilter(const std::string& filter);
-// Adds the default extension to a name that has none ("*.txt" and "txt" alike).
-std::string WithDefaultExtension(const std::string& path, const std::string& defaultExtension);
+// The extension a dialog adds to a typed name without one: that of the filter
+// the user picked (1-based; its first pattern "*.ext"), else the first of the
+// request's default extensions ("*.txt|*.flt" gives "txt"); "" for none.
+std::string DefaultExtensionFor(const FileDialogRequest& request, int filterIndex);
+// Adds extension ("txt", "*.txt" and ".txt" alike) to a name that has none.
+std::string WithDefaultExtension(const std::string& path, const std::string& extension);
 
 } // namespace vesk

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QThread>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -112,19 +114,19 @@ PreTranslateFilter::~PreTranslateFilter()
 
 bool PreTranslateFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_depth > 0 || !watched->isWidgetType())
+    const int level = QThread::currentThread()->loopLevel();
+    if (level == m_busyLevel || !watched->isWidgetType())
         return false;
     MSG messages[2];
     const int count = MessagesFromEvent(watched, event, messages);
     if (count == 0)
         return false;
-    ++m_depth;
+    const QScopedValueRollback busy(m_busyLevel, level);
     bool consumed = false;
     for (int i = 0; i < count && !consumed; ++i) {
         detail::NoteCursor(QPoint(messages[i].pt.x, messages[i].pt.y));
         consumed = m_callback ? m_callback(&messages[i]) : CWnd::WalkPreTranslateTree(nullptr, &messages[i]) != FALSE;
     }
-    --m_depth;
     return consumed;
 }
 

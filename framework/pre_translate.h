@@ -33,7 +33,11 @@ protected:
 
 private:
     Callback m_callback;
-    int m_depth = 0;
+    // The event loop level whose event is being offered; -1 when none. An
+    // event of the same loop that arrives meanwhile was sent by the handler
+    // itself and is not offered again, but a modal loop started by the
+    // handler pre-translates its own input like the outer loop.
+    int m_busyLevel = -1;
 };
 
 } // namespace vesk

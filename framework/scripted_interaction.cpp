@@ -41,8 +41,9 @@ FileDialogResult ScriptedInteraction::FileDialog(const FileDialogRequest& reques
     FileDialogResult answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();
     // The real dialog adds the default extension to a typed name.
+    const std::string extension = DefaultExtensionFor(request, answer.filterIndex);
     for (std::string& path : answer.paths)
-        path = WithDefaultExtension(path, request.defaultExtension);
+        path = WithDefaultExtension(path, extension);
     return answer;
 }
 

@@ -3,6 +3,9 @@
 
 #include "framework/geometry.h"
 #include "framework/win_types.h"
+#include "host/list_view_notify.h"
+
+#include <cstddef>
 
 namespace vesk {
 
@@ -22,6 +25,10 @@ struct NMHDR {
     UINT_PTR idFrom = 0;
     UINT code = 0;
 };
+// Components built apart start their records with the host's NotifyHeader.
+static_assert(sizeof(NMHDR) == sizeof(NotifyHeader));
+static_assert(offsetof(NMHDR, idFrom) == offsetof(NotifyHeader, idFrom));
+static_assert(offsetof(NMHDR, code) == offsetof(NotifyHeader, code));
 
 // WM_DRAWITEM. For menu items hMenu names the menu and hwndItem is null.
 struct DRAWITEMSTRUCT {

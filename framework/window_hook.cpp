@@ -8,6 +8,7 @@
 #include "framework/window_internal.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMoveEvent>
@@ -231,6 +232,10 @@ bool WindowHook::CommonEvent(QWidget* widget, QEvent* event)
         return defaulted;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
+        // A pop-up (a combo's list, a menu) takes the keyboard for a while
+        // without taking the focus, as on the system.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+            return false;
         Send(event->type() == QEvent::FocusIn ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0, widget, event, &defaulted);
         return defaulted;
     case QEvent::EnabledChange:

@@ -5,6 +5,7 @@
 #include "framework/win_types.h"
 
 #include <QAbstractScrollArea>
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
 
@@ -97,10 +98,34 @@ protected:
 // Lets Qt process event on target, as if the framework had not looked at it.
 void DeliverToQt(QObject* target, QEvent* event);
 
-template <class Base>
-class FrameworkWidget : public Base, public QtEventSink {
+// Asks the parent for the control's colours (control_colors.h).
+void AskControlColors(QWidget* control, QWidget* surface);
+
+// A scrolling control paints in its viewport: the colours are asked there.
+template <class Base, bool = std::is_base_of_v<QAbstractScrollArea, Base>>
+class ViewportColors : public Base {
 public:
     using Base::Base;
+};
+
+template <class Base>
+class ViewportColors<Base, true> : public Base {
+public:
+    using Base::Base;
+
+protected:
+    bool viewportEvent(QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            AskControlColors(this, this->viewport());
+        return Base::viewportEvent(e);
+    }
+};
+
+template <class Base>
+class FrameworkWidget : public ViewportColors<Base>, public QtEventSink {
+public:
+    using ViewportColors<Base>::ViewportColors;
     ~FrameworkWidget() override { WindowDestroying(this); }
 
     bool QtEvent(QObject* target, QEvent* event) override
@@ -118,6 +143,10 @@ protected:
     {
         if (DeliverWindowMessage(this, e))
             return true;
+        if constexpr (!std::is_base_of_v<QAbstractScrollArea, Base>) {
+            if (e->type() == QEvent::Paint)
+                AskControlColors(this, this);
+        }
         return Base::event(e);
     }
 };

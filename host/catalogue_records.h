@@ -1,8 +1,8 @@
 #pragma once
-// The condition catalogue's records. On file every record is packed and
+// The condition catalogue's records: a contract with the sibling modules, which
+// read them through the module interface. On file every record is packed and
 // little-endian; in memory each category and group record is followed by a
-// native pointer to its child array, and sibling modules read these layouts
-// through the module interface, so sizes and offsets are fixed below.
+// native pointer to its child array, so sizes and offsets are fixed below.
 // Texts are GBK bytes, zero-terminated inside their fields.
 
 #include <cstddef>

@@ -4,14 +4,13 @@
 #include "framework/system_api.h"
 #include "skin/geometry/strip_layout.h"
 #include "skin/skin_dc.h"
+#include "skin/workbench_colors.h"
 
 namespace vesk {
 
 using namespace skin;
 
 namespace {
-
-constexpr COLORREF kBackground = RGB(250, 252, 254);
 
 void LoadInto(CBitmap& bitmap, const char* name)
 {
@@ -37,7 +36,7 @@ BOOL CBaseDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_brush.DeleteObject();
-    m_brush.CreateSolidBrush(kBackground);
+    m_brush.CreateSolidBrush(kWorkbenchBackground);
     m_closeOnly = (GetStyle() & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) ? 0 : 1;
     LoadImages();
     ModifyStyle(WS_CAPTION, 0, SWP_FRAMECHANGED);

@@ -4,6 +4,7 @@
 #include "skin/geometry/strip_layout.h"
 #include "skin/geometry/tab_layout.h"
 #include "skin/skin_dc.h"
+#include "skin/workbench_colors.h"
 
 namespace vesk {
 
@@ -34,7 +35,7 @@ void CBaseTabCtrl::Paint()
     GetClientRect(&client);
     MemoryCanvas canvas(&paint, client.Width(), client.Height());
     CDC* dc = canvas.dc();
-    dc->FillSolidRect(client, kBackground);
+    dc->FillSolidRect(client, kWorkbenchBackground);
 
     const int count = GetItemCount();
     const int selected = GetCurSel();
@@ -60,7 +61,7 @@ void CBaseTabCtrl::DrawPageFrame(CDC* dc, const RECT& client, const RECT& select
     CGdiObject* oldBrush = dc->SelectStockObject(NULL_BRUSH);
     dc->RoundRect(frame, CPoint(9, 9));
     // The top-left corner is square: it meets the first tab head.
-    dc->FillSolidRect(frame.left, frame.top, 4, 4, kBackground);
+    dc->FillSolidRect(frame.left, frame.top, 4, 4, kWorkbenchBackground);
     dc->MoveTo(frame.left, frame.top + 4);
     dc->LineTo(frame.left, frame.top);
     dc->LineTo(frame.left + 4, frame.top);

@@ -15,7 +15,6 @@ public:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    static constexpr COLORREF kBackground = RGB(250, 252, 254);
 
 private:
     void Paint();

@@ -3,8 +3,8 @@
 #include "components/feature_sample/feature_names.h"
 #include "framework/messages.h"
 #include "framework/win_structs.h"
+#include "host/catalogue_records.h"
 #include "host/module_interface.h"
-#include "module/catalogue/catalogue_records.h"
 #include "module/catalogue/gbk_text.h"
 
 #include <QApplication>

@@ -1,5 +1,6 @@
 #include "module/catalogue/catalogue.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <fstream>
@@ -31,7 +32,6 @@ public:
     }
 
     std::size_t Offset() const { return m_offset; }
-    bool AtEnd() const { return m_offset == m_bytes.size(); }
 
 private:
     std::span<const std::uint8_t> m_bytes;
@@ -69,11 +69,11 @@ LoadResult Catalogue::LoadFile(const std::filesystem::path& file, std::uint32_t 
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec)
         return Failure("cannot read the file: " + ec.message());
-    if (size > kLargestFile)
-        return Failure("the file is larger than any catalogue can be");
+    // Only what the counts announce is read; no catalogue is longer than this.
+    const std::uintmax_t wanted = std::min(size, kLargestFile);
     std::ifstream in(file, std::ios::binary);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(wanted));
+    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(wanted)))
         return Failure("cannot read the file");
     return Parse(bytes, mask);
 }
@@ -140,11 +140,7 @@ LoadResult Catalogue::Parse(std::span<const std::uint8_t> bytes, std::uint32_t m
         ++keptCategories;
     }
 
-    // Bytes after the last record mean the counts do not describe the file.
-    if (!reader.AtEnd())
-        return Failure(std::to_string(bytes.size() - reader.Offset()) +
-                       " bytes follow the last category");
-
+    // Bytes after the last record are not read, as the counts leave them out.
     header.categoryCount = static_cast<std::uint8_t>(keptCategories);
     m_header = header;
     m_categories = std::move(categories);

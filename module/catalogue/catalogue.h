@@ -7,7 +7,7 @@
 // (missing, truncated or damaged file) leaves the catalogue empty and says
 // why; nothing is leaked.
 
-#include "module/catalogue/catalogue_records.h"
+#include "host/catalogue_records.h"
 
 #include <cstddef>
 #include <cstdint>

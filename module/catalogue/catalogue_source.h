@@ -15,7 +15,7 @@
 // keep the record), byte0=N (a group's first byte). Numbers are decimal or
 // 0x-hex; texts are UTF-8 in double quotes with \" and \\ as escapes.
 
-#include "module/catalogue/catalogue_records.h"
+#include "host/catalogue_records.h"
 
 #include <cstdint>
 #include <optional>

@@ -155,6 +155,22 @@ TEST(CatalogueLoad, RefusesDamagedFilesAndStaysEmpty)
     }
 }
 
+TEST(CatalogueLoad, BytesAfterTheLastRecordAreNotRead)
+{
+    auto bytes = Build(kMixedGames);
+    Catalogue expected;
+    ASSERT_TRUE(expected.Parse(bytes, kMaskThreeDigits));
+    bytes.insert(bytes.end(), {0xFF, 'R', 'Y', 'X', 0});
+    Catalogue catalogue;
+    const LoadResult result = catalogue.Parse(bytes, kMaskThreeDigits);
+    ASSERT_TRUE(result) << result.error;
+    ASSERT_EQ(catalogue.CategoryCount(), expected.CategoryCount());
+    for (std::size_t c = 0; c < catalogue.CategoryCount(); ++c) {
+        EXPECT_EQ(+catalogue.CategoryAt(c)->record.key, +expected.CategoryAt(c)->record.key);
+        EXPECT_EQ(+catalogue.CategoryAt(c)->record.groupCount, +expected.CategoryAt(c)->record.groupCount);
+    }
+}
+
 TEST(CatalogueLoad, EveryTruncationIsRefused)
 {
     const auto valid = Build(kMixedGames);
