@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -14,20 +15,23 @@ namespace vesk::detail {
 
 namespace {
 
-constexpr const char* kIndexName = "vesk.editTextIndex";
+constexpr const char* kIndexProperty = "vesk.editTextIndex";
 
 } // namespace
 
 EditTextIndex& EditTextIndex::Of(QPlainTextEdit* edit)
 {
-    if (auto* index = edit->findChild<EditTextIndex*>(QLatin1String(kIndexName), Qt::FindDirectChildrenOnly))
-        return *index;
-    return *new EditTextIndex(edit);
+    // A child of the edit, found through a property: the class has no meta
+    // object of its own to be looked up by.
+    if (auto* index = edit->property(kIndexProperty).value<QObject*>())
+        return *static_cast<EditTextIndex*>(index);
+    auto* index = new EditTextIndex(edit);
+    edit->setProperty(kIndexProperty, QVariant::fromValue<QObject*>(index));
+    return *index;
 }
 
 EditTextIndex::EditTextIndex(QPlainTextEdit* edit) : QObject(edit), m_document(edit->document())
 {
-    setObjectName(QLatin1String(kIndexName));
     Recount(0, m_document->blockCount() - 1, 0);
     connect(m_document, &QTextDocument::contentsChange, this, &EditTextIndex::Changed);
 }
