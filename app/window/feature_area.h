@@ -3,6 +3,8 @@
 // its children and placed over its client rectangle; they follow its size.
 // It answers the message a feature sends to ask the host to close it.
 
+#include "host/module_messages.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -10,7 +12,8 @@
 
 namespace vesk::app {
 
-inline constexpr unsigned kFeatureCloseMessage = 1125; // WM_USER + 101, wParam: the feature's code
+// wParam: the feature's code.
+inline constexpr unsigned kFeatureCloseMessage = kMessageFeatureClose;
 
 class FeatureArea final : public QWidget {
 public:
