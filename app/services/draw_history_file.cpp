@@ -1,6 +1,10 @@
 #include "app/services/draw_history_file.h"
 
-#include "app/services/safe_file.h"
+#include "numbers/draw_import.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace vesk::app {
 namespace {
@@ -19,6 +23,23 @@ std::optional<DrawHistory> LoadDrawHistory(const std::string& path, int length)
     if (history.Empty())
         return std::nullopt;
     return history;
+}
+
+HistoryForChange ReadHistoryForChange(const std::string& path, int length)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
+        return {DrawHistory({}, length), {}};
+    const std::optional<Bytes> bytes = ReadSmallFile(path, kMaxHistoryBytes);
+    if (!bytes)
+        return {DrawHistory({}, length), "无法读取开奖号码文件 " + path + "（不是普通文件、无权读取或大于 16 MB）"};
+    return {DrawHistory::Parse(*bytes, length), {}};
+}
+
+FileResult SaveDrawHistory(const std::string& path, const DrawHistory& history)
+{
+    const std::string text = FormatDrawHistory(history);
+    return WriteFileSafely(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 } // namespace vesk::app

@@ -1,7 +1,8 @@
 #pragma once
 // The user's draw history file in the data folder (numbers/draw_history.h
-// reads its text).
+// reads its text, numbers/draw_import.h writes it).
 
+#include "app/services/safe_file.h"
 #include "numbers/draw_history.h"
 
 #include <optional>
@@ -11,5 +12,17 @@ namespace vesk::app {
 
 // Nothing when the file is missing, unreadable, too large or holds no draw.
 std::optional<DrawHistory> LoadDrawHistory(const std::string& path, int length = kDefaultDrawLength);
+
+// The history about to be changed. A missing file is an empty history; a
+// file that is there but cannot be read whole is an error, so a change never
+// writes back less than the user had.
+struct HistoryForChange {
+    DrawHistory history;
+    std::string error; // for the user; empty when the history was read
+};
+HistoryForChange ReadHistoryForChange(const std::string& path, int length = kDefaultDrawLength);
+
+// Written beside the file and renamed in.
+FileResult SaveDrawHistory(const std::string& path, const DrawHistory& history);
 
 } // namespace vesk::app

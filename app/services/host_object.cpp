@@ -7,6 +7,16 @@ HostObject::HostObject(HostConfig config)
       m_analysis(LoadDrawHistory(m_environment.Paths().data + kDrawHistoryFileName)),
       m_loader(std::move(config.pluginFolder))
 {
+    if (config.sampleDraws.empty())
+        return;
+    m_sampleDraws = InstallSampleDraws(m_environment.GetDirectory(2), config.sampleDraws);
+    if (m_sampleDraws.installed)
+        m_analysis.SetHistory(LoadDrawHistory(DrawHistoryPath()));
+}
+
+std::string HostObject::DrawHistoryPath()
+{
+    return m_environment.GetDirectory(2) + std::string(kDrawHistoryFileName);
 }
 
 void* HostObject::GetService(SlotInt index)

@@ -9,6 +9,7 @@
 #include "app/services/environment_service.h"
 #include "app/services/game_service.h"
 #include "app/services/host_paths.h"
+#include "app/services/sample_draws.h"
 #include "app/services/text_service.h"
 #include "host/host_services.h"
 
@@ -20,6 +21,7 @@ struct HostConfig {
     HostPaths paths;
     std::string pluginFolder;     // where lib<stem>.so files are looked for
     std::string catalogueSource;  // copied into an empty data folder; may be empty
+    std::string sampleDraws{};    // the draw history installed when the data folder has none; may be empty
 };
 
 class HostObject final : public IHostObject {
@@ -40,6 +42,10 @@ public:
     AnalysisService& Analysis() { return m_analysis; }
     DigitPad& Pad() { return m_pad; }
     ComponentLoader& Loader() { return m_loader; }
+    // What happened to the sample draw history at construction.
+    const SampleDrawsInstall& SampleDraws() const { return m_sampleDraws; }
+    // The draw history file in the data folder.
+    std::string DrawHistoryPath();
 
 private:
     EnvironmentService m_environment;
@@ -48,6 +54,7 @@ private:
     TextService m_text;
     AnalysisService m_analysis;
     ComponentLoader m_loader;
+    SampleDrawsInstall m_sampleDraws;
 };
 
 } // namespace vesk::app

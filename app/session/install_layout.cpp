@@ -12,7 +12,7 @@ InstallLayout InstallLayout::FromExecutableFolder(const std::string& executableF
     if (error)
         prefix = fs::path(executableFolder) / "..";
     const std::string base = prefix.string() + "/";
-    return {base + "plugins/", base + "data/S3Cdt.dat", base};
+    return {base + "plugins/", base + "data/S3Cdt.dat", base, base + "data/draws-3d.txt"};
 }
 
 } // namespace vesk::app

@@ -60,7 +60,7 @@ int RunHost(int argc, char** argv)
         InstallLayout::FromExecutableFolder(QApplication::applicationDirPath().toStdString());
     SetResourceFolder(layout.resourceFolder);
 
-    HostObject host({HostPaths::FromEnvironment(), layout.pluginFolder, layout.catalogueSource});
+    HostObject host({HostPaths::FromEnvironment(), layout.pluginFolder, layout.catalogueSource, layout.sampleDraws});
     MainWindow window(host);
     window.show();
     // Without the module the status bar says why; the window and its menu still work.

@@ -1,6 +1,7 @@
 #include "app/window/main_window.h"
 
 #include "app/session/tree_request.h"
+#include "app/window/draw_history_actions.h"
 #include "app/window/feature_area.h"
 #include "app/window/tree_icons.h"
 #include "module/catalogue/catalogue.h"
@@ -77,6 +78,16 @@ void MainWindow::BuildMenu()
     m_shortTree->setStatusTip(QStringLiteral("只列出胆杀验证与公式功能"));
     connect(m_shortTree, &QAction::toggled, this, [this](bool on) { OnShortTreeToggled(on); });
 
+    m_drawActions = new DrawHistoryActions(m_host, this, [this](std::optional<DrawHistory> history,
+                                                                const QString& status) {
+        ApplyDraws(std::move(history), status);
+    });
+    m_importDraws = settings->addAction(QStringLiteral("导入开奖号码(&I)..."));
+    m_importDraws->setStatusTip(QStringLiteral("从文本或 CSV 文件读入开奖号码，按期号并入开奖号码历史"));
+    connect(m_importDraws, &QAction::triggered, m_drawActions, [this] { m_drawActions->Import(); });
+    m_enterDraw = settings->addAction(QStringLiteral("录入开奖号码(&E)..."));
+    m_enterDraw->setStatusTip(QStringLiteral("录入新一期的开奖号码"));
+    connect(m_enterDraw, &QAction::triggered, m_drawActions, [this] { m_drawActions->Enter(); });
     m_reloadDraws = settings->addAction(QStringLiteral("重新载入开奖号码(&R)"));
     m_reloadDraws->setStatusTip(QStringLiteral("读入数据目录中的 draws.txt，重算遗漏"));
     connect(m_reloadDraws, &QAction::triggered, this, [this] { ReloadDraws(); });
@@ -107,7 +118,9 @@ bool MainWindow::StartModule()
     }
     m_preTranslate = std::make_unique<PreTranslateFilter>(
         [this](MSG* message) { return m_session->PreTranslate(message); });
-    ShowStatus(ReadyStatus());
+    // The sample history was installed on this start: say so once, with how to go on.
+    const std::string sample = SampleDrawsMessage(m_host.SampleDraws());
+    ShowStatus(sample.empty() ? ReadyStatus() : ReadyStatus() + QStringLiteral("。") + QString::fromStdString(sample));
     return true;
 }
 
@@ -148,13 +161,18 @@ void MainWindow::OnShortTreeToggled(bool on)
 
 void MainWindow::ReloadDraws()
 {
-    const std::string path = m_host.Environment().GetDirectory(2) + std::string(kDrawHistoryFileName);
+    const std::string path = m_host.DrawHistoryPath();
     std::optional<DrawHistory> history = LoadDrawHistory(path);
     const QString message = history ? QStringLiteral("开奖号码 %1 期").arg(history->Size())
                                     : QStringLiteral("没有开奖号码：%1").arg(QString::fromStdString(path));
+    ApplyDraws(std::move(history), message);
+}
+
+void MainWindow::ApplyDraws(std::optional<DrawHistory> history, const QString& status)
+{
     m_host.Analysis().SetHistory(std::move(history));
     m_session->Refresh();
-    ShowStatus(message);
+    ShowStatus(status);
 }
 
 void MainWindow::ShowStatus(const QString& text) { m_status->setText(text); }

@@ -22,6 +22,7 @@ class QLabel;
 
 namespace vesk::app {
 
+class DrawHistoryActions;
 class FeatureArea;
 
 class MainWindow final : public QMainWindow {
@@ -42,6 +43,9 @@ public:
     QAction* KeepConditionsAction() const { return m_keepConditions; }
     QAction* ShortTreeAction() const { return m_shortTree; }
     QAction* ReloadDrawsAction() const { return m_reloadDraws; }
+    QAction* ImportDrawsAction() const { return m_importDraws; }
+    QAction* EnterDrawAction() const { return m_enterDraw; }
+    DrawHistoryActions& DrawActions() const { return *m_drawActions; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,7 +56,11 @@ private:
     void OnFeatureClose(std::int32_t code);
     void OnShortTreeToggled(bool on);
     void ReloadDraws();
+    // The history the omissions and the open feature now use.
+    void ApplyDraws(std::optional<DrawHistory> history, const QString& status);
     void ShowStatus(const QString& text);
+    // The status once the module runs: ready, or why the catalogue did not load.
+    QString ReadyStatus() const;
 
     HostObject& m_host;
     CImageList m_images; // before the tree, which borrows it
@@ -62,6 +70,9 @@ private:
     QAction* m_keepConditions = nullptr;
     QAction* m_shortTree = nullptr;
     QAction* m_reloadDraws = nullptr;
+    QAction* m_importDraws = nullptr;
+    QAction* m_enterDraw = nullptr;
+    DrawHistoryActions* m_drawActions = nullptr; // a child of the window
     std::unique_ptr<ModuleSession> m_session;
     // Input goes to the module's pre-translation first; what it consumes is dropped.
     std::unique_ptr<PreTranslateFilter> m_preTranslate;

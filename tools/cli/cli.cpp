@@ -17,7 +17,7 @@ namespace {
 
 using Command = int (*)(const Args&, CommandIo&);
 
-constexpr std::array<std::pair<std::string_view, Command>, 8> kCommands{{
+constexpr std::array<std::pair<std::string_view, Command>, 9> kCommands{{
     {"parse", RunParse},
     {"count", RunCount},
     {"group", RunGroup},
@@ -26,6 +26,7 @@ constexpr std::array<std::pair<std::string_view, Command>, 8> kCommands{{
     {"convert", RunConvert},
     {"filter", RunFilter},
     {"backtest", RunBacktest},
+    {"draws", RunDraws},
 }};
 
 } // namespace

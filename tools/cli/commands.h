@@ -30,5 +30,6 @@ int RunExpand(const Args& args, CommandIo& io);
 int RunConvert(const Args& args, CommandIo& io);
 int RunFilter(const Args& args, CommandIo& io);
 int RunBacktest(const Args& args, CommandIo& io);
+int RunDraws(const Args& args, CommandIo& io);
 
 } // namespace vesk::cli

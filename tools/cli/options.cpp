@@ -83,17 +83,23 @@ std::optional<int> DigitsOption(const ParsedOptions& options, std::string& error
     return static_cast<int>(*value);
 }
 
-std::optional<std::uint32_t> PerLineOption(const ParsedOptions& options, std::uint32_t fallback, std::string& error)
+std::optional<std::uint32_t> PositiveOption(const ParsedOptions& options, const std::string& name,
+                                            std::uint32_t fallback, std::string& error)
 {
-    const auto it = options.values.find("--per-line");
+    const auto it = options.values.find(name);
     if (it == options.values.end())
         return fallback;
     const auto value = ParseUnsigned(it->second);
     if (!value || *value == 0 || *value > 0xFFFFFFFFull) {
-        error = "--per-line must be a whole number from 1 to 4294967295, not '" + it->second + "'";
+        error = name + " must be a whole number from 1 to 4294967295, not '" + it->second + "'";
         return std::nullopt;
     }
     return static_cast<std::uint32_t>(*value);
+}
+
+std::optional<std::uint32_t> PerLineOption(const ParsedOptions& options, std::uint32_t fallback, std::string& error)
+{
+    return PositiveOption(options, "--per-line", fallback, error);
 }
 
 } // namespace vesk::cli

@@ -28,6 +28,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
 
 // "--digits": 1..8, default 3. Empty optional and error set when invalid.
 std::optional<int> DigitsOption(const ParsedOptions& options, std::string& error);
+// The option name: 1..4294967295, default fallback.
+std::optional<std::uint32_t> PositiveOption(const ParsedOptions& options, const std::string& name,
+                                            std::uint32_t fallback, std::string& error);
 // "--per-line": 1..4294967295, default fallback.
 std::optional<std::uint32_t> PerLineOption(const ParsedOptions& options, std::uint32_t fallback, std::string& error);
 

@@ -22,6 +22,7 @@ Commands:
   convert    number text (.txt) <-> filter data file (.flt), or to .xls
   filter     the numbers that pass a condition set
   backtest   a condition set judged against past draws
+  draws      import draws into a draw history, or show it
   catalogue  build or dump a condition catalogue
 
 Run 'vesk-cli COMMAND --help' for the options of a command.
@@ -123,7 +124,25 @@ With a history condition in the set, the oldest draw is never judged.
   --last K          how many of the latest draws to judge, at least 1 (default 30)
 )";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kCommands{{
+constexpr std::string_view kDraws = R"(Usage: vesk-cli draws import FILE... --into HISTORY [--digits L]
+       vesk-cli draws show HISTORY [--last N] [--digits L]
+
+import reads the draws of the FILEs ("2025217 894", "2025217,2025-08-15,894",
+"2025217 8 9 4" or "894" per line, header lines allowed, UTF-8 or GB18030)
+into the draw history HISTORY, kept by period: a new period is added, a known
+period with the same number skipped, with another number refused as a
+conflict. HISTORY is written ordered by period, beside its place and renamed
+in; it is created when missing. Refused lines ("FILE:LINE: reason") and a
+summary go to standard error; the exit status is 1 when any line was refused.
+
+show prints the draws of HISTORY, "period number" per line, oldest first.
+
+  --into HISTORY  the history to import into (required by import)
+  --last N        only the latest N draws, at least 1
+  --digits L      digits per number, 1 to 8 (default 3)
+)";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kCommands{{
     {"parse", kParse},
     {"count", kCount},
     {"group", kGroup},
@@ -132,6 +151,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kCommands
     {"convert", kConvert},
     {"filter", kFilter},
     {"backtest", kBacktest},
+    {"draws", kDraws},
 }};
 
 } // namespace

@@ -1,0 +1,82 @@
+#pragma once
+// Importing draws into a history, strictly: every line of every file either
+// is a draw, a header, a blank line, or is refused with its line number and
+// the reason. Draws are kept by period:
+//
+//   - a new period is added;
+//   - a period already there with the same number is skipped;
+//   - a period already there with another number is a conflict: refused,
+//     the history keeps its number.
+//
+// The result is ordered by period. A history without periods at all (a
+// hand-written list of numbers) can only grow by numbers without periods,
+// which are appended in the order read; into a history with periods, a
+// number without one is refused, since there is no telling where it belongs.
+// Draws of such a mixed history that have no period stay at its start.
+
+#include "numbers/draw_history.h"
+
+#include <cstdint>
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vesk {
+
+struct RefusedDrawLine {
+    std::string source; // the file (or "录入" for a draw typed in)
+    std::size_t line = 0;
+    std::string reason;
+    bool conflict = false;
+};
+
+struct DrawImportReport {
+    std::size_t added = 0;
+    std::size_t skipped = 0;
+    std::vector<RefusedDrawLine> refused;
+
+    std::size_t Conflicts() const;
+    // One line for the user: "新增 3 期，跳过 1 期，拒绝 2 行（其中冲突 1 行）".
+    std::string Summary() const;
+};
+
+class DrawMerge {
+public:
+    explicit DrawMerge(const DrawHistory& history);
+
+    // Reads one file's text (UTF-8 or GB18030) and merges its draws.
+    void AddText(const std::string& source, std::span<const std::uint8_t> text);
+    // Merges one line as if it stood alone in a file.
+    void AddLine(const std::string& source, std::string_view line);
+    // A source that could not be read at all (line 0).
+    void RefuseSource(const std::string& source, std::string reason);
+
+    const DrawImportReport& Report() const { return m_report; }
+    // The merged history: draws without a period first, then by period.
+    DrawHistory Result() const;
+
+private:
+    void Merge(const std::string& source, std::size_t lineNumber, const Draw& draw);
+    void Refuse(const std::string& source, std::size_t lineNumber, std::string reason, bool conflict = false);
+
+    int m_length;
+    // Decided by the history, or by the first draw read into an empty one.
+    enum class Keying { Open, ByPeriod, Plain } m_keying;
+    std::vector<Draw> m_unkeyed;
+    std::map<std::uint64_t, std::uint32_t> m_byPeriod;
+    DrawImportReport m_report;
+};
+
+// The history file's text: "period number" per line (the number alone when
+// it has no period), the number with its leading zeros, "\n" line ends.
+std::string FormatDrawHistory(const DrawHistory& history);
+
+// The history's highest period; nothing when no draw has one.
+std::optional<std::uint64_t> LatestPeriod(const DrawHistory& history);
+
+// The period that most likely follows the history's latest one: one more.
+// Nothing when the history has no period.
+std::optional<std::uint64_t> NextPeriod(const DrawHistory& history);
+
+} // namespace vesk
