@@ -163,6 +163,8 @@ TEST(Validate, TellsTheUserWhatStopsARun)
         {{3, {{"p", false, 0, 0, {position}}, {"", true, 0, 0, {sum}}}, {}}, false, std::nullopt},
         {{3, {{"e", true, 2, 1, {sum}}}, {}}, false, "条件组「e」的容错范围 [2, 1] 无效"},
         {{5, {{"", true, 0, 0, {sum}}}, {}}, false, "条件方案适用于 5 位号码，与当前的 3 位号码不符"},
+        // Failed conditions are counted in 16 bits.
+        {{3, {{"big", true, 0, 0, std::vector<Condition>(65536, sum)}}, {}}, false, "条件组「big」的条件超过 65535 个"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Validate(c.set, 3, c.hasHistory), c.message);

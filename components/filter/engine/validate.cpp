@@ -44,6 +44,8 @@ std::optional<std::string> CheckCompilable(const ConditionSet& set, int length, 
         if (group.enabled && (group.minErrors < 0 || group.minErrors > group.maxErrors))
             return "条件组「" + GroupLabel(group, g) + "」的容错范围 [" + std::to_string(group.minErrors) + ", "
                 + std::to_string(group.maxErrors) + "] 无效";
+        if (group.enabled && group.conditions.size() > kMaxGroupConditions)
+            return "条件组「" + GroupLabel(group, g) + "」的条件超过 " + std::to_string(kMaxGroupConditions) + " 个";
     }
     return ForEachActive(set, [&](const Group& group, std::size_t g, const Condition& c,
                                   std::size_t i) -> std::optional<std::string> {

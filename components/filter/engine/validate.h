@@ -10,9 +10,13 @@
 
 namespace vesk::filter {
 
+// A run counts a number's failed conditions per group in 16 bits.
+inline constexpr std::size_t kMaxGroupConditions = 65535;
+
 // What stops the set from being compiled for the game: a set for another
 // length, a field or value out of range, a history condition without a
-// history. Nothing when it can be compiled.
+// history, a group of more than kMaxGroupConditions conditions. Nothing
+// when it can be compiled.
 std::optional<std::string> CheckCompilable(const ConditionSet& set, int length, bool hasHistory);
 
 // Everything CheckCompilable finds, and also a set without any enabled
