@@ -30,6 +30,29 @@ struct PointerArrayRecord {
     std::int32_t growBy;
 };
 
+// What WM_TRANSFER_NUMBERS hands in (wParam), and what lParam points to.
+inline constexpr std::uintptr_t kTransferPointerList = 1;  // NumberPointerListRecord
+inline constexpr std::uintptr_t kTransferPackedDigits = 10; // PackedDigitsRecord
+inline constexpr std::uintptr_t kTransferPresence = 11;     // a presence array (C3DUIntArray, numbers/uint_array.h)
+inline constexpr std::uintptr_t kTransferPresenceToo = 12;  // the same as 11
+
+// Kind 1: an object whose pointer list's element i points to the digit bytes
+// (values 0..9) of number i.
+struct NumberPointerListRecord {
+    const void* ownTable; // the sender's object header; receivers do not use it
+    PointerArrayRecord numbers;
+};
+
+// Kind 10: the platform library's byte array; size bytes of packed digits,
+// one number every game-length bytes.
+struct PackedDigitsRecord {
+    const void* ownTable;
+    const std::uint8_t* data;
+    std::int32_t size;
+    std::int32_t allocated;
+    std::int32_t growBy;
+};
+
 // The numbers a chart is drawn from: one 8-byte block per number holding its
 // `digits` digit values (0..9, first digit first), then zero bytes, in the
 // result list's order. The sender owns the blocks; a receiver copies what it
@@ -46,6 +69,8 @@ inline constexpr std::size_t kChartBlockSize = 8;
 
 static_assert(sizeof(void*) == 8, "the layouts below are those of a 64-bit build");
 static_assert(sizeof(PointerArrayRecord) == 32 && offsetof(PointerArrayRecord, size) == 16);
+static_assert(offsetof(NumberPointerListRecord, numbers) == 8 && sizeof(NumberPointerListRecord) == 40);
+static_assert(offsetof(PackedDigitsRecord, data) == 8 && offsetof(PackedDigitsRecord, size) == 16);
 static_assert(offsetof(ChartRecord, numbers) == 8 && offsetof(ChartRecord, reserved) == 40);
 static_assert(offsetof(ChartRecord, digits) == 72 && offsetof(ChartRecord, listKey) == 76);
 static_assert(offsetof(ChartRecord, zero) == 80 && sizeof(ChartRecord) == 88);
