@@ -66,7 +66,7 @@ TEST(SetFile, RefusalsNameThePlaceAndTheReason)
         {R"({"format": "3dvesk-conditions", "version": 1, "digits": 3, "groups": [], "extra": 1})", "unknown key \"extra\""},
         {R"({"format": "other", "version": 1, "digits": 3, "groups": []})", "format: \"other\" is not a condition set"},
         {R"({"format": "3dvesk-conditions", "version": 2, "digits": 3, "groups": []})", "version: 2 is newer"},
-        {R"({"format": "3dvesk-conditions", "version": 0, "digits": 3, "groups": []})", "version: 0 is out of range"},
+        {R"({"format": "3dvesk-conditions", "version": 0, "digits": 3, "groups": []})", "version: 0 is not a version of the format"},
         {R"({"format": "3dvesk-conditions", "digits": 3, "groups": []})", "missing key \"version\""},
         {SetWith("[]", "", 9), "digits: 9 is out of range 1 to 8"},
         {SetWith("[]", "", 5), "digits: the set is for 5-digit numbers, not for the 3-digit game"},

@@ -256,7 +256,10 @@ ConditionSet ReadSet(const Json& json, int gameLength)
     const std::string format = String(Required(json, "", "format"), "format");
     if (format != kConditionFormat)
         Refuse("format", "\"" + format + "\" is not a condition set (expected \"" + std::string(kConditionFormat) + "\")");
-    const std::int64_t version = Integer(Required(json, "", "version"), "version", 1, std::numeric_limits<std::int64_t>::max());
+    const std::int64_t version = Integer(Required(json, "", "version"), "version",
+                                         std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max());
+    if (version < 1)
+        Refuse("version", std::to_string(version) + " is not a version of the format");
     if (version > kConditionFormatVersion)
         Refuse("version", std::to_string(version) + " is newer than this program reads ("
                               + std::to_string(kConditionFormatVersion) + ")");
