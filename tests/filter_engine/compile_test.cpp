@@ -231,6 +231,14 @@ TEST(GroupRule, DisabledPartsAndExcludeTakeTheirPlace)
     EXPECT_TRUE(passes(222));
 }
 
+TEST(Preview, AnEmptySetKeepsAllAndAnImpossibleGroupNothing)
+{
+    ConditionSet set{3, {}, {}};
+    EXPECT_EQ(PreviewSet(set, *Compile(set, 3, nullptr).compiled).kept, 1000u);
+    set.groups.push_back({"", true, 1, 1, {}});
+    EXPECT_EQ(PreviewSet(set, *Compile(set, 3, nullptr).compiled).kept, 0u);
+}
+
 TEST(Preview, CountsWhatEachConditionAloneRejects)
 {
     std::mt19937 rng(99);
