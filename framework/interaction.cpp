@@ -8,8 +8,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace vesk {
 
@@ -92,6 +96,29 @@ public:
         for (const QString& file : dialog.selectedFiles())
             result.paths.push_back(file.toStdString());
         result.filterIndex = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+        return result;
+    }
+
+    PrintDialogResult PrintDialog(const PrintDialogRequest& request) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setFromTo(0, 0);
+        QPrintDialog dialog(&printer, request.parent ? request.parent->window() : nullptr);
+        dialog.setWindowTitle(QString::fromStdString(request.title));
+        dialog.setMinMax(1, std::max(1, request.pageCount));
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+        PrintDialogResult result;
+        if (dialog.exec() != QDialog::Accepted)
+            return result;
+        result.accepted = true;
+        if (printer.outputFormat() == QPrinter::PdfFormat)
+            result.outputFile = printer.outputFileName().toStdString();
+        result.printerName = printer.printerName().toStdString();
+        if (printer.printRange() == QPrinter::PageRange) {
+            result.fromPage = printer.fromPage();
+            result.toPage = printer.toPage();
+        }
+        result.copies = printer.copyCount();
         return result;
     }
 

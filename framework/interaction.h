@@ -38,6 +38,23 @@ struct FileDialogResult {
     int filterIndex = 1;            // 1-based
 };
 
+struct PrintDialogRequest {
+    HWND parent = nullptr;
+    std::string title;
+    int pageCount = 1; // pages the job has; the dialog offers a range within them
+};
+
+// Where and what to print. A non-empty outputFile prints to that PDF file,
+// else to printerName (empty: the system's default printer).
+struct PrintDialogResult {
+    bool accepted = false;
+    std::string printerName;
+    std::string outputFile;
+    int fromPage = 0; // 1-based; 0 and 0: every page
+    int toPage = 0;
+    int copies = 1;
+};
+
 struct MenuRequest {
     HMENU menu = nullptr;
     HWND owner = nullptr;
@@ -50,6 +67,7 @@ public:
     // Returns IDOK, IDCANCEL, IDYES, IDNO, ...
     virtual int MessageBox(const MessageBoxRequest& request) = 0;
     virtual FileDialogResult FileDialog(const FileDialogRequest& request) = 0;
+    virtual PrintDialogResult PrintDialog(const PrintDialogRequest& request) = 0;
     // The chosen command id, 0 when the menu is dismissed.
     virtual UINT ChooseMenuItem(const MenuRequest& request) = 0;
     // A modal dialog's loop is about to run (it is shown and initialised).

@@ -47,6 +47,18 @@ FileDialogResult ScriptedInteraction::FileDialog(const FileDialogRequest& reques
     return answer;
 }
 
+PrintDialogResult ScriptedInteraction::PrintDialog(const PrintDialogRequest& request)
+{
+    m_prints.push_back(request);
+    if (m_printAnswers.empty()) {
+        ++m_unexpected;
+        return {};
+    }
+    PrintDialogResult answer = m_printAnswers.front();
+    m_printAnswers.pop_front();
+    return answer;
+}
+
 UINT ScriptedInteraction::ChooseMenuItem(const MenuRequest& request)
 {
     RecordedMenu menu;

@@ -28,16 +28,21 @@ public:
     void QueueFileSelection(std::vector<std::string> paths) { m_fileAnswers.push_back({true, std::move(paths), 1}); }
     void QueueFileCancel() { m_fileAnswers.push_back({}); }
     void QueueMenuChoice(UINT id) { m_menuAnswers.push_back(id); }
+    void QueuePrintAnswer(PrintDialogResult answer) { m_printAnswers.push_back(std::move(answer)); }
+    // Every page to the PDF file at path.
+    void QueuePrintToFile(std::string path) { m_printAnswers.push_back({true, {}, std::move(path), 0, 0, 1}); }
     // Runs once the next modal dialog is shown (e.g. sets fields, then EndDialog).
     void QueueModalAction(std::function<void(CDialog&)> action) { m_modalActions.push_back(std::move(action)); }
 
     const std::vector<MessageBoxRequest>& MessageBoxes() const { return m_boxes; }
     const std::vector<FileDialogRequest>& FileDialogs() const { return m_files; }
     const std::vector<RecordedMenu>& Menus() const { return m_menus; }
+    const std::vector<PrintDialogRequest>& PrintDialogs() const { return m_prints; }
     int UnexpectedRequests() const { return m_unexpected; }
 
     int MessageBox(const MessageBoxRequest& request) override;
     FileDialogResult FileDialog(const FileDialogRequest& request) override;
+    PrintDialogResult PrintDialog(const PrintDialogRequest& request) override;
     UINT ChooseMenuItem(const MenuRequest& request) override;
     void ModalDialogStarted(CDialog& dialog) override;
 
@@ -46,10 +51,12 @@ private:
     std::deque<int> m_boxAnswers;
     std::deque<FileDialogResult> m_fileAnswers;
     std::deque<UINT> m_menuAnswers;
+    std::deque<PrintDialogResult> m_printAnswers;
     std::deque<std::function<void(CDialog&)>> m_modalActions;
     std::vector<MessageBoxRequest> m_boxes;
     std::vector<FileDialogRequest> m_files;
     std::vector<RecordedMenu> m_menus;
+    std::vector<PrintDialogRequest> m_prints;
     int m_unexpected = 0;
 };
 

@@ -7,11 +7,17 @@
 
 namespace vesk {
 
+inline constexpr ModuleNameRecord kPrintComponentName = ModuleNameRecord::Make("RyxOther.dll", "IRyxPrint");
+inline constexpr ModuleNameRecord kArrangeComponentName = ModuleNameRecord::Make("RyxOther.dll", "IArrange");
+
+// Our component's meaning of the slots is in components/other/print_component.h
+// and arrange_component.h.
 class IRyxPrint {
 public:
     VESK_RESERVED_SLOT(0)
     VESK_RESERVED_SLOT(1)
-    // Slot 2: starts a job of count items; the module passes kind 3.
+    // Slot 2: starts a job of count items of a kind; kind 3, the one the
+    // module passes, is a list of lottery numbers printed in columns.
     virtual SlotInt Begin(IHostObject* host, SlotInt count, SlotInt kind) = 0;
     // Slot 3: item index (UTF-8 text).
     virtual SlotInt SetItem(SlotInt index, const char* text) = 0;
@@ -43,7 +49,8 @@ public:
     virtual SlotInt SetShownRecord(SlotInt optionId) = 0;
     // Slot 13: option record of the hidden columns.
     virtual SlotInt SetHiddenRecord(SlotInt optionId) = 0;
-    // Slot 14: item images (normal, selected, dragged, hint); borrowed until slot 15 returns.
+    // Slot 14: item images (normal, selected, dragged, hint) as the
+    // framework's HBITMAPs; borrowed until slot 15 returns.
     virtual SlotInt SetImages(void* normal, void* selected, void* dragged, void* hint) = 0;
     // Slot 15: runs modally; 1 when the user changed and stored the arrangement.
     virtual SlotInt Run() = 0;

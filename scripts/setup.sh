@@ -12,7 +12,7 @@ packages=(
   fonts-wqy-zenhei
   nlohmann-json3-dev
   xvfb xauth hyperfine
-  python3-xlrd libreoffice-calc-nogui
+  python3-xlrd libreoffice-calc-nogui poppler-utils
 )
 
 missing=()
