@@ -1,0 +1,13 @@
+#pragma once
+// The column arrangement through the host's component ("RyxOther.dll":
+// "IArrange"): its images, caption, area captions and the option records of
+// the shown (4204) and hidden (4205) columns, then its modal run. True when
+// the user changed and stored the arrangement.
+
+#include "host/host_services.h"
+
+namespace vesk::options {
+
+bool RunColumnArrangement(IHostObject& host, WindowHandle owner);
+
+} // namespace vesk::options
