@@ -28,6 +28,7 @@ TEST(DrawLine, ReadsEveryShapeWithItsPeriod)
     EXPECT_EQ(ReadDrawLine("2025217\t8-9-4\r", 3).draw, periodNumber);
     EXPECT_EQ(ReadDrawLine("第2025217期 894", 3).draw, periodNumber);
     EXPECT_EQ(ReadDrawLine("894", 3).draw, (Draw{std::nullopt, 894}));
+    EXPECT_EQ(ReadDrawLine("8,9,4", 3).draw, (Draw{std::nullopt, 894}));
     EXPECT_EQ(ReadDrawLine("2025-08-15,094", 3).draw, (Draw{std::nullopt, 94})); // a date is no period
     EXPECT_EQ(ReadDrawLine("2025217 1 2 3 4 5", 5).draw, (Draw{2025217, 12345}));
     EXPECT_EQ(ReadDrawLine("25001 01234567", 8).draw, (Draw{25001, 1234567}));
