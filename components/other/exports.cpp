@@ -2,6 +2,7 @@
 // of the interface the record names; release accepts only instances this
 // library made and still holds.
 
+#include "components/other/arrange_component.h"
 #include "components/other/print_component.h"
 
 #include <algorithm>
@@ -45,6 +46,8 @@ DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
         return 0;
     if (*name == vesk::kPrintComponentName)
         return Hand<vesk::IRyxPrint, vesk::other::PrintComponent>(out);
+    if (*name == vesk::kArrangeComponentName)
+        return Hand<vesk::IArrange, vesk::other::ArrangeComponent>(out);
     return 0;
 }
 

@@ -1,0 +1,213 @@
+// The arrangement component loaded by the host's loader, its dialog driven
+// with real mouse and key input, and the option records it leaves behind.
+#include "app/services/column_defaults.h"
+#include "app/services/host_object.h"
+#include "app/services/option_ids.h"
+#include "components/other/tile_geometry.h"
+#include "framework/framework.h"
+#include "host/other_interfaces.h"
+#include "tests/components/other/other_plugin.h"
+#include "tests/support/temp_folder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+namespace vesk::other {
+namespace {
+
+std::vector<int> Attributes(const std::vector<std::uint8_t>& bytes)
+{
+    std::vector<int> attributes;
+    for (std::size_t at = 0; at + app::kColumnRecordSize <= bytes.size(); at += app::kColumnRecordSize)
+        attributes.push_back(bytes[at]);
+    return attributes;
+}
+
+CBitmap* Tile(QColor color)
+{
+    QImage image(kTileWidth, kTileHeight, QImage::Format_RGB32);
+    image.fill(color);
+    auto* bitmap = new CBitmap;
+    bitmap->CreateFromImage(image);
+    return bitmap;
+}
+
+class ArrangeDialogTest : public ::testing::Test {
+protected:
+    test::TempFolder root;
+    app::HostObject host{{app::HostPaths::UnderRoot(root.Path()), test::PluginFolder(), ""}};
+    IArrange* arrange = nullptr;
+    std::unique_ptr<CBitmap> images[4] = {std::unique_ptr<CBitmap>(Tile(Qt::white)),
+                                          std::unique_ptr<CBitmap>(Tile(QColor(255, 220, 150))),
+                                          std::unique_ptr<CBitmap>(Tile(QColor(160, 196, 244))),
+                                          std::unique_ptr<CBitmap>(Tile(QColor(200, 200, 200)))};
+    ScriptedInteraction script;
+
+    void SetUp() override { ASSERT_EQ(Load(), 1) << host.Loader().LastError(); }
+    void TearDown() override
+    {
+        if (arrange) {
+            EXPECT_EQ(host.ReleaseComponent(&arrange), 1);
+        }
+        EXPECT_EQ(script.UnexpectedRequests(), 0);
+    }
+
+    // The calls of the options dialog, in its order.
+    SlotInt Load()
+    {
+        if (host.LoadComponent(&kArrangeComponentName, &arrange) != 1)
+            return 0;
+        arrange->Initialize(&host, 0);
+        arrange->SetImages(*images[0], *images[1], *images[2], *images[3]);
+        arrange->SetCaption("缩水器选项");
+        arrange->SetAreaCaptions("显示的表头", "隐藏的表头");
+        arrange->SetShownRecord(app::kOptionShownColumns);
+        arrange->SetHiddenRecord(app::kOptionHiddenColumns);
+        return 1;
+    }
+
+    std::vector<std::uint8_t> Record(std::int32_t id)
+    {
+        auto& environment = host.Environment();
+        std::vector<std::uint8_t> bytes(app::MaxOptionLength(id));
+        bytes.resize(static_cast<std::size_t>(environment.ReadOption(id, bytes.data())));
+        return bytes;
+    }
+
+    // Runs the dialog with act doing the user's part, then presses the button.
+    SlotInt RunWith(std::function<void(CDialog&, QWidget* shown, QWidget* hidden)> act, int button = IDOK)
+    {
+        script.QueueModalAction([act, button](CDialog& dialog) {
+            QWidget* shown = dialog.m_hWnd->findChild<QWidget*>(QStringLiteral("shownArea"));
+            QWidget* hidden = dialog.m_hWnd->findChild<QWidget*>(QStringLiteral("hiddenArea"));
+            if (shown && hidden)
+                act(dialog, shown, hidden);
+            QWidget* ok = dialog.GetDlgItem(button)->m_hWnd;
+            QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+        });
+        return arrange->Run();
+    }
+};
+
+QPoint Center(QWidget* area, int index)
+{
+    const TileRect tile = TileAt(index, area->width());
+    return {tile.x + tile.width / 2, tile.y + tile.height / 2};
+}
+
+// Drags item index of from to the point `to` of area target, with the moves
+// in between that a hand makes; every event goes to from, which holds the
+// mouse while the button is down.
+void Drag(QWidget* from, int index, QWidget* target, QPoint to)
+{
+    const QPoint start = Center(from, index);
+    const QPoint end = from->mapFromGlobal(target->mapToGlobal(to));
+    QTest::mousePress(from, Qt::LeftButton, {}, start);
+    QTest::mouseMove(from, start + QPoint(8, 8));
+    QTest::mouseMove(from, (start + end) / 2);
+    QTest::mouseMove(from, end);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, end);
+}
+
+TEST_F(ArrangeDialogTest, DragAColumnToHiddenAndBack)
+{
+    ASSERT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget* hidden) {
+                  Drag(shown, 0, hidden, QPoint(hidden->width() - 10, hidden->height() - 5));
+              }),
+              1);
+    EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(Attributes(Record(app::kOptionHiddenColumns)), (std::vector<int>{8, 9, 10, 0}));
+
+    ASSERT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget* hidden) {
+                  const TileRect first = TileAt(0, shown->width());
+                  Drag(hidden, 3, shown, QPoint(first.x + 5, first.y + 5));
+              }),
+              1);
+    EXPECT_EQ(Record(app::kOptionShownColumns), app::DefaultShownColumns());
+    EXPECT_EQ(Record(app::kOptionHiddenColumns), app::DefaultHiddenColumns());
+}
+
+TEST_F(ArrangeDialogTest, DragReordersWithinTheShownArea)
+{
+    ASSERT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget*) {
+                  // While 和值 is dragged the others close up: 和尾 stands in tile 1.
+                  const TileRect second = TileAt(1, shown->width());
+                  Drag(shown, 0, shown, QPoint(second.x + second.width - 5, second.y + 5));
+              }),
+              1);
+    EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{1, 2, 0, 3, 4, 5, 6, 7}));
+    // The hidden record had no change and was not written.
+    EXPECT_FALSE(std::filesystem::exists(host.Environment().Paths().options + "4205.opt"));
+}
+
+TEST_F(ArrangeDialogTest, KeysSelectMoveAndSendToTheOtherArea)
+{
+    ASSERT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget*) {
+                  shown->setFocus();
+                  QTest::keyClick(shown, Qt::Key_Right);                      // select 跨度
+                  QTest::keyClick(shown, Qt::Key_Right, Qt::ControlModifier); // 跨度 after 和尾
+                  QTest::keyClick(shown, Qt::Key_End);                        // 012路
+                  QTest::keyClick(shown, Qt::Key_Space);                      // to hidden
+              }),
+              1);
+    EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{0, 2, 1, 3, 4, 5, 6}));
+    EXPECT_EQ(Attributes(Record(app::kOptionHiddenColumns)), (std::vector<int>{8, 9, 10, 7}));
+}
+
+TEST_F(ArrangeDialogTest, NothingIsStoredAfterCancelOrWithoutANetChange)
+{
+    EXPECT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget* hidden) { Drag(shown, 0, hidden, QPoint(5, 5)); },
+                      IDCANCEL),
+              0);
+    EXPECT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget*) {
+                  shown->setFocus();
+                  QTest::keyClick(shown, Qt::Key_Right, Qt::ControlModifier);
+                  QTest::keyClick(shown, Qt::Key_Left, Qt::ControlModifier);
+              }),
+              0);
+    // A drop outside both areas changes nothing either.
+    EXPECT_EQ(RunWith([](CDialog& dialog, QWidget* shown, QWidget*) {
+                  QWidget* ok = dialog.GetDlgItem(IDOK)->m_hWnd;
+                  Drag(shown, 0, ok, ok->rect().center());
+              }),
+              0);
+    EXPECT_FALSE(std::filesystem::exists(host.Environment().Paths().options + "4204.opt"));
+    EXPECT_FALSE(std::filesystem::exists(host.Environment().Paths().options + "4205.opt"));
+}
+
+TEST_F(ArrangeDialogTest, ShowsTheCaptionsItWasGiven)
+{
+    std::string caption;
+    std::vector<std::string> texts;
+    RunWith([&](CDialog& dialog, QWidget*, QWidget*) {
+        caption = dialog.GetWindowText();
+        texts = {dialog.GetDlgItem(1001)->GetWindowText(), dialog.GetDlgItem(1002)->GetWindowText()};
+        // To look at the dialog: VESK_ARRANGE_SHOT=/some/file.png
+        if (const char* shot = std::getenv("VESK_ARRANGE_SHOT"))
+            dialog.m_hWnd->grab().save(QString::fromLocal8Bit(shot));
+    }, IDCANCEL);
+    EXPECT_EQ(caption, "缩水器选项");
+    EXPECT_EQ(texts, (std::vector<std::string>{"显示的表头", "隐藏的表头"}));
+}
+
+TEST(ArrangeComponent, RefusesToRunWithoutAHost)
+{
+    test::TempFolder root;
+    app::HostObject host{{app::HostPaths::UnderRoot(root.Path()), test::PluginFolder(), ""}};
+    IArrange* arrange = nullptr;
+    ASSERT_EQ(host.LoadComponent(&kArrangeComponentName, &arrange), 1);
+    ScriptedInteraction script;
+    EXPECT_EQ(arrange->Initialize(nullptr, 0), 0);
+    EXPECT_EQ(arrange->Run(), 0);
+    EXPECT_EQ(script.UnexpectedRequests(), 0);
+    EXPECT_EQ(host.ReleaseComponent(&arrange), 1);
+}
+
+} // namespace
+} // namespace vesk::other
