@@ -34,9 +34,11 @@ std::string DrawImportReport::Summary() const
 DrawMerge::DrawMerge(const DrawHistory& history) : m_length(history.Length()), m_keying(Keying::Open)
 {
     for (const Draw& draw : history.Draws()) {
-        if (draw.period)
-            m_byPeriod.try_emplace(*draw.period, draw.code);
-        else
+        if (draw.period) {
+            const auto [at, added] = m_byPeriod.try_emplace(*draw.period, draw.code);
+            if (!added && at->second != draw.code && !m_clash)
+                m_clash = draw.period;
+        } else
             m_unkeyed.push_back(draw);
     }
     if (!m_byPeriod.empty())

@@ -52,6 +52,10 @@ public:
     // A source that could not be read at all (line 0).
     void RefuseSource(const std::string& source, std::string reason);
 
+    // A period the history itself holds twice with different numbers: the
+    // merged history could keep only one of them, so it must not be written.
+    std::optional<std::uint64_t> ClashInHistory() const { return m_clash; }
+
     const DrawImportReport& Report() const { return m_report; }
     // The merged history: draws without a period first, then by period.
     DrawHistory Result() const;
@@ -65,6 +69,7 @@ private:
     enum class Keying { Open, ByPeriod, Plain } m_keying;
     std::vector<Draw> m_unkeyed;
     std::map<std::uint64_t, std::uint32_t> m_byPeriod;
+    std::optional<std::uint64_t> m_clash;
     DrawImportReport m_report;
 };
 

@@ -24,6 +24,12 @@ DrawChange Change(const std::string& historyPath, int length, const std::functio
         return change;
     }
     DrawMerge merge(current.history);
+    if (const auto clash = merge.ClashInHistory()) {
+        change.error = "开奖号码文件中第 " + std::to_string(*clash) + " 期出现两次且号码不同，请先在 " + historyPath
+            + " 中改正";
+        change.history = std::move(current.history);
+        return change;
+    }
     fill(merge);
     change.report = merge.Report();
     if (change.report.added == 0) {

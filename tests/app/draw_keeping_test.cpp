@@ -72,6 +72,16 @@ TEST_F(DrawKeepingTest, AHistoryThatCannotBeReadIsNeverReplaced)
     EXPECT_TRUE(std::filesystem::is_directory(history));
 }
 
+TEST_F(DrawKeepingTest, AHistoryWithAPeriodTwiceIsNotRewritten)
+{
+    // Writing it back by period would keep one of the two numbers.
+    WriteText(history, "2025210 111\n2025210 999\n");
+    const DrawChange change = EnterDraw(history, "2025211", "222");
+    EXPECT_FALSE(change.written);
+    EXPECT_NE(change.error.find("2025210"), std::string::npos);
+    EXPECT_EQ(ReadText(history), "2025210 111\n2025210 999\n");
+}
+
 TEST_F(DrawKeepingTest, AFailedWriteIsReportedAndKeepsTheOldFile)
 {
     const DrawChange nowhere = EnterDraw(folder.Path() + "gone/draws.txt", "2025211", "222");

@@ -85,6 +85,13 @@ TEST(DrawImport, RefusesBadLinesWithTheirNumbersAndReasons)
     EXPECT_EQ(merge.Report().Summary(), "新增 1 期，跳过 0 期，拒绝 5 行");
 }
 
+TEST(DrawImport, AHistoryHoldingAPeriodTwiceSaysSo)
+{
+    EXPECT_EQ(DrawMerge(HistoryOf("2025210 111\n2025210 111\n")).ClashInHistory(), std::nullopt);
+    DrawMerge clash(HistoryOf("2025210 111\n2025211 222\n2025210 999\n"));
+    EXPECT_EQ(clash.ClashInHistory(), 2025210u);
+}
+
 TEST(DrawImport, NumbersWithoutPeriodsGrowAHistoryWithoutPeriods)
 {
     DrawMerge empty(DrawHistory{});
