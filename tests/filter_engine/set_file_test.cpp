@@ -49,7 +49,8 @@ TEST(SetFile, ReadsTheDocumentedExampleWithItsDefaults)
     EXPECT_TRUE(g.conditions[4].group);
     EXPECT_EQ(set.results, (std::vector<std::string>{"123", "456"}));
 
-    const SetReadResult bare = ReadConditionSet(SetWith(R"([{"conditions": []}])"));
+    // Editors on the users' systems often start UTF-8 with a byte-order mark.
+    const SetReadResult bare = ReadConditionSet("\xEF\xBB\xBF" + SetWith(R"([{"conditions": []}])"));
     ASSERT_TRUE(bare.set) << bare.error;
     EXPECT_EQ(bare.set->groups[0], (Group{"", true, 0, 0, {}}));
     EXPECT_FALSE(bare.set->results);
