@@ -89,10 +89,9 @@ void CompiledSet::BuildPassTable()
         plans.push_back(PlanGroup(group, m_conditions, *m_space));
 
     std::vector<std::uint16_t> errors(lowCount);
-    // Padded so the last eight can be packed in one read.
-    std::vector<std::uint8_t> pass(lowCount + 8, 0);
+    std::vector<std::uint8_t> pass(lowCount, 0);
     for (std::uint32_t high = 0; high < m_space->HighCount(); ++high) {
-        std::fill(pass.begin(), pass.begin() + lowCount, 1);
+        std::fill(pass.begin(), pass.end(), 1);
         const std::uint32_t highMultiset = m_space->HighMultiset(high);
         for (const GroupPlan& plan : plans) {
             std::memcpy(errors.data(), &plan.multisetErrors[std::size_t(highMultiset) * lowCount],
