@@ -57,4 +57,14 @@ SlotInt HostObject::ReleaseComponent(void* holder)
     return 1;
 }
 
+WindowHandle HostObject::GetFeatureWindow(SlotInt which)
+{
+    return m_features ? m_features->FeatureWindow(which) : 0;
+}
+
+SlotInt HostObject::OpenFeatureByName(const char* name, SlotInt arg)
+{
+    return m_features && name ? m_features->OpenFeature(name, arg) : 0;
+}
+
 } // namespace vesk::app

@@ -8,6 +8,7 @@
 #include "app/services/digit_pad.h"
 #include "app/services/environment_service.h"
 #include "app/services/game_service.h"
+#include "app/services/host_features.h"
 #include "app/services/host_paths.h"
 #include "app/services/sample_draws.h"
 #include "app/services/text_service.h"
@@ -34,9 +35,12 @@ public:
     SlotInt LoadComponent(const ModuleNameRecord* name, void* holder) override;
     // Slot 4: releases the instance in the holder's first word and clears it; 1 when released.
     SlotInt ReleaseComponent(void* holder) override;
-    // Slots 5 and 6: this host has no features of its own to open by name yet.
-    WindowHandle GetFeatureWindow(SlotInt) override { return 0; }
-    SlotInt OpenFeatureByName(const char*, SlotInt) override { return 0; }
+    // Slots 5 and 6: passed on to the features set with SetFeatures; 0 without.
+    WindowHandle GetFeatureWindow(SlotInt which) override;
+    SlotInt OpenFeatureByName(const char* name, SlotInt arg) override;
+    // The features opened by name (not owned; null: none). Clear it before
+    // they go.
+    void SetFeatures(HostFeatures* features) { m_features = features; }
 
     EnvironmentService& Environment() { return m_environment; }
     AnalysisService& Analysis() { return m_analysis; }
@@ -54,6 +58,7 @@ private:
     TextService m_text;
     AnalysisService m_analysis;
     ComponentLoader m_loader;
+    HostFeatures* m_features = nullptr;
     SampleDrawsInstall m_sampleDraws;
 };
 

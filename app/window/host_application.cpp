@@ -1,5 +1,6 @@
 #include "app/window/host_application.h"
 
+#include "app/chart/chart_feature.h"
 #include "app/services/host_object.h"
 #include "app/session/command_line.h"
 #include "app/session/install_layout.h"
@@ -61,7 +62,11 @@ int RunHost(int argc, char** argv)
     SetResourceFolder(layout.resourceFolder);
 
     HostObject host({HostPaths::FromEnvironment(), layout.pluginFolder, layout.catalogueSource, layout.sampleDraws});
+    // The chart outlives the module, which may ask for its window to the end.
+    chart::ChartFeature chart;
+    host.SetFeatures(&chart);
     MainWindow window(host);
+    chart.SetOwner(&window);
     window.show();
     // Without the module the status bar says why; the window and its menu still work.
     window.StartModule();

@@ -1,0 +1,134 @@
+// The chart feature as the module meets it through the host object: opened
+// by name, its window found through slot 5, the numbers handed in with
+// WM_CHART_NUMBERS, and the picture export.
+#include "app/chart/chart_feature.h"
+#include "app/services/host_object.h"
+#include "framework/framework.h"
+#include "tests/app/chart/chart_record_builder.h"
+#include "tests/support/temp_folder.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace vesk::chart {
+namespace {
+
+class ChartFeatureTest : public ::testing::Test {
+protected:
+    test::TempFolder root;
+    app::HostObject host{{app::HostPaths::UnderRoot(root.Path()), root.Path() + "plugins/", ""}};
+    ChartFeature feature;
+
+    void SetUp() override { host.SetFeatures(&feature); }
+    void TearDown() override { host.SetFeatures(nullptr); }
+
+    // What the result page does: open by name, wait for the window, send.
+    LRESULT HandOver(ChartRecord& record, WPARAM tag = kChartNumbersTag)
+    {
+        host.OpenFeatureByName("Kelpo", 0);
+        const WindowHandle window = host.GetFeatureWindow(1);
+        if (!IsWindow(FromWindowHandle(window)))
+            return -1;
+        return SendMessage(FromWindowHandle(window), kMessageChartNumbers, tag, reinterpret_cast<LPARAM>(&record));
+    }
+};
+
+TEST_F(ChartFeatureTest, OpenedByNameOnceAndFoundThroughTheHost)
+{
+    EXPECT_EQ(host.GetFeatureWindow(1), 0);
+    EXPECT_EQ(host.OpenFeatureByName("Other", 0), 0);
+    EXPECT_EQ(host.OpenFeatureByName(nullptr, 0), 0);
+    EXPECT_EQ(host.GetFeatureWindow(1), 0);
+    ASSERT_EQ(host.OpenFeatureByName("Kelpo", 0), 1);
+    const WindowHandle window = host.GetFeatureWindow(1);
+    ASSERT_NE(window, 0);
+    EXPECT_TRUE(IsWindow(FromWindowHandle(window)));
+    EXPECT_TRUE(feature.Window()->isVisible());
+    EXPECT_EQ(host.GetFeatureWindow(2), 0);
+    // Already open: the same window, shown again after the user closed it.
+    feature.Window()->close();
+    ASSERT_EQ(host.OpenFeatureByName("Kelpo", 0), 1);
+    EXPECT_EQ(host.GetFeatureWindow(1), window);
+    EXPECT_TRUE(feature.Window()->isVisible());
+}
+
+TEST_F(ChartFeatureTest, TheNumbersOfTheMessageAreChartedFromACopy)
+{
+    ChartStatistics seen;
+    {
+        test::ChartRecordBuilder builder(3, {"000", "112", "123", "999", "505", "378"});
+        ASSERT_EQ(HandOver(builder.Record()), 1);
+        seen = feature.Window()->Statistics();
+    } // the sender frees its blocks
+    ChartWindow& window = *feature.Window();
+    EXPECT_EQ(window.Statistics().numberCount, 6u);
+    EXPECT_EQ(window.Statistics().distributions[0].counts, seen.distributions[0].counts);
+    EXPECT_EQ(window.Tabs()->count(), 7);
+    EXPECT_EQ(window.Tabs()->tabText(0), QStringLiteral("和值"));
+    EXPECT_EQ(window.Tabs()->tabText(6), QStringLiteral("号码位置"));
+    const auto* count = window.findChild<QLabel*>();
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->text(), QStringLiteral("号码数：6"));
+    window.Tabs()->setCurrentIndex(5);
+    // To look at the window: VESK_CHART_SHOT=/some/file.png
+    if (const char* shot = std::getenv("VESK_CHART_SHOT")) {
+        QTest::qWait(50);
+        window.grab().save(QString::fromLocal8Bit(shot));
+    }
+
+    // A second hand-over replaces the numbers; the tab the user looks at stays.
+    test::ChartRecordBuilder next(3, {"111"});
+    ASSERT_EQ(HandOver(next.Record()), 1);
+    EXPECT_EQ(window.Statistics().numberCount, 1u);
+    EXPECT_EQ(window.Tabs()->currentIndex(), 5);
+}
+
+TEST_F(ChartFeatureTest, AMessageItCannotReadChangesNothing)
+{
+    test::ChartRecordBuilder builder(3, {"123", "456"});
+    ASSERT_EQ(HandOver(builder.Record()), 1);
+    EXPECT_EQ(HandOver(builder.Record(), 99), 0);
+    test::ChartRecordBuilder bad(3, {"123"});
+    bad.Record().digits = 12;
+    EXPECT_EQ(HandOver(bad.Record()), 0);
+    EXPECT_EQ(feature.Window()->Statistics().numberCount, 2u);
+    // A record with no numbers is an empty chart, not an error.
+    test::ChartRecordBuilder empty(3, {});
+    EXPECT_EQ(HandOver(empty.Record()), 1);
+    EXPECT_EQ(feature.Window()->Statistics().numberCount, 0u);
+}
+
+TEST_F(ChartFeatureTest, ExportsTheShownChartAsAPicture)
+{
+    test::ChartRecordBuilder builder(3, {"123", "456", "789"});
+    ASSERT_EQ(HandOver(builder.Record()), 1);
+    ScriptedInteraction script;
+    script.QueueFileSelection({root.Path() + "chart"});
+    auto* button = feature.Window()->findChild<QPushButton*>();
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(script.FileDialogs().size(), 1u);
+    EXPECT_FALSE(script.FileDialogs()[0].open);
+    EXPECT_EQ(script.FileDialogs()[0].fileName, "3D图表_和值.png");
+    const QImage picture(QString::fromStdString(root.Path() + "chart.png"));
+    EXPECT_FALSE(picture.isNull());
+    EXPECT_GT(picture.width(), 100);
+
+    script.QueueFileSelection({root.Path() + "missing/folder/chart.png"});
+    script.QueueMessageBoxAnswer(IDOK);
+    EXPECT_FALSE(feature.Window()->ExportPicture());
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    script.QueueFileCancel();
+    EXPECT_FALSE(feature.Window()->ExportPicture());
+    EXPECT_EQ(script.UnexpectedRequests(), 0);
+}
+
+} // namespace
+} // namespace vesk::chart
