@@ -191,7 +191,10 @@ public:
     VESK_RESERVED_SLOT(23)
     VESK_RESERVED_SLOT(24)
     VESK_RESERVED_SLOT(25)
-    VESK_RESERVED_SLOT(26)
+    // Slot 26: copies the current number's digit values into digits (room
+    // for 8) and returns how many it wrote; 0 for a null buffer. Components
+    // that judge the current number (the filter engine) read it here.
+    virtual SlotInt GetCurrentNumber(std::uint8_t* digits) = 0;
     VESK_RESERVED_SLOT(27)
     // Slot 28: (flag) attribute of the current number.
     virtual SlotInt GetAttribute28(SlotInt flag) = 0;

@@ -25,6 +25,16 @@ SlotInt AnalysisService::SetCurrentNumber(const std::uint8_t* digits)
     return 1;
 }
 
+SlotInt AnalysisService::GetCurrentNumber(std::uint8_t* digits)
+{
+    if (!digits)
+        return 0;
+    digits[0] = m_current[0];
+    digits[1] = m_current[1];
+    digits[2] = m_current[2];
+    return 3;
+}
+
 SlotInt AnalysisService::GetAttribute17(SlotInt flag) { return Answer(AttributeOfCall(AttributeCall::Analysis17, flag)); }
 SlotInt AnalysisService::GetAttribute18(SlotInt flag) { return Answer(AttributeOfCall(AttributeCall::Analysis18, flag)); }
 SlotInt AnalysisService::GetAttribute28(SlotInt flag) { return Answer(AttributeOfCall(AttributeCall::Analysis28, flag)); }

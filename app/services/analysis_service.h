@@ -22,6 +22,8 @@ public:
     SlotInt GetAttribute(SlotInt selector) override;
     // Returns 1; 0 (current number unchanged) when digits is null or a digit exceeds 9.
     SlotInt SetCurrentNumber(const std::uint8_t* digits) override;
+    // Writes the three digits of the current number; 3, or 0 for a null buffer.
+    SlotInt GetCurrentNumber(std::uint8_t* digits) override;
     SlotInt GetAttribute17(SlotInt flag) override;
     SlotInt GetAttribute18(SlotInt flag) override;
     SlotInt GetAttribute28(SlotInt flag) override;

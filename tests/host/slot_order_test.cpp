@@ -46,6 +46,7 @@ TEST(SlotOrder, HostObjectAndServices)
     EXPECT_EQ(SlotIndex(&IAnalysisService::SetCurrentNumber), 5);
     EXPECT_EQ(SlotIndex(&IAnalysisService::GetAttribute17), 17);
     EXPECT_EQ(SlotIndex(&IAnalysisService::GetAttribute18), 18);
+    EXPECT_EQ(SlotIndex(&IAnalysisService::GetCurrentNumber), 26);
     EXPECT_EQ(SlotIndex(&IAnalysisService::GetAttribute28), 28);
     EXPECT_EQ(SlotIndex(&IAnalysisService::ToGroupCodes), 36);
 }

@@ -70,6 +70,7 @@ class FakeAnalysis final : public IAnalysisService {
 public:
     SlotInt GetAttribute(SlotInt) override { return 0; }
     SlotInt SetCurrentNumber(const std::uint8_t*) override { return 0; }
+    SlotInt GetCurrentNumber(std::uint8_t*) override { return 0; }
     SlotInt GetAttribute17(SlotInt) override { return 0; }
     SlotInt GetAttribute18(SlotInt) override { return 0; }
     SlotInt GetAttribute28(SlotInt) override { return 0; }

@@ -1,0 +1,39 @@
+#pragma once
+// The draw history the history conditions read: draws.txt in the host's data
+// folder (environment directory 2). The file is read again whenever its size
+// or modification time changed since the last look, so draws the host added
+// reach the engine without a restart.
+
+#include "components/filter/engine/history_index.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace vesk::filter {
+
+class DrawHistorySource {
+public:
+    // folder: the data folder, ending in "/" (may be empty: no history).
+    DrawHistorySource(std::string folder, int length);
+
+    // Looks at the file and reads it again when it changed; true when the
+    // history is now different from before the call.
+    bool Refresh();
+    // Null when there is no file or it holds no draw.
+    const HistoryIndex* History() const { return m_history.get(); }
+    // Grows by one on every change of History().
+    std::uint64_t Version() const { return m_version; }
+
+private:
+    std::string m_path;
+    int m_length;
+    bool m_seen = false;
+    std::uintmax_t m_size = 0;
+    std::filesystem::file_time_type m_time{};
+    std::unique_ptr<HistoryIndex> m_history;
+    std::uint64_t m_version = 0;
+};
+
+} // namespace vesk::filter

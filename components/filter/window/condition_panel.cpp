@@ -1,0 +1,266 @@
+#include "components/filter/window/condition_panel.h"
+
+#include "components/filter/component/report_text.h"
+#include "components/filter/window/result_handover.h"
+#include "components/filter/window/set_file.h"
+#include "components/filter/window/text_views.h"
+#include "framework/cfiledialog.h"
+#include "framework/dialog_template.h"
+#include "framework/interaction.h"
+#include "framework/messages.h"
+#include "framework/qt_color.h"
+#include "framework/styles.h"
+#include "skin/workbench_colors.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vesk::filter {
+namespace {
+
+constexpr const char* kSetFilter = "条件方案 (*.json)|*.json|所有文件 (*.*)|*.*||";
+constexpr const char* kCaption = "提示信息";
+
+void PaintBackground(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(kWorkbenchBackground));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QPushButton* Button(const QString& text, const QString& tip, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+ConditionPanel::ConditionPanel(FilterComponent& engine, PageKind kind, HWND workbench, QWidget* parent)
+    : QWidget(parent)
+    , m_engine(&engine)
+    , m_kind(kind)
+    , m_workbench(workbench)
+{
+    setFont(DialogFont(DialogTemplate{}));
+    PaintBackground(this);
+    setStyleSheet(QStringLiteral(
+        "QToolButton{border:1px solid #b4c2d2;border-radius:2px;background:#ffffff;padding:1px 4px;min-width:14px;}"
+        "QToolButton:checked{background:#2f6db5;color:#ffffff;border-color:#2f6db5;}"
+        "QToolButton:focus{border:1px solid #0b3d7a;}"
+        "QToolButton:hover{border-color:#2f6db5;}"));
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(3);
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setWordWrap(true);
+    QFont bold = font();
+    bold.setBold(true);
+    m_preview->setFont(bold);
+    column->addWidget(m_preview);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    auto* save = Button(QStringLiteral("保存方案"), QStringLiteral("把这些条件存成方案文件"), this);
+    auto* load = Button(QStringLiteral("载入方案"), QStringLiteral("从方案文件载入条件，替换现有条件"), this);
+    auto* backtest = Button(QStringLiteral("历史验证"), QStringLiteral("用这些条件检验最近各期开奖号码"), this);
+    buttons->addWidget(save);
+    buttons->addWidget(load);
+    buttons->addWidget(backtest);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+    QObject::connect(save, &QPushButton::clicked, this, [this] { SaveSet(); });
+    QObject::connect(load, &QPushButton::clicked, this, [this] { LoadSet(); });
+    QObject::connect(backtest, &QPushButton::clicked, this, [this] { OpenBacktest(); });
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setFrameShape(QFrame::StyledPanel);
+    PaintBackground(m_scroll->viewport());
+    column->addWidget(m_scroll, 1);
+
+    auto* bottom = new QHBoxLayout;
+    m_summary = new QLabel(QStringLiteral("尚未缩水"), this);
+    m_summary->setWordWrap(true);
+    bottom->addWidget(m_summary, 1);
+    m_reportButton = Button(QStringLiteral("报告"), QStringLiteral("上次缩水中各条件滤除的注数"), this);
+    m_reportButton->setEnabled(false);
+    bottom->addWidget(m_reportButton);
+    column->addLayout(bottom);
+    QObject::connect(m_reportButton, &QPushButton::clicked, this, [this] { OpenReport(); });
+
+    Rebuild();
+    ShowRunReport();
+}
+
+ConditionPanel::~ConditionPanel() = default;
+
+const ConditionSet& ConditionPanel::Set() const
+{
+    return m_engine ? m_engine->Set() : m_detached;
+}
+
+int ConditionPanel::Length() const
+{
+    return m_engine ? m_engine->Length() : 3;
+}
+
+void ConditionPanel::Edit(const std::function<void(ConditionSet&)>& edit, bool structural)
+{
+    if (!m_engine)
+        return;
+    ConditionSet set = m_engine->Set();
+    edit(set);
+    m_engine->SetSet(std::move(set));
+    if (structural)
+        Rebuild();
+    else
+        Refresh();
+}
+
+void ConditionPanel::Rebuild()
+{
+    // The old rows go later: the click that asked for this may come from one.
+    if (QWidget* old = m_scroll->takeWidget()) {
+        old->hide();
+        old->deleteLater();
+    }
+    m_body = m_kind == PageKind::Fixed ? MakeFixedBody(*this, nullptr) : MakeCombinedBody(*this, nullptr);
+    PaintBackground(m_body);
+    m_scroll->setWidget(m_body);
+    Refresh();
+}
+
+void ConditionPanel::Refresh()
+{
+    if (!m_engine)
+        return;
+    const PreviewState& preview = m_engine->CurrentPreview();
+    m_preview->setText(QString::fromStdString(PreviewLine(preview)));
+    m_preview->setStyleSheet(preview.error.empty() ? QString() : QStringLiteral("color:#b00020;"));
+    m_body->Sync(preview);
+}
+
+QString ConditionPanel::PreviewText() const
+{
+    return m_preview->text();
+}
+
+QString ConditionPanel::SummaryText() const
+{
+    return m_summary->text();
+}
+
+void ConditionPanel::Commit()
+{
+    if (m_body)
+        m_body->CommitTexts();
+}
+
+void ConditionPanel::Detach()
+{
+    if (m_engine)
+        m_detached = m_engine->Set();
+    m_engine = nullptr;
+    if (m_backtest)
+        delete m_backtest.data();
+}
+
+void ConditionPanel::AnnounceStateProblem()
+{
+    if (!m_engine || m_engine->StateProblem().empty())
+        return;
+    const std::string text = "上次的缩水条件无法读取，已从空白条件开始。\n" + m_engine->StateProblem();
+    m_engine->ClearStateProblem();
+    QTimer::singleShot(0, this, [this, text] { Tell(text, true); });
+}
+
+void ConditionPanel::ShowRunReport()
+{
+    const auto& report = m_engine ? m_engine->LastReport() : std::nullopt;
+    m_reportButton->setEnabled(report.has_value());
+    if (!report)
+        return;
+    m_summary->setText(QString::fromStdString(RunSummary(*report)));
+    if (m_report && m_report->isVisible())
+        OpenReport();
+}
+
+void ConditionPanel::OpenReport()
+{
+    if (!m_engine || !m_engine->LastReport())
+        return;
+    if (!m_report)
+        m_report = new ReportView(this);
+    m_report->Show(QString::fromStdString(RunReportText(m_engine->Set(), *m_engine->LastReport(), Length())));
+}
+
+void ConditionPanel::OpenBacktest()
+{
+    if (!m_engine)
+        return;
+    Commit();
+    if (!m_backtest)
+        m_backtest = new BacktestView(*m_engine, this);
+    m_backtest->Run();
+    m_backtest->show();
+    m_backtest->raise();
+}
+
+void ConditionPanel::Tell(const std::string& text, bool warning)
+{
+    AfxMessageBox(text, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION), kCaption);
+}
+
+void ConditionPanel::SaveSet()
+{
+    if (!m_engine)
+        return;
+    Commit();
+    CFileDialog dialog(FALSE, "json", "条件方案.json", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSetFilter);
+    dialog.SetTitle("保存方案");
+    if (dialog.DoModal() != IDOK)
+        return;
+    ConditionSet set = m_engine->Set();
+    std::vector<std::string> results = TakeResults(m_workbench, Length());
+    if (results.empty())
+        set.results.reset();
+    else
+        set.results = std::move(results);
+    const std::string error = WriteSetFile(dialog.GetPathName(), set);
+    if (!error.empty())
+        Tell("方案没有保存。\n" + error, true);
+}
+
+void ConditionPanel::LoadSet()
+{
+    if (!m_engine)
+        return;
+    CFileDialog dialog(TRUE, "json", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kSetFilter);
+    dialog.SetTitle("载入方案");
+    if (dialog.DoModal() != IDOK)
+        return;
+    SetFileRead read = ReadSetFile(dialog.GetPathName(), Length(), m_kind);
+    if (!read.set) {
+        Tell("方案没有载入，现有条件未改变。\n" + read.error, true);
+        return;
+    }
+    const std::optional<std::vector<std::string>> results = std::move(read.set->results);
+    read.set->results.reset();
+    m_engine->SetSet(std::move(*read.set));
+    Rebuild();
+    if (results)
+        HandBackResults(m_workbench, *results, Length());
+}
+
+} // namespace vesk::filter
