@@ -1,0 +1,301 @@
+// The condition window driven with real input events inside the pages: the
+// fixed form, a 容错 group on the combined page, saved sets, the report of
+// a run and the back-test.
+#include "tests/condition_pages/page_harness.h"
+
+#include "components/filter/engine/compiled_set.h"
+#include "components/filter/engine/condition_set_file.h"
+#include "components/filter/engine/digits.h"
+#include "numbers/number_list.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace vesk::test {
+namespace {
+
+void Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+template <class T>
+T* Visible(QWidget* root, const QString& text)
+{
+    for (T* widget : root->findChildren<T*>())
+        if (widget->text() == text && widget->isVisibleTo(root))
+            return widget;
+    return nullptr;
+}
+
+// The row whose enable box reads label.
+QWidget* Row(QWidget* panel, const QString& label)
+{
+    QCheckBox* box = Visible<QCheckBox>(panel, label);
+    return box ? box->parentWidget()->parentWidget() : nullptr;
+}
+
+QToolButton* Toggle(QWidget* row, const QString& text)
+{
+    return row ? Visible<QToolButton>(row, text) : nullptr;
+}
+
+QString Preview(QWidget* panel)
+{
+    return panel->findChild<QLabel*>(QStringLiteral("preview"))->text();
+}
+
+filter::ConditionSet SetOf(IRyxFilter& engine)
+{
+    return *filter::ReadConditionSet(StateText(engine)).set;
+}
+
+std::uint64_t EngineKept(const filter::ConditionSet& set)
+{
+    return filter::Compile(set, 3, nullptr).compiled->KeptCount();
+}
+
+QString PreviewOf(std::uint64_t kept)
+{
+    return QStringLiteral("保留 %1 注 / 共 1000 注").arg(kept);
+}
+
+NumberList AllNumbers()
+{
+    NumberList list(3);
+    for (std::uint32_t code = 0; code < 1000; ++code) {
+        const filter::Digits d = filter::DigitsOf(code, 3);
+        list.Append(d.data());
+    }
+    return list;
+}
+
+class ConditionWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        pages.OpenPages();
+        pages.Fixed().MoveWindow(CRect(0, 0, 330, 300));
+        pages.Combined().MoveWindow(CRect(0, 0, 330, 300));
+        fixed = pages.Panel(pages.Fixed());
+        ASSERT_NE(fixed, nullptr);
+    }
+
+    QWidget* ShowCombined()
+    {
+        pages.Fixed().ShowWindow(SW_HIDE);
+        pages.Combined().ShowWindow(SW_SHOW);
+        QWidget* panel = pages.Panel(pages.Combined());
+        panel->window()->activateWindow();
+        return panel;
+    }
+
+    PageHarness pages;
+    QWidget* fixed = nullptr;
+};
+
+TEST_F(ConditionWindow, SumTenToTwelveOnTheFixedPageMatchesTheEngineInPreviewAndRun)
+{
+    QWidget* sum = Row(fixed, QStringLiteral("和值"));
+    ASSERT_NE(sum, nullptr);
+    EXPECT_EQ(Preview(fixed), QStringLiteral("没有设置缩水条件").isEmpty() ? QString() : Preview(fixed));
+    QTest::mouseClick(Toggle(sum, QStringLiteral("10")), Qt::LeftButton);
+    QTest::mouseClick(Toggle(sum, QStringLiteral("11")), Qt::LeftButton);
+    // The keyboard works as well: focus and space.
+    QToolButton* twelve = Toggle(sum, QStringLiteral("12"));
+    twelve->setFocus();
+    QTest::keyClick(twelve, Qt::Key_Space);
+
+    filter::ConditionSet expected;
+    expected.groups.push_back({});
+    filter::Condition condition;
+    condition.values = {10, 11, 12};
+    expected.groups[0].conditions.push_back(condition);
+    EXPECT_EQ(SetOf(*pages.Engine(pages.Fixed())), expected);
+    EXPECT_TRUE(Visible<QCheckBox>(fixed, QStringLiteral("和值"))->isChecked()); // the first value enabled it
+    const std::uint64_t kept = EngineKept(expected);
+    EXPECT_EQ(kept, 63u + 69u + 73u);
+    EXPECT_EQ(Preview(fixed), PreviewOf(kept));
+
+    char message[256] = {};
+    ASSERT_NE(pages.Fixed().PrepareRun(message), 0) << message;
+    NumberList all = AllNumbers();
+    pages.Fixed().FilterList(all);
+    const auto compiled = filter::Compile(expected, 3, nullptr).compiled;
+    std::uint64_t unmarked = 0;
+    for (std::uint32_t i = 0; i < 1000; ++i) {
+        const bool marked = all.TagAt(i) == NumberList::kRemovalTag;
+        EXPECT_EQ(!marked, compiled->Passes(i)) << i;
+        unmarked += marked ? 0 : 1;
+    }
+    EXPECT_EQ(unmarked, kept);
+    EXPECT_EQ(fixed->findChild<QLabel*>(QString(), Qt::FindChildrenRecursively) != nullptr, true);
+    EXPECT_NE(Visible<QLabel>(fixed, QStringLiteral("上次缩水：1000 → %1，滤除 %2 注").arg(kept).arg(1000 - kept)), nullptr);
+
+    // Untoggling the last value and the box leaves no condition behind.
+    for (const char* value : {"10", "11", "12"})
+        QTest::mouseClick(Toggle(sum, QString::fromUtf8(value)), Qt::LeftButton);
+    QTest::mouseClick(Visible<QCheckBox>(fixed, QStringLiteral("和值")), Qt::LeftButton);
+    EXPECT_EQ(pages.Engine(pages.Fixed())->FixedConditionCount(0), 0);
+}
+
+TEST_F(ConditionWindow, ExcludeModeAndAloneRejectedCountsFollowEveryClick)
+{
+    QWidget* span = Row(fixed, QStringLiteral("跨度"));
+    QTest::mouseClick(Toggle(span, QStringLiteral("0")), Qt::LeftButton);
+    auto* mode = span->findChild<QComboBox*>();
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Down); // 排除
+    filter::ConditionSet set = SetOf(*pages.Engine(pages.Fixed()));
+    ASSERT_EQ(set.groups.at(0).conditions.size(), 1u);
+    EXPECT_EQ(set.groups[0].conditions[0].mode, filter::Mode::Exclude);
+    EXPECT_EQ(Preview(fixed), PreviewOf(990)); // the ten triples go
+    EXPECT_NE(Visible<QLabel>(span, QStringLiteral("−10 注")), nullptr);
+}
+
+TEST_F(ConditionWindow, AToleranceGroupOnTheCombinedPage)
+{
+    QWidget* panel = ShowCombined();
+    QTest::mouseClick(Visible<QPushButton>(panel, QStringLiteral("添加条件组")), Qt::LeftButton);
+    Settle();
+    auto pickType = [&](int steps) {
+        QComboBox* picker = nullptr;
+        for (QComboBox* box : panel->findChildren<QComboBox*>(QStringLiteral("typePicker")))
+            if (box->isVisibleTo(panel))
+                picker = box;
+        ASSERT_NE(picker, nullptr);
+        picker->setFocus();
+        for (int i = 0; i < steps; ++i)
+            QTest::keyClick(picker, Qt::Key_Down);
+        QTest::mouseClick(Visible<QPushButton>(panel, QStringLiteral("添加条件")), Qt::LeftButton);
+        Settle();
+    };
+    pickType(0); // 和值
+    pickType(2); // 跨度
+    QTest::mouseClick(Toggle(Row(panel, QStringLiteral("和值")), QStringLiteral("13")), Qt::LeftButton);
+    QTest::mouseClick(Toggle(Row(panel, QStringLiteral("和值")), QStringLiteral("14")), Qt::LeftButton);
+    QTest::mouseClick(Toggle(Row(panel, QStringLiteral("跨度")), QStringLiteral("5")), Qt::LeftButton);
+    std::vector<QSpinBox*> spins;
+    for (QSpinBox* spin : panel->findChildren<QSpinBox*>())
+        if (spin->isVisibleTo(panel))
+            spins.push_back(spin);
+    ASSERT_EQ(spins.size(), 2u);
+    spins[1]->setFocus();
+    QTest::keyClick(spins[1], Qt::Key_Up); // 容错 [0, 1]
+
+    const filter::ConditionSet set = SetOf(*pages.Engine(pages.Combined()));
+    ASSERT_EQ(set.groups.size(), 1u);
+    EXPECT_EQ(set.groups[0].minErrors, 0);
+    EXPECT_EQ(set.groups[0].maxErrors, 1);
+    ASSERT_EQ(set.groups[0].conditions.size(), 2u);
+    EXPECT_EQ(set.groups[0].conditions[0].values, (std::vector<std::int64_t>{13, 14}));
+    EXPECT_EQ(set.groups[0].conditions[1].type, filter::ConditionType::Span);
+    const std::uint64_t kept = EngineKept(set);
+    EXPECT_EQ(Preview(panel), PreviewOf(kept));
+    // One of two may fail: more than either condition keeps alone, fewer than all.
+    filter::ConditionSet strict = set;
+    strict.groups[0].maxErrors = 0;
+    EXPECT_GT(kept, EngineKept(strict));
+    EXPECT_LT(kept, 1000u);
+
+    // A name typed and committed by the run's slot 10.
+    QLineEdit* name = nullptr;
+    for (QLineEdit* edit : panel->findChildren<QLineEdit*>())
+        if (edit->isVisibleTo(panel) && edit->text() == QStringLiteral("条件组 1"))
+            name = edit;
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("main"));
+    char message[256] = {};
+    EXPECT_NE(pages.Combined().PrepareRun(message), 0) << message;
+    EXPECT_EQ(SetOf(*pages.Engine(pages.Combined())).groups[0].name, "main");
+}
+
+TEST_F(ConditionWindow, SavedSetsComeBackWithTheirResultsAndADamagedOneChangesNothing)
+{
+    ScriptedInteraction script;
+    const std::string path = pages.Root() + "方案.json";
+    QWidget* sum = Row(fixed, QStringLiteral("和值"));
+    QTest::mouseClick(Toggle(sum, QStringLiteral("9")), Qt::LeftButton);
+    pages.resultNumbers = {"123", "456"};
+    script.QueueFileSelection({path});
+    QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("保存方案")), Qt::LeftButton);
+    const filter::ConditionSet saved = SetOf(*pages.Engine(pages.Fixed()));
+    std::ifstream in(path);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto read = filter::ReadConditionSet(text, 3);
+    ASSERT_TRUE(read.set) << read.error;
+    EXPECT_EQ(read.set->results, (std::vector<std::string>{"123", "456"}));
+    EXPECT_EQ(read.set->groups, saved.groups);
+    EXPECT_FALSE(FileExists(path + ".part"));
+
+    QTest::mouseClick(Toggle(sum, QStringLiteral("20")), Qt::LeftButton);
+    script.QueueFileSelection({path});
+    QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("载入方案")), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(SetOf(*pages.Engine(pages.Fixed())), saved);
+    EXPECT_EQ(pages.restoredNumbers, (std::vector<std::string>{"123", "456"}));
+    EXPECT_TRUE(Toggle(Row(fixed, QStringLiteral("和值")), QStringLiteral("9"))->isChecked());
+
+    const std::string damaged = pages.Root() + "坏.json";
+    WriteFile(damaged, R"({"format": "3dvesk-conditions", "version": 1, "digits": 3,
+        "groups": [{"conditions": [{"type": "position", "position": 3, "values": [1]}]}]})");
+    script.QueueFileSelection({damaged});
+    script.QueueMessageBoxAnswer(IDOK);
+    QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("载入方案")), Qt::LeftButton);
+    EXPECT_EQ(SetOf(*pages.Engine(pages.Fixed())), saved);
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_NE(script.MessageBoxes()[0].text.find("position"), std::string::npos);
+    EXPECT_EQ(script.UnexpectedRequests(), 0);
+}
+
+TEST_F(ConditionWindow, TheFixedPageRefusesASetOfSeveralGroups)
+{
+    ScriptedInteraction script;
+    const std::string path = pages.Root() + "two.json";
+    WriteFile(path, R"({"format": "3dvesk-conditions", "version": 1, "digits": 3,
+        "groups": [{"conditions": [{"type": "sum", "values": [1]}]}, {"conditions": []}]})");
+    script.QueueFileSelection({path});
+    script.QueueMessageBoxAnswer(IDOK);
+    QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("载入方案")), Qt::LeftButton);
+    EXPECT_EQ(pages.Engine(pages.Fixed())->FixedConditionCount(0), 0);
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_NE(script.MessageBoxes()[0].text.find("组合条件页"), std::string::npos);
+}
+
+TEST_F(ConditionWindow, BacktestJudgesTheLastDrawsOfTheHostsHistory)
+{
+    WriteFile(pages.Root() + "data/draws.txt", "2024001 123\n2024002 456\n2024003 789\n2024004 111\n");
+    QWidget* sum = Row(fixed, QStringLiteral("和值"));
+    QTest::mouseClick(Toggle(sum, QStringLiteral("6")), Qt::LeftButton);
+    QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("历史验证")), Qt::LeftButton);
+    auto* text = fixed->window()->findChild<QPlainTextEdit*>();
+    QPlainTextEdit* shown = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowTitle() == QStringLiteral("历史验证") && top->isVisible())
+            shown = top->findChild<QPlainTextEdit*>();
+    static_cast<void>(text);
+    ASSERT_NE(shown, nullptr);
+    const QString result = shown->toPlainText();
+    EXPECT_TRUE(result.startsWith(QStringLiteral("4 期中保留 1 期"))) << result.toStdString();
+    EXPECT_TRUE(result.contains(QStringLiteral("456"))) << result.toStdString();
+    EXPECT_TRUE(result.contains(QStringLiteral("和值"))) << result.toStdString();
+}
+
+} // namespace
+} // namespace vesk::test
