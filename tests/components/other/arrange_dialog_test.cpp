@@ -29,27 +29,38 @@ std::vector<int> Attributes(const std::vector<std::uint8_t>& bytes)
     return attributes;
 }
 
-CBitmap* Tile(QColor color)
+// The item images the options dialog hands over, as the build draws them.
+std::unique_ptr<CBitmap> SkinImage(const char* name)
 {
-    QImage image(kTileWidth, kTileHeight, QImage::Format_RGB32);
-    image.fill(color);
-    auto* bitmap = new CBitmap;
-    bitmap->CreateFromImage(image);
+    auto bitmap = std::make_unique<CBitmap>();
+    const char* binary = std::getenv("VESK_BINARY_DIR");
+    bitmap->LoadFromFile(std::string(binary ? binary : ".") + "/Skin/" + name);
     return bitmap;
 }
+
+QPoint Center(QWidget* area, int index)
+{
+    const TileRect tile = TileAt(index, area->width());
+    return {tile.x + tile.width / 2, tile.y + tile.height / 2};
+}
+
+constexpr const char* kShownCaption = "显示的缩水器表头（可以拖动改变位置，也可以拖动到隐藏区域以不显示该表头）";
+constexpr const char* kHiddenCaption = "隐藏的缩水器表头，可以拖动到显示区域以显示该表头";
 
 class ArrangeDialogTest : public ::testing::Test {
 protected:
     test::TempFolder root;
     app::HostObject host{{app::HostPaths::UnderRoot(root.Path()), test::PluginFolder(), ""}};
     IArrange* arrange = nullptr;
-    std::unique_ptr<CBitmap> images[4] = {std::unique_ptr<CBitmap>(Tile(Qt::white)),
-                                          std::unique_ptr<CBitmap>(Tile(QColor(255, 220, 150))),
-                                          std::unique_ptr<CBitmap>(Tile(QColor(160, 196, 244))),
-                                          std::unique_ptr<CBitmap>(Tile(QColor(200, 200, 200)))};
+    std::unique_ptr<CBitmap> images[4] = {SkinImage("ArrDml75.bmp"), SkinImage("ArrSel75.bmp"),
+                                          SkinImage("ArrDrg75.bmp"), SkinImage("ArrHnt75.bmp")};
     ScriptedInteraction script;
 
-    void SetUp() override { ASSERT_EQ(Load(), 1) << host.Loader().LastError(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(images[3]->GetSafeHandle()) << "no skin images in the build";
+        ASSERT_EQ(Load(), 1) << host.Loader().LastError();
+    }
     void TearDown() override
     {
         if (arrange) {
@@ -66,7 +77,7 @@ protected:
         arrange->Initialize(&host, 0);
         arrange->SetImages(*images[0], *images[1], *images[2], *images[3]);
         arrange->SetCaption("缩水器选项");
-        arrange->SetAreaCaptions("显示的表头", "隐藏的表头");
+        arrange->SetAreaCaptions(kShownCaption, kHiddenCaption);
         arrange->SetShownRecord(app::kOptionShownColumns);
         arrange->SetHiddenRecord(app::kOptionHiddenColumns);
         return 1;
@@ -95,11 +106,6 @@ protected:
     }
 };
 
-QPoint Center(QWidget* area, int index)
-{
-    const TileRect tile = TileAt(index, area->width());
-    return {tile.x + tile.width / 2, tile.y + tile.height / 2};
-}
 
 // Drags item index of from to the point `to` of area target, with the moves
 // in between that a hand makes; every event goes to from, which holds the
@@ -185,15 +191,25 @@ TEST_F(ArrangeDialogTest, ShowsTheCaptionsItWasGiven)
 {
     std::string caption;
     std::vector<std::string> texts;
-    RunWith([&](CDialog& dialog, QWidget*, QWidget*) {
+    RunWith([&](CDialog& dialog, QWidget* shown, QWidget* hidden) {
         caption = dialog.GetWindowText();
         texts = {dialog.GetDlgItem(1001)->GetWindowText(), dialog.GetDlgItem(1002)->GetWindowText()};
-        // To look at the dialog: VESK_ARRANGE_SHOT=/some/file.png
-        if (const char* shot = std::getenv("VESK_ARRANGE_SHOT"))
+        // To look at the dialog in the middle of a drag: VESK_ARRANGE_SHOT=/some/file.png
+        if (const char* shot = std::getenv("VESK_ARRANGE_SHOT")) {
+            shown->setFocus();
+            QTest::keyClick(shown, Qt::Key_Right);
+            const QPoint start = Center(shown, 4);
+            const QPoint over = shown->mapFromGlobal(hidden->mapToGlobal(Center(hidden, 1)));
+            QTest::mousePress(shown, Qt::LeftButton, {}, start);
+            QTest::mouseMove(shown, start + QPoint(10, 10));
+            QTest::mouseMove(shown, over);
             dialog.m_hWnd->grab().save(QString::fromLocal8Bit(shot));
+            QWidget* ok = dialog.GetDlgItem(IDOK)->m_hWnd;
+            QTest::mouseRelease(shown, Qt::LeftButton, {}, shown->mapFromGlobal(ok->mapToGlobal(ok->rect().center())));
+        }
     }, IDCANCEL);
     EXPECT_EQ(caption, "缩水器选项");
-    EXPECT_EQ(texts, (std::vector<std::string>{"显示的表头", "隐藏的表头"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{kShownCaption, kHiddenCaption}));
 }
 
 TEST(ArrangeComponent, RefusesToRunWithoutAHost)
