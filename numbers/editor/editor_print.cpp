@@ -1,0 +1,33 @@
+#include "numbers/editor/editor_print.h"
+
+#include "host/module_name_record.h"
+#include "host/other_interfaces.h"
+#include "numbers/editor/print_numbers.h"
+
+namespace vesk {
+
+namespace {
+
+constexpr ModuleNameRecord kPrintComponent = ModuleNameRecord::Make("RyxOther.dll", "IRyxPrint");
+
+} // namespace
+
+PrintOutcome PrintNumbers(IHostObject* host, std::string_view text)
+{
+    const std::vector<PrintedNumber> numbers = PrintedNumbers(text);
+    if (numbers.empty())
+        return PrintOutcome::NothingToPrint;
+    void* holder = nullptr;
+    if (!host || !host->LoadComponent(&kPrintComponent, &holder) || !holder)
+        return PrintOutcome::NoComponent;
+    auto* print = static_cast<IRyxPrint*>(holder);
+    constexpr SlotInt kDigitsPerNumber = 3;
+    print->Begin(host, static_cast<SlotInt>(numbers.size()), kDigitsPerNumber);
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        print->SetItem(static_cast<SlotInt>(i), numbers[i].data());
+    print->Print();
+    host->ReleaseComponent(&holder);
+    return PrintOutcome::Printed;
+}
+
+} // namespace vesk
