@@ -44,7 +44,7 @@ void NumberInputDialog::OnEditUpdate()
 
 LRESULT NumberInputDialog::OnEditFocusMove()
 {
-    if (!m_pad || GetFocus() != &m_edit || m_pad->IsActive() != 0)
+    if (!m_pad || ::vesk::GetFocus() != m_edit.m_hWnd || m_pad->IsActive() != 0)
         return 0;
     m_pad->Attach(ToWindowHandle(), m_edit.ToWindowHandle(), 0, 0);
     for (int digit = 0; digit <= 9; ++digit) {

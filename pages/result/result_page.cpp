@@ -70,6 +70,7 @@ BOOL ResultPage::Create(CWnd* parent)
 {
     if (!m_app.Host() || !m_app.Game() || !m_app.Environment() || !m_app.Analysis())
         return FALSE;
+    m_context = &CurrentModuleContext();
     return CDialog::Create(kResultPageTemplate, parent);
 }
 

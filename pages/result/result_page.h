@@ -20,6 +20,7 @@
 
 #include "framework/cdialog.h"
 #include "framework/gdi_objects.h"
+#include "framework/module_context.h"
 #include "host/grid_interface.h"
 #include "numbers/list_snapshot.h"
 #include "pages/handoff/send_to_chart.h"
@@ -123,6 +124,9 @@ private:
     IRyxGridCtrl* GridOf(GridChoice grid) const;
 
     ModuleApp& m_app;
+    // The context the page was made in: its dialogs' templates are there,
+    // also when user input (not a module entry) opens them.
+    ModuleContext* m_context = nullptr;
     NumberList* m_result = nullptr;
     NumberList* m_recycle = nullptr;
     std::uint32_t m_listKey = 0;

@@ -97,6 +97,7 @@ void ResultPage::SaveResultFile()
 
 void ResultPage::EditOptions()
 {
+    ModuleContextGuard context(*m_context);
     options::OptionsDialog dialog(m_options, m_app.Host(), this);
     if (dialog.DoModal() == IDOK) {
         m_options = dialog.Options();

@@ -59,6 +59,7 @@ void ResultPage::SetupColumns(GridChoice which)
 
 void ResultPage::AddNumber()
 {
+    ModuleContextGuard context(*m_context);
     NumberInputDialog input("", static_cast<int>(m_app.Game()->GetNumberLength(1)), m_app.DigitPad(), this);
     if (input.DoModal() != IDOK)
         return;
@@ -79,6 +80,7 @@ void ResultPage::ModifyNumber(int row)
         return;
     const SlotInt vertical = m_resultGrid->GetScrollPosition(1);
     const SlotInt horizontal = m_resultGrid->GetScrollPosition(0);
+    ModuleContextGuard context(*m_context);
     NumberInputDialog input(std::string(m_result->ToText(static_cast<std::uint32_t>(row))),
                             static_cast<int>(m_app.Game()->GetNumberLength(1)), m_app.DigitPad(), this);
     if (input.DoModal() != IDOK)

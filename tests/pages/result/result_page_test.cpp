@@ -8,6 +8,11 @@
 #include "pages/options/result_options.h"
 #include "pages/result/result_ids.h"
 
+#include "app/services/digit_pad.h"
+#include "skin/focus_message.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QAbstractItemView>
 #include <QTest>
 
@@ -106,6 +111,47 @@ TEST_F(ResultPageTest, AddAndModifyThroughTheInputDialog)
     harness.Notify(kResultGrid, NM_DBLCLK, -1, 1); // below the rows: no dialog
     EXPECT_EQ(script.UnexpectedRequests(), 0);
     ASSERT_EQ(script.MessageBoxes().size(), 0u);
+}
+
+TEST_F(ResultPageTest, ARealDoubleClickOpensTheRowAndThePadTypesIntoTheEdit)
+{
+    harness.SetResult("100 200 300");
+    IRyxGridCtrl* grid = harness.Page().ResultGrid();
+    auto* view = FromWindowHandle(grid->GetWindow())->findChild<QAbstractItemView*>();
+    ASSERT_NE(view, nullptr);
+    app::DigitPad& pad = harness.RealHost().Pad();
+    std::string initial;
+    int keys = 0;
+    script.QueueModalAction([&](CDialog& dialog) {
+        initial = dialog.GetDlgItemText(kNumberEdit);
+        CWnd* edit = dialog.GetDlgItem(kNumberEdit);
+        QApplication::setActiveWindow(dialog.m_hWnd);
+        edit->SetFocus();
+        dialog.SendMessage(WM_EDIT_FOCUS_MOVE, kNumberEdit, 0);
+        if (!pad.IsActive())
+            return dialog.EndDialog(IDCANCEL);
+        keys = static_cast<int>(pad.Window()->findChildren<QAbstractButton*>().size());
+        dialog.SetDlgItemText(kNumberEdit, "");
+        for (const char* key : {"2", "5", "9"}) {
+            for (QAbstractButton* button : pad.Window()->findChildren<QAbstractButton*>())
+                if (button->text() == QLatin1String(key))
+                    button->click();
+        }
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QPoint row = view->visualRect(view->model()->index(2, 1)).center();
+    ASSERT_TRUE(view->viewport()->rect().contains(row)) << view->viewport()->width() << "x" << view->viewport()->height();
+    // The sequence a real double click delivers.
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, row);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, row);
+    EXPECT_EQ(initial, "300");
+    EXPECT_EQ(keys, 10);
+    EXPECT_EQ(harness.ResultText(), "100 200 259");
+    EXPECT_FALSE(IsWaitCursorShown());
 }
 
 TEST_F(ResultPageTest, InputDialogEnablesOkOnlyForAWholeNumberAndNamesItself)
