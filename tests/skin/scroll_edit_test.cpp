@@ -149,6 +149,31 @@ TEST_F(SkinScrollEdit, KeyboardScrollingMovesTheBarWithTheText)
     }
 }
 
+TEST(SkinScrollEditWide, HorizontalBarFollowsTheCaretAlongALongLine)
+{
+    GeneratedSkins skins;
+    RecordingDialog host;
+    CBaseScrollEdit edit;
+    const DialogTemplate dialog = Popup(300, 220, {Control(kText, "Edit", "", 5, 5, 120, 100,
+                                                           ES_MULTILINE | ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL | WS_BORDER)});
+    ASSERT_TRUE(host.CreateWith(dialog));
+    ASSERT_TRUE(edit.SubclassDlgItem(kText, &host));
+    edit.CreateScrollBars();
+    edit.SetText(std::string(400, '7') + "\r\n" + Lines(3));
+    Settle();
+    ASSERT_TRUE(edit.IsHorizontalShown());
+    edit.m_hWnd->setFocus();
+    edit.SetSel(0, 0);
+    QTest::keyClick(edit.m_hWnd, Qt::Key_End);
+    Settle();
+    EXPECT_GT(edit.GetScrollPos(SB_HORZ), 0) << "End scrolls along the line";
+    EXPECT_EQ(edit.HorizontalBar().GetScrollPos(), edit.GetScrollPos(SB_HORZ));
+    EXPECT_EQ(edit.VerticalBar().GetScrollPos(), 0) << "each bar follows its own direction";
+    QTest::keyClick(edit.m_hWnd, Qt::Key_Home);
+    Settle();
+    EXPECT_EQ(edit.HorizontalBar().GetScrollPos(), 0);
+}
+
 TEST_F(SkinScrollEdit, DraggingTheThumbScrollsLineByLine)
 {
     edit.SetText(Lines(200));
@@ -164,6 +189,8 @@ TEST_F(SkinScrollEdit, DraggingTheThumbScrollsLineByLine)
                              Qt::NoModifier);
             QApplication::sendEvent(bar, &move);
             firstLines.push_back(edit.GetFirstVisibleLine());
+            // The thumb stays under the mouse while the text scrolls after it.
+            EXPECT_EQ(edit.VerticalBar().Geometry().thumb.top, thumb.top + dy) << dy;
         }
         QTest::mouseRelease(bar, Qt::LeftButton, {}, grab + QPoint(0, 30));
     });
