@@ -2,8 +2,12 @@
 
 #include "filtering/condition_page.h"
 #include "filtering/filter_workbench.h"
+#include "filtering/grouping/grouping_panel.h"
+#include "numbers/editor/editor_page.h"
 #include "pages/options/options_dialog.h"
 #include "pages/result/result_templates.h"
+#include "pages/text/count_page.h"
+#include "pages/text/staging_page.h"
 
 namespace vesk {
 
@@ -17,6 +21,10 @@ ModuleContext& ModuleResources()
         made.Templates().Register(result::ResultPageTemplate());
         made.Templates().Register(result::NumberInputTemplate());
         made.Templates().Register(options::OptionsDialogTemplate());
+        made.Templates().Register(GroupingPanelTemplate());
+        made.Templates().Register(EditorPageTemplate());
+        made.Templates().Register(CountPageTemplate());
+        made.Templates().Register(StagingPageTemplate());
         return made;
     }();
     return context;
