@@ -232,6 +232,19 @@ TEST_F(ResultPageTest, SortingTheResultGridIsAStepTheRecycleGridIsNot)
     EXPECT_EQ(Shown(), (std::vector<std::string>{"100", "200", "300"}));
 }
 
+TEST_F(ResultPageTest, ColumnsComeFromTheShownColumnsRecord)
+{
+    ResultPage& page = harness.Page();
+    const auto shown = static_cast<std::size_t>(page.Columns().size());
+    EXPECT_EQ(page.ResultGrid()->GetColumnCount(), static_cast<SlotInt>(shown + 2));
+    ASSERT_EQ(harness.RealHost().Environment().WriteOption(4204, 0, nullptr), 1);
+    ASSERT_TRUE(harness.Recreate());
+    EXPECT_EQ(harness.Page().ResultGrid()->GetColumnCount(), 2);
+    EXPECT_EQ(harness.Page().RecycleGrid()->GetColumnCount(), 2);
+    harness.SetResult("456");
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"456"}));
+}
+
 TEST_F(ResultPageTest, ViewsShowTheirOwnControls)
 {
     ResultPage& page = harness.Page();
