@@ -11,6 +11,26 @@
 
 namespace vesk::chart {
 
+CountScale ScaleFor(int highest)
+{
+    const int wanted = std::max(1, highest + std::max(1, highest / 8));
+    // Steps 1, 2, 5, 10, 20, 50, ...: the first that needs at most ten.
+    int step = 1;
+    for (int base = 1; base <= wanted; base *= 10) {
+        step = 0;
+        for (const int m : {1, 2, 5}) {
+            if (wanted <= m * base * 10) {
+                step = m * base;
+                break;
+            }
+        }
+        if (step)
+            break;
+    }
+    step = std::max(step, 1);
+    return {(wanted + step - 1) / step * step, step};
+}
+
 QWidget* MakeBarChart(const Distribution& distribution, std::size_t numberCount, QWidget* parent)
 {
     auto* series = new QBarSeries;
@@ -38,13 +58,21 @@ QWidget* MakeBarChart(const Distribution& distribution, std::size_t numberCount,
     auto* categories = new QBarCategoryAxis;
     for (const std::string& category : distribution.categories)
         categories->append(QString::fromStdString(category));
+    // Many categories (the sums) get narrow columns: small upright labels stay whole.
+    if (distribution.categories.size() > 20) {
+        QFont small = categories->labelsFont();
+        small.setPointSizeF(7);
+        categories->setLabelsFont(small);
+        categories->setLabelsAngle(-90);
+    }
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
-    // Room above the tallest bar for its label; whole numbers only.
-    values->setRange(0, std::max(1, highest + std::max(1, highest / 8)));
+    // Whole-number ticks, with room above the tallest bar for its label.
+    const CountScale scale = ScaleFor(highest);
+    values->setRange(0, scale.top);
+    values->setTickCount(scale.top / scale.step + 1);
     values->setLabelFormat(QStringLiteral("%d"));
-    values->applyNiceNumbers();
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
 

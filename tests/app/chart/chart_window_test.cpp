@@ -1,6 +1,7 @@
 // The chart feature as the module meets it through the host object: opened
 // by name, its window found through slot 5, the numbers handed in with
 // WM_CHART_NUMBERS, and the picture export.
+#include "app/chart/bar_chart.h"
 #include "app/chart/chart_feature.h"
 #include "app/services/host_object.h"
 #include "framework/framework.h"
@@ -76,12 +77,15 @@ TEST_F(ChartFeatureTest, TheNumbersOfTheMessageAreChartedFromACopy)
     const auto* count = window.findChild<QLabel*>();
     ASSERT_NE(count, nullptr);
     EXPECT_EQ(count->text(), QStringLiteral("号码数：6"));
-    window.Tabs()->setCurrentIndex(5);
-    // To look at the window: VESK_CHART_SHOT=/some/file.png
+    // To look at the window, one picture per tab: VESK_CHART_SHOT=/some/prefix
     if (const char* shot = std::getenv("VESK_CHART_SHOT")) {
-        QTest::qWait(50);
-        window.grab().save(QString::fromLocal8Bit(shot));
+        for (int tab = 0; tab < window.Tabs()->count(); ++tab) {
+            window.Tabs()->setCurrentIndex(tab);
+            QTest::qWait(20);
+            window.grab().save(QString::fromLocal8Bit(shot) + QString::number(tab) + QStringLiteral(".png"));
+        }
     }
+    window.Tabs()->setCurrentIndex(5);
 
     // A second hand-over replaces the numbers; the tab the user looks at stays.
     test::ChartRecordBuilder next(3, {"111"});
@@ -128,6 +132,18 @@ TEST_F(ChartFeatureTest, ExportsTheShownChartAsAPicture)
     script.QueueFileCancel();
     EXPECT_FALSE(feature.Window()->ExportPicture());
     EXPECT_EQ(script.UnexpectedRequests(), 0);
+}
+
+TEST(BarChart, CountAxisHasWholeStepsAndRoomAboveTheTallestBar)
+{
+    for (const int highest : {0, 1, 2, 7, 9, 10, 95, 1000, 123456}) {
+        const CountScale scale = ScaleFor(highest);
+        EXPECT_GT(scale.top, highest) << highest;
+        EXPECT_EQ(scale.top % scale.step, 0) << highest;
+        EXPECT_LE(scale.top / scale.step, 10) << highest;
+    }
+    EXPECT_EQ(ScaleFor(1).step, 1);
+    EXPECT_EQ(ScaleFor(95).step, 20);
 }
 
 } // namespace
