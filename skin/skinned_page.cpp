@@ -20,7 +20,23 @@ constexpr BYTE kDefaultPitch = 0;
 
 } // namespace
 
-SkinnedPage::SkinnedPage(UINT templateId) : CDialog(templateId)
+DialogControl PageControl(
+    UINT id, const char* windowClass, const char* text, int x, int y, int cx, int cy, DWORD style)
+{
+    return { .id = static_cast<int>(id),
+        .windowClass = windowClass,
+        .text = text,
+        .x = x,
+        .y = y,
+        .cx = cx,
+        .cy = cy,
+        .style = style,
+        .exStyle = 0,
+        .hidden = false };
+}
+
+SkinnedPage::SkinnedPage(UINT templateId)
+    : CDialog(templateId)
 {
 }
 
@@ -33,9 +49,7 @@ BOOL SkinnedPage::OnInitDialog()
     return TRUE;
 }
 
-void SkinnedPage::OnEditColours(CDC*)
-{
-}
+void SkinnedPage::OnEditColours(CDC*) { }
 
 void SkinnedPage::ForwardCurrentMessage(CWnd* target)
 {
@@ -47,7 +61,7 @@ void SkinnedPage::ForwardCurrentMessage(CWnd* target)
 void SkinnedPage::CreateTextFont(CFont& font)
 {
     font.CreateFont(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, kStringPrecision, kCharacterClip,
-                    kDefaultQuality, kDefaultPitch, "宋体");
+        kDefaultQuality, kDefaultPitch, "宋体");
 }
 
 LRESULT SkinnedPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

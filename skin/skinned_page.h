@@ -10,6 +10,10 @@
 
 namespace vesk {
 
+// One control of a page's template (dialog units), shown, without extended style.
+DialogControl PageControl(
+    UINT id, const char* windowClass, const char* text, int x, int y, int cx, int cy, DWORD style);
+
 class SkinnedPage : public CDialog {
 public:
     explicit SkinnedPage(UINT templateId);

@@ -9,28 +9,25 @@ namespace vesk {
 
 namespace {
 
-constexpr std::array<UINT, 3> kModeIds{IDC_GROUP_MODE_1, IDC_GROUP_MODE_2, IDC_GROUP_MODE_3};
-constexpr std::array<UINT, 3> kRowIds{IDC_GROUP_ROW_1, IDC_GROUP_ROW_2, IDC_GROUP_ROW_3};
-constexpr std::array<UINT, 3> kCategoryIds{IDC_GROUP_CATEGORY_1, IDC_GROUP_CATEGORY_2, IDC_GROUP_CATEGORY_3};
-constexpr std::array<UINT, 5> kPanelButtonIds{IDC_GROUP_SELECT_ALL, IDC_GROUP_CLEAR_ALL, IDC_GROUP_GENERATE,
-                                              IDC_GROUP_FILTER, IDC_GROUP_CLOSE};
+constexpr std::array<UINT, 5> kPanelButtonIds { IDC_GROUP_SELECT_ALL, IDC_GROUP_CLEAR_ALL, IDC_GROUP_GENERATE,
+    IDC_GROUP_FILTER, IDC_GROUP_CLOSE };
 
 struct RowTexts {
     const char* button;
     const char* buttonTip;
 };
 
-constexpr std::array<RowTexts, 3> kPositional{{
-    {"百位", "清空百位选择的数字"},
-    {"十位", "清空十位选择的数字"},
-    {"个位", "清空个位选择的数字"},
-}};
-constexpr std::array<RowTexts, 3> kPicking{{
-    {"选一", "清空选一选择的数字"},
-    {"选二", "清空选二选择的数字"},
-    {"选三", "清空选三选择的数字"},
-}};
-constexpr std::array<const char*, 3> kPickingModeTips{
+constexpr std::array<RowTexts, 3> kPositional { {
+    { "百位", "清空百位选择的数字" },
+    { "十位", "清空十位选择的数字" },
+    { "个位", "清空个位选择的数字" },
+} };
+constexpr std::array<RowTexts, 3> kPicking { {
+    { "选一", "清空选一选择的数字" },
+    { "选二", "清空选二选择的数字" },
+    { "选三", "清空选三选择的数字" },
+} };
+constexpr std::array<const char*, 3> kPickingModeTips {
     "█ 表示组号时从后面的数字中选择一个数字进行组号",
     "█ 表示组号时从后面的数字中选择二个数字进行组号",
     "█ 表示组号时从后面的数字中选择三个数字进行组号",
@@ -38,12 +35,13 @@ constexpr std::array<const char*, 3> kPickingModeTips{
 constexpr const char* kPositionalModeTip = "√ 表示按百位、十位、个位方式进行组号";
 constexpr const char* kDisabledRow = "禁用";
 
-constexpr std::array<const char*, 5> kPanelTips{"选择所有的数字", "清空所有的数字", "对号码设置中选择的数字进行组合",
-                                                "根据选择的缩水条件对号码进行缩水", "关闭窗口"};
+constexpr std::array<const char*, 5> kPanelTips { "选择所有的数字", "清空所有的数字",
+    "对号码设置中选择的数字进行组合", "根据选择的缩水条件对号码进行缩水", "关闭窗口" };
 
 } // namespace
 
-GroupingPanel::GroupingPanel() : SkinnedPage(IDD_GROUPING_PANEL)
+GroupingPanel::GroupingPanel()
+    : SkinnedPage(IDD_GROUPING_PANEL)
 {
     RegisterCommands();
 }
@@ -68,15 +66,15 @@ void GroupingPanel::RegisterCommands()
     HandleCommand(IDC_GROUP_MODE_2, BN_CLICKED, [this] { OnPairModeClicked(1); });
     HandleCommand(IDC_GROUP_MODE_3, BN_CLICKED, [this] { OnTripleModeClicked(); });
     for (int row = 0; row < 3; ++row) {
-        HandleCommand(kRowIds[Index(row)], BN_CLICKED, [this, row] {
-            SetRowDigits(row, DigitFlags{});
+        HandleCommand(kGroupRowIds[Index(row)], BN_CLICKED, [this, row] {
+            SetRowDigits(row, DigitFlags {});
             UpdateButtons();
         });
-        HandleCommand(kCategoryIds[Index(row)], CBN_SELCHANGE, [this, row] { OnCategoryChosen(row); });
+        HandleCommand(kGroupCategoryIds[Index(row)], CBN_SELCHANGE, [this, row] { OnCategoryChosen(row); });
         for (int digit = 0; digit < 10; ++digit)
             HandleCommand(DigitButtonId(row, digit), BN_CLICKED, [this, row] { OnDigitClicked(row); });
     }
-    for (const UINT forwarded : {IDC_GROUP_GENERATE, IDC_GROUP_FILTER, IDC_GROUP_CLOSE})
+    for (const UINT forwarded : { IDC_GROUP_GENERATE, IDC_GROUP_FILTER, IDC_GROUP_CLOSE })
         HandleCommand(forwarded, BN_CLICKED, [this] { ForwardCurrentMessage(GetParent()); });
 }
 
@@ -109,11 +107,11 @@ void GroupingPanel::SkinControls()
     }
     for (int row = 0; row < 3; ++row) {
         const std::size_t r = Index(row);
-        m_rowButtons[r].SubclassDlgItem(kRowIds[r], this);
+        m_rowButtons[r].SubclassDlgItem(kGroupRowIds[r], this);
         m_rowButtons[r].SetSkin(m_blueButton);
-        m_modeBoxes[r].SubclassDlgItem(kModeIds[r], this);
+        m_modeBoxes[r].SubclassDlgItem(kGroupModeIds[r], this);
         m_modeBoxes[r].SetCheckImage(m_modeImage);
-        m_categoryBoxes[r].SubclassDlgItem(kCategoryIds[r], this);
+        m_categoryBoxes[r].SubclassDlgItem(kGroupCategoryIds[r], this);
         for (int digit = 0; digit < 10; ++digit) {
             DigitButton(row, digit).SubclassDlgItem(DigitButtonId(row, digit), this);
             DigitButton(row, digit).SetCheckImage(m_digitImages[Index(digit)]);
@@ -152,12 +150,13 @@ CBaseButton& GroupingPanel::PanelButton(UINT id)
 
 RowMode GroupingPanel::Mode() const
 {
-    return RowModeOf(m_modeBoxes[0].GetCheck() == 1, m_modeBoxes[1].GetCheck() == 1, m_modeBoxes[2].GetCheck() == 1);
+    return RowModeOf(
+        m_modeBoxes[0].GetCheck() == 1, m_modeBoxes[1].GetCheck() == 1, m_modeBoxes[2].GetCheck() == 1);
 }
 
 DigitFlags GroupingPanel::RowDigits(int row) const
 {
-    DigitFlags flags{};
+    DigitFlags flags {};
     for (std::size_t d = 0; d < flags.size(); ++d)
         flags[d] = m_digits[Index(row)][d].GetCheck() == 1 ? 1 : 0;
     return flags;
@@ -165,7 +164,7 @@ DigitFlags GroupingPanel::RowDigits(int row) const
 
 DigitRows GroupingPanel::Rows() const
 {
-    return {RowDigits(0), RowDigits(1), RowDigits(2)};
+    return { RowDigits(0), RowDigits(1), RowDigits(2) };
 }
 
 void GroupingPanel::SyncCategoryBox(int row)
@@ -192,7 +191,7 @@ void GroupingPanel::SetActiveDigits(bool selected)
     for (int row = 0; row < 3; ++row) {
         if (!IsRowActive(mode, row))
             continue;
-        DigitFlags flags{};
+        DigitFlags flags {};
         flags.fill(selected ? 1 : 0);
         SetRowDigits(row, flags);
     }
@@ -266,7 +265,7 @@ void GroupingPanel::OnTripleModeClicked()
 void GroupingPanel::Place(CWnd& control, const Rect& rect)
 {
     control.SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+        SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void GroupingPanel::SetLayoutMode(int mode)

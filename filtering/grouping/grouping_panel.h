@@ -36,6 +36,11 @@ inline constexpr UINT IDC_GROUP_FILTER = 7516;
 inline constexpr UINT IDC_GROUP_CLOSE = 8539;
 inline constexpr UINT IDC_GROUP_FRAME = 7549;
 
+inline constexpr std::array<UINT, 3> kGroupModeIds { IDC_GROUP_MODE_1, IDC_GROUP_MODE_2, IDC_GROUP_MODE_3 };
+inline constexpr std::array<UINT, 3> kGroupRowIds { IDC_GROUP_ROW_1, IDC_GROUP_ROW_2, IDC_GROUP_ROW_3 };
+inline constexpr std::array<UINT, 3> kGroupCategoryIds { IDC_GROUP_CATEGORY_1, IDC_GROUP_CATEGORY_2,
+    IDC_GROUP_CATEGORY_3 };
+
 // The id of digit d (0..9) in row r (0..2).
 UINT DigitButtonId(int row, int digit);
 

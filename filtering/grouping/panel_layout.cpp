@@ -15,7 +15,8 @@ PanelLayout LayoutPanel(int mode)
         row.modeBox = PlacedRect(8, 32 + 25 * r, 11, 11);
         row.rowButton = PlacedRect(wide ? 23 : 21, top, 42, 21);
         for (int d = 0; d < 10; ++d)
-            row.digits[static_cast<std::size_t>(d)] = PlacedRect(wide ? 69 + 22 * d : 65 + 21 * d, top, 20, 21);
+            row.digits[static_cast<std::size_t>(d)]
+                = PlacedRect(wide ? 69 + 22 * d : 65 + 21 * d, top, 20, 21);
         row.categoryBox = PlacedRect(wide ? 290 : 277, top, 60, 20);
     }
     if (wide) {

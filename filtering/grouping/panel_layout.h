@@ -15,7 +15,7 @@ inline constexpr int kWideLayout = 2;
 struct PanelRowLayout {
     Rect modeBox;
     Rect rowButton;
-    std::array<Rect, 10> digits{}; // index = digit
+    std::array<Rect, 10> digits {}; // index = digit
     Rect categoryBox;
 };
 
@@ -23,7 +23,7 @@ struct PanelLayout {
     Rect frame;
     Rect selectAll;
     Rect clearAll;
-    std::array<PanelRowLayout, 3> rows{};
+    std::array<PanelRowLayout, 3> rows {};
     Rect group;
     Rect filter;
     Rect close;

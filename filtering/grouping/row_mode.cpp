@@ -45,13 +45,13 @@ GenerationPlan PlanFor(RowMode mode, const DigitRows& rows)
 {
     switch (mode) {
     case RowMode::PickOneAndTwo:
-        return {rows[0], rows[1], rows[1], true};
+        return { rows[0], rows[1], rows[1], true };
     case RowMode::PickThree:
-        return {rows[2], rows[2], rows[2], true};
+        return { rows[2], rows[2], rows[2], true };
     case RowMode::Positional:
         break;
     }
-    return {rows[0], rows[1], rows[2], false};
+    return { rows[0], rows[1], rows[2], false };
 }
 
 std::vector<std::uint32_t> PlanCodes(const GenerationPlan& plan)

@@ -24,18 +24,18 @@ bool IsRowActive(RowMode mode, int row);
 struct PanelButtonStates {
     // Only the active rows' entries mean anything: an inactive row's button
     // stays as the mode switch left it (disabled).
-    std::array<bool, 3> rowButton{};
-    bool group = false;     // 组号: every active row has a digit
+    std::array<bool, 3> rowButton {};
+    bool group = false; // 组号: every active row has a digit
     bool selectAll = false; // 全部选中: some active digit is off
-    bool clearAll = false;  // 全部清空: some active digit is on
+    bool clearAll = false; // 全部清空: some active digit is on
 };
 
 PanelButtonStates ButtonStatesFor(RowMode mode, const DigitRows& rows);
 
 struct GenerationPlan {
-    DigitFlags hundreds{};
-    DigitFlags tens{};
-    DigitFlags units{};
+    DigitFlags hundreds {};
+    DigitFlags tens {};
+    DigitFlags units {};
     bool toGroups = false; // the codes are to become group numbers
 };
 

@@ -9,8 +9,8 @@ namespace {
 
 std::int32_t ReadInt32(const std::uint8_t* bytes)
 {
-    const std::uint32_t value = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
-                                std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24;
+    const std::uint32_t value = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8
+        | std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24;
     return static_cast<std::int32_t>(value);
 }
 
@@ -31,13 +31,13 @@ bool IsBlank(char c)
 ColumnSetting DecodeColumnSetting(const std::uint8_t* record, std::size_t length)
 {
     if (!record || length < kColumnRecordSize)
-        return {0, -10};
-    return {ReadInt32(record), ReadInt32(record + 4)};
+        return { 0, -10 };
+    return { ReadInt32(record), ReadInt32(record + 4) };
 }
 
 std::array<std::uint8_t, kColumnRecordSize> EncodeColumnSetting(const ColumnSetting& setting)
 {
-    std::array<std::uint8_t, kColumnRecordSize> record{};
+    std::array<std::uint8_t, kColumnRecordSize> record {};
     WriteInt32(setting.onePerLine, record.data());
     WriteInt32(setting.count, record.data() + 4);
     return record;
@@ -87,7 +87,7 @@ std::int32_t ComboCount(std::string_view comboText)
 ColumnSetting SettingFromControls(std::string_view comboText, ColumnChoice choice)
 {
     const std::int32_t n = ComboCount(comboText);
-    return {choice == ColumnChoice::OnePerLine ? 1 : 0, choice == ColumnChoice::NoColumns ? -n : n};
+    return { choice == ColumnChoice::OnePerLine ? 1 : 0, choice == ColumnChoice::NoColumns ? -n : n };
 }
 
 } // namespace vesk

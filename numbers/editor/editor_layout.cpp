@@ -12,11 +12,11 @@ EditorLayout LayoutEditor(int width, int height, int noColumnsWidth)
     const int overhang = c + 215 + noColumnsWidth - width;
     if (overhang > 0)
         c = std::max(0, c - overhang);
-    layout.label = {c, height - 42};
-    layout.onePerLine = {c + 100, height - 44};
-    layout.custom = {c + 130, height - 44};
-    layout.combo = {c + 150, height - 46};
-    layout.noColumns = {c + 215, height - 44};
+    layout.label = { c, height - 42 };
+    layout.onePerLine = { c + 100, height - 44 };
+    layout.custom = { c + 130, height - 44 };
+    layout.combo = { c + 150, height - 46 };
+    layout.noColumns = { c + 215, height - 44 };
 
     const int d = std::min((width - 8) / 6, 75);
     const int y = height - 21;

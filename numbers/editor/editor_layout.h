@@ -18,7 +18,7 @@ struct EditorLayout {
     };
     Corner label, onePerLine, custom, combo, noColumns;
     // 打开, 保存, 清空, 打印, 统计, transfer.
-    std::array<Rect, 6> buttons{};
+    std::array<Rect, 6> buttons {};
 };
 
 // The column row is centred as if 200 pixels wide, but moves left as far as

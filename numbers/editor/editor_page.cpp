@@ -15,27 +15,27 @@ namespace vesk {
 
 namespace {
 
-constexpr std::array<UINT, 6> kButtonIds{IDC_EDITOR_OPEN,  IDC_EDITOR_SAVE,  IDC_EDITOR_CLEAR,
-                                         IDC_EDITOR_PRINT, IDC_EDITOR_COUNT, IDC_EDITOR_TRANSFER};
+constexpr std::array<UINT, 6> kButtonIds { IDC_EDITOR_OPEN, IDC_EDITOR_SAVE, IDC_EDITOR_CLEAR,
+    IDC_EDITOR_PRINT, IDC_EDITOR_COUNT, IDC_EDITOR_TRANSFER };
 
 struct ButtonLook {
     const char* tooltip;
     int icon; // index into the page's icons, -1 for none
 };
 
-constexpr std::array<ButtonLook, 6> kButtonLooks{{
-    {"从文件加载号码到编辑器", 0},
-    {"将编辑器中的号码保存到文件", 1},
-    {"清空编辑器中的号码", 2},
-    {"打印编辑器中的号码", -1},
-    {"对编辑器中的号码进行次数统计", 3},
-    {"将编辑器中的号码转至缩水器", 4},
-}};
+constexpr std::array<ButtonLook, 6> kButtonLooks { {
+    { "从文件加载号码到编辑器", 0 },
+    { "将编辑器中的号码保存到文件", 1 },
+    { "清空编辑器中的号码", 2 },
+    { "打印编辑器中的号码", -1 },
+    { "对编辑器中的号码进行次数统计", 3 },
+    { "将编辑器中的号码转至缩水器", 4 },
+} };
 
-constexpr std::array<const char*, 5> kIconFiles{"Skin\\EditOpen.bmp", "Skin\\EditSave.bmp", "Skin\\EditClr.bmp",
-                                                "Skin\\EditStat.bmp", "Skin\\EditFlt.bmp"};
+constexpr std::array<const char*, 5> kIconFiles { "Skin\\EditOpen.bmp", "Skin\\EditSave.bmp",
+    "Skin\\EditClr.bmp", "Skin\\EditStat.bmp", "Skin\\EditFlt.bmp" };
 
-constexpr const char* kColumnCounts[] = {"1", "5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
+constexpr const char* kColumnCounts[] = { "1", "5", "10", "15", "20", "25", "30", "35", "40", "45", "50" };
 
 constexpr const char* kToResultTip = "将编辑器中的号码转至缩水器";
 constexpr const char* kToStagingTip = "将编辑器中的内容转至暂存区";
@@ -47,11 +47,13 @@ void MoveKeepingSize(CWnd& control, int x, int y)
 
 } // namespace
 
-EditorPage::EditorPage(IHostObject* host) : SkinnedPage(IDD_EDITOR_PAGE), m_host(host)
+EditorPage::EditorPage(IHostObject* host)
+    : SkinnedPage(IDD_EDITOR_PAGE)
+    , m_host(host)
 {
     HandleMessage(WM_SIZE, [this](WPARAM, LPARAM) {
         Layout();
-        return LRESULT{0};
+        return LRESULT { 0 };
     });
     HandleCommand(IDC_EDITOR_TEXT, EN_CHANGE, [this] { UpdateButtons(); });
     HandleCommand(IDC_EDITOR_OPEN, BN_CLICKED, [this] { Load(); });
@@ -125,7 +127,7 @@ void EditorPage::SetUpColumnControls()
     m_onePerLine.SubclassDlgItem(IDC_EDITOR_ONE_PER_LINE, this);
     m_custom.SubclassDlgItem(IDC_EDITOR_CUSTOM_COLUMNS, this);
     m_noColumns.SubclassDlgItem(IDC_EDITOR_NO_COLUMNS, this);
-    for (CBaseRadio* radio : {&m_onePerLine, &m_custom, &m_noColumns})
+    for (CBaseRadio* radio : { &m_onePerLine, &m_custom, &m_noColumns })
         radio->SetImage(m_radioImage);
     m_columnCount.SubclassDlgItem(IDC_EDITOR_COLUMN_COUNT, this);
     for (const char* count : kColumnCounts)
@@ -133,7 +135,8 @@ void EditorPage::SetUpColumnControls()
 
     std::uint8_t record[kColumnRecordSize] = {};
     SlotInt length = 0;
-    if (auto* environment = m_host ? static_cast<IEnvironmentService*>(m_host->GetService(kServiceEnvironment)) : nullptr) {
+    if (auto* environment
+        = m_host ? static_cast<IEnvironmentService*>(m_host->GetService(kServiceEnvironment)) : nullptr) {
         // Asked for the length first: a longer record would not fit the buffer.
         if (environment->ReadOption(kColumnOptionId, nullptr) == static_cast<SlotInt>(kColumnRecordSize))
             length = environment->ReadOption(kColumnOptionId, record);
@@ -169,8 +172,8 @@ void EditorPage::UpdateButtons()
 {
     if (!m_text.GetSafeHwnd())
         return;
-    EnableControls({&m_buttons[1], &m_buttons[2], &m_buttons[3], &m_buttons[4], &m_buttons[5]},
-                   m_text.GetWindowTextLength() > 0);
+    EnableControls({ &m_buttons[1], &m_buttons[2], &m_buttons[3], &m_buttons[4], &m_buttons[5] },
+        m_text.GetWindowTextLength() > 0);
 }
 
 bool EditorPage::GetEditorNumbers(C3DUIntArray& target) const
@@ -185,9 +188,9 @@ void EditorPage::ShowTransferTarget(bool toStaging)
 
 void EditorPage::Layout()
 {
-    for (CWnd* control : {static_cast<CWnd*>(&m_text), static_cast<CWnd*>(&m_onePerLine),
-                          static_cast<CWnd*>(&m_custom), static_cast<CWnd*>(&m_noColumns),
-                          static_cast<CWnd*>(&m_columnCount)}) {
+    for (CWnd* control :
+        { static_cast<CWnd*>(&m_text), static_cast<CWnd*>(&m_onePerLine), static_cast<CWnd*>(&m_custom),
+            static_cast<CWnd*>(&m_noColumns), static_cast<CWnd*>(&m_columnCount) }) {
         if (!control->GetSafeHwnd())
             return;
     }
@@ -220,8 +223,8 @@ void EditorPage::Load()
     if (!loaded.unreadable.empty()) {
         ReportUnreadable(this, loaded.unreadable);
     } else if (!loaded.files.empty()) {
-        const AppendedBlock block =
-            AppendBlock(static_cast<std::size_t>(m_text.GetWindowTextLength()), FollowedByBlankLines(loaded.files));
+        const AppendedBlock block = AppendBlock(
+            static_cast<std::size_t>(m_text.GetWindowTextLength()), FollowedByBlankLines(loaded.files));
         m_text.AppendText(block.tail);
         m_text.SetSel(static_cast<int>(block.caret), static_cast<int>(block.caret));
         RedrawWindow();
@@ -236,7 +239,7 @@ void EditorPage::Save()
 
 void EditorPage::Clear()
 {
-    m_text.SetText(CString{});
+    m_text.SetText(CString {});
     m_text.SetFocus();
     UpdateButtons();
 }
@@ -271,7 +274,8 @@ void EditorPage::SaveColumns()
         choice = ColumnChoice::NoColumns;
     m_columns = SettingFromControls(m_columnCount.GetWindowText(), choice);
     const auto record = EncodeColumnSetting(m_columns);
-    if (auto* environment = m_host ? static_cast<IEnvironmentService*>(m_host->GetService(kServiceEnvironment)) : nullptr)
+    if (auto* environment
+        = m_host ? static_cast<IEnvironmentService*>(m_host->GetService(kServiceEnvironment)) : nullptr)
         environment->WriteOption(kColumnOptionId, static_cast<SlotInt>(record.size()), record.data());
 }
 

@@ -59,7 +59,10 @@ public:
     // The stored column setting and what it means for a text about to be
     // written (1, the count, or defaultCount when it sets none).
     const ColumnSetting& Columns() const { return m_columns; }
-    std::int64_t PerLineCount(std::int64_t defaultCount) const { return vesk::PerLineCount(m_columns, defaultCount); }
+    std::int64_t PerLineCount(std::int64_t defaultCount) const
+    {
+        return vesk::PerLineCount(m_columns, defaultCount);
+    }
 
     // The presence array of the text's complete digit triples. False only
     // when the array cannot be sized.

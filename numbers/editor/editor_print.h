@@ -12,7 +12,7 @@ namespace vesk {
 
 enum class PrintOutcome {
     NothingToPrint, // fewer than three digits in the text
-    NoComponent,    // the host could not load the print component
+    NoComponent, // the host could not load the print component
     Printed,
 };
 

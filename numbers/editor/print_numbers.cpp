@@ -5,7 +5,7 @@ namespace vesk {
 std::vector<PrintedNumber> PrintedNumbers(std::string_view text)
 {
     std::vector<PrintedNumber> numbers;
-    PrintedNumber current{};
+    PrintedNumber current {};
     int filled = 0;
     for (const char c : text) {
         if (c < '0' || c > '9')

@@ -19,9 +19,9 @@ std::optional<std::string> ReadTextFile(const std::string& path);
 enum class FileChoice { One, Several };
 
 struct LoadedTexts {
-    bool chosen = false;      // false: the dialog was cancelled
+    bool chosen = false; // false: the dialog was cancelled
     std::vector<std::string> files; // each file's text, in the dialog's order
-    std::string unreadable;   // the first file that could not be read, if any
+    std::string unreadable; // the first file that could not be read, if any
 };
 
 // Each text followed by "\r\n\r\n", all in one.

@@ -25,11 +25,14 @@ void EnableControls(std::initializer_list<CWnd*> controls, bool enable)
 }
 
 TextPage::TextPage(IHostObject* host, const TextPageIds& ids, const TextPageTexts& texts)
-    : SkinnedPage(ids.templateId), m_host(host), m_ids(ids), m_texts(texts)
+    : SkinnedPage(ids.templateId)
+    , m_host(host)
+    , m_ids(ids)
+    , m_texts(texts)
 {
     HandleMessage(WM_SIZE, [this](WPARAM, LPARAM) {
         Layout();
-        return LRESULT{0};
+        return LRESULT { 0 };
     });
     HandleCommand(ids.text, EN_CHANGE, [this] { UpdateButtons(); });
     HandleCommand(ids.transfer, BN_CLICKED, [this] { ForwardCurrentMessage(m_workbench); });
@@ -74,8 +77,8 @@ BOOL TextPage::OnInitDialog()
 
 void TextPage::SkinButtons()
 {
-    const std::pair<CBaseButton*, UINT> buttons[] = {
-        {&m_transfer, m_ids.transfer}, {&m_open, m_ids.open}, {&m_save, m_ids.save}, {&m_clear, m_ids.clear}};
+    const std::pair<CBaseButton*, UINT> buttons[] = { { &m_transfer, m_ids.transfer },
+        { &m_open, m_ids.open }, { &m_save, m_ids.save }, { &m_clear, m_ids.clear } };
     for (const auto& [button, id] : buttons) {
         button->SubclassDlgItem(id, this);
         button->SetSkin(m_skin);
@@ -103,7 +106,7 @@ void TextPage::UpdateButtons()
 {
     if (!m_text.GetSafeHwnd())
         return;
-    EnableControls({&m_save, &m_clear, &m_transfer}, m_text.GetWindowTextLength() > 0);
+    EnableControls({ &m_save, &m_clear, &m_transfer }, m_text.GetWindowTextLength() > 0);
 }
 
 void TextPage::ShowLoadedText(const CString& text, int caret)
@@ -138,7 +141,7 @@ void TextPage::Save()
 
 void TextPage::Clear()
 {
-    m_text.SetText(CString{});
+    m_text.SetText(CString {});
     UpdateButtons();
     OnCleared();
 }

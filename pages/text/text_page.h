@@ -23,12 +23,12 @@ struct TextPageIds {
     UINT open = 0;
     UINT save = 0;
     UINT clear = 0;
-    std::array<UINT, 4> leftToRight{}; // the buttons in layout order
-    int textGap = 0;                   // height under the text area
+    std::array<UINT, 4> leftToRight {}; // the buttons in layout order
+    int textGap = 0; // height under the text area
 };
 
 struct TextPageTexts {
-    const char* icon = nullptr;  // the transfer button's icon file
+    const char* icon = nullptr; // the transfer button's icon file
     const char* transferTip = nullptr;
     const char* openTip = nullptr;
     const char* saveTip = nullptr;
@@ -60,7 +60,7 @@ protected:
     BOOL OnInitDialog() override;
     // 打开: each page loads in its own way.
     virtual void Load() = 0;
-    virtual void OnCleared() {}
+    virtual void OnCleared() { }
     // The staging page gives its open, save and clear buttons the dialog font.
     virtual void SkinButtons();
 

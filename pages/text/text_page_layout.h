@@ -11,7 +11,7 @@ namespace vesk {
 
 struct TextPageLayout {
     Rect text;
-    std::array<Rect, 4> buttons{}; // left to right
+    std::array<Rect, 4> buttons {}; // left to right
 };
 
 // textGap: how much of the height below the text area is left for the

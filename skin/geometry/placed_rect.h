@@ -5,6 +5,9 @@
 
 namespace vesk {
 
-inline Rect PlacedRect(int x, int y, int width, int height) { return Rect{x, y, x + width, y + height}; }
+inline Rect PlacedRect(int x, int y, int width, int height)
+{
+    return Rect { x, y, x + width, y + height };
+}
 
 } // namespace vesk

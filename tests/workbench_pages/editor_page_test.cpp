@@ -44,7 +44,8 @@ protected:
 
 TEST_F(EditorPageTest, ButtonsFollowTheTextAndTooltipsNameTheTarget)
 {
-    for (const UINT id : {IDC_EDITOR_SAVE, IDC_EDITOR_CLEAR, IDC_EDITOR_PRINT, IDC_EDITOR_COUNT, IDC_EDITOR_TRANSFER})
+    for (const UINT id :
+        { IDC_EDITOR_SAVE, IDC_EDITOR_CLEAR, IDC_EDITOR_PRINT, IDC_EDITOR_COUNT, IDC_EDITOR_TRANSFER })
         EXPECT_FALSE(Enabled(id)) << id;
     EXPECT_TRUE(Enabled(IDC_EDITOR_OPEN));
 
@@ -52,7 +53,8 @@ TEST_F(EditorPageTest, ButtonsFollowTheTextAndTooltipsNameTheTarget)
     QTest::keyClicks(page->TextArea().GetSafeHwnd(), "1");
     Settle();
     EXPECT_EQ(page->Text(), "1");
-    for (const UINT id : {IDC_EDITOR_SAVE, IDC_EDITOR_CLEAR, IDC_EDITOR_PRINT, IDC_EDITOR_COUNT, IDC_EDITOR_TRANSFER})
+    for (const UINT id :
+        { IDC_EDITOR_SAVE, IDC_EDITOR_CLEAR, IDC_EDITOR_PRINT, IDC_EDITOR_COUNT, IDC_EDITOR_TRANSFER })
         EXPECT_TRUE(Enabled(id)) << id;
     EXPECT_EQ(page->TextArea().GetLimitText(), 0xFFFFFFu);
 
@@ -86,22 +88,22 @@ TEST_F(EditorPageTest, ColumnSettingIsStoredOnEveryChangeAndReadBack)
 
     page->ColumnCountBox().SetWindowText("15");
     Click(page->Radio(IDC_EDITOR_ONE_PER_LINE));
-    EXPECT_EQ(Stored(), (ColumnSetting{1, 15}));
+    EXPECT_EQ(Stored(), (ColumnSetting { 1, 15 }));
     EXPECT_EQ(page->PerLineCount(7), 1);
     EXPECT_EQ(page->Radio(IDC_EDITOR_ONE_PER_LINE).GetCheck(), 1);
     EXPECT_EQ(page->Radio(IDC_EDITOR_NO_COLUMNS).GetCheck(), 0);
 
     Click(page->Radio(IDC_EDITOR_NO_COLUMNS));
-    EXPECT_EQ(Stored(), (ColumnSetting{0, -15}));
+    EXPECT_EQ(Stored(), (ColumnSetting { 0, -15 }));
     EXPECT_EQ(page->PerLineCount(99999999), 99999999);
 
     // Entering the box picks the custom radio without storing; leaving stores.
     page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDITOR_COLUMN_COUNT, CBN_SETFOCUS), 0);
     EXPECT_EQ(page->Radio(IDC_EDITOR_CUSTOM_COLUMNS).GetCheck(), 1);
-    EXPECT_EQ(Stored(), (ColumnSetting{0, -15}));
+    EXPECT_EQ(Stored(), (ColumnSetting { 0, -15 }));
     page->ColumnCountBox().SetWindowText("0");
     page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDITOR_COLUMN_COUNT, CBN_KILLFOCUS), 0);
-    EXPECT_EQ(Stored(), (ColumnSetting{0, 10}));
+    EXPECT_EQ(Stored(), (ColumnSetting { 0, 10 }));
 
     page->ColumnCountBox().SetWindowText("25");
     Click(page->Radio(IDC_EDITOR_CUSTOM_COLUMNS));
@@ -116,7 +118,7 @@ TEST_F(EditorPageTest, NoColumnsKeepsTheLastCountForTheBox)
 {
     page->ColumnCountBox().SetWindowText("");
     Click(page->Radio(IDC_EDITOR_NO_COLUMNS));
-    EXPECT_EQ(Stored(), (ColumnSetting{0, -10}));
+    EXPECT_EQ(Stored(), (ColumnSetting { 0, -10 }));
     Reopen();
     EXPECT_EQ(page->Radio(IDC_EDITOR_NO_COLUMNS).GetCheck(), 1);
     EXPECT_EQ(page->ColumnCountBox().GetWindowText(), "10");
@@ -127,7 +129,7 @@ TEST_F(EditorPageTest, LoadingTwoFilesAppendsEachWithABlankLine)
     page->SetText("old");
     const std::string a = pages.WriteFile("a.txt", "123 456");
     const std::string b = pages.WriteFile("b.txt", "789");
-    script.QueueFileSelection({a, b});
+    script.QueueFileSelection({ a, b });
     Click(page->Button(IDC_EDITOR_OPEN));
     EXPECT_EQ(page->Text(), "old\r\n\r\n123 456\r\n\r\n789\r\n\r\n");
     int start = 0;
@@ -145,7 +147,7 @@ TEST_F(EditorPageTest, LoadingIntoAnEmptyEditorEnablesTheButtonsAndReadsGb18030)
 {
     // "号码" in GB18030, then digits.
     const std::string path = pages.WriteFile("gb.txt", "\xBA\xC5\xC2\xEB 012");
-    script.QueueFileSelection({path});
+    script.QueueFileSelection({ path });
     Click(page->Button(IDC_EDITOR_OPEN));
     EXPECT_EQ(page->Text(), "号码 012\r\n\r\n");
     EXPECT_TRUE(Enabled(IDC_EDITOR_TRANSFER));
@@ -155,7 +157,7 @@ TEST_F(EditorPageTest, AnUnreadableFileChangesNothingAndIsReported)
 {
     page->SetText("keep");
     const std::string good = pages.WriteFile("good.txt", "123");
-    script.QueueFileSelection({good, pages.Folder() + "missing.txt"});
+    script.QueueFileSelection({ good, pages.Folder() + "missing.txt" });
     Click(page->Button(IDC_EDITOR_OPEN));
     EXPECT_EQ(page->Text(), "keep");
     ASSERT_EQ(script.MessageBoxes().size(), 1u);
@@ -170,7 +172,7 @@ TEST_F(EditorPageTest, SaveWritesTheTextUnderTheHostsDefaultName)
 {
     page->SetText("123 456\r\n789");
     const std::string target = pages.Folder() + "saved.txt";
-    script.QueueFileSelection({target});
+    script.QueueFileSelection({ target });
     Click(page->Button(IDC_EDITOR_SAVE));
     ASSERT_EQ(script.FileDialogs().size(), 1u);
     EXPECT_EQ(script.FileDialogs()[0].fileName, "3D编辑器文本");
@@ -217,7 +219,7 @@ TEST_F(EditorPageTest, EditorNumbersAreThePresenceOfCompleteTriples)
 
 TEST_F(EditorPageTest, ControlsSitWhereTheLayoutPutsThem)
 {
-    for (const auto& [width, height] : {std::pair{330, 300}, std::pair{520, 460}}) {
+    for (const auto& [width, height] : { std::pair { 330, 300 }, std::pair { 520, 460 } }) {
         pages.Resize(*page, width, height);
         CRect noColumns;
         page->Radio(IDC_EDITOR_NO_COLUMNS).GetWindowRect(&noColumns);
@@ -249,7 +251,8 @@ class RecordingPrint final : public IRyxPrint {
 public:
     SlotInt Begin(IHostObject* host, SlotInt count, SlotInt kind) override
     {
-        calls.push_back("begin " + std::to_string(count) + " " + std::to_string(kind) + (host ? " host" : ""));
+        calls.push_back(
+            "begin " + std::to_string(count) + " " + std::to_string(kind) + (host ? " host" : ""));
         return 1;
     }
     SlotInt SetItem(SlotInt index, const char* text) override
@@ -267,7 +270,10 @@ public:
 
 class PrintingHost final : public IHostObject {
 public:
-    explicit PrintingHost(IHostObject& real) : m_real(real) {}
+    explicit PrintingHost(IHostObject& real)
+        : m_real(real)
+    {
+    }
     void* GetService(SlotInt index) override { return m_real.GetService(index); }
     SlotInt LoadComponent(const ModuleNameRecord* name, void* holder) override
     {
@@ -284,7 +290,7 @@ public:
     SlotInt OpenFeatureByName(const char*, SlotInt) override { return 0; }
 
     RecordingPrint print;
-    ModuleNameRecord loaded{};
+    ModuleNameRecord loaded {};
     bool released = false;
 
 private:
@@ -302,7 +308,7 @@ TEST(EditorPrint, HandsEveryTripleToTheComponentThenReleasesIt)
     page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDITOR_PRINT, BN_CLICKED), 0);
     EXPECT_TRUE(host.loaded == ModuleNameRecord::Make("RyxOther.dll", "IRyxPrint"));
     EXPECT_EQ(host.print.calls,
-              (std::vector<std::string>{"begin 3 3 host", "0=123/3", "1=456/3", "2=789/3", "print"}));
+        (std::vector<std::string> { "begin 3 3 host", "0=123/3", "1=456/3", "2=789/3", "print" }));
     EXPECT_TRUE(host.released);
     EXPECT_TRUE(script.MessageBoxes().empty());
 }

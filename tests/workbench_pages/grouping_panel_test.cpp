@@ -21,9 +21,9 @@ protected:
     void ChooseCategory(int row, int index)
     {
         panel.CategoryBox(row).SetCurSel(index);
-        static constexpr UINT ids[] = {IDC_GROUP_CATEGORY_1, IDC_GROUP_CATEGORY_2, IDC_GROUP_CATEGORY_3};
+        static constexpr UINT ids[] = { IDC_GROUP_CATEGORY_1, IDC_GROUP_CATEGORY_2, IDC_GROUP_CATEGORY_3 };
         panel.SendMessage(WM_COMMAND, MAKEWPARAM(ids[row], CBN_SELCHANGE),
-                          reinterpret_cast<LPARAM>(panel.CategoryBox(row).GetSafeHwnd()));
+            reinterpret_cast<LPARAM>(panel.CategoryBox(row).GetSafeHwnd()));
     }
     void SelectOnly(int row, std::initializer_list<int> digits)
     {
@@ -40,7 +40,7 @@ TEST_F(GroupingPanelTest, AFreshPanelIsPositionalWithEveryDigit)
 {
     EXPECT_EQ(panel.Mode(), RowMode::Positional);
     for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(panel.RowDigits(row), (DigitFlags{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+        EXPECT_EQ(panel.RowDigits(row), (DigitFlags { 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 }));
         EXPECT_EQ(panel.CategoryBox(row).GetCurSel(), 0);
         EXPECT_EQ(panel.CategoryBox(row).GetCount(), 24);
         EXPECT_TRUE(Enabled(panel.RowButton(row)));
@@ -57,27 +57,27 @@ TEST_F(GroupingPanelTest, AFreshPanelIsPositionalWithEveryDigit)
 TEST_F(GroupingPanelTest, DigitsAndCategoriesFollowEachOther)
 {
     ChooseCategory(0, 2); // 0路
-    EXPECT_EQ(panel.RowDigits(0), (DigitFlags{1, 0, 0, 1, 0, 0, 1, 0, 0, 1}));
+    EXPECT_EQ(panel.RowDigits(0), (DigitFlags { 1, 0, 0, 1, 0, 0, 1, 0, 0, 1 }));
     EXPECT_EQ(panel.CategoryBox(0).GetCurSel(), 2);
     Click(panel.DigitButton(0, 3));
-    EXPECT_EQ(panel.RowDigits(0), (DigitFlags{1, 0, 0, 0, 0, 0, 1, 0, 0, 1}));
+    EXPECT_EQ(panel.RowDigits(0), (DigitFlags { 1, 0, 0, 0, 0, 0, 1, 0, 0, 1 }));
     EXPECT_EQ(panel.CategoryBox(0).GetCurSel(), 0);
 
-    SelectOnly(1, {5, 6, 7, 8, 9});
+    SelectOnly(1, { 5, 6, 7, 8, 9 });
     EXPECT_EQ(panel.CategoryBox(1).GetLBText(panel.CategoryBox(1).GetCurSel()), "大数");
-    SelectOnly(1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    SelectOnly(1, { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 });
     EXPECT_EQ(panel.CategoryBox(1).GetCurSel(), 1); // 全部, the first match
 
     // 自定义 chosen by hand changes nothing.
     ChooseCategory(2, 0);
-    EXPECT_EQ(panel.RowDigits(2), (DigitFlags{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(panel.RowDigits(2), (DigitFlags { 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 }));
 }
 
 TEST_F(GroupingPanelTest, ClearingAllAndClearingARow)
 {
     ChooseCategory(0, 8);
     Click(panel.RowButton(0));
-    EXPECT_EQ(panel.RowDigits(0), DigitFlags{});
+    EXPECT_EQ(panel.RowDigits(0), DigitFlags {});
     EXPECT_EQ(panel.CategoryBox(0).GetCurSel(), 8); // the row button leaves its box
     EXPECT_FALSE(Enabled(panel.RowButton(0)));
     EXPECT_FALSE(Enabled(IDC_GROUP_GENERATE));
@@ -85,7 +85,7 @@ TEST_F(GroupingPanelTest, ClearingAllAndClearingARow)
 
     Click(panel.PanelButton(IDC_GROUP_CLEAR_ALL));
     for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(panel.RowDigits(row), DigitFlags{});
+        EXPECT_EQ(panel.RowDigits(row), DigitFlags {});
         EXPECT_EQ(panel.CategoryBox(row).GetCurSel(), 0);
     }
     EXPECT_FALSE(Enabled(IDC_GROUP_CLEAR_ALL));
@@ -114,11 +114,11 @@ TEST_F(GroupingPanelTest, PickOneAndTwoTurnsBothBoxesAndDisablesRowThree)
     EXPECT_FALSE(Enabled(IDC_GROUP_GENERATE));
     EXPECT_FALSE(Enabled(panel.RowButton(2)));
 
-    SelectOnly(0, {1});
+    SelectOnly(0, { 1 });
     Click(panel.DigitButton(1, 2));
     const GenerationPlan plan = panel.Plan();
     EXPECT_TRUE(plan.toGroups);
-    EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t>{122}));
+    EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t> { 122 }));
 
     Click(panel.ModeBox(0));
     EXPECT_EQ(panel.ModeBox(1).GetCheck(), 0);
@@ -139,11 +139,11 @@ TEST_F(GroupingPanelTest, PickThreeUsesRowThreeOnly)
 
     // Only row 3 is cleared and counted.
     Click(panel.PanelButton(IDC_GROUP_CLEAR_ALL));
-    EXPECT_EQ(panel.RowDigits(0), (DigitFlags{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(panel.RowDigits(0), (DigitFlags { 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 }));
     EXPECT_FALSE(Enabled(IDC_GROUP_GENERATE));
     Click(panel.DigitButton(2, 4));
     EXPECT_TRUE(Enabled(IDC_GROUP_GENERATE));
-    EXPECT_EQ(PlanCodes(panel.Plan()), (std::vector<std::uint32_t>{444}));
+    EXPECT_EQ(PlanCodes(panel.Plan()), (std::vector<std::uint32_t> { 444 }));
 
     Click(panel.ModeBox(2));
     EXPECT_EQ(panel.RowButton(0).GetWindowText(), "百位");
@@ -158,7 +158,7 @@ TEST(GroupingPanelParent, ReceivesGenerateFilterAndCloseUnchanged)
     GroupingPanel panel;
     ASSERT_TRUE(panel.Create(&pages.Workbench()));
     panel.SetLayoutMode(kNarrowLayout);
-    for (const UINT id : {IDC_GROUP_GENERATE, IDC_GROUP_FILTER, IDC_GROUP_CLOSE})
+    for (const UINT id : { IDC_GROUP_GENERATE, IDC_GROUP_FILTER, IDC_GROUP_CLOSE })
         Click(panel.PanelButton(id));
     const auto& commands = pages.Workbench().commands;
     ASSERT_EQ(commands.size(), 3u);

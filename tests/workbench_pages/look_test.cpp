@@ -33,7 +33,7 @@ struct Size {
     int height;
     const char* name;
 };
-constexpr Size kSizes[] = {{330, 300, "narrow"}, {560, 420, "wide"}};
+constexpr Size kSizes[] = { { 330, 300, "narrow" }, { 560, 420, "wide" } };
 
 TEST(PageLook, EditorShowsItsBackgroundBetweenTextAndButtons)
 {
@@ -60,7 +60,7 @@ TEST(PageLook, TextPagesShowTheirBackgroundUnderTheText)
     staging.SetText(Numbers(300, 10));
     count.SetText(Numbers(120, 5));
     for (const Size& size : kSizes) {
-        for (TextPage* page : {static_cast<TextPage*>(&staging), static_cast<TextPage*>(&count)}) {
+        for (TextPage* page : { static_cast<TextPage*>(&staging), static_cast<TextPage*>(&count) }) {
             page->ShowWindow(page == &staging ? SW_SHOW : SW_HIDE);
             pages.Resize(*page, size.width, size.height);
             const QImage shot = Grab(*page);
@@ -76,7 +76,7 @@ TEST(PageLook, GroupingPanelInBothLayouts)
     GroupingPanel panel;
     ASSERT_TRUE(panel.Create(pages.Container()));
     panel.ShowWindow(SW_SHOW);
-    for (const int mode : {kNarrowLayout, kWideLayout}) {
+    for (const int mode : { kNarrowLayout, kWideLayout }) {
         panel.SetLayoutMode(mode);
         const Rect frame = LayoutPanel(mode).frame;
         panel.SetWindowPos(nullptr, 0, 0, frame.right + 4, frame.bottom + 4, SWP_NOZORDER | SWP_NOMOVE);

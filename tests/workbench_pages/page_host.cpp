@@ -23,7 +23,7 @@ constexpr UINT kContainerTemplate = 9601;
 LRESULT RecordingWorkbench::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND)
-        commands.push_back({message, wParam, lParam});
+        commands.push_back({ message, wParam, lParam });
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
@@ -31,7 +31,7 @@ PageHost::PageHost()
 {
     SetResourceFolder(qEnvironmentVariable("VESK_BINARY_DIR", QStringLiteral(".")).toStdString());
     m_host = std::make_unique<app::HostObject>(
-        app::HostConfig{app::HostPaths::UnderRoot(m_root.Path()), m_root.Path() + "plugins/", "", ""});
+        app::HostConfig { app::HostPaths::UnderRoot(m_root.Path()), m_root.Path() + "plugins/", "", "" });
     DialogTemplate workbench;
     workbench.id = kWorkbenchTemplate;
     workbench.style = WS_POPUP | WS_VISIBLE;
@@ -42,8 +42,8 @@ PageHost::PageHost()
     container.style = WS_CHILD | WS_VISIBLE;
     container.cx = 480;
     container.cy = 380;
-    for (DialogTemplate made : {workbench, container, EditorPageTemplate(), StagingPageTemplate(),
-                                CountPageTemplate(), GroupingPanelTemplate()})
+    for (DialogTemplate made : { workbench, container, EditorPageTemplate(), StagingPageTemplate(),
+             CountPageTemplate(), GroupingPanelTemplate() })
         m_context.Templates().Register(made);
     m_workbench.Create(kWorkbenchTemplate, nullptr);
     m_container.Create(kContainerTemplate, &m_workbench);
@@ -88,7 +88,10 @@ void Settle()
 QImage Grab(CWnd& window)
 {
     Settle();
-    return static_cast<QWidget*>(window.GetSafeHwnd())->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return static_cast<QWidget*>(window.GetSafeHwnd())
+        ->grab()
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 void SaveShot(CWnd& window, const char* name)

@@ -45,8 +45,8 @@ public:
 private:
     TempFolder m_root;
     std::unique_ptr<app::HostObject> m_host;
-    ModuleContext m_context{"pages-test"};
-    ModuleContextGuard m_guard{m_context};
+    ModuleContext m_context { "pages-test" };
+    ModuleContextGuard m_guard { m_context };
     RecordingWorkbench m_workbench;
     CDialog m_container;
 };
@@ -56,8 +56,7 @@ std::string ReadFile(const std::string& path);
 void Settle();
 QImage Grab(CWnd& window);
 // The text of a skinned control's tooltip.
-template <typename Control>
-CString TipOf(Control& control)
+template <typename Control> CString TipOf(Control& control)
 {
     return control.Tooltip()->GetText(&control, 1);
 }

@@ -17,33 +17,41 @@ namespace {
 
 TEST(ColumnSetting, RecordRoundTripsLittleEndianAndShortRecordsReadAsNone)
 {
-    const ColumnSetting setting{1, -20};
+    const ColumnSetting setting { 1, -20 };
     const auto record = EncodeColumnSetting(setting);
-    EXPECT_EQ(record, (std::array<std::uint8_t, 8>{1, 0, 0, 0, 0xEC, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(record, (std::array<std::uint8_t, 8> { 1, 0, 0, 0, 0xEC, 0xFF, 0xFF, 0xFF }));
     EXPECT_EQ(DecodeColumnSetting(record.data(), 8), setting);
-    EXPECT_EQ(DecodeColumnSetting(record.data(), 7), (ColumnSetting{0, -10}));
-    EXPECT_EQ(DecodeColumnSetting(nullptr, 8), (ColumnSetting{0, -10}));
+    EXPECT_EQ(DecodeColumnSetting(record.data(), 7), (ColumnSetting { 0, -10 }));
+    EXPECT_EQ(DecodeColumnSetting(nullptr, 8), (ColumnSetting { 0, -10 }));
 }
 
 TEST(ColumnSetting, ChoiceAndPerLineCount)
 {
-    EXPECT_EQ(ChoiceOf({3, 0}), ColumnChoice::OnePerLine);
-    EXPECT_EQ(ChoiceOf({0, 1}), ColumnChoice::Custom);
-    EXPECT_EQ(ChoiceOf({0, 0}), ColumnChoice::NoColumns);
-    EXPECT_EQ(ChoiceOf({0, -5}), ColumnChoice::NoColumns);
-    EXPECT_EQ(PerLineCount({1, 20}, 500), 1);
-    EXPECT_EQ(PerLineCount({0, 20}, 500), 20);
-    EXPECT_EQ(PerLineCount({0, -20}, 500), 500);
-    EXPECT_EQ(PerLineCount({0, 0}, 99999999), 99999999);
-    EXPECT_EQ(ShownCount({0, -20}), 20);
-    EXPECT_EQ(ShownCount({0, std::numeric_limits<std::int32_t>::min()}), 2147483648LL);
+    EXPECT_EQ(ChoiceOf({ 3, 0 }), ColumnChoice::OnePerLine);
+    EXPECT_EQ(ChoiceOf({ 0, 1 }), ColumnChoice::Custom);
+    EXPECT_EQ(ChoiceOf({ 0, 0 }), ColumnChoice::NoColumns);
+    EXPECT_EQ(ChoiceOf({ 0, -5 }), ColumnChoice::NoColumns);
+    EXPECT_EQ(PerLineCount({ 1, 20 }, 500), 1);
+    EXPECT_EQ(PerLineCount({ 0, 20 }, 500), 20);
+    EXPECT_EQ(PerLineCount({ 0, -20 }, 500), 500);
+    EXPECT_EQ(PerLineCount({ 0, 0 }, 99999999), 99999999);
+    EXPECT_EQ(ShownCount({ 0, -20 }), 20);
+    EXPECT_EQ(ShownCount({ 0, std::numeric_limits<std::int32_t>::min() }), 2147483648LL);
 }
 
 TEST(ColumnSetting, ComboTextReadsAsAnIntegerWithTenForNothingUsable)
 {
     const std::pair<const char*, std::int32_t> cases[] = {
-        {"15", 15}, {" 7", 7}, {"12abc", 12}, {"+3", 3}, {"", 10}, {"0", 10},
-        {"-4", 10}, {"abc", 10}, {"99999999999", 2147483647}, {"1", 1},
+        { "15", 15 },
+        { " 7", 7 },
+        { "12abc", 12 },
+        { "+3", 3 },
+        { "", 10 },
+        { "0", 10 },
+        { "-4", 10 },
+        { "abc", 10 },
+        { "99999999999", 2147483647 },
+        { "1", 1 },
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ComboCount(text), expected) << '"' << text << '"';
@@ -51,10 +59,10 @@ TEST(ColumnSetting, ComboTextReadsAsAnIntegerWithTenForNothingUsable)
 
 TEST(ColumnSetting, ControlsGiveTheStoredRecord)
 {
-    EXPECT_EQ(SettingFromControls("5", ColumnChoice::OnePerLine), (ColumnSetting{1, 5}));
-    EXPECT_EQ(SettingFromControls("5", ColumnChoice::Custom), (ColumnSetting{0, 5}));
-    EXPECT_EQ(SettingFromControls("5", ColumnChoice::NoColumns), (ColumnSetting{0, -5}));
-    EXPECT_EQ(SettingFromControls("", ColumnChoice::NoColumns), (ColumnSetting{0, -10}));
+    EXPECT_EQ(SettingFromControls("5", ColumnChoice::OnePerLine), (ColumnSetting { 1, 5 }));
+    EXPECT_EQ(SettingFromControls("5", ColumnChoice::Custom), (ColumnSetting { 0, 5 }));
+    EXPECT_EQ(SettingFromControls("5", ColumnChoice::NoColumns), (ColumnSetting { 0, -5 }));
+    EXPECT_EQ(SettingFromControls("", ColumnChoice::NoColumns), (ColumnSetting { 0, -10 }));
 }
 
 TEST(PrintNumbers, ThreeDigitCharactersEachWhateverSeparatesThem)
@@ -72,19 +80,19 @@ TEST(DigitCategories, TableOrderAndFirstMatch)
     const auto& table = DigitCategories();
     EXPECT_EQ(table.front().name, "全部");
     EXPECT_EQ(table[21].name, "质数");
-    EXPECT_EQ(table[21].digits, (DigitFlags{0, 1, 1, 1, 0, 1, 0, 1, 0, 0}));
-    EXPECT_EQ(table.back().digits, (DigitFlags{1, 0, 0, 0, 1, 0, 1, 0, 1, 1}));
+    EXPECT_EQ(table[21].digits, (DigitFlags { 0, 1, 1, 1, 0, 1, 0, 1, 0, 0 }));
+    EXPECT_EQ(table.back().digits, (DigitFlags { 1, 0, 0, 0, 1, 0, 1, 0, 1, 1 }));
     // Every category is found at its own row, so no two are equal.
     for (int row = 1; row <= kCategoryCount; ++row)
         EXPECT_EQ(MatchingCategory(CategoryDigits(row)), row) << row;
-    EXPECT_EQ(MatchingCategory(DigitFlags{1, 0, 0, 0, 0, 0, 1, 0, 0, 1}), 0);
-    EXPECT_EQ(MatchingCategory(DigitFlags{}), 0);
-    EXPECT_EQ(CategoryDigits(0), DigitFlags{});
-    EXPECT_EQ(CategoryDigits(24), DigitFlags{});
+    EXPECT_EQ(MatchingCategory(DigitFlags { 1, 0, 0, 0, 0, 0, 1, 0, 0, 1 }), 0);
+    EXPECT_EQ(MatchingCategory(DigitFlags {}), 0);
+    EXPECT_EQ(CategoryDigits(0), DigitFlags {});
+    EXPECT_EQ(CategoryDigits(24), DigitFlags {});
 }
 
-constexpr DigitFlags kAll{1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-constexpr DigitFlags kNone{};
+constexpr DigitFlags kAll { 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 };
+constexpr DigitFlags kNone {};
 
 TEST(RowModes, PairsWinOverTripleAndDecideTheActiveRows)
 {
@@ -99,50 +107,50 @@ TEST(RowModes, PairsWinOverTripleAndDecideTheActiveRows)
 
 TEST(RowModes, ButtonStatesCountOnlyActiveRows)
 {
-    auto states = ButtonStatesFor(RowMode::Positional, {kAll, kAll, kAll});
+    auto states = ButtonStatesFor(RowMode::Positional, { kAll, kAll, kAll });
     EXPECT_TRUE(states.group);
     EXPECT_FALSE(states.selectAll);
     EXPECT_TRUE(states.clearAll);
 
-    states = ButtonStatesFor(RowMode::Positional, {kNone, kNone, kNone});
+    states = ButtonStatesFor(RowMode::Positional, { kNone, kNone, kNone });
     EXPECT_FALSE(states.group);
     EXPECT_TRUE(states.selectAll);
     EXPECT_FALSE(states.clearAll);
     EXPECT_FALSE(states.rowButton[0]);
 
     // Row 3 is inactive: its digits neither count nor complete the set.
-    states = ButtonStatesFor(RowMode::PickOneAndTwo, {kAll, kNone, kAll});
+    states = ButtonStatesFor(RowMode::PickOneAndTwo, { kAll, kNone, kAll });
     EXPECT_FALSE(states.group);
     EXPECT_TRUE(states.selectAll);
     EXPECT_TRUE(states.clearAll);
     EXPECT_TRUE(states.rowButton[0]);
     EXPECT_FALSE(states.rowButton[1]);
 
-    states = ButtonStatesFor(RowMode::PickThree, {kNone, kNone, kAll});
+    states = ButtonStatesFor(RowMode::PickThree, { kNone, kNone, kAll });
     EXPECT_TRUE(states.group);
     EXPECT_FALSE(states.selectAll); // all ten of the one active row
 }
 
 TEST(Generation, PlacesFollowTheModeAndCodesAscend)
 {
-    const DigitFlags one{0, 1, 0, 0, 0, 0, 0, 0, 0, 0};
-    const DigitFlags oneTwo{0, 1, 1, 0, 0, 0, 0, 0, 0, 0};
-    const DigitFlags nine{0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    const DigitFlags one { 0, 1, 0, 0, 0, 0, 0, 0, 0, 0 };
+    const DigitFlags oneTwo { 0, 1, 1, 0, 0, 0, 0, 0, 0, 0 };
+    const DigitFlags nine { 0, 0, 0, 0, 0, 0, 0, 0, 0, 1 };
 
-    GenerationPlan plan = PlanFor(RowMode::Positional, {nine, oneTwo, one});
+    GenerationPlan plan = PlanFor(RowMode::Positional, { nine, oneTwo, one });
     EXPECT_FALSE(plan.toGroups);
-    EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t>{911, 921}));
+    EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t> { 911, 921 }));
 
-    plan = PlanFor(RowMode::PickOneAndTwo, {one, oneTwo, nine});
+    plan = PlanFor(RowMode::PickOneAndTwo, { one, oneTwo, nine });
     EXPECT_TRUE(plan.toGroups);
-    EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t>{111, 112, 121, 122}));
+    EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t> { 111, 112, 121, 122 }));
 
-    plan = PlanFor(RowMode::PickThree, {one, one, nine});
-    EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t>{999}));
+    plan = PlanFor(RowMode::PickThree, { one, one, nine });
+    EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t> { 999 }));
 
-    EXPECT_EQ(PlanCodes(PlanFor(RowMode::Positional, {kAll, kAll, kAll})).size(), 1000u);
-    EXPECT_EQ(PlanCodes(PlanFor(RowMode::Positional, {kAll, kNone, kAll})).size(), 0u);
-    const auto all = PlanCodes(PlanFor(RowMode::Positional, {kAll, kAll, kAll}));
+    EXPECT_EQ(PlanCodes(PlanFor(RowMode::Positional, { kAll, kAll, kAll })).size(), 1000u);
+    EXPECT_EQ(PlanCodes(PlanFor(RowMode::Positional, { kAll, kNone, kAll })).size(), 0u);
+    const auto all = PlanCodes(PlanFor(RowMode::Positional, { kAll, kAll, kAll }));
     EXPECT_EQ(all.front(), 0u);
     EXPECT_EQ(all.back(), 999u);
 }

@@ -11,8 +11,7 @@
 namespace vesk::test {
 namespace {
 
-template <typename Page>
-class TextPageTest : public ::testing::Test {
+template <typename Page> class TextPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -30,7 +29,7 @@ protected:
 
     PageHost pages;
     ScriptedInteraction script;
-    Page page{&pages.Host()};
+    Page page { &pages.Host() };
 };
 
 using StagingPageTest = TextPageTest<StagingPage>;
@@ -38,13 +37,13 @@ using CountPageTest = TextPageTest<CountPage>;
 
 TEST_F(StagingPageTest, ButtonsNeedTextExceptOpen)
 {
-    for (const UINT id : {IDC_STAGING_SAVE, IDC_STAGING_CLEAR, IDC_STAGING_TO_EDITOR})
+    for (const UINT id : { IDC_STAGING_SAVE, IDC_STAGING_CLEAR, IDC_STAGING_TO_EDITOR })
         EXPECT_FALSE(Enabled(id)) << id;
     EXPECT_TRUE(Enabled(IDC_STAGING_OPEN));
     page.TextArea().SetFocus();
     QTest::keyClicks(page.TextArea().GetSafeHwnd(), "x");
     Settle();
-    for (const UINT id : {IDC_STAGING_SAVE, IDC_STAGING_CLEAR, IDC_STAGING_TO_EDITOR})
+    for (const UINT id : { IDC_STAGING_SAVE, IDC_STAGING_CLEAR, IDC_STAGING_TO_EDITOR })
         EXPECT_TRUE(Enabled(id)) << id;
     Click(page.Button(IDC_STAGING_CLEAR));
     EXPECT_EQ(page.Text(), "");
@@ -53,7 +52,7 @@ TEST_F(StagingPageTest, ButtonsNeedTextExceptOpen)
 
 TEST_F(StagingPageTest, LoadingTwoFilesIntoAnEmptyPage)
 {
-    script.QueueFileSelection({pages.WriteFile("1.txt", "first"), pages.WriteFile("2.txt", "second")});
+    script.QueueFileSelection({ pages.WriteFile("1.txt", "first"), pages.WriteFile("2.txt", "second") });
     Click(page.Button(IDC_STAGING_OPEN));
     EXPECT_EQ(page.Text(), "first\r\n\r\nsecond\r\n\r\n");
     EXPECT_EQ(Caret(), 0);
@@ -64,14 +63,14 @@ TEST_F(StagingPageTest, LoadingTwoFilesIntoAnEmptyPage)
 TEST_F(StagingPageTest, LoadingAfterTextSeparatesOldAndNew)
 {
     page.SetText("parked");
-    script.QueueFileSelection({pages.WriteFile("1.txt", "new")});
+    script.QueueFileSelection({ pages.WriteFile("1.txt", "new") });
     Click(page.Button(IDC_STAGING_OPEN));
     EXPECT_EQ(page.Text(), "parked\r\n\r\nnew\r\n\r\n");
     EXPECT_EQ(Caret(), 10);
 
     script.QueueFileCancel();
     Click(page.Button(IDC_STAGING_OPEN));
-    script.QueueFileSelection({pages.Folder() + "gone.txt"});
+    script.QueueFileSelection({ pages.Folder() + "gone.txt" });
     Click(page.Button(IDC_STAGING_OPEN));
     EXPECT_EQ(page.Text(), "parked\r\n\r\nnew\r\n\r\n");
     EXPECT_EQ(script.MessageBoxes().size(), 1u);
@@ -85,7 +84,7 @@ TEST_F(StagingPageTest, TransferGoesToTheWorkbenchAndSaveUsesTheDefaultName)
     EXPECT_EQ(pages.Workbench().commands[0].wParam, MAKEWPARAM(IDC_STAGING_TO_EDITOR, BN_CLICKED));
 
     const std::string target = pages.Folder() + "out.txt";
-    script.QueueFileSelection({target});
+    script.QueueFileSelection({ target });
     Click(page.Button(IDC_STAGING_SAVE));
     EXPECT_EQ(script.FileDialogs().at(0).fileName, "3D暂存区文本");
     EXPECT_EQ(ReadFile(target), "abc");
@@ -94,7 +93,7 @@ TEST_F(StagingPageTest, TransferGoesToTheWorkbenchAndSaveUsesTheDefaultName)
 TEST_F(CountPageTest, LoadingAFileReplacesTheText)
 {
     page.SetText("old report");
-    script.QueueFileSelection({pages.WriteFile("r.txt", "123: 2")});
+    script.QueueFileSelection({ pages.WriteFile("r.txt", "123: 2") });
     Click(page.Button(IDC_COUNT_OPEN));
     EXPECT_EQ(page.Text(), "123: 2");
     EXPECT_EQ(Caret(), 0);
@@ -104,7 +103,7 @@ TEST_F(CountPageTest, LoadingAFileReplacesTheText)
     ASSERT_EQ(pages.Workbench().commands.size(), 1u);
     EXPECT_EQ(pages.Workbench().commands[0].wParam, MAKEWPARAM(IDC_COUNT_TO_STAGING, BN_CLICKED));
 
-    script.QueueFileSelection({pages.Folder() + "out.txt"});
+    script.QueueFileSelection({ pages.Folder() + "out.txt" });
     Click(page.Button(IDC_COUNT_SAVE));
     EXPECT_EQ(script.FileDialogs().at(1).fileName, "3D号码统计文本");
     Click(page.Button(IDC_COUNT_CLEAR));
@@ -133,10 +132,10 @@ TEST_F(CountPageTest, TextIsBlueOnTheDefaultBackground)
 
 TEST_F(CountPageTest, ButtonsSitInARowUnderTheText)
 {
-    for (const int width : {330, 200}) {
+    for (const int width : { 330, 200 }) {
         pages.Resize(page, width, 300);
         const TextPageLayout expected = LayoutTextPage(width, 300, 30);
-        const UINT order[] = {IDC_COUNT_OPEN, IDC_COUNT_SAVE, IDC_COUNT_CLEAR, IDC_COUNT_TO_STAGING};
+        const UINT order[] = { IDC_COUNT_OPEN, IDC_COUNT_SAVE, IDC_COUNT_CLEAR, IDC_COUNT_TO_STAGING };
         for (std::size_t i = 0; i < 4; ++i) {
             CRect at;
             page.Button(order[i]).GetWindowRect(&at);
