@@ -7,7 +7,6 @@
 #include "numbers/number_list.h"
 #include "pages/result/result_ids.h"
 #include "pages/result/result_rules.h"
-#include "skin/workbench_colors.h"
 
 namespace vesk::result {
 namespace {
@@ -46,14 +45,9 @@ constexpr unsigned kResultViewControls[] = {kStatusResult, kOverwrite, kGroupToS
                                             kOpen, kSave, kPrint, kOptions, kToChart};
 constexpr unsigned kRecycleViewControls[] = {kStatusRecycle, kRecycleToEditor};
 
-bool IsColourMessage(UINT message)
-{
-    return message == WM_CTLCOLOR || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
-}
-
 } // namespace
 
-ResultPage::ResultPage(ModuleApp& app) : CDialog(kResultPageTemplate), m_app(app)
+ResultPage::ResultPage(ModuleApp& app) : SkinnedPage(kResultPageTemplate), m_app(app)
 {
     HandleControls();
 }
@@ -76,7 +70,7 @@ BOOL ResultPage::Create(CWnd* parent)
 
 BOOL ResultPage::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    SkinnedPage::OnInitDialog();
     IGameService& game = *m_app.Game();
     m_listKey = static_cast<std::uint32_t>(game.GetListKey());
     m_listSubKey = static_cast<std::uint8_t>(game.GetListSubKey() & 0xFF);
@@ -85,7 +79,6 @@ BOOL ResultPage::OnInitDialog()
     m_listsTaken = true;
     m_workbench = GetParent() ? GetParent()->GetParent() : nullptr;
 
-    m_brush.CreateSolidBrush(kWorkbenchBackground);
     m_buttonSkin.LoadFromFile("Skin\\WhiteBtn.bmp");
     m_checkImage.LoadFromFile("Skin\\Checked.bmp");
     m_editorIcon.LoadFromFile("Skin\\FltEdit.bmp");
@@ -183,26 +176,9 @@ LRESULT ResultPage::OnGridNotify(NMHDR* header)
 
 LRESULT ResultPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (IsColourMessage(message) && m_brush.GetSafeHandle()) {
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam)))
-            dc->SetBkMode(TRANSPARENT);
-        return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_brush));
-    }
     switch (message) {
-    case WM_ERASEBKGND:
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) {
-            RECT client;
-            GetClientRect(&client);
-            dc->FillSolidRect(client, kWorkbenchBackground);
-            return 1;
-        }
-        break;
-    case WM_PAINT: {
-        CPaintDC dc(this); // erases the background first
-        return 0;
-    }
     case WM_SIZE: {
-        const LRESULT answer = CDialog::WindowProc(message, wParam, lParam);
+        const LRESULT answer = SkinnedPage::WindowProc(message, wParam, lParam);
         LayOut(LOWORD(lParam), HIWORD(lParam));
         return answer;
     }
@@ -212,7 +188,7 @@ LRESULT ResultPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return CDialog::WindowProc(message, wParam, lParam);
+    return SkinnedPage::WindowProc(message, wParam, lParam);
 }
 
 void ResultPage::ReleaseEverything()
@@ -235,7 +211,6 @@ void ResultPage::ReleaseEverything()
             m_app.Host()->ReleaseComponent(&holder);
             *grid = nullptr;
         }
-    m_brush.DeleteObject();
 }
 
 void ResultPage::LayOut(int width, int height)
@@ -301,9 +276,7 @@ void ResultPage::UpdateStatus()
 
 void ResultPage::ForwardToWorkbench()
 {
-    const MSG* current = GetCurrentMessage();
-    if (m_workbench && current)
-        m_workbench->SendMessage(current->message, current->wParam, current->lParam);
+    ForwardCurrentMessage(m_workbench);
 }
 
 void ResultPage::OnOverwriteClicked()

@@ -18,7 +18,6 @@
 // - Files that cannot be read or written, damaged filter data files and
 //   unknown extensions get a message; nothing changes then.
 
-#include "framework/cdialog.h"
 #include "framework/gdi_objects.h"
 #include "framework/module_context.h"
 #include "host/grid_interface.h"
@@ -31,6 +30,7 @@
 #include "pages/result/result_layout.h"
 #include "skin/base_button.h"
 #include "skin/base_check_box.h"
+#include "skin/skinned_page.h"
 
 #include <cstdint>
 #include <functional>
@@ -47,7 +47,7 @@ namespace result {
 enum class View { Recycle = 0, Result = 1 };
 enum class GridChoice { Result = 0, Recycle = 1, Both = 2 };
 
-class ResultPage : public CDialog {
+class ResultPage : public SkinnedPage {
 public:
     // app: the module's application object with the host attached (borrowed).
     explicit ResultPage(ModuleApp& app);
@@ -133,7 +133,6 @@ private:
     std::uint8_t m_listSubKey = 0;
     bool m_listsTaken = false;
     CWnd* m_workbench = nullptr;
-    CBrush m_brush;
     CBitmap m_buttonSkin;
     CBitmap m_checkImage;
     CBitmap m_editorIcon;
