@@ -49,6 +49,10 @@ DrawMerge::DrawMerge(const DrawHistory& history) : m_length(history.Length()), m
 
 void DrawMerge::AddText(const std::string& source, std::span<const std::uint8_t> text)
 {
+    // UTF-16 text (a spreadsheet's "Unicode text") puts a zero byte beside every
+    // digit, which would read as single digits and give wrong periods.
+    if (std::find(text.begin(), text.end(), std::uint8_t{0}) != text.end())
+        return RefuseSource(source, "不是 UTF-8 或 GB18030 文本（含零字节，可能是 UTF-16）");
     bool seenDraw = false;
     ForEachDrawLine(text, m_length, [&](std::size_t number, const DrawLine& line) {
         switch (line.kind) {

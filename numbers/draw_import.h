@@ -45,7 +45,8 @@ class DrawMerge {
 public:
     explicit DrawMerge(const DrawHistory& history);
 
-    // Reads one file's text (UTF-8 or GB18030) and merges its draws.
+    // Reads one file's text (UTF-8 or GB18030) and merges its draws; text
+    // with a zero byte is refused whole.
     void AddText(const std::string& source, std::span<const std::uint8_t> text);
     // Merges one line as if it stood alone in a file.
     void AddLine(const std::string& source, std::string_view line);

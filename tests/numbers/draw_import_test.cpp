@@ -41,6 +41,16 @@ TEST(DrawImport, ReadsGb18030Text)
     EXPECT_TRUE(merge.Report().refused.empty());
 }
 
+TEST(DrawImport, RefusesUtf16TextWhole)
+{
+    const std::string utf16("2\0" "0\0" "2\0" "5\0" "2\0" "1\0" "7\0" " \0" "8\0" "9\0" "4\0", 22);
+    DrawMerge merge(DrawHistory{});
+    merge.AddText("unicode.txt", AsBytes(utf16));
+    EXPECT_EQ(merge.Report().added, 0u);
+    ASSERT_EQ(merge.Report().refused.size(), 1u);
+    EXPECT_EQ(merge.Report().refused[0].line, 0u);
+}
+
 TEST(DrawImport, OrdersByPeriodWhateverTheInputOrder)
 {
     DrawMerge merge(HistoryOf("2025210 111\n2025212 222\n"));
