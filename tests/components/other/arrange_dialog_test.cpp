@@ -97,7 +97,8 @@ protected:
         script.QueueModalAction([act, button](CDialog& dialog) {
             QWidget* shown = dialog.m_hWnd->findChild<QWidget*>(QStringLiteral("shownArea"));
             QWidget* hidden = dialog.m_hWnd->findChild<QWidget*>(QStringLiteral("hiddenArea"));
-            if (shown && hidden)
+            dialog.m_hWnd->activateWindow();
+            if (shown && hidden && QTest::qWaitForWindowActive(dialog.m_hWnd))
                 act(dialog, shown, hidden);
             QWidget* ok = dialog.GetDlgItem(button)->m_hWnd;
             QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
@@ -154,16 +155,22 @@ TEST_F(ArrangeDialogTest, DragReordersWithinTheShownArea)
 
 TEST_F(ArrangeDialogTest, KeysSelectMoveAndSendToTheOtherArea)
 {
-    ASSERT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget*) {
+    bool tabReachedHidden = false;
+    ASSERT_EQ(RunWith([&](CDialog&, QWidget* shown, QWidget* hidden) {
                   shown->setFocus();
                   QTest::keyClick(shown, Qt::Key_Right);                      // select 跨度
                   QTest::keyClick(shown, Qt::Key_Right, Qt::ControlModifier); // 跨度 after 和尾
                   QTest::keyClick(shown, Qt::Key_End);                        // 012路
                   QTest::keyClick(shown, Qt::Key_Space);                      // to hidden
+                  QTest::keyClick(shown, Qt::Key_Tab);
+                  tabReachedHidden = hidden->hasFocus();
+                  QTest::keyClick(hidden, Qt::Key_Home);                      // 遗漏
+                  QTest::keyClick(hidden, Qt::Key_Space);                     // to shown
               }),
               1);
-    EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{0, 2, 1, 3, 4, 5, 6}));
-    EXPECT_EQ(Attributes(Record(app::kOptionHiddenColumns)), (std::vector<int>{8, 9, 10, 7}));
+    EXPECT_TRUE(tabReachedHidden);
+    EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{0, 2, 1, 3, 4, 5, 6, 8}));
+    EXPECT_EQ(Attributes(Record(app::kOptionHiddenColumns)), (std::vector<int>{9, 10, 7}));
 }
 
 TEST_F(ArrangeDialogTest, NothingIsStoredAfterCancelOrWithoutANetChange)
