@@ -1,6 +1,7 @@
 #include "components/other/arrange_component.h"
 
 #include "components/other/arrange_dialog.h"
+#include "framework/cwnd.h"
 #include "framework/gdi_objects.h"
 #include "framework/interaction.h"
 #include "framework/module_context.h"
@@ -81,8 +82,10 @@ SlotInt ArrangeComponent::Run()
     const std::vector<std::uint8_t> shownBytes = ReadRecord(*m_environment, m_shownRecord);
     const std::vector<std::uint8_t> hiddenBytes = ReadRecord(*m_environment, m_hiddenRecord);
     const Arrangement before = Arrangement::FromRecords(shownBytes, hiddenBytes);
+    // A handle that is no window (any more) gets no owner rather than a wrapper around nothing.
+    const HWND owner = FromWindowHandle(m_owner);
     ArrangeDialog dialog(before, m_images, {m_caption, m_shownCaption, m_hiddenCaption},
-                         CWnd::FromWindowHandle(m_owner));
+                         IsWindow(owner) ? CWnd::FromHandle(owner) : nullptr);
     if (dialog.DoModal() != IDOK || dialog.Current() == before)
         return 0;
     const Arrangement& after = dialog.Current();

@@ -219,6 +219,14 @@ TEST_F(ArrangeDialogTest, ShowsTheCaptionsItWasGiven)
     EXPECT_EQ(texts, (std::vector<std::string>{kShownCaption, kHiddenCaption}));
 }
 
+TEST_F(ArrangeDialogTest, AnOwnerThatIsNoWindowIsNotTouched)
+{
+    arrange->Initialize(&host, 0x1234560);
+    bool ran = false;
+    EXPECT_EQ(RunWith([&](CDialog&, QWidget*, QWidget*) { ran = true; }, IDCANCEL), 0);
+    EXPECT_TRUE(ran);
+}
+
 TEST(ArrangeComponent, RefusesToRunWithoutAHost)
 {
     test::TempFolder root;
