@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace vesk::test {
 namespace {
 
@@ -133,6 +135,29 @@ TEST_F(OptionsAndHandoff, PrintGivesEveryNumberInOrderAndAnEmptyListLoadsNothing
     harness.Click(kPrint);
     EXPECT_EQ(harness.Host().print.calls, (std::vector<std::string>{"2:2,3", "3:0,007", "3:1,123", "4"}));
     EXPECT_EQ(harness.Host().releases, 1);
+}
+
+TEST_F(OptionsAndHandoff, ThePrintComponentPrintsEveryNumberToAPdf)
+{
+    std::string numbers;
+    for (int i = 0; i < 300; ++i)
+        numbers += std::to_string(100 + i * 3) + " ";
+    harness.SetResult(numbers);
+    harness.Host().realOther = true;
+    const std::string pdf = harness.Folder() + "printed.pdf";
+    script.QueuePrintToFile(pdf);
+    harness.Click(kPrint);
+    EXPECT_EQ(script.PrintDialogs().size(), 1u);
+    std::string text;
+    if (FILE* pipe = ::popen(("pdftotext '" + pdf + "' - 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, n);
+        ::pclose(pipe);
+    }
+    ASSERT_FALSE(text.empty()) << "no PDF text";
+    for (int i = 0; i < 300; ++i)
+        EXPECT_NE(text.find(std::to_string(100 + i * 3)), std::string::npos) << 100 + i * 3;
 }
 
 TEST_F(OptionsAndHandoff, ChartGetsTheNumbersOnceItsWindowAppears)

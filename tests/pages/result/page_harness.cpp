@@ -151,6 +151,8 @@ SlotInt TestHost::LoadComponent(const ModuleNameRecord* name, void* holder)
     const std::string iface = name->interfaceName;
     loads.push_back(iface);
     void* instance = nullptr;
+    if (realOther)
+        return m_real.LoadComponent(name, holder);
     if (iface == "IRyxPrint")
         instance = static_cast<IRyxPrint*>(&print);
     else if (iface == "IArrange")

@@ -80,6 +80,7 @@ public:
 
     PrintRecorder print;
     ArrangeRecorder arrange;
+    bool realOther = false; // load libryxother.so itself instead of the recorders
     std::vector<std::string> loads;
     int releases = 0;
     int chartOpens = 0;
