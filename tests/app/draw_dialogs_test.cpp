@@ -5,12 +5,18 @@
 #include "app/window/draw_entry_dialog.h"
 #include "app/window/draw_history_actions.h"
 #include "app/window/draw_report_dialog.h"
+#include "app/window/main_window.h"
+#include "framework/module_context.h"
 #include "framework/scripted_interaction.h"
 #include "framework/styles.h"
 #include "tests/app/text_files.h"
 #include "tests/support/temp_folder.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -172,6 +178,57 @@ TEST_F(DrawDialogsTest, EntryStaysOpenAndSaysWhyWhileRefused)
     Click(entry, QDialogButtonBox::Cancel);
     QApplication::processEvents();
     EXPECT_EQ(actions->Entry(), nullptr);
+}
+
+// The whole host: the sample installed on first start and said once, the
+// menu items, and an import reaching the omissions the columns show.
+TEST(DrawHistoryHost, FirstStartInstallsTheSampleAndTheMenuImportsInto)
+{
+    const char* binary = std::getenv("VESK_BINARY_DIR");
+    const std::string build = std::string(binary ? binary : ".") + "/";
+    SetResourceFolder(build);
+    test::TempFolder root;
+    const std::string sample = build + "data/draws-3d.txt";
+    struct Started {
+        std::unique_ptr<HostObject> host;
+        std::unique_ptr<MainWindow> window; // goes first: it releases the module through the host
+        QString status;
+    };
+    auto start = [&] {
+        Started started;
+        started.host = std::make_unique<HostObject>(
+            HostConfig{HostPaths::UnderRoot(root.Path()), build + "plugins/", build + "data/S3Cdt.dat", sample});
+        started.window = std::make_unique<MainWindow>(*started.host);
+        EXPECT_TRUE(started.window->StartModule());
+        started.status = started.window->statusBar()->findChild<QLabel*>()->text();
+        return started;
+    };
+
+    {
+        auto [host, window, status] = start();
+        EXPECT_TRUE(status.contains(QStringLiteral("已装入开奖号码样本，截至第 2025217 期"))) << status.toStdString();
+        EXPECT_EQ(ReadText(host->DrawHistoryPath()), ReadText(sample));
+        QStringList items;
+        for (QAction* action : window->menuBar()->actions().front()->menu()->actions())
+            items << action->text();
+        EXPECT_TRUE(items.contains(QStringLiteral("导入开奖号码(&I)...")));
+        EXPECT_TRUE(items.contains(QStringLiteral("录入开奖号码(&E)...")));
+    }
+    auto [host, window, status] = start();
+    EXPECT_FALSE(status.contains(QStringLiteral("样本"))) << status.toStdString();
+
+    // 2025217 894 is the latest sample draw; a newer one moves its omission.
+    const std::uint8_t digits[3] = {8, 9, 4};
+    host->Analysis().SetCurrentNumber(digits);
+    EXPECT_EQ(host->Analysis().GetAttribute(0xFFFF0012), 0);
+    WriteText(root.Path() + "new.txt", "2025218 123\n");
+    ScriptedInteraction script;
+    script.QueueFileSelection({root.Path() + "new.txt"});
+    window->ImportDrawsAction()->trigger();
+    EXPECT_EQ(host->Analysis().GetAttribute(0xFFFF0012), 1);
+    EXPECT_TRUE(window->statusBar()->findChild<QLabel*>()->text().contains(QStringLiteral("新增 1 期")));
+    ASSERT_NE(window->DrawActions().Report(), nullptr);
+    Snap(window->DrawActions().Report(), "draw-report-one.png");
 }
 
 } // namespace
