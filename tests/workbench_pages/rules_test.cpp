@@ -67,10 +67,11 @@ TEST(ColumnSetting, ControlsGiveTheStoredRecord)
 
 TEST(PrintNumbers, ThreeDigitCharactersEachWhateverSeparatesThem)
 {
-    const auto numbers = PrintedNumbers("1a2b3 45\r\n6 78");
-    ASSERT_EQ(numbers.size(), 2u);
+    const auto numbers = PrintedNumbers("1a2b3 45\r\n6 78 9012");
+    ASSERT_EQ(numbers.size(), 4u);
     EXPECT_STREQ(numbers[0].data(), "123");
     EXPECT_STREQ(numbers[1].data(), "456");
+    EXPECT_STREQ(numbers[3].data(), "012");
     EXPECT_TRUE(PrintedNumbers("12").empty());
     EXPECT_TRUE(PrintedNumbers("号码").empty());
 }
