@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QWidget>
 
 namespace vesk::other {
@@ -26,16 +27,20 @@ void Tell(const QString& text)
 }
 
 // Points the printer where the dialog's answer says; false when that
-// printer does not exist.
+// printer (or, for no name, any default printer) does not exist.
 bool Direct(QPrinter& printer, const PrintDialogResult& answer)
 {
     if (!answer.outputFile.empty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(answer.outputFile));
     } else {
+        // Qt quietly falls back to another printer for an unknown name; the user asked for this one.
+        const QString name = QString::fromStdString(answer.printerName);
+        const QPrinterInfo info = name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
+        if (info.isNull())
+            return false;
         printer.setOutputFormat(QPrinter::NativeFormat);
-        if (!answer.printerName.empty())
-            printer.setPrinterName(QString::fromStdString(answer.printerName));
+        printer.setPrinterName(info.printerName());
     }
     printer.setCopyCount(std::max(1, answer.copies));
     return printer.isValid();
@@ -84,7 +89,9 @@ SlotInt PrintComponent::Print()
         return 0;
     QPrinter printer(QPrinter::HighResolution);
     if (!Direct(printer, answer)) {
-        Tell(QStringLiteral("找不到打印机“%1”。").arg(QString::fromStdString(answer.printerName)));
+        Tell(answer.printerName.empty()
+                 ? QStringLiteral("没有可用的打印机。")
+                 : QStringLiteral("找不到打印机“%1”。").arg(QString::fromStdString(answer.printerName)));
         return 0;
     }
     PrintHeading heading;

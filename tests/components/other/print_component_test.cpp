@@ -138,6 +138,18 @@ TEST_F(PrintComponentTest, NothingIsPrintedWithoutAJobOrAfterCancel)
     EXPECT_TRUE(std::filesystem::is_empty(root.Path()) || !std::filesystem::exists(root.Path() + "x.pdf"));
 }
 
+TEST_F(PrintComponentTest, APrinterThatDoesNotExistIsReported)
+{
+    ScriptedInteraction script;
+    script.QueuePrintAnswer({true, "no-such-printer-here", {}, 0, 0, 1});
+    script.QueueMessageBoxAnswer(IDOK);
+    ASSERT_EQ(print->Begin(&host, 1, 3), 1);
+    print->SetItem(0, "123");
+    EXPECT_EQ(print->Print(), 0);
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_NE(script.MessageBoxes()[0].text.find("no-such-printer-here"), std::string::npos) << script.MessageBoxes()[0].text;
+}
+
 TEST_F(PrintComponentTest, AnUnwritableFileIsReportedNotClaimedPrinted)
 {
     ScriptedInteraction script;
