@@ -2,6 +2,7 @@
 // order, printing through the print component and the chart hand-off.
 #include "tests/pages/result/page_harness.h"
 
+#include "app/chart/chart_feature.h"
 #include "app/services/column_defaults.h"
 #include "framework/scripted_interaction.h"
 #include "numbers/number_list.h"
@@ -181,6 +182,21 @@ TEST_F(OptionsAndHandoff, ChartGetsTheNumbersOnceItsWindowAppears)
     harness.Click(kToChart);
     EXPECT_EQ(host.chartAsks, 2);
     EXPECT_EQ(host.chart.messages, 2);
+}
+
+TEST_F(OptionsAndHandoff, TheHostsChartFeatureShowsTheNumbersHandedToIt)
+{
+    chart::ChartFeature feature;
+    harness.RealHost().SetFeatures(&feature);
+    harness.Host().realChart = true;
+    harness.SetResult("123 456 789");
+    harness.Click(kToChart);
+    ASSERT_NE(feature.Window(), nullptr);
+    EXPECT_EQ(feature.Window()->CountText(), QStringLiteral("号码数：3"));
+    harness.SetResult("111 222");
+    harness.Click(kToChart); // already open: the same window takes the new numbers
+    EXPECT_EQ(feature.Window()->CountText(), QStringLiteral("号码数：2"));
+    harness.RealHost().SetFeatures(nullptr);
 }
 
 TEST_F(OptionsAndHandoff, AChartWindowThatNeverComesEndsTheWaitQuietly)

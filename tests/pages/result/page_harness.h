@@ -81,6 +81,7 @@ public:
     PrintRecorder print;
     ArrangeRecorder arrange;
     bool realOther = false; // load libryxother.so itself instead of the recorders
+    bool realChart = false; // ask the real host's features for the chart
     std::vector<std::string> loads;
     int releases = 0;
     int chartOpens = 0;
