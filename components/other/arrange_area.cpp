@@ -90,7 +90,8 @@ void ArrangeArea::paintEvent(QPaintEvent*)
         const QPoint at = mapFromGlobal(m_board.DragPoint());
         if (rect().contains(at)) {
             const auto& from = m_board.Current().Items(dragged->area);
-            const QRect tile(at - QPoint(kTileWidth / 2, kTileHeight / 2), QSize(kTileWidth, kTileHeight));
+            // Below the pointer, so the hint of where it lands stays in sight.
+            const QRect tile(at + QPoint(-kTileWidth / 2, kTileHeight / 2), QSize(kTileWidth, kTileHeight));
             PaintTile(painter, tile, images.dragged,
                       QString::fromStdString(from[static_cast<std::size_t>(dragged->index)].title));
         }
