@@ -305,6 +305,17 @@ TEST_F(ResultPageTest, SnapshotRequestsActOnlyWithOptionByteZero)
     EXPECT_EQ(again.History().UndoSteps(), steps);
     again.SendMessage(kMessageResultSnapshot, 103, reinterpret_cast<LPARAM>(&taken));
     EXPECT_EQ(harness.ResultText(), "999");
+    // A snapshot the list refuses (a digit above 9) changes nothing.
+    std::uint8_t bad[3] = {1, 12, 3};
+    ListSnapshot damaged;
+    damaged.marker = kSnapshotMarker;
+    damaged.length = 3;
+    damaged.count = 1;
+    damaged.digits = bad;
+    EXPECT_EQ(again.SendMessage(kMessageResultSnapshot, kSnapshotRestore, reinterpret_cast<LPARAM>(&damaged)), 0);
+    damaged.digits = nullptr; // not ours to free
+    EXPECT_EQ(harness.ResultText(), "999");
+    EXPECT_EQ(again.History().UndoSteps(), steps);
     again.SendMessage(kMessageResultSnapshot, kSnapshotRestore, reinterpret_cast<LPARAM>(&taken));
     EXPECT_EQ(harness.ResultText(), "135 246");
     EXPECT_EQ(again.History().UndoSteps(), steps + 1);
