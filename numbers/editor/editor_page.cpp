@@ -2,7 +2,6 @@
 
 #include "framework/messages.h"
 #include "framework/styles.h"
-#include "numbers/block_append.h"
 #include "numbers/editor/editor_layout.h"
 #include "numbers/editor/editor_print.h"
 #include "numbers/presence.h"
@@ -168,6 +167,12 @@ void EditorPage::SetText(const CString& text)
     UpdateButtons();
 }
 
+void EditorPage::AppendBlockText(const CString& block, AppendedCaret caret)
+{
+    AppendBlockTo(m_text, block, caret);
+    UpdateButtons();
+}
+
 void EditorPage::UpdateButtons()
 {
     if (!m_text.GetSafeHwnd())
@@ -223,10 +228,7 @@ void EditorPage::Load()
     if (!loaded.unreadable.empty()) {
         ReportUnreadable(this, loaded.unreadable);
     } else if (!loaded.files.empty()) {
-        const AppendedBlock block = AppendBlock(
-            static_cast<std::size_t>(m_text.GetWindowTextLength()), FollowedByBlankLines(loaded.files));
-        m_text.AppendText(block.tail);
-        m_text.SetSel(static_cast<int>(block.caret), static_cast<int>(block.caret));
+        AppendBlockTo(m_text, FollowedByBlankLines(loaded.files), AppendedCaret::AtBlock);
         RedrawWindow();
     }
     UpdateButtons();

@@ -10,6 +10,7 @@
 #include "host/host_services.h"
 #include "numbers/editor/column_setting.h"
 #include "numbers/uint_array.h"
+#include "pages/text/text_page.h"
 #include "skin/base_button.h"
 #include "skin/base_combo_box.h"
 #include "skin/base_radio.h"
@@ -52,6 +53,9 @@ public:
     CString Text() const { return m_text.GetWindowText(); }
     // Replaces the text, then refreshes the buttons.
     void SetText(const CString& text);
+    // Adds block at the end (after a blank line when there is text), then
+    // refreshes the buttons.
+    void AppendBlockText(const CString& block, AppendedCaret caret);
     // 保存, 清空, 打印, 统计 and the transfer button: enabled exactly when
     // there is text.
     void UpdateButtons();

@@ -1,6 +1,5 @@
 #include "pages/text/staging_page.h"
 
-#include "numbers/block_append.h"
 #include "pages/text/text_file_loading.h"
 #include "pages/text/text_page_template.h"
 
@@ -49,9 +48,9 @@ void StagingPage::Load()
     if (!loaded.unreadable.empty()) {
         ReportUnreadable(this, loaded.unreadable);
     } else if (!loaded.files.empty()) {
-        const CString old = Text();
-        const AppendedBlock block = AppendBlock(old.size(), FollowedByBlankLines(loaded.files));
-        ShowLoadedText(old + block.tail, static_cast<int>(block.caret));
+        AppendBlockTo(TextArea(), FollowedByBlankLines(loaded.files), AppendedCaret::AtBlock);
+        TextArea().SetFocus();
+        TextArea().Invalidate();
     }
     UpdateButtons();
 }

@@ -2,6 +2,7 @@
 
 #include "framework/messages.h"
 #include "framework/styles.h"
+#include "numbers/block_append.h"
 #include "pages/text/text_file_loading.h"
 
 namespace vesk {
@@ -22,6 +23,14 @@ void EnableControls(std::initializer_list<CWnd*> controls, bool enable)
         if (control->GetSafeHwnd())
             control->EnableWindow(enable ? TRUE : FALSE);
     }
+}
+
+void AppendBlockTo(CBaseScrollEdit& area, const CString& block, AppendedCaret caret)
+{
+    const AppendedBlock appended = AppendBlock(static_cast<std::size_t>(area.GetWindowTextLength()), block);
+    area.AppendText(appended.tail);
+    if (caret == AppendedCaret::AtBlock)
+        area.SetSel(static_cast<int>(appended.caret), static_cast<int>(appended.caret));
 }
 
 TextPage::TextPage(IHostObject* host, const TextPageIds& ids, const TextPageTexts& texts)
@@ -99,6 +108,12 @@ CBaseButton& TextPage::Button(UINT id)
 void TextPage::SetText(const CString& text)
 {
     m_text.SetText(text);
+    UpdateButtons();
+}
+
+void TextPage::AppendBlockText(const CString& block, AppendedCaret caret)
+{
+    AppendBlockTo(m_text, block, caret);
     UpdateButtons();
 }
 

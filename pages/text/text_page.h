@@ -16,6 +16,15 @@
 
 namespace vesk {
 
+enum class AppendedCaret {
+    Keep, // caret, selection and view stay
+    AtBlock, // caret at the start of the block, scrolled into view
+};
+
+// Appends block to the area's text, after "\r\n\r\n" when the area holds
+// text, reading only the area's length.
+void AppendBlockTo(CBaseScrollEdit& area, const CString& block, AppendedCaret caret);
+
 struct TextPageIds {
     UINT templateId = 0;
     UINT text = 0;
@@ -48,6 +57,9 @@ public:
     CString Text() const { return m_text.GetWindowText(); }
     // Replaces the text, then refreshes the buttons.
     void SetText(const CString& text);
+    // Adds block at the end (after a blank line when there is text), then
+    // refreshes the buttons.
+    void AppendBlockText(const CString& block, AppendedCaret caret);
     // 保存, 清空 and the transfer button: enabled exactly when there is text.
     void UpdateButtons();
 

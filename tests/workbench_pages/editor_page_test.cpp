@@ -114,6 +114,36 @@ TEST_F(EditorPageTest, ColumnSettingIsStoredOnEveryChangeAndReadBack)
     EXPECT_EQ(page->PerLineCount(3), 25);
 }
 
+TEST_F(EditorPageTest, FocusInTheCountBoxPicksCustomAndLeavingItStores)
+{
+    QWidget* box = page->ColumnCountBox().GetSafeHwnd();
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
+    Settle();
+    EXPECT_EQ(page->Radio(IDC_EDITOR_CUSTOM_COLUMNS).GetCheck(), 1);
+    EXPECT_EQ(page->Radio(IDC_EDITOR_NO_COLUMNS).GetCheck(), 0);
+    page->ColumnCountBox().SetWindowText("40");
+    page->TextArea().SetFocus();
+    Settle();
+    EXPECT_EQ(Stored(), (ColumnSetting { 0, 40 }));
+    EXPECT_EQ(page->PerLineCount(500), 40);
+}
+
+TEST_F(EditorPageTest, AppendedTextKeepsTheCaretWhenTheWorkbenchAsks)
+{
+    page->SetText("123");
+    page->TextArea().SetSel(1, 1);
+    page->AppendBlockText("456", AppendedCaret::Keep);
+    EXPECT_EQ(page->Text(), "123\r\n\r\n456");
+    int start = 0;
+    int end = 0;
+    page->TextArea().GetSel(start, end);
+    EXPECT_EQ(start, 1);
+    page->SetText("");
+    page->AppendBlockText("789", AppendedCaret::AtBlock);
+    EXPECT_EQ(page->Text(), "789");
+    EXPECT_TRUE(Enabled(IDC_EDITOR_COUNT));
+}
+
 TEST_F(EditorPageTest, NoColumnsKeepsTheLastCountForTheBox)
 {
     page->ColumnCountBox().SetWindowText("");

@@ -76,6 +76,20 @@ TEST_F(StagingPageTest, LoadingAfterTextSeparatesOldAndNew)
     EXPECT_EQ(script.MessageBoxes().size(), 1u);
 }
 
+TEST_F(StagingPageTest, AppendedBlocksFollowABlankLineAndMoveTheCaretOnlyWhenAsked)
+{
+    page.AppendBlockText("a", AppendedCaret::AtBlock);
+    EXPECT_EQ(page.Text(), "a");
+    EXPECT_TRUE(Enabled(IDC_STAGING_TO_EDITOR));
+    page.TextArea().SetSel(1, 1);
+    page.AppendBlockText("b", AppendedCaret::Keep);
+    EXPECT_EQ(page.Text(), "a\r\n\r\nb");
+    EXPECT_EQ(Caret(), 1);
+    page.AppendBlockText("号c", AppendedCaret::AtBlock);
+    EXPECT_EQ(page.Text(), "a\r\n\r\nb\r\n\r\n号c");
+    EXPECT_EQ(Caret(), 10);
+}
+
 TEST_F(StagingPageTest, TransferGoesToTheWorkbenchAndSaveUsesTheDefaultName)
 {
     page.SetText("abc");
