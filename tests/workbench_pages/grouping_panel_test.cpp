@@ -119,6 +119,7 @@ TEST_F(GroupingPanelTest, PickOneAndTwoTurnsBothBoxesAndDisablesRowThree)
     const GenerationPlan plan = panel.Plan();
     EXPECT_TRUE(plan.toGroups);
     EXPECT_EQ(PlanCodes(plan), (std::vector<std::uint32_t> { 122 }));
+    SaveShot(panel, "grouping-pick-one-two");
 
     Click(panel.ModeBox(0));
     EXPECT_EQ(panel.ModeBox(1).GetCheck(), 0);
