@@ -88,3 +88,25 @@ TEST(PageLook, GroupingPanelInBothLayouts)
 
 } // namespace
 } // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+// The workbench closes by destroying its window tree; the page objects go later.
+TEST(PageLifetime, PagesOutliveTheirWindows)
+{
+    PageHost pages;
+    EditorPage editor(&pages.Host());
+    StagingPage staging(&pages.Host());
+    GroupingPanel panel;
+    ASSERT_TRUE(editor.Create(pages.Container()));
+    ASSERT_TRUE(staging.Create(pages.Container()));
+    ASSERT_TRUE(panel.Create(pages.Container()));
+    pages.Container()->DestroyWindow();
+    Settle();
+    EXPECT_EQ(editor.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(panel.GetSafeHwnd(), nullptr);
+}
+
+} // namespace
+} // namespace vesk::test
