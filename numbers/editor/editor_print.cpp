@@ -1,16 +1,9 @@
 #include "numbers/editor/editor_print.h"
 
-#include "host/module_name_record.h"
 #include "host/other_interfaces.h"
 #include "numbers/editor/print_numbers.h"
 
 namespace vesk {
-
-namespace {
-
-constexpr ModuleNameRecord kPrintComponent = ModuleNameRecord::Make("RyxOther.dll", "IRyxPrint");
-
-} // namespace
 
 PrintOutcome PrintNumbers(IHostObject* host, std::string_view text)
 {
@@ -18,7 +11,7 @@ PrintOutcome PrintNumbers(IHostObject* host, std::string_view text)
     if (numbers.empty())
         return PrintOutcome::NothingToPrint;
     void* holder = nullptr;
-    if (!host || !host->LoadComponent(&kPrintComponent, &holder) || !holder)
+    if (!host || !host->LoadComponent(&kPrintComponentName, &holder) || !holder)
         return PrintOutcome::NoComponent;
     auto* print = static_cast<IRyxPrint*>(holder);
     constexpr SlotInt kDigitsPerNumber = 3;

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace vesk::test {
@@ -341,6 +342,31 @@ TEST(EditorPrint, HandsEveryTripleToTheComponentThenReleasesIt)
         (std::vector<std::string> { "begin 3 3 host", "0=123/3", "1=456/3", "2=789/3", "print" }));
     EXPECT_TRUE(host.released);
     EXPECT_TRUE(script.MessageBoxes().empty());
+}
+
+} // namespace
+} // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST(EditorPrint, TheRealPrintComponentPrintsEveryNumber)
+{
+    PageHost pages(true);
+    ScriptedInteraction script;
+    EditorPage page(&pages.Host());
+    ASSERT_TRUE(page.Create(pages.Container()));
+    const std::string pdf = pages.Folder() + "numbers.pdf";
+    script.QueuePrintToFile(pdf);
+    page.SetText("123 456\r\n78 9");
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDITOR_PRINT, BN_CLICKED), 0);
+    EXPECT_TRUE(script.MessageBoxes().empty());
+    ASSERT_EQ(script.PrintDialogs().size(), 1u);
+    const std::string text = pages.Folder() + "numbers.txt";
+    ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
+    const std::string printed = ReadFile(text);
+    for (const char* number : { "123", "456", "789" })
+        EXPECT_NE(printed.find(number), std::string::npos) << number;
 }
 
 } // namespace

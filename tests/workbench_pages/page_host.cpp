@@ -27,11 +27,13 @@ LRESULT RecordingWorkbench::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
-PageHost::PageHost()
+PageHost::PageHost(bool withComponents)
 {
-    SetResourceFolder(qEnvironmentVariable("VESK_BINARY_DIR", QStringLiteral(".")).toStdString());
+    const std::string build = qEnvironmentVariable("VESK_BINARY_DIR", QStringLiteral(".")).toStdString();
+    SetResourceFolder(build);
+    const std::string plugins = withComponents ? build + "/plugins/" : m_root.Path() + "plugins/";
     m_host = std::make_unique<app::HostObject>(
-        app::HostConfig { app::HostPaths::UnderRoot(m_root.Path()), m_root.Path() + "plugins/", "", "" });
+        app::HostConfig { app::HostPaths::UnderRoot(m_root.Path()), plugins, "", "" });
     DialogTemplate workbench;
     workbench.id = kWorkbenchTemplate;
     workbench.style = WS_POPUP | WS_VISIBLE;

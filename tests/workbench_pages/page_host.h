@@ -31,7 +31,9 @@ public:
 
 class PageHost {
 public:
-    PageHost();
+    // withComponents: the build's plug-in folder (the real print component);
+    // otherwise an empty one.
+    explicit PageHost(bool withComponents = false);
     ~PageHost();
 
     app::HostObject& Host() { return *m_host; }
