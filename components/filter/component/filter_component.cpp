@@ -1,5 +1,6 @@
 #include "components/filter/component/filter_component.h"
 
+#include "components/filter/component/set_edits.h"
 #include "components/filter/engine/condition_set_file.h"
 #include "components/filter/engine/digits.h"
 #include "components/filter/engine/validate.h"
@@ -200,6 +201,7 @@ SlotInt FilterComponent::SaveState(std::FILE* file, char* message256, SlotInt)
         return 0;
     ConditionSet saved = m_set;
     saved.results.reset();
+    DropImpossibleValues(saved, m_length);
     const std::string text = WriteConditionSet(saved);
     if (std::fwrite(text.data(), 1, text.size(), file) != text.size() || std::fflush(file) != 0) {
         CopyMessage("条件文件写入失败", message256);

@@ -1,5 +1,7 @@
 #include "components/filter/component/set_edits.h"
 
+#include "components/filter/engine/condition_checks.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -63,6 +65,14 @@ bool RemoveCondition(ConditionSet& set, std::size_t group, std::size_t condition
     auto& conditions = set.groups[group].conditions;
     conditions.erase(conditions.begin() + static_cast<std::ptrdiff_t>(condition));
     return true;
+}
+
+void DropImpossibleValues(ConditionSet& set, int length)
+{
+    for (Group& group : set.groups)
+        for (Condition& condition : group.conditions)
+            std::erase_if(condition.values,
+                          [&](std::int64_t v) { return !IsPossibleValue(condition, length, v); });
 }
 
 } // namespace vesk::filter

@@ -25,4 +25,10 @@ Condition NewCondition(ConditionType type);
 bool AddCondition(ConditionSet& set, std::size_t group, ConditionType type);
 bool RemoveCondition(ConditionSet& set, std::size_t group, std::size_t condition);
 
+// Drops from every condition the values no number of the length can have.
+// Which numbers pass does not change, and the set then reads back from its
+// file: the reader refuses impossible values, which edits of a condition's
+// fields (fewer digits or pairs) can leave behind.
+void DropImpossibleValues(ConditionSet& set, int length);
+
 } // namespace vesk::filter

@@ -189,16 +189,24 @@ void ToggleValue(Condition& condition, std::int64_t value)
 void ToggleDigit(Condition& condition, int digit, int length)
 {
     auto& digits = condition.digits;
+    const auto most = [length](std::size_t count) { return std::min<std::int64_t>(std::min(length, 10), static_cast<std::int64_t>(count)); };
+    const std::int64_t before = most(digits.size());
     const auto at = std::find(digits.begin(), digits.end(), digit);
     if (at != digits.end()) {
         digits.erase(at);
+    } else {
+        if (!condition.enabled && digits.empty())
+            condition.enabled = true;
+        digits.insert(std::upper_bound(digits.begin(), digits.end(), digit), digit);
+    }
+    const std::int64_t after = most(digits.size());
+    // "At least one of them" stays that as digits come and go; other
+    // choices only lose the counts the digits can no longer reach.
+    if (condition.values.empty() || (before > 0 && condition.values == Range(1, before))) {
+        condition.values = Range(1, after);
         return;
     }
-    if (!condition.enabled && digits.empty())
-        condition.enabled = true;
-    if (condition.values.empty())
-        condition.values = Range(1, std::min(length, 10));
-    digits.insert(std::upper_bound(digits.begin(), digits.end(), digit), digit);
+    std::erase_if(condition.values, [after](std::int64_t v) { return v > after; });
 }
 
 std::optional<std::vector<std::int64_t>> ParseValueText(std::string_view text)

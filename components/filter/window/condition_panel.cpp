@@ -1,6 +1,7 @@
 #include "components/filter/window/condition_panel.h"
 
 #include "components/filter/component/report_text.h"
+#include "components/filter/component/set_edits.h"
 #include "components/filter/window/result_handover.h"
 #include "components/filter/window/set_file.h"
 #include "components/filter/window/text_views.h"
@@ -52,7 +53,7 @@ ConditionPanel::ConditionPanel(FilterComponent& engine, PageKind kind, HWND work
     setFont(DialogFont(DialogTemplate{}));
     PaintBackground(this);
     setStyleSheet(QStringLiteral(
-        "QToolButton{border:1px solid #b4c2d2;border-radius:2px;background:#ffffff;padding:1px 4px;min-width:14px;}"
+        "QToolButton{border:1px solid #b4c2d2;border-radius:2px;background:#ffffff;padding:0px 3px;min-width:14px;}"
         "QToolButton:checked{background:#2f6db5;color:#ffffff;border-color:#2f6db5;}"
         "QToolButton:focus{border:1px solid #0b3d7a;}"
         "QToolButton:hover{border-color:#2f6db5;}"));
@@ -232,6 +233,7 @@ void ConditionPanel::SaveSet()
     if (dialog.DoModal() != IDOK)
         return;
     ConditionSet set = m_engine->Set();
+    DropImpossibleValues(set, Length());
     std::vector<std::string> results = TakeResults(m_workbench, Length());
     if (results.empty())
         set.results.reset();

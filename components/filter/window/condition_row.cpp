@@ -1,6 +1,7 @@
 #include "components/filter/window/condition_row.h"
 
 #include "components/filter/component/report_text.h"
+#include "components/filter/engine/condition_checks.h"
 #include "components/filter/window/flow_layout.h"
 
 #include <QCheckBox>
@@ -315,8 +316,15 @@ void ConditionRow::CommitListText()
     if (!m_listText)
         return;
     const std::vector<std::string> words = Words(m_listText->text().toStdString());
-    const Condition* found = m_access.find(m_editor.Set());
     const bool pairs = m_options.type == ConditionType::Pairs;
+    const std::size_t width = pairs ? 2 : static_cast<std::size_t>(m_editor.Length());
+    const bool valid = std::all_of(words.begin(), words.end(), [width](const std::string& w) { return IsNumberText(w, width); });
+    MarkInvalid(m_listText, !valid);
+    m_listText->setToolTip(valid ? QString()
+                                 : QStringLiteral("每项应是 %1 位数字，用空格分开").arg(static_cast<int>(width)));
+    if (!valid)
+        return;
+    const Condition* found = m_access.find(m_editor.Set());
     if (found && (pairs ? found->pairs : found->numbers) == words)
         return;
     if (!found && words.empty())
