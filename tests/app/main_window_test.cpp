@@ -209,6 +209,32 @@ TEST(MainWindowWithoutModule, SaysWhyAndStaysUsable)
     EXPECT_EQ(host.Environment().GetHostVariant(), 12);
 }
 
+TEST(MainWindowCatalogue, StatusTellsAMissingCatalogueFromADamagedOne)
+{
+    const auto statusOf = [](MainWindow& window) {
+        QStringList texts;
+        for (QLabel* label : window.findChildren<QLabel*>())
+            texts << label->text();
+        return texts.join(QLatin1Char('|'));
+    };
+    SetResourceFolder(BuildFolder());
+    test::TempFolder root;
+    const HostPaths paths = HostPaths::UnderRoot(root.Path());
+    {
+        HostObject host({paths, BuildFolder() + "plugins/", ""});
+        MainWindow window(host);
+        ASSERT_TRUE(window.StartModule());
+        EXPECT_TRUE(statusOf(window).contains(QStringLiteral("未找到条件目录"))) << statusOf(window).toStdString();
+    }
+    ASSERT_TRUE(EnsureFolder(paths.data));
+    std::ofstream(paths.data + "S3Cdt.dat", std::ios::binary) << "RYXFCFH";
+    HostObject host({paths, BuildFolder() + "plugins/", ""});
+    MainWindow window(host);
+    ASSERT_TRUE(window.StartModule());
+    EXPECT_TRUE(statusOf(window).contains(QStringLiteral("已损坏"))) << statusOf(window).toStdString();
+    EXPECT_FALSE(statusOf(window).contains(QStringLiteral("未找到")));
+}
+
 TEST_F(MainWindowTest, ReloadingTheDrawsUpdatesTheOmissions)
 {
     auto* analysis = static_cast<IAnalysisService*>(host->GetService(kServiceAnalysis));

@@ -56,6 +56,12 @@ public:
     explicit DigitsDialog(CWnd* parent) : CDialog(kDigits, parent) {}
     CString typed;
     int okCount = 0;
+    int cancelCount = 0;
+    void OnCancel() override
+    {
+        ++cancelCount;
+        CDialog::OnCancel();
+    }
     void OnOK() override
     {
         ++okCount;
@@ -122,6 +128,10 @@ TEST(DialogKeys, ModalDialogOpenedByAKeyPreTranslatesItsOwnInput)
         QTest::keyClicks(edit, "4a5");
         EXPECT_EQ(static_cast<QLineEdit*>(edit)->text(), QStringLiteral("45"));
         QTest::keyClick(edit, Qt::Key_Escape);
+        if (static_cast<DigitsDialog&>(inner).cancelCount == 0) {
+            ADD_FAILURE() << "Escape did not reach the inner dialog";
+            inner.EndDialog(IDABORT); // end the loop, so the test does not hang
+        }
     });
     OuterDialog outer;
     EXPECT_EQ(outer.DoModal(), IDCANCEL);
