@@ -96,6 +96,24 @@ TEST_F(FilterSlots, StateWrittenThroughTheHandleComesBackEqual)
     EXPECT_TRUE(again.StateProblem().empty());
 }
 
+TEST_F(FilterSlots, AStateWithValuesItsFieldsNoLongerReachStillReadsBack)
+{
+    ConditionSet set = Parse(R"({"format": "3dvesk-conditions", "version": 1, "digits": 3,
+        "groups": [{"conditions": [{"type": "contains", "digits": [1, 2], "values": [1, 2]}]}]})");
+    set.groups[0].conditions[0].digits = {1}; // a digit taken away in the window
+    engine.SetSet(set);
+    std::FILE* file = std::tmpfile();
+    char message[256] = {};
+    ASSERT_EQ(engine.SaveState(file, message, -1), 1);
+    std::rewind(file);
+    FilterComponent again;
+    again.Setup(&host, nullptr, 1);
+    EXPECT_EQ(again.LoadState(file, message, 0, -1), 1) << message;
+    std::fclose(file);
+    ASSERT_EQ(again.CombinedConditionCount(), 1);
+    EXPECT_EQ(again.Set().groups[0].conditions[0].values, std::vector<std::int64_t>{1});
+}
+
 TEST_F(FilterSlots, DamagedForeignOrUnfittingStatesChangeNothingAndSayWhy)
 {
     engine.SetSet(Parse(kTwoGroups));
