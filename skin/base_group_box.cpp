@@ -4,6 +4,8 @@
 #include "skin/geometry/button_layout.h"
 #include "skin/owner_draw.h"
 
+#include <algorithm>
+
 namespace vesk {
 
 void CBaseGroupBox::PreSubclassWindow()
@@ -67,16 +69,28 @@ void CBaseGroupBox::UpdateRegion()
         return;
     CRect client;
     GetClientRect(&client);
+    // The box owns the band its frame and caption are drawn in; everything
+    // inside belongs to the parent and the controls placed there. A ring of
+    // one pixel would clip the caption and the frame's top edge away.
+    CDC* dc = GetDC();
+    CFont* font = GetFont();
+    CFont* previous = dc && font ? dc->SelectObject(font) : nullptr;
+    const int captionHeight = dc ? dc->GetTextExtent(GetWindowText().empty() ? "X" : GetWindowText()).cy : 0;
+    if (previous)
+        dc->SelectObject(previous);
+    if (dc)
+        ReleaseDC(dc);
+    CRect inside = client;
+    inside.DeflateRect(kGroupBorderBand, std::max(captionHeight, skin::kGroupFrameTop + kGroupBorderBand),
+                       kGroupBorderBand, kGroupBorderBand);
     CRgn outer;
     CRgn inner;
-    CRgn ring;
+    CRgn band;
     outer.CreateRectRgnIndirect(client);
-    CRect inside = client;
-    inside.DeflateRect(1, 1);
     inner.CreateRectRgnIndirect(inside);
-    ring.CreateRectRgn(0, 0, 0, 0);
-    ring.CombineRgn(&outer, &inner, RGN_XOR);
-    SetWindowRgn(ring, TRUE);
+    band.CreateRectRgn(0, 0, 0, 0);
+    band.CombineRgn(&outer, &inner, inside.IsRectEmpty() ? RGN_COPY : RGN_XOR);
+    SetWindowRgn(band, TRUE);
 }
 
 } // namespace vesk

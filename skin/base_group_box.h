@@ -1,7 +1,9 @@
 #pragma once
 // CBaseGroupBox: a rounded grey frame with a blue caption. Its window region
-// is a one-pixel ring round the client area, so everything inside the ring
-// (clicks and painting) belongs to the parent and the controls placed there.
+// is the band its frame and caption are drawn in (the caption's height at the
+// top, kGroupBorderBand pixels on the other sides, enough for the rounded
+// corners), so everything inside (clicks and painting) belongs to the parent
+// and the controls placed there.
 
 #include "framework/cbutton.h"
 
@@ -9,6 +11,8 @@ namespace vesk {
 
 class CBaseGroupBox : public CButton {
 public:
+    static constexpr int kGroupBorderBand = 3;
+
     void PreSubclassWindow() override;
     void DrawItem(DRAWITEMSTRUCT* item) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -54,7 +54,7 @@ Rect groupCaptionRect(int textWidth, int textHeight)
 Rect groupFrameRect(const Rect& client)
 {
     Rect r = client;
-    r.top = 6;
+    r.top = kGroupFrameTop;
     return r;
 }
 

@@ -37,6 +37,7 @@ Rect twoCellTextRect(const Rect& item, int cellWidth);
 Rect groupCaptionRect(int textWidth, int textHeight);
 
 // Group box frame: the client rectangle below the caption's middle.
+inline constexpr int kGroupFrameTop = 6;
 Rect groupFrameRect(const Rect& client);
 
 } // namespace vesk::skin

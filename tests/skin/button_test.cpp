@@ -251,7 +251,7 @@ TEST_F(SkinButtons, RadioChangesOnlyWhenItsParentSetsIt)
     EXPECT_EQ(radio.GetCheck(), 1);
 }
 
-TEST_F(SkinButtons, GroupBoxOwnsOnlyItsOnePixelRing)
+TEST_F(SkinButtons, GroupBoxOwnsOnlyTheBandOfItsFrameAndCaption)
 {
     CRect box;
     group.GetWindowRect(&box);
@@ -259,9 +259,21 @@ TEST_F(SkinButtons, GroupBoxOwnsOnlyItsOnePixelRing)
     region.CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(group.GetWindowRgn(region), RGN_ERROR);
     EXPECT_TRUE(region.PtInRegion(0, 0));
+    EXPECT_TRUE(region.PtInRegion(10, 6)) << "the frame's top edge";
+    EXPECT_TRUE(region.PtInRegion(9, 8)) << "the caption";
+    EXPECT_TRUE(region.PtInRegion(2, box.Height() - 3)) << "a rounded corner";
     EXPECT_TRUE(region.PtInRegion(box.Width() - 1, box.Height() / 2));
-    EXPECT_FALSE(region.PtInRegion(1, 1));
     EXPECT_FALSE(region.PtInRegion(box.Width() / 2, box.Height() / 2));
+    EXPECT_FALSE(region.PtInRegion(4, box.Height() - 5));
+
+    // The caption and the frame's top edge show.
+    const QImage shown = group.m_hWnd->grab().toImage();
+    bool captionInk = false;
+    for (int x = 8; x < 40 && !captionInk; ++x)
+        for (int y = 1; y < 11 && !captionInk; ++y)
+            captionInk = shown.pixelColor(x, y).blue() > 150 && shown.pixelColor(x, y).red() < 100;
+    EXPECT_TRUE(captionInk);
+    EXPECT_EQ(shown.pixelColor(box.Width() - 20, 6), QColor(204, 204, 204));
 
     CWnd* inside = host.GetDlgItem(kInside);
     ASSERT_NE(inside, nullptr);
