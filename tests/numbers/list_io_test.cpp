@@ -82,6 +82,21 @@ TEST(ListBinaryForm, TruncatedDataKeepsTheAnnouncedCountWithZeroDigits)
     EXPECT_EQ(Texts(list), (Strings{"123", "450", "000"}));
 }
 
+TEST(ListBinaryForm, APartialLastRecordTakesOnlyTheBytesGiven)
+{
+    // The bytes after the span belong to someone else: a cut record keeps
+    // the digits it got and zeros, never what lies beyond.
+    const std::string buffer = Bytes({3, 0, 0, 0, 3, 1, 2, 3, 4, 5, 6, 7, 8});
+    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(buffer.data()), 10);
+    NumberList list(3);
+    std::size_t consumed = 0;
+    EXPECT_EQ(list.ReadBinary(bytes, &consumed), ReadStatus::Truncated);
+    EXPECT_EQ(Texts(list), (Strings{"123", "450", "000"}));
+    EXPECT_EQ(consumed, 10u);
+    EXPECT_EQ(list.ReadBinary(std::span(bytes).first(3), &consumed), ReadStatus::MissingHeader);
+    EXPECT_EQ(consumed, 3u);
+}
+
 struct CorruptCase {
     const char* name;
     std::string bytes;
@@ -178,6 +193,16 @@ TEST(ListSnapshots, HoldThePackedDigitsAndRestoreTheList)
     EXPECT_EQ(back.Count(), 0u);
     ReleaseSnapshot(snapshot);
     EXPECT_EQ(snapshot.digits, nullptr);
+}
+
+TEST(ListSnapshots, ACountWithoutABufferRestoresEmpty)
+{
+    ListSnapshot snapshot;
+    snapshot.length = 3;
+    snapshot.count = 4; // announced, but no digits to read
+    NumberList list = ListOf("123");
+    EXPECT_TRUE(list.FromSnapshot(snapshot));
+    EXPECT_EQ(list.Count(), 0u);
 }
 
 TEST(ListSnapshots, AnEmptyListGivesANullBufferAndRestoresEmpty)

@@ -115,6 +115,19 @@ TEST(NumberListCompact, EveryRecordMarkedLeavesAnEmptyListOfLengthZero)
     EXPECT_EQ(list.Length(), 0);
 }
 
+TEST(NumberListCompact, KeepsRecordsWithWorkingTags)
+{
+    // Only the removal tag drops a record; counts and other working tags stay.
+    NumberList list = ListOf("111 222 333 444");
+    list.SetTag(0, 5);
+    list.Mark(1);
+    list.SetTag(3, 0);
+    ASSERT_TRUE(list.Compact());
+    EXPECT_EQ(Texts(list), (Strings{"111", "333", "444"}));
+    EXPECT_EQ(list.TagAt(0), 5u);
+    EXPECT_EQ(list.TagAt(2), 0u);
+}
+
 TEST(NumberListCompact, NothingMarkedLeavesTheRemovedListAlone)
 {
     NumberList list = ListOf("123 456");
