@@ -201,6 +201,42 @@ TEST(ConditionStates, ADamagedStateRestoresNothingIsDeletedAndIsToldOnce)
     EXPECT_EQ(script.UnexpectedRequests(), 0);
 }
 
+// A filter whose state write stops half way, or goes through whole.
+class StateWriter final : public IRyxFilter {
+public:
+    explicit StateWriter(bool succeeds) : m_succeeds(succeeds) {}
+    SlotInt Setup(IHostObject*, IModule*, SlotInt) override { return 1; }
+    SlotInt CombinedConditionCount() override { return 1; }
+    SlotInt FixedConditionCount(SlotInt) override { return 1; }
+    SlotInt CheckReady(char*) override { return 1; }
+    SlotInt BeginRun() override { return 1; }
+    SlotInt Passes() override { return 1; }
+    SlotInt EndRun() override { return 1; }
+    SlotInt LoadState(std::FILE*, char*, SlotInt, SlotInt) override { return 0; }
+    SlotInt SaveState(std::FILE* file, char*, SlotInt) override
+    {
+        std::fputs(m_succeeds ? "whole" : "ha", file);
+        return m_succeeds ? 1 : 0;
+    }
+
+private:
+    bool m_succeeds;
+};
+
+TEST(ConditionStates, AFailedWriteLeavesNeitherAStateNorAPartFile)
+{
+    TempFolder root;
+    app::EnvironmentService environment(app::HostPaths::UnderRoot(root.Path()), "");
+    ConditionStateFile state("zfc");
+    state.SetIdentity(61, 3);
+    StateWriter failing(false);
+    state.KeepOrDrop(environment, failing, true);
+    EXPECT_TRUE(FilesIn(root.Path() + "state/").empty());
+    StateWriter whole(true);
+    state.KeepOrDrop(environment, whole, true);
+    EXPECT_EQ(FilesIn(root.Path() + "state/"), std::vector<std::string>{"TS3D-3.zfc"});
+}
+
 TEST(ConditionStates, NamesFollowTheDirectoryKeyAndNumber)
 {
     ConditionStateFile fixed("gfc");
