@@ -3,6 +3,7 @@
 
 #include "framework/control_classes.h"
 #include "framework/qt_geometry.h"
+#include "framework/quiet_change.h"
 #include "framework/window_internal.h"
 
 #include <QFontInfo>
@@ -14,7 +15,6 @@ namespace vesk {
 
 namespace {
 
-constexpr const char* kQuiet = "vesk.quiet";
 constexpr const char* kVeto = "vesk.veto";
 constexpr int kMargin = 2;
 // Padding round a head's text, as the system pads it.
@@ -52,14 +52,8 @@ protected:
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 };
 
-template <class F>
-auto Quietly(QTabBar* tabs, F&& change)
-{
-    tabs->setProperty(kQuiet, true);
-    auto result = change();
-    tabs->setProperty(kQuiet, false);
-    return result;
-}
+using detail::IsQuiet;
+using detail::Quietly;
 
 QWidget* MakeTabs(const WindowCreateParams& params)
 {
@@ -73,7 +67,7 @@ QWidget* MakeTabs(const WindowCreateParams& params)
             tabs->setProperty(kVeto, detail::NotifyParent(tabs, TCN_SELCHANGING) != 0);
     });
     QObject::connect(tabs, &QTabBar::currentChanged, tabs, [tabs](int) {
-        if (tabs->property(kQuiet).toBool())
+        if (IsQuiet(tabs))
             return;
         if (tabs->property(kVeto).toBool()) {
             tabs->setProperty(kVeto, false);

@@ -6,6 +6,7 @@
 #include "framework/edit_selection.h"
 #include "framework/edit_text.h"
 #include "framework/edit_text_index.h"
+#include "framework/quiet_change.h"
 #include "framework/window_internal.h"
 
 #include <QApplication>
@@ -35,7 +36,6 @@ using detail::Select;
 using detail::Selection;
 
 constexpr const char* kLimit = "vesk.limit";
-constexpr const char* kQuiet = "vesk.quiet";
 constexpr int kNoLimit = std::numeric_limits<int>::max() - 1;
 
 // Scroll bars as wide as the system's (16 pixels), which window code measures.
@@ -65,16 +65,9 @@ int LimitOf(const QWidget* widget)
     return v.isValid() ? v.toInt() : kNoLimit;
 }
 
-bool Quiet(const QWidget* widget) { return widget->property(kQuiet).toBool(); }
-
-// Runs a change made by the program: no limit check.
-template <class F>
-void Programmatic(QWidget* widget, F&& change)
-{
-    widget->setProperty(kQuiet, true);
-    change();
-    widget->setProperty(kQuiet, false);
-}
+// A change made by the program is not cut by the limit.
+using detail::IsQuiet;
+using detail::Quietly;
 
 class LimitValidator : public QValidator {
 public:
@@ -103,7 +96,7 @@ void NotifyChange(QWidget* widget)
 void EnforceLimit(QPlainTextEdit* edit, int position, int added)
 {
     const int limit = LimitOf(edit);
-    if (Quiet(edit) || added <= 0 || limit == kNoLimit)
+    if (IsQuiet(edit) || added <= 0 || limit == kNoLimit)
         return;
     const int excess = EditTextIndex::Of(edit).Length() - limit;
     if (excess <= 0)
@@ -118,7 +111,7 @@ void EnforceLimit(QPlainTextEdit* edit, int position, int added)
     int removed = 0;
     while (cut > 0 && removed < excess)
         removed += RawUnitBytes(inserted, --cut);
-    Programmatic(edit, [&] {
+    Quietly(edit, [&] {
         cursor.setPosition(position + static_cast<int>(cut));
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
@@ -229,7 +222,7 @@ bool EditProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESU
     switch (message) {
     case WM_SETTEXT: {
         const std::string text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        Programmatic(widget, [&] {
+        Quietly(widget, [&] {
             if (line)
                 line->setText(QString::fromUtf8(text.c_str()));
             else
@@ -254,7 +247,7 @@ bool EditProc(QWidget* widget, UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     case EM_APPENDTEXT: {
         const std::string text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        Programmatic(widget, [&] { detail::AppendText(widget, FromEditText(text)); });
+        Quietly(widget, [&] { detail::AppendText(widget, FromEditText(text)); });
         *result = TRUE;
         return true;
     }
