@@ -226,6 +226,44 @@ TEST_F(ConditionWindow, AToleranceGroupOnTheCombinedPage)
     EXPECT_EQ(SetOf(*pages.Engine(pages.Combined())).groups[0].name, "main");
 }
 
+TEST_F(ConditionWindow, KeyboardTabsThroughTogglesAndEnterCommitsATypedValuesText)
+{
+    QToolButton* ten = Toggle(Row(fixed, QStringLiteral("和值")), QStringLiteral("10"));
+    fixed->window()->activateWindow();
+    ten->setFocus();
+    QTest::keyClick(ten, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Toggle(Row(fixed, QStringLiteral("和值")), QStringLiteral("11")));
+
+    QWidget* panel = ShowCombined();
+    QTest::mouseClick(Visible<QPushButton>(panel, QStringLiteral("添加条件组")), Qt::LeftButton);
+    Settle();
+    QComboBox* picker = panel->findChild<QComboBox*>(QStringLiteral("typePicker"));
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_End); // the last type, 和值遗漏: too many values for toggles
+    QTest::mouseClick(Visible<QPushButton>(panel, QStringLiteral("添加条件")), Qt::LeftButton);
+    Settle();
+    QLineEdit* values = nullptr;
+    for (QLineEdit* edit : panel->findChildren<QLineEdit*>())
+        if (edit->isVisibleTo(panel) && edit->placeholderText().startsWith(QStringLiteral("值")))
+            values = edit;
+    ASSERT_NE(values, nullptr);
+    values->setFocus();
+    QTest::keyClicks(values, QStringLiteral("0-3 9"));
+    EXPECT_TRUE(SetOf(*pages.Engine(pages.Combined())).groups[0].conditions[0].values.empty()); // not yet
+    QTest::keyClick(values, Qt::Key_Return);
+    const filter::Condition typed = SetOf(*pages.Engine(pages.Combined())).groups[0].conditions[0];
+    EXPECT_EQ(typed.type, filter::ConditionType::SumOmission);
+    EXPECT_EQ(typed.values, (std::vector<std::int64_t>{0, 1, 2, 3, 9}));
+    EXPECT_TRUE(typed.enabled);
+
+    // A text that is no list of values is shown as wrong and changes nothing.
+    values->selectAll();
+    QTest::keyClicks(values, QStringLiteral("5-2"));
+    QTest::keyClick(values, Qt::Key_Return);
+    EXPECT_EQ(SetOf(*pages.Engine(pages.Combined())).groups[0].conditions[0].values, typed.values);
+    EXPECT_FALSE(values->styleSheet().isEmpty());
+}
+
 TEST_F(ConditionWindow, SavedSetsComeBackWithTheirResultsAndADamagedOneChangesNothing)
 {
     ScriptedInteraction script;
