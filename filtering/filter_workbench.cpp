@@ -1,8 +1,14 @@
 #include "filtering/filter_workbench.h"
 
+#include "filtering/rules/pane_layout.h"
 #include "framework/cdc.h"
+#include "framework/interaction.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
+#include "host/module_messages.h"
+#include "module/core/module_app.h"
+#include "numbers/uint_array.h"
+#include "pages/result/result_ids.h"
 #include "skin/workbench_colors.h"
 
 namespace vesk {
@@ -17,10 +23,59 @@ DialogTemplate FilterWorkbenchTemplate()
     return dialog;
 }
 
-FilterWorkbench::FilterWorkbench(IModule* owner) : m_owner(owner)
+FilterWorkbench::FilterWorkbench(IModule* owner)
+    : m_left(ModuleApp::Instance().Host())
+    , m_right(ModuleApp::Instance())
+    , m_owner(owner)
 {
     HandleMessage(WM_ERASEBKGND, [this](WPARAM wParam, LPARAM) { return OnEraseBackground(wParam); });
-    HandleMessage(WM_PAINT, [this](WPARAM, LPARAM) { return OnPaint(); });
+    HandleMessage(WM_PAINT, [this](WPARAM, LPARAM) {
+        CPaintDC dc(this); // erases the background first
+        return LRESULT{0};
+    });
+    HandleMessage(WM_SIZE, [this](WPARAM wParam, LPARAM lParam) {
+        LayoutPanes(LOWORD(lParam), HIWORD(lParam));
+        if (!m_grouping.GetSafeHwnd())
+            return LRESULT{0};
+        return DefWindowProc(WM_SIZE, wParam, lParam);
+    });
+    HandleMessage(WM_RIGHT_PAGE_CHANGED, [this](WPARAM, LPARAM) {
+        OnRightPageChanged();
+        return LRESULT{0};
+    });
+    HandleMessage(kMessageTransferNumbers, [this](WPARAM wParam, LPARAM lParam) {
+        return OnTransferNumbers(wParam, reinterpret_cast<const void*>(lParam));
+    });
+    HandleMessage(kMessageResultSnapshot, [this](WPARAM wParam, LPARAM lParam) {
+        if (wParam == kSnapshotTake || wParam == kSnapshotRestore)
+            m_right.ForwardSnapshotRequest(wParam, reinterpret_cast<ListSnapshot*>(lParam));
+        return LRESULT{0};
+    });
+    RegisterCommands();
+}
+
+FilterWorkbench::~FilterWorkbench()
+{
+    // The panes keep or drop their state while the workbench still holds them.
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+void FilterWorkbench::RegisterCommands()
+{
+    const std::pair<UINT, void (FilterWorkbench::*)()> commands[] = {
+        {IDC_GROUP_GENERATE, &FilterWorkbench::GenerateNumbers},
+        {IDC_GROUP_FILTER, &FilterWorkbench::RunFilter},
+        {IDC_GROUP_CLOSE, &FilterWorkbench::CloseFeature},
+        {IDC_EDITOR_COUNT, &FilterWorkbench::CountEditorNumbers},
+        {IDC_EDITOR_TRANSFER, &FilterWorkbench::TransferEditorText},
+        {IDC_COUNT_TO_STAGING, &FilterWorkbench::TransferCountsToStaging},
+        {result::kResultToEditor, &FilterWorkbench::TransferResultsToEditor},
+        {result::kRecycleToEditor, &FilterWorkbench::TransferRecycleToEditor},
+        {IDC_STAGING_TO_EDITOR, &FilterWorkbench::TransferStagingToEditor},
+    };
+    for (const auto& [id, handler] : commands)
+        HandleCommand(id, BN_CLICKED, [this, handler] { (this->*handler)(); });
 }
 
 BOOL FilterWorkbench::CreateIn(CWnd* parent)
@@ -28,15 +83,73 @@ BOOL FilterWorkbench::CreateIn(CWnd* parent)
     return Create(IDD_FILTER_WORKBENCH, parent);
 }
 
+BOOL FilterWorkbench::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_groupingPanel = &m_grouping;
+    m_fixedPage = &m_left.FixedConditions();
+    m_combinedPage = &m_left.CombinedConditions();
+    m_editorPage = &m_left.Editor();
+    m_countPage = &m_left.Counts();
+    m_resultPage = &m_right.Results();
+    m_stagingPage = &m_right.Staging();
+
+    m_grouping.Create(this);
+    m_left.SetModuleInstance(m_owner);
+    m_left.Create(this);
+    m_right.Create(this);
+    // Saved number text is laid out as the editor's column setting says.
+    m_resultPage->SetNumbersPerLineSource([this] {
+        return static_cast<std::uint32_t>(m_editorPage->PerLineCount(0));
+    });
+
+    RECT client;
+    GetClientRect(&client);
+    LayoutPanes(client.right - client.left, client.bottom - client.top);
+    return TRUE;
+}
+
+void FilterWorkbench::LayoutPanes(int width, int height)
+{
+    m_client.right = width;
+    m_client.bottom = height;
+    if (!m_grouping.GetSafeHwnd())
+        return;
+    const workbench::PaneLayout layout = workbench::LayOutPanes(width, height);
+    m_grouping.SetLayoutMode(layout.panelMode);
+    const auto place = [](CWnd& pane, const Rect& rect) {
+        if (pane.GetSafeHwnd())
+            pane.SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                              SWP_NOZORDER | SWP_SHOWWINDOW);
+    };
+    place(m_grouping, layout.panel);
+    place(m_left, layout.left);
+    place(m_right, layout.right);
+}
+
 void FilterWorkbench::RefreshAll()
 {
-    // The result pages refresh here once the workbench holds them.
+    if (m_resultPage && m_resultPage->GetSafeHwnd())
+        m_resultPage->RefreshAll();
 }
 
 void FilterWorkbench::FillEditorNumbers(void* array)
 {
-    // The editor page fills the array here once the workbench holds it.
-    static_cast<void>(array);
+    if (array && m_editorPage && m_editorPage->GetSafeHwnd())
+        m_editorPage->GetEditorNumbers(*static_cast<C3DUIntArray*>(array));
+}
+
+void FilterWorkbench::OnRightPageChanged()
+{
+    if (!m_editorPage || !m_editorPage->GetSafeHwnd())
+        return;
+    m_editorPage->ShowTransferTarget(m_right.Tabs().GetCurSel() == kRightPageStaging);
+}
+
+void FilterWorkbench::CloseFeature()
+{
+    if (CWnd* parent = GetParent())
+        parent->SendMessage(kMessageFeatureClose, 1, 0);
 }
 
 LRESULT FilterWorkbench::OnEraseBackground(WPARAM wParam)
@@ -50,10 +163,25 @@ LRESULT FilterWorkbench::OnEraseBackground(WPARAM wParam)
     return 1;
 }
 
-LRESULT FilterWorkbench::OnPaint()
+int FilterWorkbench::GameLength()
 {
-    CPaintDC dc(this); // erases the background first
-    return 0;
+    IGameService* game = ModuleApp::Instance().Game();
+    const SlotInt length = game ? game->GetNumberLength(0) : 3;
+    return length >= 1 && length <= 8 ? static_cast<int>(length) : 3;
+}
+
+void FilterWorkbench::ShowMessage(const std::string& text, const char* caption)
+{
+    Interaction().MessageBox({GetSafeHwnd(), text, caption, MB_OK | MB_ICONINFORMATION});
+}
+
+ConditionPage* FilterWorkbench::ConditionPageOf(int leftPage)
+{
+    if (leftPage == kLeftPageFixedConditions)
+        return m_fixedPage;
+    if (leftPage == kLeftPageCombinedConditions)
+        return m_combinedPage;
+    return nullptr;
 }
 
 } // namespace vesk

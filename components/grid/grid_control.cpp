@@ -42,6 +42,10 @@ GridControl::~GridControl()
     // The view reports through this object; it must not outlive it.
     if (m_view)
         m_view->onMouse = nullptr;
+    // The view's code lives in this library, which the host may unload right
+    // after the release; a view left to its parent (or to a deferred delete)
+    // would then be destroyed through unmapped code.
+    delete m_view.data();
 }
 
 SlotInt GridControl::Create(const Rect* rect, WindowHandle parent, SlotInt controlId, SlotInt, SlotInt, SlotInt)

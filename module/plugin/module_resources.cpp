@@ -4,6 +4,8 @@
 #include "filtering/filter_workbench.h"
 #include "filtering/grouping/grouping_panel.h"
 #include "numbers/editor/editor_page.h"
+#include "pages/containers/left_tab_container.h"
+#include "pages/containers/right_tab_container.h"
 #include "pages/options/options_dialog.h"
 #include "pages/result/result_templates.h"
 #include "pages/text/count_page.h"
@@ -25,6 +27,8 @@ ModuleContext& ModuleResources()
         made.Templates().Register(EditorPageTemplate());
         made.Templates().Register(CountPageTemplate());
         made.Templates().Register(StagingPageTemplate());
+        made.Templates().Register(LeftTabContainerTemplate());
+        made.Templates().Register(RightTabContainerTemplate());
         return made;
     }();
     return context;

@@ -9,6 +9,7 @@
 #include "host/module_interface.h"
 #include "module/catalogue/catalogue_source.h"
 #include "module/sibling_modules.h"
+#include "numbers/uint_array.h"
 #include "tests/module/fake_tree.h"
 #include "tests/support/temp_folder.h"
 
@@ -330,8 +331,10 @@ TEST_F(ModulePlugin, WorkbenchFillsTheFeatureAreaAndHidesForSiblings)
     EXPECT_THAT(TakeSiblingLog(), ElementsAre("create IVeskLookup", "IVeskLookup.init(host)",
                                               "IVeskLookup.open(6,ptr,ptr,0)", "IVeskLookup.show(5)",
                                               "release IVeskLookup"));
-    int array = 0;
+    // The editor page answers: an empty text is present nowhere.
+    C3DUIntArray array;
     EXPECT_EQ(m_module->GetEditorNumbers(0x101B, &array), 1);
+    EXPECT_EQ(array.GetSize(), 1000u);
 
     // Dialog keys offered by the host do not close the pane.
     for (WPARAM key : {WPARAM{VK_ESCAPE}, WPARAM{VK_RETURN}}) {

@@ -1,0 +1,99 @@
+// The workbench's text transfers between its pages, and the editor's
+// numbers into the result list.
+#include "filtering/filter_workbench.h"
+
+#include "filtering/rules/list_text.h"
+#include "framework/styles.h"
+#include "framework/wait_cursor.h"
+#include "module/core/module_app.h"
+#include "numbers/match_expansion.h"
+#include "numbers/number_list.h"
+
+namespace vesk {
+
+namespace {
+
+constexpr std::int64_t kRecyclePerLineDefault = 99999999;
+constexpr char kEditorInputError[] = "编辑器输入错误，编辑器的数字不够组成号码！";
+constexpr char kInputErrorCaption[] = "输入错误";
+
+// Appends to a page's text area with the caret at the new block, focused.
+template <typename Page>
+void AppendShown(Page& page, const CString& text)
+{
+    page.AppendBlockText(text, AppendedCaret::AtBlock);
+    page.TextArea().SetFocus();
+    page.TextArea().Invalidate();
+}
+} // namespace
+
+void FilterWorkbench::AppendToEditor(const CString& text)
+{
+    AppendShown(*m_editorPage, text);
+    m_left.SelectLeftPage(kLeftPageEditor);
+}
+
+void FilterWorkbench::TransferResultsToEditor()
+{
+    CWaitCursor wait;
+    const NumberList& results = m_resultPage->ResultList();
+    const std::int64_t perLine = m_editorPage->PerLineCount(std::int64_t(results.Count()) + 1);
+    AppendToEditor(workbench::DistinctCodesText(results, workbench::LineBreakEvery(perLine)));
+}
+
+void FilterWorkbench::TransferRecycleToEditor()
+{
+    CWaitCursor wait;
+    const std::int64_t perLine = m_editorPage->PerLineCount(kRecyclePerLineDefault);
+    AppendToEditor(workbench::DistinctCodesText(m_resultPage->RecycleList(), workbench::LineBreakEvery(perLine)));
+}
+
+void FilterWorkbench::TransferStagingToEditor()
+{
+    CWaitCursor wait;
+    AppendToEditor(m_stagingPage->Text());
+}
+
+void FilterWorkbench::TransferCountsToStaging()
+{
+    CWaitCursor wait;
+    AppendShown(*m_stagingPage, m_countPage->Text());
+    m_right.SelectRightPage(kRightPageStaging);
+}
+
+void FilterWorkbench::TransferEditorText()
+{
+    CWaitCursor wait;
+    CString text = m_editorPage->Text();
+    if (m_right.Tabs().GetCurSel() == kRightPageStaging) {
+        m_stagingPage->AppendBlockText(text, AppendedCaret::Keep);
+        return;
+    }
+    m_right.SelectRightPage(kRightPageResults);
+    const int length = GameLength();
+    const options::ResultOptions& options = m_resultPage->Options();
+    if (options.MatchActive() && text.find(options.MatchCharacter()) != CString::npos) {
+        MatchExpansion expanded = ExpandMatch(text, options.MatchCharacter(), length);
+        if (!expanded.ok) {
+            ShowMessage(expanded.error, kInputErrorCaption);
+            return;
+        }
+        text = std::move(expanded.digits);
+    }
+    NumberList parsed(length);
+    if (parsed.ParseText(text, length, true) <= 0) {
+        ShowMessage(kEditorInputError, kInputErrorCaption);
+        return;
+    }
+    NumberList& results = m_resultPage->ResultList();
+    const bool taken = options.Overwrite() ? results.CopyFrom(parsed) : results.Merge(parsed);
+    if (!taken) {
+        ShowMessage("内存不足，编辑器的号码未能转入缩水器。", kInputErrorCaption);
+        return;
+    }
+    results.Compact();
+    results.Dedupe();
+    m_resultPage->RecordChange();
+}
+
+} // namespace vesk
