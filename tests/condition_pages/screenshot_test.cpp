@@ -51,6 +51,9 @@ TEST(ConditionScreens, BothPagesNarrowAndWide)
         QWidget* panel = pages.Panel(*shot.page);
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->size(), QSize(shot.width, shot.height));
+        // The workbench's background shows around the controls.
+        const QImage image = shot.page->m_hWnd->grab().toImage();
+        EXPECT_EQ(image.pixelColor(shot.width - 2, 2), QColor(250, 252, 254)) << shot.name;
         if (!folder.isEmpty())
             shot.page->m_hWnd->grab().save(QString::fromUtf8(folder) + QStringLiteral("/%1.png").arg(QString::fromUtf8(shot.name)));
     }
