@@ -8,6 +8,7 @@
 #include "components/filter/engine/digits.h"
 #include "numbers/number_list.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -230,6 +231,37 @@ TEST_F(ConditionWindow, AToleranceGroupOnTheCombinedPage)
     char message[256] = {};
     EXPECT_NE(pages.Combined().PrepareRun(message), 0) << message;
     EXPECT_EQ(SetOf(*pages.Engine(pages.Combined())).groups[0].name, "main");
+}
+
+TEST_F(ConditionWindow, GroupsAreAddedMovedAndRemovedWithTheirConditions)
+{
+    QWidget* panel = ShowCombined();
+    auto visibleButtons = [panel](const QString& text) {
+        std::vector<QAbstractButton*> found;
+        for (QAbstractButton* button : panel->findChildren<QAbstractButton*>())
+            if (button->text() == text && button->isVisibleTo(panel))
+                found.push_back(button);
+        return found;
+    };
+    QTest::mouseClick(visibleButtons(QStringLiteral("添加条件组")).at(0), Qt::LeftButton);
+    Settle();
+    QTest::mouseClick(visibleButtons(QStringLiteral("添加条件")).at(0), Qt::LeftButton); // 和值 into the first
+    Settle();
+    QTest::mouseClick(visibleButtons(QStringLiteral("添加条件组")).at(0), Qt::LeftButton);
+    Settle();
+    QTest::mouseClick(visibleButtons(QStringLiteral("上移")).at(1), Qt::LeftButton);
+    Settle();
+    filter::ConditionSet set = SetOf(*pages.Engine(pages.Combined()));
+    ASSERT_EQ(set.groups.size(), 2u);
+    EXPECT_EQ(set.groups[0].name, "条件组 2");
+    EXPECT_TRUE(set.groups[0].conditions.empty());
+    EXPECT_EQ(set.groups[1].conditions.size(), 1u);
+    QTest::mouseClick(visibleButtons(QStringLiteral("删除组")).at(1), Qt::LeftButton);
+    Settle();
+    set = SetOf(*pages.Engine(pages.Combined()));
+    ASSERT_EQ(set.groups.size(), 1u);
+    EXPECT_EQ(set.groups[0].name, "条件组 2");
+    EXPECT_EQ(visibleButtons(QStringLiteral("删除组")).size(), 1u);
 }
 
 TEST_F(ConditionWindow, KeyboardTabsThroughTogglesAndEnterCommitsATypedValuesText)

@@ -44,9 +44,12 @@ public:
         m_name = new QLineEdit(this);
         m_name->setPlaceholderText(QStringLiteral("组名"));
         first->addWidget(m_name, 1);
-        first->addWidget(SmallButton(QStringLiteral("上移"), QStringLiteral("把这个组上移一位"), this));
-        first->addWidget(SmallButton(QStringLiteral("下移"), QStringLiteral("把这个组下移一位"), this));
-        first->addWidget(SmallButton(QStringLiteral("删除组"), QStringLiteral("删除这个组和其中的条件"), this));
+        QToolButton* up = SmallButton(QStringLiteral("上移"), QStringLiteral("把这个组上移一位"), this);
+        QToolButton* down = SmallButton(QStringLiteral("下移"), QStringLiteral("把这个组下移一位"), this);
+        QToolButton* remove = SmallButton(QStringLiteral("删除组"), QStringLiteral("删除这个组和其中的条件"), this);
+        first->addWidget(up);
+        first->addWidget(down);
+        first->addWidget(remove);
         column->addLayout(first);
         auto* second = new QHBoxLayout;
         auto* errors = new QLabel(QStringLiteral("容错"), this);
@@ -62,10 +65,9 @@ public:
         second->addStretch(1);
         column->addLayout(second);
 
-        const auto buttons = findChildren<QToolButton*>();
-        QObject::connect(buttons[0], &QToolButton::clicked, this, [this] { Move(-1); });
-        QObject::connect(buttons[1], &QToolButton::clicked, this, [this] { Move(+1); });
-        QObject::connect(buttons[2], &QToolButton::clicked, this, [this] {
+        QObject::connect(up, &QToolButton::clicked, this, [this] { Move(-1); });
+        QObject::connect(down, &QToolButton::clicked, this, [this] { Move(+1); });
+        QObject::connect(remove, &QToolButton::clicked, this, [this] {
             m_editor.Edit([g = m_group](ConditionSet& set) { RemoveGroup(set, g); }, true);
         });
         QObject::connect(m_enable, &QCheckBox::toggled, this, [this](bool on) {
