@@ -51,6 +51,20 @@ TEST(SkinFiles, TwoCellImagesSplitEvenlyAndDigitsShowTheirDigit)
                   image.copy(image.width() / 2, 0, image.width() / 2, image.height()))
             << name << ": off and on cells must differ";
     }
+    // The row mode's cells fit the grouping panel's 11-pixel boxes; the off
+    // (positional) cell carries the check mark its tooltip speaks of.
+    const QImage mode = skin("CmbMode.bmp");
+    ASSERT_EQ(mode.size(), QSize(22, 11));
+    const auto inked = [&mode](int cell) {
+        int dark = 0;
+        for (int y = 2; y < 9; ++y)
+            for (int x = cell * 11 + 2; x < cell * 11 + 9; ++x)
+                dark += mode.pixelColor(x, y).lightness() < 128;
+        return dark;
+    };
+    EXPECT_GT(inked(0), 3);
+    EXPECT_GT(inked(1), inked(0)); // the filled square
+
     const QImage zero = skin("Num0.bmp");
     for (int digit = 1; digit <= 9; ++digit) {
         const QImage other = skin(QStringLiteral("Num%1.bmp").arg(digit).toLatin1().constData());

@@ -57,20 +57,23 @@ QImage checkImage()
     return image;
 }
 
+// The grouping panel's row mode: off is positional ("√" in its tooltip), on is
+// picking digits regardless of place, shown as a filled square. Cells are as
+// large as the panel's 11-pixel boxes, so nothing is clipped.
 QImage modeImage()
 {
-    constexpr int kCell = 16;
+    constexpr int kCell = 11;
     QImage image = twoCells(kCell, kCell);
     QPainter painter(&image);
     for (int cell = 0; cell < 2; ++cell) {
-        const QRect box(cell * kCell + 1, 1, kCell - 2, kCell - 2);
-        const bool on = cell == 1;
-        drawBox(painter, box, QColor(88, 142, 229), on ? QColor(214, 230, 252) : Qt::white,
-                on ? QColor(170, 203, 246) : QColor(232, 240, 250));
-        if (on) {
+        const QRect box(cell * kCell, 0, kCell, kCell);
+        drawBox(painter, box, QColor(88, 142, 229), Qt::white, QColor(232, 240, 250));
+        if (cell == 0) {
             painter.setRenderHint(QPainter::Antialiasing);
-            drawCheckMark(painter, QRectF(box).adjusted(1, 1, -1, -1), kMark, 2.2);
+            drawCheckMark(painter, QRectF(box).adjusted(1, 1, -1, -1), kMark, 1.8);
             painter.setRenderHint(QPainter::Antialiasing, false);
+        } else {
+            painter.fillRect(box.adjusted(3, 3, -3, -3), kMark);
         }
     }
     return image;
