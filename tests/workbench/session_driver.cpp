@@ -131,6 +131,13 @@ void SessionDriver::Settle()
     QApplication::processEvents();
 }
 
+void SessionDriver::SaveShot(const char* name) const
+{
+    const char* folder = std::getenv("VESK_SHOT_DIR");
+    if (folder)
+        m_window->grab().save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
+}
+
 std::vector<std::string> SessionDriver::GridNumbers(int gridId) const
 {
     std::vector<std::string> rows;

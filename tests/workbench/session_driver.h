@@ -53,6 +53,8 @@ public:
     static void Settle();
 
     void ClickIn(QWidget* root, int id) { Click(Control(root, id)); }
+    // Writes a picture of the host window to $VESK_SHOT_DIR/name.png when set.
+    void SaveShot(const char* name) const;
     // The numbers of a grid of the result page, as its number column shows them.
     std::vector<std::string> GridNumbers(int gridId) const;
 

@@ -174,5 +174,32 @@ TEST_F(WorkbenchSession, OneFilterRunFromDigitsToSavedResultAndKeptConditions)
     EXPECT_FALSE(SumToggle(driver.LeftContainer(), 13)->isChecked());
 }
 
+TEST_F(WorkbenchSession, NarrowAndWideLayoutsWithListsFilled)
+{
+    QWidget* panel = driver.GroupingPanel();
+    driver.ClickIn(panel, IDC_GROUP_GENERATE);
+    for (int value : {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19})
+        SessionDriver::Click(SumToggle(driver.LeftContainer(), value));
+    driver.ClickIn(panel, IDC_GROUP_FILTER);
+    const std::size_t kept = Results().size();
+    ASSERT_GT(kept, 100u);
+    ClickRight(result::kResultToEditor);
+    SessionDriver::ClickTab(driver.LeftTabs(), 0);
+    for (const QSize size : {QSize(780, 560), QSize(1100, 700)}) {
+        driver.Window().resize(size);
+        SessionDriver::Settle();
+        QWidget* workbench = driver.Workbench();
+        // Every pane inside the workbench, none over another.
+        const QRect panes[] = {panel->geometry(), driver.LeftContainer()->geometry(),
+                               driver.RightContainer()->geometry()};
+        for (const QRect& pane : panes)
+            EXPECT_TRUE(workbench->rect().contains(pane)) << size.width();
+        EXPECT_FALSE(panes[0].intersects(panes[1]));
+        EXPECT_FALSE(panes[1].intersects(panes[2]));
+        driver.SaveShot(size.width() < 800 ? "workbench-narrow" : "workbench-wide");
+    }
+    EXPECT_EQ(Results().size(), kept);
+}
+
 } // namespace
 } // namespace vesk::test
