@@ -1,0 +1,144 @@
+// The workbench's whole filter run (缩水) over 10^6 three-digit numbers with
+// a 30-condition set on the combined-condition page: the run through the
+// real filter component (libvesk.so), the compaction into the recycle list,
+// the undo point and both grid refills (libryxgrid.so), on the real host
+// services in a temporary folder. Runs offscreen.
+#include "app/services/host_object.h"
+#include "filtering/filter_workbench.h"
+#include "framework/framework.h"
+#include "module/core/module_app.h"
+#include "pages/result/result_templates.h"
+#include "numbers/number_list.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace vesk;
+
+constexpr std::uint32_t kRecords = 1000000;
+
+// Ten conditions a group, three groups with allowed errors [0, 2], [1, 3], [0, 1].
+std::string ThirtyConditions()
+{
+    const char* group = R"([
+        {"type": "sum", "values": [8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19]},
+        {"type": "span", "values": [0], "mode": "exclude"},
+        {"type": "odd-count", "values": [1, 2]},
+        {"type": "big-count", "values": [0, 3], "mode": "exclude"},
+        {"type": "distinct-count", "values": [2, 3]},
+        {"type": "position", "position": 0, "values": [0, 9], "mode": "exclude"},
+        {"type": "pair-sum", "pair": [1, 2], "values": [5, 6, 7, 8, 9, 10, 11]},
+        {"type": "contains", "digits": [1, 5, 8], "values": [1, 2, 3]},
+        {"type": "shape", "values": [11], "mode": "exclude"},
+        {"type": "road-pattern", "values": [0, 111, 222], "mode": "exclude"}])";
+    return std::string(R"({"format": "3dvesk-conditions", "version": 1, "digits": 3, "groups": [)") +
+           R"({"name": "a", "errors": [0, 2], "conditions": )" + group + "}," +
+           R"({"name": "b", "errors": [1, 3], "conditions": )" + group + "}," +
+           R"({"name": "c", "errors": [0, 1], "conditions": )" + group + "}]}";
+}
+
+NumberList Records()
+{
+    NumberList list(3);
+    list.Resize(kRecords, 3);
+    for (std::uint32_t i = 0; i < kRecords; ++i) {
+        const std::uint32_t code = i * 7919u % 1000u;
+        const std::uint8_t digits[3] = {std::uint8_t(code / 100), std::uint8_t(code / 10 % 10), std::uint8_t(code % 10)};
+        list.SetAt(i, digits);
+    }
+    return list;
+}
+
+std::string BuildFolder()
+{
+    return QCoreApplication::applicationDirPath().toStdString() + "/../";
+}
+
+struct WorkbenchFixture {
+    WorkbenchFixture() : root(std::filesystem::temp_directory_path() / ("vesk-run-bench-" + std::to_string(::getpid())))
+    {
+        SetResourceFolder(BuildFolder());
+        app::HostConfig config;
+        config.paths = app::HostPaths::UnderRoot(root.string());
+        config.pluginFolder = BuildFolder() + "plugins/";
+        config.catalogueSource = BuildFolder() + "data/S3Cdt.dat";
+        host = std::make_unique<app::HostObject>(config);
+        ModuleApp::Instance().Attach(host.get());
+        std::filesystem::create_directories(root / "state");
+        std::ofstream(root / "state" / "TS3D-3.zfc") << ThirtyConditions();
+        for (const DialogTemplate& made :
+             {FilterWorkbenchTemplate(), FixedConditionPageTemplate(), CombinedConditionPageTemplate(),
+              result::ResultPageTemplate(), GroupingPanelTemplate(), EditorPageTemplate(), CountPageTemplate(),
+              StagingPageTemplate(), LeftTabContainerTemplate(), RightTabContainerTemplate()})
+            context.Templates().Register(made);
+        ModuleContextGuard guard(context);
+        frame.Create(nullptr, "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 1000, 640), nullptr, 0);
+        workbench = std::make_unique<FilterWorkbench>(nullptr);
+        if (!workbench->CreateIn(&frame) || !workbench->Right().Results().ResultGrid()) {
+            std::fprintf(stderr, "no workbench or no grid\n");
+            std::exit(1);
+        }
+        workbench->MoveWindow(0, 0, 1000, 640);
+        workbench->Left().SelectLeftPage(kLeftPageCombinedConditions);
+    }
+    ~WorkbenchFixture()
+    {
+        workbench.reset();
+        frame.DestroyWindow();
+        ModuleApp::Instance().Attach(nullptr);
+        host.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+
+    std::filesystem::path root;
+    std::unique_ptr<app::HostObject> host;
+    ModuleContext context{"workbench-run-bench"};
+    CWnd frame;
+    std::unique_ptr<FilterWorkbench> workbench;
+};
+
+void BM_WholeFilterRun(benchmark::State& state)
+{
+    WorkbenchFixture fixture;
+    const NumberList records = Records();
+    result::ResultPage& page = fixture.workbench->Right().Results();
+    std::uint32_t kept = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        page.ResultList().CopyFrom(records);
+        state.ResumeTiming();
+        fixture.workbench->RunFilter();
+        kept = page.ResultList().Count();
+    }
+    if (kept == 0 || kept == kRecords || page.ResultGrid()->GetRowCount() != static_cast<SlotInt>(kept)) {
+        state.SkipWithError("the run kept all, none, or the grid does not show the list");
+        return;
+    }
+    state.counters["kept"] = kept;
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+BENCHMARK(BM_WholeFilterRun)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                       : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
