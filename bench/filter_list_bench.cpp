@@ -3,6 +3,7 @@
 // (libvesk.so from the plug-in folder, the host's services, the page's
 // calls), beside the engine's own judging of the same records.
 #include "app/services/host_object.h"
+#include "bench/filter_run_data.h"
 #include "components/filter/engine/compiled_set.h"
 #include "components/filter/engine/condition_set_file.h"
 #include "filtering/condition_page.h"
@@ -23,39 +24,8 @@
 
 namespace {
 
-constexpr std::uint32_t kRecords = 1000000;
-
-// Ten conditions a group, three groups with allowed errors [0, 2], [1, 3], [0, 1].
-std::string ThirtyConditions()
-{
-    const char* group = R"([
-        {"type": "sum", "values": [8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19]},
-        {"type": "span", "values": [0], "mode": "exclude"},
-        {"type": "odd-count", "values": [1, 2]},
-        {"type": "big-count", "values": [0, 3], "mode": "exclude"},
-        {"type": "distinct-count", "values": [2, 3]},
-        {"type": "position", "position": 0, "values": [0, 9], "mode": "exclude"},
-        {"type": "pair-sum", "pair": [1, 2], "values": [5, 6, 7, 8, 9, 10, 11]},
-        {"type": "contains", "digits": [1, 5, 8], "values": [1, 2, 3]},
-        {"type": "shape", "values": [11], "mode": "exclude"},
-        {"type": "road-pattern", "values": [0, 111, 222], "mode": "exclude"}])";
-    return std::string(R"({"format": "3dvesk-conditions", "version": 1, "digits": 3, "groups": [)") +
-           R"({"name": "a", "errors": [0, 2], "conditions": )" + group + "}," +
-           R"({"name": "b", "errors": [1, 3], "conditions": )" + group + "}," +
-           R"({"name": "c", "errors": [0, 1], "conditions": )" + group + "}]}";
-}
-
-vesk::NumberList Records()
-{
-    vesk::NumberList list(3);
-    list.Resize(kRecords, 3);
-    for (std::uint32_t i = 0; i < kRecords; ++i) {
-        const std::uint32_t code = i * 7919u % 1000u;
-        const std::uint8_t digits[3] = {std::uint8_t(code / 100), std::uint8_t(code / 10 % 10), std::uint8_t(code % 10)};
-        list.SetAt(i, digits);
-    }
-    return list;
-}
+using vesk::bench::ThirtyConditions;
+constexpr std::uint32_t kRecords = vesk::bench::kRunRecords;
 
 struct PageFixture {
     PageFixture() : root(std::filesystem::temp_directory_path() / ("vesk-bench-" + std::to_string(::getpid())))
@@ -95,7 +65,7 @@ struct PageFixture {
 void BM_FilterListThroughTheComponent(benchmark::State& state)
 {
     PageFixture fixture;
-    vesk::NumberList list = Records();
+    vesk::NumberList list = vesk::bench::ScatteredRecords();
     for (auto _ : state) {
         fixture.page.FilterList(list);
         state.PauseTiming();
@@ -112,7 +82,7 @@ void BM_EngineJudgesTheSameRecords(benchmark::State& state)
 {
     const auto set = vesk::filter::ReadConditionSet(ThirtyConditions(), 3).set;
     const auto compiled = vesk::filter::Compile(*set, 3, nullptr).compiled;
-    vesk::NumberList list = Records();
+    vesk::NumberList list = vesk::bench::ScatteredRecords();
     for (auto _ : state) {
         for (std::uint32_t i = 0; i < kRecords; ++i)
             if (!compiled->PassesDigits(list.GetAt(i)))

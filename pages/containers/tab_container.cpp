@@ -1,20 +1,9 @@
 #include "pages/containers/tab_container.h"
 
-#include "framework/cdc.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
-#include "skin/workbench_colors.h"
 
 namespace vesk {
-
-namespace {
-
-bool IsColourMessage(UINT message)
-{
-    return message == WM_CTLCOLOR || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
-}
-
-} // namespace
 
 DialogTemplate TabContainerTemplate(UINT id)
 {
@@ -30,7 +19,7 @@ DialogTemplate TabContainerTemplate(UINT id)
     return dialog;
 }
 
-TabContainer::TabContainer(UINT templateId) : CDialog(templateId)
+TabContainer::TabContainer(UINT templateId) : SkinnedPage(templateId)
 {
     HandleNotify(IDC_CONTAINER_TABS, TCN_SELCHANGE, [this](NMHDR*) {
         OnTabChanged();
@@ -42,13 +31,12 @@ TabContainer::~TabContainer() = default;
 
 BOOL TabContainer::Create(CWnd* parent)
 {
-    return CDialog::Create(m_templateId, parent);
+    return SkinnedPage::Create(m_templateId, parent);
 }
 
 BOOL TabContainer::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    m_brush.CreateSolidBrush(kWorkbenchBackground);
+    SkinnedPage::OnInitDialog();
     m_tabs.SubclassDlgItem(IDC_CONTAINER_TABS, this);
     return TRUE;
 }
@@ -74,24 +62,16 @@ void TabContainer::ShowPage(CWnd& page, bool show)
 
 LRESULT TabContainer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (IsColourMessage(message) && m_brush.GetSafeHandle()) {
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam)))
-            dc->SetBkMode(TRANSPARENT);
-        return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_brush));
-    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // the tab control paints the area
     case WM_SIZE: {
-        const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+        const LRESULT result = SkinnedPage::WindowProc(message, wParam, lParam);
         Layout(LOWORD(lParam), HIWORD(lParam));
         return result;
     }
-    case WM_DESTROY:
-        m_brush.DeleteObject();
-        break;
+    default: return SkinnedPage::WindowProc(message, wParam, lParam);
     }
-    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 } // namespace vesk

@@ -1,13 +1,11 @@
 #pragma once
 // TabContainer: what the workbench's two tab containers share. A child
 // dialog holding one skinned tab control (id 8537) with its pages as child
-// dialogs on top of it. Controls get a transparent text background on the
-// workbench colour; the background itself is left to the tab control, which
-// paints the whole area.
+// dialogs on top of it. Controls get the pages' colours (SkinnedPage); the
+// background itself is left to the tab control, which paints the whole area.
 
-#include "framework/cdialog.h"
-#include "framework/gdi_objects.h"
 #include "skin/base_tab_ctrl.h"
+#include "skin/skinned_page.h"
 
 #include <initializer_list>
 
@@ -18,7 +16,7 @@ inline constexpr UINT IDC_CONTAINER_TABS = 8537;
 // A container template: an empty child with the tab control.
 DialogTemplate TabContainerTemplate(UINT id);
 
-class TabContainer : public CDialog {
+class TabContainer : public SkinnedPage {
 public:
     explicit TabContainer(UINT templateId);
     ~TabContainer() override;
@@ -41,7 +39,6 @@ protected:
 
 private:
     CBaseTabCtrl m_tabs;
-    CBrush m_brush;
 };
 
 } // namespace vesk
