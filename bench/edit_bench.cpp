@@ -207,14 +207,3 @@ void BM_PastePastTheLimit_Edit(benchmark::State& state)
 BENCHMARK(BM_PastePastTheLimit_Edit)->RangeMultiplier(2)->Range(25 << 10, 200 << 10)->Unit(benchmark::kMillisecond)->Complexity();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
