@@ -4,12 +4,14 @@
 #include "tests/workbench/session_driver.h"
 
 #include "filtering/grouping/grouping_panel.h"
+#include "framework/ctooltipctrl.h"
 #include "host/module_messages.h"
 #include "numbers/list_snapshot.h"
 #include "numbers/uint_array.h"
 #include "pages/options/result_options.h"
 #include "pages/result/result_ids.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QTabBar>
 #include <QToolButton>
@@ -23,6 +25,18 @@ namespace vesk::test {
 namespace {
 
 constexpr char kWrongPage[] = "必须在相应的缩水条件页面才能进行缩水！";
+
+// The tip a skinned button shows, read from the tooltip window it owns.
+CString TipOf(QWidget* button)
+{
+    QList<QWidget*> candidates = button->findChildren<QWidget*>();
+    candidates += QApplication::topLevelWidgets();
+    for (QWidget* widget : candidates)
+        if (auto* tip = dynamic_cast<CToolTipCtrl*>(CWnd::FromHandle(widget)))
+            if (CString text = tip->GetText(CWnd::FromHandle(button), 1); !text.empty())
+                return text;
+    return {};
+}
 
 class WorkbenchEdges : public ::testing::Test {
 protected:
@@ -194,6 +208,14 @@ TEST_F(WorkbenchEdges, TheRecycleTabShowsTheSamePageAndOnlyStagingShowsBehindIts
     SessionDriver::ClickTab(driver.RightTabs(), 0);
     EXPECT_TRUE(resultGrid->isVisible());
     EXPECT_FALSE(staging->isVisible());
+
+    // The editor's transfer button names where its text goes.
+    QWidget* transfer = SessionDriver::Control(driver.LeftContainer(), 8353);
+    EXPECT_EQ(TipOf(transfer), "将编辑器中的号码转至缩水器");
+    SessionDriver::ClickTab(driver.RightTabs(), 2);
+    EXPECT_EQ(TipOf(transfer), "将编辑器中的内容转至暂存区");
+    SessionDriver::ClickTab(driver.RightTabs(), 1);
+    EXPECT_EQ(TipOf(transfer), "将编辑器中的号码转至缩水器");
 
     // The left tabs show one page each.
     QWidget* editor = SessionDriver::Control(driver.LeftContainer(), 8540)->parentWidget();
