@@ -184,6 +184,7 @@ TEST(MatchExpansion, RefusesHugeResultsAndBadArguments)
     EXPECT_FALSE(refused.ok);
     EXPECT_NE(refused.error.find("more than"), std::string::npos);
     EXPECT_FALSE(ExpandMatch("123", '1', 3).ok);
+    EXPECT_FALSE(ExpandMatch(std::string_view("1\0" "3", 3), '\0', 3).ok);
     EXPECT_FALSE(ExpandMatch("123", '?', 9).ok);
 }
 
@@ -192,6 +193,9 @@ TEST(TextEncoding, BlanksGb18030FourByteCharactersOnlyOutsideUtf8)
     EXPECT_TRUE(IsValidUtf8("号码 123"));
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
     EXPECT_FALSE(IsValidUtf8("\xE4\xB8"));
+    // A sequence cut by the end of the view, whatever follows in memory.
+    EXPECT_FALSE(IsValidUtf8(std::string_view("\xE4\xB8\xAD", 2)));
+    EXPECT_FALSE(IsValidUtf8(std::string_view("ab\xC3\xA9", 3)));
     std::string gb = "\x81\x30\x81\x30 123 \xB0\xA1 456";
     EXPECT_FALSE(IsValidUtf8(gb));
     PrepareNumberText(gb);

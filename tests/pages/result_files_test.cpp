@@ -110,6 +110,25 @@ TEST_F(ResultFiles, TextOpensAscendingWithoutDuplicates)
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"123", "456"}));
 }
 
+TEST_F(ResultFiles, TruncatedFilterDataLoadsWithZerosAndSaysSo)
+{
+    NumberList list(3);
+    list.ParseText("777", 3);
+    const LoadResult result = LoadResultFile(Write("cut.flt", Bytes({3, 0, 0, 0, 3, 1, 2, 3, 4})), list);
+    EXPECT_EQ(result.status, LoadStatus::Truncated);
+    EXPECT_TRUE(result.Loaded());
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"123", "400", "000"}));
+}
+
+TEST_F(ResultFiles, TextInGb18030IsReadWithoutTheDigitsInsideItsCharacters)
+{
+    // A four-byte GB18030 character carries two digit bytes; they are not numbers.
+    NumberList list(3);
+    const LoadResult result = LoadResultFile(Write("gb.txt", "123 \x81\x30\x89\x38 456"), list);
+    EXPECT_EQ(result.status, LoadStatus::Loaded);
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"123", "456"}));
+}
+
 TEST_F(ResultFiles, EmptyFilesAreReportedByKind)
 {
     NumberList list(3);
