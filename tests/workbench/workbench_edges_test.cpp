@@ -136,6 +136,19 @@ TEST_F(WorkbenchEdges, PassingEverythingKeepsTheRecycleListAndRejectingEverythin
     EXPECT_EQ(Recycled(), std::vector<std::string>{"000"});
 }
 
+TEST_F(WorkbenchEdges, AnEmptyResultListStillRunsAndLeavesAnUndoPoint)
+{
+    QWidget* undo = SessionDriver::Control(driver.RightContainer(), static_cast<int>(result::kUndo));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    ToggleSum(10);
+    Run();
+    EXPECT_TRUE(driver.Script().MessageBoxes().empty());
+    EXPECT_TRUE(Results().empty());
+    EXPECT_TRUE(Recycled().empty());
+    EXPECT_TRUE(undo->isEnabled());
+}
+
 TEST_F(WorkbenchEdges, PickOneAndTwoGivesTheOneGroupNumber)
 {
     driver.ClickIn(panel, IDC_GROUP_MODE_2);
