@@ -113,6 +113,17 @@ TEST_F(WorkbenchEdges, ARunNeedsAConditionTabInFront)
     EXPECT_EQ(driver.Script().MessageBoxes().size(), 2u);
 }
 
+TEST_F(WorkbenchEdges, ARunTheFilterRefusesShowsItsReasonAndChangesNothing)
+{
+    Generate();
+    Run(); // no condition set
+    ASSERT_EQ(driver.Script().MessageBoxes().size(), 1u);
+    EXPECT_EQ(driver.Script().MessageBoxes()[0].text, "没有设置缩水条件");
+    EXPECT_EQ(driver.Script().MessageBoxes()[0].caption, "提示信息");
+    EXPECT_EQ(Results().size(), 1000u);
+    EXPECT_TRUE(Recycled().empty());
+}
+
 TEST_F(WorkbenchEdges, PassingEverythingKeepsTheRecycleListAndRejectingEverythingEmptiesTheResult)
 {
     Generate();
