@@ -31,6 +31,7 @@ TEST(NumberAttributes, KnownNumbers)
         {{0, 0, 0}, 0, 0, 0, 0, 0, 0, 1, 0},
         {{9, 9, 9}, 27, 0, 7, 3, 3, 0, 1, 0},
         {{9, 0, 4}, 13, 9, 3, 1, 1, 0, 6, 1},
+        {{1, 2, 1}, 4, 1, 4, 2, 0, 3, 3, 121}, // the pair at the ends
     };
     for (const KnownNumber& n : cases) {
         SCOPED_TRACE(n.digits[0] * 100 + n.digits[1] * 10 + n.digits[2]);

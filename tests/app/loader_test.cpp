@@ -34,7 +34,7 @@ TEST(LibraryName, MapsFileNamesToPluginLibraries)
     for (const auto& [file, library] : cases)
         EXPECT_EQ(LibraryFileName(ModuleNameRecord::Make(file, "IAny")), library) << file;
 
-    for (const char* file : {"", ".dll", "../evil.dll", "a/b.dll", "a\\b.dll", "sp ace.dll"})
+    for (const char* file : {"", ".dll", ".hidden.dll", "../evil.dll", "a/b.dll", "a\\b.dll", "sp ace.dll"})
         EXPECT_EQ(LibraryFileName(ModuleNameRecord::Make(file, "IAny")), std::nullopt) << file;
 }
 

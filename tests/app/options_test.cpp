@@ -161,6 +161,18 @@ TEST_F(EnvironmentTest, OptionsThroughTheServiceSlots)
     EXPECT_EQ(environment.ReadOption(kOptionResultOptions, buffer), 0);
 }
 
+TEST_F(EnvironmentTest, KeepConditionsWrittenThroughTheSlotIsWhatIsReadBack)
+{
+    EnvironmentService environment(paths, "");
+    for (std::uint8_t keep : {1, 0, 1}) {
+        ASSERT_EQ(environment.WriteOption(kOptionKeepConditions, 1, &keep), 1);
+        std::uint8_t read = 9;
+        EXPECT_EQ(environment.ReadOption(kOptionKeepConditions, &read), keep);
+        EXPECT_EQ(read, keep);
+        EXPECT_EQ(EnvironmentService(paths, "").ReadOption(kOptionKeepConditions, nullptr), keep);
+    }
+}
+
 TEST_F(EnvironmentTest, DefaultColumnsUntilTheUserArrangesThem)
 {
     EnvironmentService environment(paths, "");
