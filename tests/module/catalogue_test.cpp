@@ -1,5 +1,6 @@
 #include "module/catalogue/catalogue.h"
 #include "module/catalogue/catalogue_source.h"
+#include "module/catalogue/gbk_text.h"
 
 #include <gtest/gtest.h>
 
@@ -296,6 +297,14 @@ TEST(CatalogueSource, GameFlagsKeepExactlyTheNamedGames)
     EXPECT_FALSE(GameFlagsFor({3}));
     EXPECT_FALSE(GameFlagsFor({3, 7}));
     EXPECT_FALSE(GameFlagsFor({4}));
+}
+
+TEST(CatalogueText, BytesThatAreNoGbkShowAsReplacementsNotGaps)
+{
+    EXPECT_EQ(GbkToUtf8("\xB0\xD9" "a\xFF" "b"), "百a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(GbkToUtf8("\xB0"), "\xEF\xBF\xBD"); // a lead byte cut off
+    EXPECT_EQ(Utf8ToGbk("百"), "\xB0\xD9");
+    EXPECT_EQ(Utf8ToGbk("\xF0\x9F\x98\x80"), std::nullopt);
 }
 
 } // namespace

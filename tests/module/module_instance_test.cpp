@@ -166,6 +166,9 @@ TEST_F(ModuleInstanceTest, HiddenFeatureKeepsItsTreePositionAcrossARebuild)
     tree.SelectCaret(lookup);
     ASSERT_NE(Open(6), 0);
 
+    instance->ShowFeature(5); // only hiding remembers where the tree stood
+    EXPECT_EQ(instance->RememberedItem(), 0);
+    EXPECT_EQ(instance->RememberedOrdinal(), 0u);
     instance->ShowFeature(0);
     const std::uint32_t rank = instance->RememberedOrdinal();
     EXPECT_GT(rank, 0u);
