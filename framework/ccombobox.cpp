@@ -18,7 +18,12 @@ namespace {
 class ComboWidget : public detail::FrameworkWidget<QComboBox> {
 public:
     using FrameworkWidget::FrameworkWidget;
+    // The application's focus changes reach the combo until it stops being
+    // one: Qt moves the focus away inside ~QWidget, when this part is gone.
+    ~ComboWidget() override { QObject::disconnect(focusFollower); }
+
     bool dropped = false;
+    QMetaObject::Connection focusFollower;
 
     void showPopup() override
     {
@@ -70,8 +75,8 @@ QWidget* MakeCombo(const WindowCreateParams& params)
         if (!detail::IsQuiet(combo))
             detail::NotifyCommand(combo, CBN_SELCHANGE);
     });
-    QObject::connect(qApp, &QApplication::focusChanged, combo,
-                     [combo](QWidget*, QWidget* now) { FollowFocus(combo, now); });
+    combo->focusFollower = QObject::connect(qApp, &QApplication::focusChanged, combo,
+                                           [combo](QWidget*, QWidget* now) { FollowFocus(combo, now); });
     if (combo->lineEdit())
         QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [combo] {
             detail::NotifyCommand(combo, CBN_EDITUPDATE);
