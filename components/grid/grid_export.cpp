@@ -20,13 +20,13 @@ std::string NumberFormatOf(const GridTable& table, int column)
     return {};
 }
 
-xls::WorkbookSpec SpecOf(const GridTable& table)
+xls::WorkbookOutline OutlineOf(const GridTable& table)
 {
-    xls::WorkbookSpec spec;
-    spec.rowCount = static_cast<std::uint64_t>(table.RowCount());
+    xls::WorkbookOutline outline;
+    outline.rowCount = static_cast<std::uint64_t>(table.RowCount());
     for (int column = 0; column < table.ColumnCount(); ++column)
-        spec.columns.push_back({table.Look(column)->title, NumberFormatOf(table, column)});
-    return spec;
+        outline.columns.push_back({table.Look(column)->title, NumberFormatOf(table, column)});
+    return outline;
 }
 
 } // namespace
@@ -42,7 +42,7 @@ bool IsWorkbookExtension(std::string_view extension)
 
 ExportOutcome ExportWorkbook(const GridTable& table, const std::string& path)
 {
-    const xls::WorkbookSpec spec = SpecOf(table);
+    const xls::WorkbookOutline outline = OutlineOf(table);
     const auto rows = [&table](std::uint64_t row, std::span<xls::Cell> cells) {
         for (std::size_t c = 0; c < cells.size(); ++c) {
             const CellValue cell = table.Cell(static_cast<std::int64_t>(row), static_cast<int>(c));
@@ -54,7 +54,7 @@ ExportOutcome ExportWorkbook(const GridTable& table, const std::string& path)
     };
     const files::WriteOutcome written = files::WriteFileReplacing(path, [&](std::FILE* file) {
         xls::FileOutput out(file);
-        const xls::WriteResult result = xls::WriteWorkbook(out, spec, rows);
+        const xls::WriteResult result = xls::WriteWorkbook(out, outline, rows);
         if (result.ok)
             return std::string();
         return result.error.empty() ? std::string("the workbook could not be written") : result.error;

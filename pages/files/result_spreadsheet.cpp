@@ -17,18 +17,18 @@ bool TableFits(const SpreadsheetColumns& columns, const NumberList& list)
         && columns.table.size() == std::size_t(kTableCodes) * kTableAttributes;
 }
 
-xls::WorkbookSpec SpecOf(const NumberList& list, const SpreadsheetColumns& columns)
+xls::WorkbookOutline OutlineOf(const NumberList& list, const SpreadsheetColumns& columns)
 {
-    xls::WorkbookSpec spec;
-    spec.rowCount = list.Count();
-    spec.columns.push_back({"序号", {}});
-    spec.columns.push_back({columns.numberTitle, {}});
+    xls::WorkbookOutline outline;
+    outline.rowCount = list.Count();
+    outline.columns.push_back({"序号", {}});
+    outline.columns.push_back({columns.numberTitle, {}});
     for (const AttributeColumn& column : columns.attributes) {
         // Road codes read like numbers of the list's length: 012, not 12.
         std::string format = column.attribute == kRoadAttribute ? std::string(list.Length(), '0') : std::string{};
-        spec.columns.push_back({column.title, std::move(format)});
+        outline.columns.push_back({column.title, std::move(format)});
     }
-    return spec;
+    return outline;
 }
 
 } // namespace
@@ -36,7 +36,7 @@ xls::WorkbookSpec SpecOf(const NumberList& list, const SpreadsheetColumns& colum
 WriteOutcome WriteResultSpreadsheet(const std::string& path, const NumberList& list,
                                     const SpreadsheetColumns& columns)
 {
-    const xls::WorkbookSpec spec = SpecOf(list, columns);
+    const xls::WorkbookOutline outline = OutlineOf(list, columns);
     const bool withValues = TableFits(columns, list);
     std::string text;
     const auto rows = [&](std::uint64_t row, std::span<xls::Cell> cells) {
@@ -58,7 +58,7 @@ WriteOutcome WriteResultSpreadsheet(const std::string& path, const NumberList& l
     };
     return WriteFileReplacing(path, [&](std::FILE* file) {
         xls::FileOutput out(file);
-        const xls::WriteResult written = xls::WriteWorkbook(out, spec, rows);
+        const xls::WriteResult written = xls::WriteWorkbook(out, outline, rows);
         if (!written.ok && std::ferror(file))
             return written.error + ": " + std::strerror(errno);
         return written.error;

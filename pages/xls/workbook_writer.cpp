@@ -20,21 +20,21 @@ std::uint64_t SheetCount(std::uint64_t rows)
     return std::max<std::uint64_t>(1, (rows + kDataRowsPerSheet - 1) / kDataRowsPerSheet);
 }
 
-std::string CheckSpec(const WorkbookSpec& spec)
+std::string CheckOutline(const WorkbookOutline& outline)
 {
-    if (spec.columns.empty() || spec.columns.size() > kMaxColumns)
+    if (outline.columns.empty() || outline.columns.size() > kMaxColumns)
         return "a sheet needs 1 to " + std::to_string(kMaxColumns) + " columns, not "
-            + std::to_string(spec.columns.size());
-    for (const Column& column : spec.columns) {
+            + std::to_string(outline.columns.size());
+    for (const Column& column : outline.columns) {
         if (Utf8ToUtf16(column.title).size() > kMaxTextLength)
             return "the column title '" + column.title + "' is longer than 255 characters";
     }
-    const std::u16string name = Utf8ToUtf16(spec.sheetName);
-    const std::size_t digits = std::to_string(SheetCount(spec.rowCount)).size();
+    const std::u16string name = Utf8ToUtf16(outline.sheetName);
+    const std::size_t digits = std::to_string(SheetCount(outline.rowCount)).size();
     if (name.empty() || name.size() + digits > kMaxSheetNameLength)
-        return "the sheet name '" + spec.sheetName + "' is empty or too long";
+        return "the sheet name '" + outline.sheetName + "' is empty or too long";
     if (name.find_first_of(u"[]:*?/\\") != std::u16string::npos)
-        return "the sheet name '" + spec.sheetName + "' holds a character sheet names cannot have";
+        return "the sheet name '" + outline.sheetName + "' holds a character sheet names cannot have";
     return {};
 }
 
@@ -70,14 +70,14 @@ private:
 
 class Writer {
 public:
-    Writer(Output& out, const WorkbookSpec& spec, const RowSource& rows)
-        : m_out(out), m_stream(out), m_spec(spec), m_rows(rows), m_cells(spec.columns.size())
+    Writer(Output& out, const WorkbookOutline& outline, const RowSource& rows)
+        : m_out(out), m_stream(out), m_outline(outline), m_rows(rows), m_cells(outline.columns.size())
     {
     }
 
     WriteResult Run()
     {
-        if (std::string error = CheckSpec(m_spec); !error.empty())
+        if (std::string error = CheckOutline(m_outline); !error.empty())
             return {false, error};
         const std::array<std::uint8_t, kSectorSize> placeholder{};
         if (!m_out.Append(placeholder))
@@ -98,7 +98,7 @@ private:
     void WriteGlobals()
     {
         std::vector<std::u16string> formats;
-        for (const Column& column : m_spec.columns) {
+        for (const Column& column : m_outline.columns) {
             std::uint16_t xf = kGeneralXf;
             if (!column.numberFormat.empty()) {
                 const std::u16string format = Utf8ToUtf16(column.numberFormat);
@@ -112,8 +112,8 @@ private:
         ByteWriter& w = m_stream.Records();
         AppendBof(w, SubstreamKind::Globals);
         AppendGlobalsHead(w, formats);
-        const std::u16string base = Utf8ToUtf16(m_spec.sheetName);
-        const std::uint64_t sheets = SheetCount(m_spec.rowCount);
+        const std::u16string base = Utf8ToUtf16(m_outline.sheetName);
+        const std::uint64_t sheets = SheetCount(m_outline.rowCount);
         for (std::uint64_t i = 0; i < sheets; ++i) {
             const std::u16string number = Utf8ToUtf16(std::to_string(i + 1));
             const std::size_t field = AppendBoundSheet(w, base + number);
@@ -126,12 +126,12 @@ private:
     {
         m_sheetStarts.push_back(m_stream.Position());
         const std::uint64_t first = sheet * kDataRowsPerSheet;
-        const std::uint64_t count = std::min(kDataRowsPerSheet, m_spec.rowCount - std::min(first, m_spec.rowCount));
+        const std::uint64_t count = std::min(kDataRowsPerSheet, m_outline.rowCount - std::min(first, m_outline.rowCount));
         ByteWriter& w = m_stream.Records();
         AppendBof(w, SubstreamKind::Worksheet);
         AppendDimensions(w, static_cast<std::uint32_t>(count + 1), static_cast<std::uint16_t>(m_cells.size()));
-        for (std::size_t c = 0; c < m_spec.columns.size(); ++c) {
-            const std::u16string title = Utf8ToUtf16(m_spec.columns[c].title);
+        for (std::size_t c = 0; c < m_outline.columns.size(); ++c) {
+            const std::u16string title = Utf8ToUtf16(m_outline.columns[c].title);
             if (!title.empty())
                 AppendLabel(w, 0, static_cast<std::uint16_t>(c), kGeneralXf, title);
         }
@@ -206,7 +206,7 @@ private:
 
     Output& m_out;
     StreamWriter m_stream;
-    const WorkbookSpec& m_spec;
+    const WorkbookOutline& m_outline;
     const RowSource& m_rows;
     std::vector<Cell> m_cells;
     std::vector<std::uint16_t> m_columnXf;
@@ -219,9 +219,9 @@ private:
 
 } // namespace
 
-WriteResult WriteWorkbook(Output& out, const WorkbookSpec& spec, const RowSource& rows)
+WriteResult WriteWorkbook(Output& out, const WorkbookOutline& outline, const RowSource& rows)
 {
-    return Writer(out, spec, rows).Run();
+    return Writer(out, outline, rows).Run();
 }
 
 } // namespace vesk::xls

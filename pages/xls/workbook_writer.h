@@ -47,7 +47,7 @@ private:
     std::string m_text;
 };
 
-struct WorkbookSpec {
+struct WorkbookOutline {
     std::vector<Column> columns; // 1 to kMaxColumns
     std::uint64_t rowCount = 0;  // data rows
     // Sheets are named this with 1, 2, ... appended; at most 28 units, none
@@ -64,9 +64,9 @@ struct WriteResult {
     std::string error; // English, naming what is wrong; empty when written
 };
 
-// Writes the whole file to out. A refused spec or a cell text that is too
+// Writes the whole file to out. A refused outline or a cell text that is too
 // long is reported before or while writing; out then holds a partial file
 // the caller must discard (the safe-file helpers do).
-WriteResult WriteWorkbook(Output& out, const WorkbookSpec& spec, const RowSource& rows);
+WriteResult WriteWorkbook(Output& out, const WorkbookOutline& outline, const RowSource& rows);
 
 } // namespace vesk::xls

@@ -84,12 +84,12 @@ class XlsWorkbook : public ::testing::Test {
 protected:
     test::TempFolder m_folder;
 
-    std::string WriteFile(const std::string& name, const WorkbookSpec& spec, const RowSource& rows)
+    std::string WriteFile(const std::string& name, const WorkbookOutline& outline, const RowSource& rows)
     {
         const std::string path = m_folder.Path() + name;
         std::FILE* file = std::fopen(path.c_str(), "wb");
         FileOutput out(file);
-        const WriteResult written = WriteWorkbook(out, spec, rows);
+        const WriteResult written = WriteWorkbook(out, outline, rows);
         EXPECT_EQ(std::fclose(file), 0);
         EXPECT_TRUE(written.ok) << written.error;
         std::ostringstream bytes;
@@ -101,10 +101,10 @@ protected:
 
 TEST_F(XlsWorkbook, CellsReadBackAsNumbersAndTextWithTheirFormats)
 {
-    WorkbookSpec spec;
-    spec.columns = {{"序号", ""}, {"投注号码", ""}, {"012路", "000"}, {"mixed", ""}, {"", ""}};
-    spec.rowCount = 4;
-    const std::string path = WriteFile("cells.xls", spec, [](std::uint64_t row, std::span<Cell> cells) {
+    WorkbookOutline outline;
+    outline.columns = {{"序号", ""}, {"投注号码", ""}, {"012路", "000"}, {"mixed", ""}, {"", ""}};
+    outline.rowCount = 4;
+    const std::string path = WriteFile("cells.xls", outline, [](std::uint64_t row, std::span<Cell> cells) {
         static const double numbers[] = {-3, 0.5, 1e10, 536870912.0};
         static const char* const texts[] = {"007", "000", "123", "999"};
         cells[0].SetNumber(double(row + 1));
@@ -130,11 +130,11 @@ TEST_F(XlsWorkbook, CellsReadBackAsNumbersAndTextWithTheirFormats)
 
 TEST_F(XlsWorkbook, RowsBeyondOneSheetContinueOnFurtherSheetsUnderTheSameTitles)
 {
-    WorkbookSpec spec;
-    spec.columns = {{"n", ""}, {"号码", ""}};
-    spec.sheetName = "结果";
-    spec.rowCount = 2 * kDataRowsPerSheet + 1;
-    const std::string path = WriteFile("sheets.xls", spec, [](std::uint64_t row, std::span<Cell> cells) {
+    WorkbookOutline outline;
+    outline.columns = {{"n", ""}, {"号码", ""}};
+    outline.sheetName = "结果";
+    outline.rowCount = 2 * kDataRowsPerSheet + 1;
+    const std::string path = WriteFile("sheets.xls", outline, [](std::uint64_t row, std::span<Cell> cells) {
         cells[0].SetNumber(double(row));
         cells[1].SetText(std::to_string(row % 1000));
     });
@@ -154,9 +154,9 @@ TEST_F(XlsWorkbook, RowsBeyondOneSheetContinueOnFurtherSheetsUnderTheSameTitles)
 
 TEST_F(XlsWorkbook, AnEmptyWorkbookIsOneSheetOfTitlesPaddedOutOfTheMiniStream)
 {
-    WorkbookSpec spec;
-    spec.columns = {{"序号", ""}};
-    const std::string path = WriteFile("empty.xls", spec, [](std::uint64_t, std::span<Cell>) {});
+    WorkbookOutline outline;
+    outline.columns = {{"序号", ""}};
+    const std::string path = WriteFile("empty.xls", outline, [](std::uint64_t, std::span<Cell>) {});
     EXPECT_EQ(std::filesystem::file_size(path), kSectorSize * (1 + 8 + 1 + 1));
     const test::Readback read = test::ReadXlsWithXlrd(path);
     EXPECT_TRUE(read.ok);
@@ -243,7 +243,7 @@ TEST(XlsWorkbookRefusals, BadSpecsAndTooLongTextsAreReportedNotWritten)
     const auto fill = [](std::uint64_t, std::span<Cell> cells) { cells[0].SetText(std::string(256, 'x')); };
     struct Case {
         const char* what;
-        WorkbookSpec spec;
+        WorkbookOutline outline;
         std::string mention;
     };
     std::vector<Case> cases;
@@ -256,14 +256,14 @@ TEST(XlsWorkbookRefusals, BadSpecsAndTooLongTextsAreReportedNotWritten)
     cases.push_back({"long cell text", {{{"a", ""}}, 1, "Sheet"}, "255"});
     for (const Case& c : cases) {
         MemoryOutput out;
-        const WriteResult written = WriteWorkbook(out, c.spec, fill);
+        const WriteResult written = WriteWorkbook(out, c.outline, fill);
         EXPECT_FALSE(written.ok) << c.what;
         EXPECT_NE(written.error.find(c.mention), std::string::npos) << c.what << ": " << written.error;
     }
     // 255 characters, wide ones included, are fine.
     MemoryOutput out;
-    const WorkbookSpec spec{{{"a", ""}}, 1, "Sheet"};
-    EXPECT_TRUE(WriteWorkbook(out, spec, [](std::uint64_t, std::span<Cell> cells) {
+    const WorkbookOutline outline{{{"a", ""}}, 1, "Sheet"};
+    EXPECT_TRUE(WriteWorkbook(out, outline, [](std::uint64_t, std::span<Cell> cells) {
                     std::string text;
                     for (int i = 0; i < 255; ++i)
                         text += "号";
@@ -292,24 +292,24 @@ private:
 TEST(XlsWorkbookFailures, AnyFailedWriteFailsTheWorkbook)
 {
     // Two sheets, a stream of several blocks, a FAT of several sectors.
-    const WorkbookSpec spec{{{"n", ""}, {"t", ""}}, 70000, "Sheet"};
+    const WorkbookOutline outline{{{"n", ""}, {"t", ""}}, 70000, "Sheet"};
     const auto fill = [](std::uint64_t row, std::span<Cell> cells) {
         cells[0].SetNumber(double(row));
         cells[1].SetText("123");
     };
     FailingOutput counting(-1, -1);
-    ASSERT_TRUE(WriteWorkbook(counting, spec, fill).ok);
+    ASSERT_TRUE(WriteWorkbook(counting, outline, fill).ok);
     ASSERT_GT(counting.Appends(), 40);
     ASSERT_EQ(counting.WritesAt(), 3); // two sheets' positions, the header
     for (int n = 0; n < counting.Appends(); ++n) {
         FailingOutput out(n, -1);
-        const WriteResult written = WriteWorkbook(out, spec, fill);
+        const WriteResult written = WriteWorkbook(out, outline, fill);
         EXPECT_FALSE(written.ok) << "append " << n << " of " << counting.Appends();
         EXPECT_FALSE(written.error.empty());
     }
     for (int n = 0; n < counting.WritesAt(); ++n) {
         FailingOutput out(-1, n);
-        EXPECT_FALSE(WriteWorkbook(out, spec, fill).ok) << "write over " << n;
+        EXPECT_FALSE(WriteWorkbook(out, outline, fill).ok) << "write over " << n;
     }
 }
 
