@@ -1,6 +1,7 @@
 #include "filtering/condition_page.h"
 
 #include "framework/cdc.h"
+#include "framework/colour_messages.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
 #include "module/core/module_app.h"
@@ -15,11 +16,6 @@ namespace {
 
 constexpr ModuleNameRecord kFilterRecord = ModuleNameRecord::Make("Vesk.dll", "IRyxFilter");
 constexpr ModuleNameRecord kWindowRecord = ModuleNameRecord::Make("Vesk.dll", "IRyxConWnd");
-
-bool IsColourMessage(UINT message)
-{
-    return message == WM_CTLCOLOR || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
-}
 
 DialogTemplate EmptyChild(UINT id, short cx, short cy)
 {
@@ -100,7 +96,7 @@ BOOL ConditionPage::OnInitDialog()
 
 LRESULT ConditionPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (IsColourMessage(message)) {
+    if (IsControlColourMessage(message)) {
         if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam)))
             dc->SetBkMode(TRANSPARENT);
         return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_brush));

@@ -1,6 +1,7 @@
 #include "skin/base_dialog.h"
 
 #include "framework/cdc.h"
+#include "framework/colour_messages.h"
 #include "framework/system_api.h"
 #include "skin/geometry/strip_layout.h"
 #include "skin/skin_dc.h"
@@ -16,11 +17,6 @@ void LoadInto(CBitmap& bitmap, const char* name)
 {
     bitmap.DeleteObject();
     bitmap.Attach(LoadBitmapFile(name));
-}
-
-bool IsColourMessage(UINT message)
-{
-    return message == WM_CTLCOLOR || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
 }
 
 } // namespace
@@ -66,7 +62,7 @@ BOOL CBaseDialog::PreTranslateMessage(MSG* msg)
 
 LRESULT CBaseDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (IsColourMessage(message)) {
+    if (IsControlColourMessage(message)) {
         if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam)))
             dc->SetBkMode(TRANSPARENT);
         return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_brush));

@@ -1,17 +1,13 @@
 #include "skin/skinned_page.h"
 
 #include "framework/cdc.h"
+#include "framework/colour_messages.h"
 #include "framework/messages.h"
 #include "skin/workbench_colors.h"
 
 namespace vesk {
 
 namespace {
-
-bool IsColourMessage(UINT message)
-{
-    return message == WM_CTLCOLOR || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
-}
 
 constexpr BYTE kStringPrecision = 1;
 constexpr BYTE kCharacterClip = 1;
@@ -71,7 +67,7 @@ LRESULT SkinnedPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnEditColours(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
         return answer;
     }
-    if (IsColourMessage(message) && m_brush.GetSafeHandle()) {
+    if (IsControlColourMessage(message) && m_brush.GetSafeHandle()) {
         if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam)))
             dc->SetBkMode(TRANSPARENT);
         return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_brush));
