@@ -3,12 +3,11 @@
 #include "app/services/component_loader.h"
 #include "framework/framework.h"
 #include "tests/app/notify_probe/notify_probe.h"
+#include "tests/support/build_folders.h"
 
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace vesk::app {
 namespace {
@@ -43,8 +42,7 @@ struct Heard {
 
 TEST(ComponentWindows, GridNotificationsReachTheModuleDialogWithTheirRecords)
 {
-    const char* binary = std::getenv("VESK_BINARY_DIR");
-    ComponentLoader loader(std::string(binary ? binary : ".") + "/plugins/");
+    ComponentLoader loader(test::PluginFolder());
     ModuleContextGuard context(PageModule());
     CWnd host;
     ASSERT_TRUE(host.Create(nullptr, "host", WS_POPUP | WS_VISIBLE, CRect(50, 50, 550, 450), nullptr, 0));

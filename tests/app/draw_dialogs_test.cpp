@@ -10,6 +10,7 @@
 #include "framework/scripted_interaction.h"
 #include "framework/styles.h"
 #include "tests/app/text_files.h"
+#include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 
 #include <QAction>
@@ -184,8 +185,7 @@ TEST_F(DrawDialogsTest, EntryStaysOpenAndSaysWhyWhileRefused)
 // menu items, and an import reaching the omissions the columns show.
 TEST(DrawHistoryHost, FirstStartInstallsTheSampleAndTheMenuImportsInto)
 {
-    const char* binary = std::getenv("VESK_BINARY_DIR");
-    const std::string build = std::string(binary ? binary : ".") + "/";
+    const std::string build = test::BuildFolder();
     SetResourceFolder(build);
     test::TempFolder root;
     const std::string sample = build + "data/draws-3d.txt";

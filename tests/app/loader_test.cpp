@@ -4,22 +4,17 @@
 #include "app/services/library_name.h"
 #include "host/feature_module_interface.h"
 #include "module/sibling_modules.h"
+#include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace vesk::app {
 namespace {
 
-std::string PluginFolder()
-{
-    const char* binary = std::getenv("VESK_BINARY_DIR");
-    return std::string(binary ? binary : ".") + "/plugins/";
-}
+using test::PluginFolder;
 
 TEST(LibraryName, MapsFileNamesToPluginLibraries)
 {

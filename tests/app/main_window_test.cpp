@@ -4,6 +4,7 @@
 #include "app/window/main_window.h"
 #include "framework/module_context.h"
 #include "framework/window_message_event.h"
+#include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 
 #include <QAction>
@@ -17,17 +18,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 namespace vesk::app {
 namespace {
 
-std::string BuildFolder()
-{
-    const char* binary = std::getenv("VESK_BINARY_DIR");
-    return std::string(binary ? binary : ".") + "/";
-}
+using test::BuildFolder;
 
 QString TitleOf(QWidget* feature)
 {

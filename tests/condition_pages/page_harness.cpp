@@ -2,6 +2,7 @@
 
 #include "module/core/module_app.h"
 #include "host/module_messages.h"
+#include "tests/support/build_folders.h"
 
 #include <QTest>
 
@@ -30,12 +31,6 @@ ModuleContext& PagesModule()
         return made;
     }();
     return context;
-}
-
-std::string PluginFolder()
-{
-    const char* binary = std::getenv("VESK_BINARY_DIR");
-    return std::string(binary ? binary : ".") + "/plugins/";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/window/feature_area.h"
 #include "framework/module_context.h"
 #include "framework/cwnd.h"
+#include "tests/support/build_folders.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,12 +17,6 @@
 namespace vesk::test {
 
 namespace {
-
-std::string BuildFolder()
-{
-    const char* binary = std::getenv("VESK_BINARY_DIR");
-    return std::string(binary ? binary : ".") + "/";
-}
 
 // The tab bar under root whose first tab reads first.
 QTabBar* TabsStartingWith(QWidget* root, const QString& first)

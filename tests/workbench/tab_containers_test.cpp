@@ -9,6 +9,7 @@
 #include "pages/result/result_templates.h"
 #include "pages/text/count_page.h"
 #include "pages/text/staging_page.h"
+#include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 #include "app/services/host_object.h"
 
@@ -37,8 +38,7 @@ class TabContainers : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char* build = std::getenv("VESK_BINARY_DIR");
-        const std::string folder = std::string(build ? build : ".") + "/";
+        const std::string folder = test::BuildFolder();
         SetResourceFolder(folder);
         host = std::make_unique<app::HostObject>(
             app::HostConfig{app::HostPaths::UnderRoot(root.Path()), folder + "plugins/", "", ""});

@@ -1,24 +1,18 @@
 #include "tests/components/grid/grid_harness.h"
 
+#include "tests/support/build_folders.h"
 #include "tests/support/page_module.h"
 
 #include <QHeaderView>
 #include <QTest>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace vesk::test {
 namespace {
 
 constexpr UINT kPage = 7301;
-
-std::string PluginFolder()
-{
-    const char* binary = std::getenv("VESK_BINARY_DIR");
-    return std::string(binary ? binary : ".") + "/plugins/";
-}
 
 } // namespace
 

@@ -6,7 +6,7 @@
 #include "components/other/tile_geometry.h"
 #include "framework/framework.h"
 #include "host/other_interfaces.h"
-#include "tests/components/other/other_plugin.h"
+#include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
@@ -33,8 +33,7 @@ std::vector<int> Attributes(const std::vector<std::uint8_t>& bytes)
 std::unique_ptr<CBitmap> SkinImage(const char* name)
 {
     auto bitmap = std::make_unique<CBitmap>();
-    const char* binary = std::getenv("VESK_BINARY_DIR");
-    bitmap->LoadFromFile(std::string(binary ? binary : ".") + "/Skin/" + name);
+    bitmap->LoadFromFile(test::BuildFolder() + "Skin/" + name);
     return bitmap;
 }
 

@@ -4,7 +4,7 @@
 #include "framework/framework.h"
 #include "framework/scripted_interaction.h"
 #include "host/other_interfaces.h"
-#include "tests/components/other/other_plugin.h"
+#include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
