@@ -74,8 +74,9 @@ void FilterWorkbench::RegisterCommands()
         {result::kRecycleToEditor, &FilterWorkbench::TransferRecycleToEditor},
         {IDC_STAGING_TO_EDITOR, &FilterWorkbench::TransferStagingToEditor},
     };
+    // The handler is captured as a named copy: clang before 16 cannot capture a structured binding.
     for (const auto& [id, handler] : commands)
-        HandleCommand(id, BN_CLICKED, [this, handler] { (this->*handler)(); });
+        HandleCommand(id, BN_CLICKED, [this, handler = handler] { (this->*handler)(); });
 }
 
 BOOL FilterWorkbench::CreateIn(CWnd* parent)
