@@ -1,9 +1,14 @@
 // vesk-cli filter and backtest end to end: the built tool on files.
 #include "tool_runner.h"
 
+#include "tests/support/build_folders.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace vesk::test {
 namespace {
@@ -115,9 +120,56 @@ TEST(BacktestCommand, JudgesTheLastDrawsWithTheirEarlierHistory)
     const std::string draws = tool.WriteFile("draws.txt", "期号 号码\n2026001 123\n2026002 456\n\n2026003 156\n2026004 789\n2026005 999\n");
     const ToolRun run = tool.Run({"backtest", "--conditions", set, "--draws", draws});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "3 456 保留\n5 156 滤除 重号\n6 789 保留\n7 999 滤除 重号 和值\n4 期中保留 2 期\n");
+    // Chance: 342 numbers share no digit with each of the first three draws
+    // and are not 999, 343 with 789: 1369 / 4000.
+    EXPECT_EQ(run.out, "2026002 456 保留\n2026003 156 滤除 重号\n2026004 789 保留\n2026005 999 滤除 重号 和值\n"
+                       "4 期中保留 2 期\nrate 0.5000 baseline 0.3423\n");
     const ToolRun last = tool.Run({"backtest", "--conditions", set, "--draws", draws, "--last", "1"});
-    EXPECT_EQ(last.out, "7 999 滤除 重号 和值\n1 期中保留 0 期\n");
+    EXPECT_EQ(last.out, "2026005 999 滤除 重号 和值\n1 期中保留 0 期\nrate 0.0000 baseline 0.3430\n");
+
+    // Without a period on every draw, the place among the draws (not the
+    // line of the file).
+    const std::string bare = tool.WriteFile("bare.txt", "号码\n123\n2026002 456\n\n156\n789\n999\n");
+    const ToolRun places = tool.Run({"backtest", "--conditions", set, "--draws", bare, "--last", "2"});
+    EXPECT_EQ(places.out, "4 789 保留\n5 999 滤除 重号 和值\n2 期中保留 1 期\nrate 0.5000 baseline 0.3425\n");
+
+    const std::string one = tool.WriteFile("one.txt", "2026001 123\n");
+    const ToolRun none = tool.Run({"backtest", "--conditions", set, "--draws", one});
+    EXPECT_EQ(none.status, 0) << none.err;
+    EXPECT_EQ(none.out, "0 期中保留 0 期\nrate - baseline -\n");
+}
+
+// The sample history: the last 30 draws by period, each kept exactly when
+// its sum is 10 or 11, and chance the 63 + 69 numbers of those sums.
+TEST(BacktestCommand, NamesTheSampleHistorysDrawsByPeriod)
+{
+    ToolRunner tool;
+    const std::string set = tool.WriteFile("s.json", Set(3, R"({"type": "sum", "values": [10, 11]})"));
+    const std::string sample = test::BuildFolder() + "data/draws-3d.txt";
+    std::ifstream in(sample);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            lines.push_back(line);
+    ASSERT_GE(lines.size(), 30u) << sample;
+    std::string expected;
+    int kept = 0;
+    for (std::size_t i = lines.size() - 30; i < lines.size(); ++i) {
+        std::istringstream fields(lines[i]);
+        std::string period, number;
+        fields >> period >> number;
+        const int sum = (number[0] - '0') + (number[1] - '0') + (number[2] - '0');
+        const bool keeps = sum == 10 || sum == 11;
+        kept += keeps ? 1 : 0;
+        expected += period + " " + number + (keeps ? " 保留" : " 滤除 和值") + "\n";
+    }
+    const ToolRun run = tool.Run({"backtest", "--conditions", set, "--draws", sample});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(run.out.starts_with(expected)) << run.out;
+    char rate[8];
+    std::snprintf(rate, sizeof rate, "%.4f", kept / 30.0);
+    EXPECT_EQ(run.out.substr(expected.size()),
+              "30 期中保留 " + std::to_string(kept) + " 期\nrate " + rate + " baseline 0.1320\n");
 }
 
 } // namespace

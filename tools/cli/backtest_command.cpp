@@ -1,5 +1,5 @@
 // backtest: a condition set judged against the draws of a history, each
-// draw with only the draws before it.
+// draw with only the draws before it, and how its rate compares with chance.
 #include "tools/cli/command_line.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
@@ -56,18 +56,22 @@ int RunBacktest(const Args& args, CommandIo& io)
         io.err << "vesk-cli: " << drawPath << ": no draws of " << set->digits << " digits\n";
         return kExitDataError;
     }
-    const filter::BacktestResult result = filter::Backtest(*set, set->digits, draws->codes, *last);
+    const filter::BacktestResult result = filter::Backtest(*set, set->digits, draws->codes, *last, draws->periods);
     if (!result.ok)
         return DataError(kCommand, options->values.at("--conditions") + ": " + result.error, io);
     std::string text;
     for (const filter::JudgedDraw& draw : result.draws) {
         std::string number = std::to_string(draw.code);
         number.insert(0, static_cast<std::size_t>(set->digits) - number.size(), '0');
-        text += std::to_string(draws->lineNumbers[draw.index]) + " " + number + (draw.kept ? " 保留" : " 滤除");
+        text += std::to_string(draw.name) + " " + number + (draw.kept ? " 保留" : " 滤除");
         const std::string names = FailedNames(*set, draw.failed);
         text += (names.empty() ? "" : " " + names) + "\n";
     }
-    io.out << text << filter::BacktestSummary(result) << '\n';
+    const std::uint64_t judged = result.draws.size();
+    text += filter::BacktestCount(result) + "\n";
+    text += "rate " + filter::DecimalText(result.kept, judged, 4) + " baseline " +
+            filter::DecimalText(result.keptNumbers, judged * result.spaceSize, 4) + "\n";
+    io.out << text;
     return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include "tools/cli/command_line.h"
 
+#include "components/filter/engine/backtest.h"
 #include "components/filter/engine/condition_set_file.h"
 #include "numbers/draw_line.h"
 #include "pages/files/file_access.h"
@@ -70,14 +71,17 @@ std::optional<DrawsRead> ReadDrawFile(const std::string& path, int length, Comma
         io.err << "vesk-cli: " << path << ": " << read.error << '\n';
         return std::nullopt;
     }
-    DrawsRead draws;
+    std::vector<Draw> lines;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(read.bytes.data());
-    ForEachDrawLine({bytes, read.bytes.size()}, length, [&](std::size_t lineNumber, const DrawLine& line) {
-        if (line.kind != DrawLineKind::Draw)
-            return;
-        draws.codes.push_back(line.draw.code);
-        draws.lineNumbers.push_back(lineNumber);
+    ForEachDrawLine({bytes, read.bytes.size()}, length, [&](std::size_t, const DrawLine& line) {
+        if (line.kind == DrawLineKind::Draw)
+            lines.push_back(line.draw);
     });
+    DrawsRead draws;
+    draws.codes.reserve(lines.size());
+    for (const Draw& draw : lines)
+        draws.codes.push_back(draw.code);
+    draws.periods = filter::PeriodsOf(lines);
     return draws;
 }
 

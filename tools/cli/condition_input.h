@@ -21,8 +21,8 @@ std::optional<filter::ConditionSet> ReadConditionsOption(std::string_view comman
                                                          CommandIo& io, int& status);
 
 struct DrawsRead {
-    std::vector<std::uint32_t> codes;        // oldest first
-    std::vector<std::size_t> lineNumbers;    // of each draw in the file, from 1
+    std::vector<std::uint32_t> codes;   // oldest first
+    std::vector<std::uint64_t> periods; // one per draw, or empty when not every draw has one
 };
 
 // The draws of length in the file (lines without one are skipped, as the

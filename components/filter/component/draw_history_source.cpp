@@ -1,5 +1,7 @@
 #include "components/filter/component/draw_history_source.h"
 
+#include "components/filter/engine/backtest.h"
+
 #include "numbers/draw_history.h"
 
 #include <fstream>
@@ -31,6 +33,7 @@ bool DrawHistorySource::Refresh()
     if (error) {
         const bool had = m_history != nullptr;
         m_history.reset();
+        m_periods.clear();
         m_seen = false;
         m_version += had ? 1 : 0;
         return had;
@@ -41,14 +44,18 @@ bool DrawHistorySource::Refresh()
     m_size = size;
     m_time = time;
     std::unique_ptr<HistoryIndex> fresh;
+    std::vector<std::uint64_t> periods;
     if (size <= kMaxDrawFileBytes) {
         std::ifstream in(m_path, std::ios::binary);
         const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         const DrawHistory history = DrawHistory::Parse(bytes, m_length);
-        if (!history.Empty())
+        if (!history.Empty()) {
             fresh = std::make_unique<HistoryIndex>(history.Codes(), m_length);
+            periods = PeriodsOf(history.Draws());
+        }
     }
     m_history = std::move(fresh);
+    m_periods = std::move(periods);
     ++m_version;
     return true;
 }

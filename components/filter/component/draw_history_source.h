@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vesk::filter {
 
@@ -23,6 +24,9 @@ public:
     bool Refresh();
     // Null when there is no file or it holds no draw.
     const HistoryIndex* History() const { return m_history.get(); }
+    // The draws' periods, one per draw of History(), or empty when the file
+    // does not give every draw one (PeriodsOf).
+    const std::vector<std::uint64_t>& Periods() const { return m_periods; }
     // Grows by one on every change of History().
     std::uint64_t Version() const { return m_version; }
 
@@ -33,6 +37,7 @@ private:
     std::uintmax_t m_size = 0;
     std::filesystem::file_time_type m_time{};
     std::unique_ptr<HistoryIndex> m_history;
+    std::vector<std::uint64_t> m_periods;
     std::uint64_t m_version = 0;
 };
 

@@ -1,71 +1,131 @@
 #include "components/filter/engine/backtest.h"
 
-#include "components/filter/engine/condition_value.h"
-#include "components/filter/engine/digits.h"
+#include "components/filter/engine/condition_type.h"
 #include "components/filter/engine/validate.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace vesk::filter {
 
 namespace {
 
-struct ActiveCondition {
-    ConditionRef ref;
-    PreparedCondition prepared;
-};
+bool NeedsHistory(const ConditionSet& set)
+{
+    for (const Group& group : set.groups)
+        if (group.enabled)
+            for (const Condition& c : group.conditions)
+                if (c.enabled && InfoOf(c.type).needsHistory)
+                    return true;
+    return false;
+}
+
+// numerator / denominator scaled by 10^decimals and rounded half up, by long
+// division so that no product can overflow for any history we can read.
+std::uint64_t Scaled(std::uint64_t numerator, std::uint64_t denominator, int decimals)
+{
+    std::uint64_t scaled = numerator / denominator;
+    std::uint64_t rest = numerator % denominator;
+    for (int i = 0; i < decimals; ++i) {
+        scaled = scaled * 10 + rest * 10 / denominator;
+        rest = rest * 10 % denominator;
+    }
+    return scaled + (rest >= denominator - rest ? 1 : 0);
+}
 
 } // namespace
 
-BacktestResult Backtest(const ConditionSet& set, int length, std::span<const std::uint32_t> draws, std::size_t last)
+std::vector<std::uint64_t> PeriodsOf(std::span<const Draw> draws)
+{
+    std::vector<std::uint64_t> periods;
+    periods.reserve(draws.size());
+    for (const Draw& draw : draws) {
+        if (!draw.period)
+            return {};
+        periods.push_back(*draw.period);
+    }
+    return periods;
+}
+
+BacktestResult Backtest(const ConditionSet& set, int length, std::span<const std::uint32_t> draws, std::size_t last,
+                        std::span<const std::uint64_t> periods)
 {
     BacktestResult result;
     if (auto problem = Validate(set, length, !draws.empty())) {
         result.error = *problem;
         return result;
     }
-    std::vector<ActiveCondition> active;
-    bool needsHistory = false;
-    for (std::size_t g = 0; g < set.groups.size(); ++g) {
-        if (!set.groups[g].enabled)
-            continue;
-        for (std::size_t i = 0; i < set.groups[g].conditions.size(); ++i) {
-            const Condition& c = set.groups[g].conditions[i];
-            if (!c.enabled)
-                continue;
-            active.push_back({{g, i}, PreparedCondition(c, length)});
-            needsHistory = needsHistory || InfoOf(c.type).needsHistory;
+    std::uint64_t space = 1;
+    for (int i = 0; i < length; ++i)
+        space *= 10;
+    for (std::uint32_t code : draws) {
+        if (code >= space) {
+            result.error = "开奖号码 " + std::to_string(code) + " 不是 " + std::to_string(length) + " 位号码";
+            return result;
         }
     }
+    result.spaceSize = space;
+    const bool byPeriod = !periods.empty() && periods.size() == draws.size();
+    const bool needsHistory = NeedsHistory(set);
     const std::size_t oldest = needsHistory ? 1 : 0;
     const std::size_t judged = std::min(last, draws.size() > oldest ? draws.size() - oldest : 0);
+    std::unique_ptr<CompiledSet> compiled;
+    std::vector<std::uint8_t> fails;
+    std::vector<std::uint8_t> groupFails;
     for (std::size_t index = draws.size() - judged; index < draws.size(); ++index) {
-        std::optional<HistoryIndex> before;
-        if (needsHistory)
-            before.emplace(draws.first(index), length);
-        JudgedDraw draw{index, draws[index], true, {}};
-        const Digits d = DigitsOf(draw.code, length);
-        std::vector<int> errors(set.groups.size(), 0);
-        for (const ActiveCondition& a : active) {
-            if (!a.prepared.Holds(d.data(), before ? &*before : nullptr)) {
-                draw.failed.push_back(a.ref);
-                ++errors[a.ref.group];
-            }
+        if (needsHistory || !compiled) {
+            std::optional<HistoryIndex> before;
+            if (needsHistory)
+                before.emplace(draws.first(index), length);
+            compiled = std::make_unique<CompiledSet>(set, length, before ? &*before : nullptr);
         }
-        for (std::size_t g = 0; g < set.groups.size(); ++g)
-            if (set.groups[g].enabled && !ErrorsAllowed(set.groups[g], errors[g]))
-                draw.kept = false;
+        JudgedDraw draw;
+        draw.index = index;
+        draw.name = byPeriod ? periods[index] : index + 1;
+        draw.code = draws[index];
+        draw.kept = compiled->Passes(draw.code);
+        draw.keptNumbers = compiled->KeptCount();
+        compiled->Explain(draw.code, fails, groupFails);
+        for (std::size_t i = 0; i < fails.size(); ++i)
+            if (fails[i])
+                draw.failed.push_back(compiled->RefAt(i));
         result.kept += draw.kept ? 1 : 0;
+        result.keptNumbers += draw.keptNumbers;
         result.draws.push_back(std::move(draw));
     }
     result.ok = true;
     return result;
 }
 
-std::string BacktestSummary(const BacktestResult& result)
+std::string DecimalText(std::uint64_t numerator, std::uint64_t denominator, int decimals)
+{
+    if (denominator == 0)
+        return "-";
+    std::uint64_t unit = 1;
+    for (int i = 0; i < decimals; ++i)
+        unit *= 10;
+    const std::uint64_t scaled = Scaled(numerator, denominator, decimals);
+    std::string text = std::to_string(scaled / unit);
+    if (decimals > 0) {
+        const std::string fraction = std::to_string(scaled % unit);
+        text += '.' + std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0') + fraction;
+    }
+    return text;
+}
+
+std::string BacktestCount(const BacktestResult& result)
 {
     return std::to_string(result.draws.size()) + " 期中保留 " + std::to_string(result.kept) + " 期";
+}
+
+std::string BacktestSummary(const BacktestResult& result)
+{
+    const std::uint64_t judged = result.draws.size();
+    if (judged == 0 || result.spaceSize == 0)
+        return BacktestCount(result);
+    return BacktestCount(result) + "（" + DecimalText(result.kept * 100, judged, 1) + "%），随机约 " +
+           DecimalText(result.keptNumbers * 100, judged * result.spaceSize, 1) + "%";
 }
 
 } // namespace vesk::filter
