@@ -32,6 +32,24 @@ TEST(ListText, LongerNumbersGiveTheirFirstThreeDigits)
     EXPECT_EQ(DistinctCodesText(ListOf("12345 12399 00012", 5), 0), "000 123");
 }
 
+TEST(ListText, ShorterNumbersFillTheirMissingPlacesWithZeros)
+{
+    // Marked records (a recycle list holds them) and unmarked ones alike: the
+    // next record's tag follows a record's digits, and a marked tag's bytes
+    // are no zeros, so a place read too many shows.
+    for (bool marked : {false, true}) {
+        NumberList two = ListOf("56 12 34 12", 2);
+        NumberList one = ListOf("7 0 3", 1);
+        if (marked) {
+            two.SetAllTags(NumberList::kRemovalTag);
+            one.SetAllTags(NumberList::kRemovalTag);
+        }
+        EXPECT_EQ(DistinctCodesText(two, 0), "120 340 560") << "marked " << marked;
+        EXPECT_EQ(DistinctCodesText(two, 2), "120 340\r\n560") << "marked " << marked;
+        EXPECT_EQ(DistinctCodesText(one, 0), "000 300 700") << "marked " << marked;
+    }
+}
+
 TEST(ListText, PerLineCountsNoTextReachesMeanNoBreaks)
 {
     EXPECT_EQ(LineBreakEvery(0), 0u);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +34,23 @@ TEST(DrawLine, ReadsEveryShapeWithItsPeriod)
     EXPECT_EQ(ReadDrawLine("2025217 1 2 3 4 5", 5).draw, (Draw{2025217, 12345}));
     EXPECT_EQ(ReadDrawLine("25001 01234567", 8).draw, (Draw{25001, 1234567}));
     EXPECT_EQ(ReadDrawLine("25001 7", 1).draw, (Draw{25001, 7}));
+}
+
+TEST(DrawLine, DatesWithOneDigitMonthsAndDaysAreNeitherPeriodNorNumber)
+{
+    // One date part of a single digit does not make the date a run of digits.
+    for (const char* date : {"2025-8-15", "2025/8/15", "2025.8.15", "2025-12-5", "2025/1/5", "2025.1.05", "25-8-5"}) {
+        const std::string text(date);
+        EXPECT_EQ(ReadDrawLine(text + " 894", 3).draw, (Draw{std::nullopt, 894})) << date;
+        EXPECT_EQ(ReadDrawLine(text + ",094", 3).draw, (Draw{std::nullopt, 94})) << date;
+        EXPECT_EQ(ReadDrawLine("2025217 " + text + " 894", 3).draw, (Draw{2025217, 894})) << date;
+        EXPECT_EQ(ReadDrawLine("2025217," + text + ",8,9,4", 3).draw, (Draw{2025217, 894})) << date;
+        EXPECT_EQ(ReadDrawLine(text + " 2025217 894", 3).draw, (Draw{2025217, 894})) << date;
+        EXPECT_EQ(ReadDrawLine("2025217 894 " + text, 3).fault, DrawLineFault::NoNumber) << date;
+    }
+    // Only when every part is one digit are they the number's digits.
+    EXPECT_EQ(ReadDrawLine("2025217 8/9/4", 3).draw, (Draw{2025217, 894}));
+    EXPECT_EQ(ReadDrawLine("2025217 8.9.4", 3).draw, (Draw{2025217, 894}));
 }
 
 TEST(DrawLine, SaysWhichLinesHoldNoDraw)

@@ -120,6 +120,15 @@ TEST(DrawImport, NumbersWithoutPeriodsGrowAHistoryWithoutPeriods)
     EXPECT_EQ(Imported(mixed), "555\n2025210 111\n2025211 222\n");
 }
 
+TEST(DrawImport, DatedLinesWithoutPeriodsAreDrawsWithoutPeriods)
+{
+    DrawMerge merge(DrawHistory{});
+    merge.AddText("dated.txt", AsBytes("2025/8/15 894\n2025/8/16 123\n2025/8/17 894\n"));
+    EXPECT_EQ(Imported(merge), "894\n123\n894\n");
+    EXPECT_EQ(merge.Report().added, 3u);
+    EXPECT_TRUE(merge.Report().refused.empty());
+}
+
 TEST(DrawImport, OtherGameLengths)
 {
     DrawMerge merge(HistoryOf("25001 01234\n", 5));

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -126,6 +129,138 @@ TEST_F(XlsWorkbook, CellsReadBackAsNumbersAndTextWithTheirFormats)
                          "n:3\tt:123\tn:22\tn:10000000000\t\n"
                          "n:4\tt:999\tn:32\tn:536870912\tn:0.1\n"
                          "formats\tGeneral\tGeneral\t000\tGeneral\t\n");
+}
+
+TEST_F(XlsWorkbook, NumbersAtTheEdgesOfEveryFormReadBackExactly)
+{
+    // Around the 30-bit integer form, doubles whose low 34 bits are zero and
+    // those whose bits 32 and 33 are not (the RK flag bits once shifted),
+    // fractions that would fit the hundredths form.
+    const double values[] = {0,
+                             536870911,
+                             -536870912,
+                             536870912,
+                             -536870913,
+                             536871424,
+                             1073741823,
+                             1073741824,
+                             -1073741824,
+                             1073741825,
+                             1 + std::ldexp(1.0, -20),
+                             1 + std::ldexp(1.0, -19),
+                             1 + std::ldexp(1.0, -18),
+                             0.5,
+                             -2.25,
+                             -0.75,
+                             0.01,
+                             0.1,
+                             12.34,
+                             -5368709.12,
+                             123456789.5,
+                             1e300,
+                             5e-324};
+    WorkbookOutline outline;
+    outline.columns = {{"a", ""}, {"b", ""}, {"t", ""}, {"c", ""}};
+    outline.rowCount = std::size(values);
+    // Two adjacent numbers (a MULRK when they have the RK form) and one alone.
+    const std::string path = WriteFile("edges.xls", outline, [&](std::uint64_t row, std::span<Cell> cells) {
+        cells[0].SetNumber(values[row]);
+        cells[1].SetNumber(values[row]);
+        cells[2].SetText("x");
+        cells[3].SetNumber(values[row]);
+    });
+    const test::Readback read = test::ReadXlsWithXlrd(path);
+    ASSERT_TRUE(read.ok) << read.text;
+    const std::vector<std::string> lines = Lines(read.text);
+    ASSERT_EQ(lines.size(), std::size(values) + 2);
+    for (std::size_t row = 0; row < std::size(values); ++row) {
+        std::istringstream line(lines[row + 2]);
+        std::vector<std::string> cells;
+        for (std::string cell; std::getline(line, cell, '\t');)
+            cells.push_back(cell);
+        ASSERT_EQ(cells.size(), 4u) << lines[row + 2];
+        EXPECT_EQ(cells[2], "t:x");
+        for (std::size_t c : {0u, 1u, 3u}) {
+            ASSERT_EQ(cells[c].substr(0, 2), "n:") << cells[c];
+            EXPECT_EQ(std::strtod(cells[c].c_str() + 2, nullptr), values[row])
+                << "column " << c << " of row " << row << " reads " << cells[c];
+        }
+    }
+}
+
+// Each sheet's DIMENSIONS record (first row, one past the last row, first
+// column, one past the last column) beside the cells the sheet holds.
+struct SheetExtent {
+    std::uint32_t declaredRows = 0;
+    std::uint16_t declaredColumns = 0;
+    std::uint32_t firstRow = 1, firstColumn = 1; // as declared, expected 0
+    std::uint32_t rowsUsed = 0;
+    std::uint32_t columnsUsed = 0;
+};
+
+std::vector<SheetExtent> SheetExtents(const std::string& file)
+{
+    const auto u16At = [&](std::size_t at) {
+        return std::uint16_t(std::uint8_t(file[at]) | std::uint8_t(file[at + 1]) << 8);
+    };
+    std::vector<SheetExtent> sheets;
+    const auto use = [&](std::uint32_t row, std::uint32_t lastColumn) {
+        sheets.back().rowsUsed = std::max(sheets.back().rowsUsed, row + 1);
+        sheets.back().columnsUsed = std::max(sheets.back().columnsUsed, lastColumn + 1);
+    };
+    // The stream starts right after the header sector; zeros pad its end.
+    for (std::size_t at = kSectorSize; at + 4 <= file.size();) {
+        const std::uint16_t type = u16At(at);
+        const std::size_t data = at + 4;
+        at = data + u16At(at + 2);
+        if (type == 0 || at > file.size())
+            break;
+        if (type == 0x0809 && u16At(data + 2) == 0x0010) {
+            sheets.emplace_back();
+        } else if (sheets.empty()) {
+            continue;
+        } else if (type == 0x0200) {
+            sheets.back().firstRow = U32At(file, data);
+            sheets.back().declaredRows = U32At(file, data + 4);
+            sheets.back().firstColumn = u16At(data + 8);
+            sheets.back().declaredColumns = u16At(data + 10);
+        } else if (type == 0x0204 || type == 0x0203 || type == 0x027E) { // LABEL, NUMBER, RK
+            use(u16At(data), u16At(data + 2));
+        } else if (type == 0x00BD) { // MULRK: its last column closes the record
+            use(u16At(data), u16At(at - 2));
+        }
+    }
+    return sheets;
+}
+
+TEST(XlsDimensions, EachSheetDeclaresTheRowsAndColumnsItHolds)
+{
+    struct Case {
+        std::uint64_t rows;
+        std::vector<std::uint32_t> sheetRows; // title row included
+    };
+    const Case cases[] = {{0, {1}}, {3, {4}}, {kDataRowsPerSheet, {65536}},
+                          {2 * kDataRowsPerSheet + 1, {65536, 65536, 2}}};
+    for (const Case& c : cases) {
+        const WorkbookOutline outline{{{"n", ""}, {"号码", "000"}, {"t", ""}}, c.rows, "Sheet"};
+        MemoryOutput out;
+        ASSERT_TRUE(WriteWorkbook(out, outline, [](std::uint64_t row, std::span<Cell> cells) {
+                        cells[0].SetNumber(double(row));
+                        cells[1].SetNumber(double(row % 1000));
+                        cells[2].SetText("x");
+                    }).ok);
+        const std::vector<SheetExtent> sheets = SheetExtents(out.Bytes());
+        ASSERT_EQ(sheets.size(), c.sheetRows.size()) << c.rows << " rows";
+        for (std::size_t i = 0; i < sheets.size(); ++i) {
+            const SheetExtent& sheet = sheets[i];
+            EXPECT_EQ(sheet.firstRow, 0u);
+            EXPECT_EQ(sheet.firstColumn, 0u);
+            EXPECT_EQ(sheet.rowsUsed, c.sheetRows[i]) << "sheet " << i << " of " << c.rows << " rows";
+            EXPECT_EQ(sheet.declaredRows, sheet.rowsUsed) << "sheet " << i << " of " << c.rows << " rows";
+            EXPECT_EQ(sheet.columnsUsed, 3u);
+            EXPECT_EQ(sheet.declaredColumns, sheet.columnsUsed) << "sheet " << i << " of " << c.rows << " rows";
+        }
+    }
 }
 
 TEST_F(XlsWorkbook, RowsBeyondOneSheetContinueOnFurtherSheetsUnderTheSameTitles)
@@ -269,6 +404,37 @@ TEST(XlsWorkbookRefusals, BadSpecsAndTooLongTextsAreReportedNotWritten)
                         text += "号";
                     cells[0].SetText(text);
                 }).ok);
+}
+
+TEST(XlsWorkbookRefusals, TitlesAreLimitedIn16BitUnitsNotBytesOrCharacters)
+{
+    const auto repeat = [](const char* piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    struct Case {
+        std::string title;
+        bool ok;
+    };
+    const Case cases[] = {
+        {repeat("号", 255), true},             // 765 bytes
+        {repeat("号", 256), false},
+        {repeat("\U0001F3B2", 127) + "a", true}, // two units each
+        {repeat("\U0001F3B2", 128), false},     // 128 characters, 256 units
+    };
+    for (const Case& c : cases) {
+        MemoryOutput out;
+        const WorkbookOutline outline{{{"a", ""}, {c.title, ""}}, 1, "Sheet"};
+        const WriteResult written = WriteWorkbook(out, outline, [](std::uint64_t, std::span<Cell> cells) {
+            cells[0].SetNumber(1);
+        });
+        EXPECT_EQ(written.ok, c.ok) << c.title.size() << " bytes: " << written.error;
+        if (!c.ok) {
+            EXPECT_NE(written.error.find("title"), std::string::npos) << written.error;
+        }
+    }
 }
 
 // An output that refuses one write, the n-th of its kind, and takes all
