@@ -20,8 +20,9 @@ endfunction()
 
 # vesk_add_fuzzer(<name> SOURCES ... LIBS ... CORPUS <dir>)
 # The fuzz target defines LLVMFuzzerTestOneInput. With VESK_FUZZ (clang) it
-# also builds as a libFuzzer binary; always, a replay binary runs the committed
-# corpus as an ordinary test.
+# also builds as a libFuzzer binary, a dependency of the target `fuzzers`,
+# listed with its corpus in <build>/fuzz-targets.txt; always, a replay binary
+# runs the committed corpus as an ordinary test.
 function(vesk_add_fuzzer name)
     cmake_parse_arguments(F "" "CORPUS" "SOURCES;LIBS" ${ARGN})
     add_executable(${name}_replay ${F_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/fuzz_replay_main.cpp)
@@ -33,6 +34,14 @@ function(vesk_add_fuzzer name)
         target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
         target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
         target_link_libraries(${name} PRIVATE vesk::options ${F_LIBS})
+        # The fuzz preset builds the target `fuzzers` alone; scripts/fuzz-smoke.sh
+        # finds each target's corpus in fuzz-targets.txt.
+        if(NOT TARGET fuzzers)
+            add_custom_target(fuzzers)
+            file(WRITE ${CMAKE_BINARY_DIR}/fuzz-targets.txt "")
+        endif()
+        add_dependencies(fuzzers ${name})
+        file(APPEND ${CMAKE_BINARY_DIR}/fuzz-targets.txt "${name} ${F_CORPUS}\n")
     endif()
 endfunction()
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  clang-14 libclang-rt-14-dev clang-format
+  clang clang-14 libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6opengl6-dev
   qt6-qpa-plugins libgl1-mesa-dev
