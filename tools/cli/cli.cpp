@@ -17,7 +17,7 @@ namespace {
 
 using Command = int (*)(const Args&, CommandIo&);
 
-constexpr std::array<std::pair<std::string_view, Command>, 9> kCommands{{
+constexpr std::array<std::pair<std::string_view, Command>, 10> kCommands{{
     {"parse", RunParse},
     {"count", RunCount},
     {"group", RunGroup},
@@ -27,6 +27,7 @@ constexpr std::array<std::pair<std::string_view, Command>, 9> kCommands{{
     {"filter", RunFilter},
     {"backtest", RunBacktest},
     {"draws", RunDraws},
+    {"omission", RunOmission},
 }};
 
 } // namespace

@@ -31,5 +31,6 @@ int RunConvert(const Args& args, CommandIo& io);
 int RunFilter(const Args& args, CommandIo& io);
 int RunBacktest(const Args& args, CommandIo& io);
 int RunDraws(const Args& args, CommandIo& io);
+int RunOmission(const Args& args, CommandIo& io);
 
 } // namespace vesk::cli

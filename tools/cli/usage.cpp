@@ -23,6 +23,7 @@ Commands:
   filter     the numbers that pass a condition set
   backtest   a condition set judged against past draws
   draws      import draws into a draw history, or show it
+  omission   the omission table of a family of items over a draw history
   catalogue  build or dump a condition catalogue
 
 Run 'vesk-cli COMMAND --help' for the options of a command.
@@ -146,7 +147,36 @@ show prints the draws of HISTORY, "period number" per line, oldest first.
   --digits L      digits per number, 1 to 8 (default 3)
 )";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kCommands{{
+constexpr std::string_view kOmission = R"(Usage: vesk-cli omission --draws HISTORY --family FAMILY [--last N] [--digits L]
+
+Prints the omission table of the items of FAMILY over the draw history
+HISTORY (one draw per line, oldest first), tab-separated under the header
+"item current previous max average expected ratio hits rate max-run", one
+line per item that some but not every number satisfies, ordered by label.
+
+FAMILY is a value type without history or fields (sum, sum-tail, span,
+odd-count, big-count, prime-count, road-counts, dzx-counts, distinct-count,
+max-digit, min-digit, mid-digit, consecutive, odd-pattern, big-pattern,
+prime-pattern, road-pattern, dzx-pattern, shape, diff-count; label: the
+value), single-1 (digit D at position P, "P:D"), single-2 ("P,Q:XY"),
+single-3 (the number), group-1 (digit D anywhere), group-2 (the draw holds
+X and Y, "XY", X <= Y), group-3 (the digits sorted) or cover-N (every digit
+of the draw among N digits, N 1 to 9).
+
+current: draws since the last hit (the history's length when none); previous:
+the miss run the last hit ended; max: the longest miss run reaching into the
+window, counted whole; hits and rate: over the window; average (n - hits) /
+(hits + 1); expected (1 - p) / p and ratio current * p / (1 - p), p the item's
+share of all numbers; max-run: the longest run of hits in the window. Two
+decimals, rate four, rounded half up.
+
+  --draws HISTORY  the draw history (required)
+  --family FAMILY  the family of items (required)
+  --last N         the window: the latest N draws, at least 1 (default: all)
+  --digits L       digits per number, 1 to 8 (default 3)
+)";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kCommands{{
     {"parse", kParse},
     {"count", kCount},
     {"group", kGroup},
@@ -156,6 +186,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kCommands
     {"filter", kFilter},
     {"backtest", kBacktest},
     {"draws", kDraws},
+    {"omission", kOmission},
 }};
 
 } // namespace
