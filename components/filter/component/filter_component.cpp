@@ -242,7 +242,7 @@ BacktestResult FilterComponent::RunBacktest(std::size_t last)
         none.error = "没有开奖历史，无法进行历史验证";
         return none;
     }
-    return Backtest(m_set, m_length, history->Draws(), last);
+    return Backtest(m_set, m_length, history->Draws(), last, m_history->Periods());
 }
 
 } // namespace vesk::filter

@@ -82,7 +82,7 @@ std::string BacktestText(const ConditionSet& set, const BacktestResult& result, 
             continue;
         text += '\n';
         text += NumberText(draw.code, length);
-        text += "（第 " + std::to_string(draw.index + 1) + " 期）：";
+        text += "（第 " + std::to_string(draw.name) + " 期）：";
         bool first = true;
         for (const ConditionRef& ref : draw.failed) {
             if (ref.group >= set.groups.size() || ref.condition >= set.groups[ref.group].conditions.size())

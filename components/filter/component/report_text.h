@@ -16,7 +16,8 @@ std::string ConditionName(const Condition& condition, int length);
 std::string RunSummary(const RunReport& report);
 // The summary, then one line per group and per condition that failed numbers.
 std::string RunReportText(const ConditionSet& set, const RunReport& report, int length);
-// BacktestSummary, then one line per lost draw with the conditions that lost it.
+// BacktestSummary, then one line per lost draw, named by its period (its
+// place without periods), with the conditions that lost it.
 std::string BacktestText(const ConditionSet& set, const BacktestResult& result, int length);
 
 } // namespace vesk::filter

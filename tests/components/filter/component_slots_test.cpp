@@ -222,7 +222,14 @@ TEST_F(FilterSlots, HistoryConditionsFollowTheHostsDrawFile)
     engine.EndRun();
     const BacktestResult backtest = engine.RunBacktest(30);
     ASSERT_TRUE(backtest.ok) << backtest.error;
-    EXPECT_EQ(backtest.draws.size(), 2u); // the oldest draw has no history to be judged with
+    ASSERT_EQ(backtest.draws.size(), 2u); // the oldest draw has no history to be judged with
+    EXPECT_EQ(backtest.draws[0].name, 2024002u);
+    EXPECT_EQ(backtest.draws[1].name, 2024003u);
+
+    WriteDraws("456\n123\n789\n"); // a history without periods: the places
+    const BacktestResult places = engine.RunBacktest(1);
+    ASSERT_EQ(places.draws.size(), 1u);
+    EXPECT_EQ(places.draws[0].name, 3u);
 }
 
 } // namespace
