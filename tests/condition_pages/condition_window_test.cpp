@@ -1,7 +1,7 @@
 // The condition window driven with real input events inside the pages: the
 // fixed form, a 容错 group on the combined page, saved sets, the report of
 // a run and the back-test.
-#include "tests/condition_pages/page_harness.h"
+#include "tests/condition_pages/window_input.h"
 
 #include "components/filter/engine/compiled_set.h"
 #include "components/filter/engine/condition_set_file.h"
@@ -27,63 +27,6 @@
 
 namespace vesk::test {
 namespace {
-
-void Settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-template <class T>
-T* Visible(QWidget* root, const QString& text)
-{
-    for (T* widget : root->findChildren<T*>())
-        if (widget->text() == text && widget->isVisibleTo(root))
-            return widget;
-    return nullptr;
-}
-
-// The row whose enable box reads label.
-QWidget* Row(QWidget* panel, const QString& label)
-{
-    QCheckBox* box = Visible<QCheckBox>(panel, label);
-    return box ? box->parentWidget()->parentWidget() : nullptr;
-}
-
-QToolButton* Toggle(QWidget* row, const QString& text)
-{
-    return row ? Visible<QToolButton>(row, text) : nullptr;
-}
-
-QString Preview(QWidget* panel)
-{
-    return panel->findChild<QLabel*>(QStringLiteral("preview"))->text();
-}
-
-filter::ConditionSet SetOf(IRyxFilter& engine)
-{
-    return *filter::ReadConditionSet(StateText(engine)).set;
-}
-
-std::uint64_t EngineKept(const filter::ConditionSet& set)
-{
-    return filter::Compile(set, 3, nullptr).compiled->KeptCount();
-}
-
-QString PreviewOf(std::uint64_t kept)
-{
-    return QStringLiteral("保留 %1 注 / 共 1000 注").arg(kept);
-}
-
-NumberList AllNumbers()
-{
-    NumberList list(3);
-    for (std::uint32_t code = 0; code < 1000; ++code) {
-        const filter::Digits d = filter::DigitsOf(code, 3);
-        list.Append(d.data());
-    }
-    return list;
-}
 
 class ConditionWindow : public ::testing::Test {
 protected:
@@ -153,11 +96,15 @@ TEST_F(ConditionWindow, SumTenToTwelveOnTheFixedPageMatchesTheEngineInPreviewAnd
     ASSERT_NE(report, nullptr);
     EXPECT_TRUE(report->toPlainText().contains(QStringLiteral("和值：不符 %1 注").arg(1000 - kept))) << report->toPlainText().toStdString();
 
-    // Untoggling the last value and the box leaves no condition behind.
+    // Untoggling the last value and the box leaves the row inactive: its
+    // condition stays, taking no part.
     for (const char* value : {"10", "11", "12"})
         QTest::mouseClick(Toggle(sum, QString::fromUtf8(value)), Qt::LeftButton);
     QTest::mouseClick(Visible<QCheckBox>(fixed, QStringLiteral("和值")), Qt::LeftButton);
-    EXPECT_EQ(pages.Engine(pages.Fixed())->FixedConditionCount(0), 0);
+    const filter::ConditionSet cleared = SetOf(*pages.Engine(pages.Fixed()));
+    ASSERT_EQ(cleared.groups.at(0).conditions.size(), 1u);
+    EXPECT_FALSE(cleared.groups[0].conditions[0].enabled);
+    EXPECT_EQ(Preview(fixed), PreviewOf(1000));
 }
 
 TEST_F(ConditionWindow, ExcludeModeAndAloneRejectedCountsFollowEveryClick)
@@ -340,18 +287,22 @@ TEST_F(ConditionWindow, SavedSetsComeBackWithTheirResultsAndADamagedOneChangesNo
     EXPECT_EQ(script.UnexpectedRequests(), 0);
 }
 
-TEST_F(ConditionWindow, TheFixedPageRefusesASetOfSeveralGroups)
+TEST_F(ConditionWindow, TheFixedPageRefusesASetItCannotShowWhole)
 {
-    ScriptedInteraction script;
-    const std::string path = pages.Root() + "two.json";
-    WriteFile(path, R"({"format": "3dvesk-conditions", "version": 1, "digits": 3,
-        "groups": [{"conditions": [{"type": "sum", "values": [1]}]}, {"conditions": []}]})");
-    script.QueueFileSelection({path});
-    script.QueueMessageBoxAnswer(IDOK);
-    QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("载入方案")), Qt::LeftButton);
-    EXPECT_EQ(pages.Engine(pages.Fixed())->FixedConditionCount(0), 0);
-    ASSERT_EQ(script.MessageBoxes().size(), 1u);
-    EXPECT_NE(script.MessageBoxes()[0].text.find("组合条件页"), std::string::npos);
+    // Several groups, a 容错 and a disabled group: each would filter by what the page does not show.
+    for (const char* groups : {R"([{"conditions": [{"type": "sum", "values": [1]}]}, {"conditions": []}])",
+                               R"([{"errors": [0, 1], "conditions": [{"type": "sum", "values": [1]}]}])",
+                               R"([{"enabled": false, "conditions": [{"type": "sum", "values": [1]}]}])"}) {
+        ScriptedInteraction script;
+        const std::string path = pages.Root() + "refused.json";
+        WriteFile(path, std::string(R"({"format": "3dvesk-conditions", "version": 1, "digits": 3, "groups": )") + groups + "}");
+        script.QueueFileSelection({path});
+        script.QueueMessageBoxAnswer(IDOK);
+        QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("载入方案")), Qt::LeftButton);
+        EXPECT_EQ(pages.Engine(pages.Fixed())->FixedConditionCount(0), 0) << groups;
+        ASSERT_EQ(script.MessageBoxes().size(), 1u) << groups;
+        EXPECT_NE(script.MessageBoxes()[0].text.find("请在组合条件页载入"), std::string::npos) << script.MessageBoxes()[0].text;
+    }
 }
 
 TEST_F(ConditionWindow, BacktestJudgesTheLastDrawsOfTheHostsHistory)

@@ -137,8 +137,10 @@ const CompiledSet* FilterComponent::Compiled(std::string* error)
 SlotInt FilterComponent::BeginRun()
 {
     m_run.reset();
-    if (const CompiledSet* compiled = Compiled(nullptr))
+    if (const CompiledSet* compiled = Compiled(nullptr)) {
         m_run = std::make_unique<RunCounter>(*compiled);
+        m_runSet = m_set;
+    }
     return 1;
 }
 
@@ -160,6 +162,7 @@ SlotInt FilterComponent::EndRun()
 {
     if (m_run) {
         m_lastReport = m_run->Finish();
+        m_lastReport->set = std::move(m_runSet);
         m_run.reset();
     } else {
         m_lastReport.reset();

@@ -93,6 +93,7 @@ private:
     std::optional<PreviewState> m_preview;
 
     std::unique_ptr<RunCounter> m_run;
+    ConditionSet m_runSet; // the set the current run counts
     std::optional<RunReport> m_lastReport;
     std::string m_stateProblem;
 };

@@ -1,5 +1,6 @@
 #include "components/filter/component/fixed_form.h"
 
+#include "components/filter/component/set_edits.h"
 #include "components/filter/engine/condition_type.h"
 
 #include <algorithm>
@@ -23,11 +24,9 @@ bool Claims(const FixedRow& row, const Condition& c)
     return true;
 }
 
-Condition Fresh(const FixedRow& row)
+Condition FreshFor(const FixedRow& row)
 {
-    Condition c;
-    c.type = row.type;
-    c.enabled = false;
+    Condition c = NewCondition(row.type);
     c.position = row.position;
     if (row.kill)
         c.values = {0};
@@ -56,50 +55,87 @@ std::vector<FixedRow> FixedRows(int length)
     return rows;
 }
 
-FixedLayout LayOut(const ConditionSet& set, const std::vector<FixedRow>& rows)
+FixedForm::FixedForm(int length) : m_rows(FixedRows(length)), m_next(m_rows.size() + 1) {}
+
+void FixedForm::Adopt(const ConditionSet& set)
 {
-    FixedLayout layout;
-    layout.rowCondition.resize(rows.size());
+    m_ids.clear();
     if (set.groups.empty())
-        return layout;
+        return;
     const auto& conditions = set.groups[0].conditions;
-    std::vector<bool> claimed(conditions.size(), false);
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t i = 0; i < conditions.size(); ++i)
-            if (!claimed[i] && Claims(rows[r], conditions[i])) {
-                claimed[i] = true;
-                layout.rowCondition[r] = i;
-                break;
+    m_ids.assign(conditions.size(), 0);
+    std::vector<bool> taken(m_rows.size(), false);
+    for (std::size_t i = 0; i < conditions.size(); ++i) {
+        for (std::size_t r = 0; r < m_rows.size() && m_ids[i] == 0; ++r)
+            if (!taken[r] && Claims(m_rows[r], conditions[i])) {
+                taken[r] = true;
+                m_ids[i] = RowId(r);
             }
-    for (std::size_t i = 0; i < conditions.size(); ++i)
-        if (!claimed[i])
-            layout.others.push_back(i);
-    return layout;
+        if (m_ids[i] == 0)
+            m_ids[i] = m_next++;
+    }
 }
 
-Condition& RowCondition(ConditionSet& set, const std::vector<FixedRow>& rows, std::size_t row)
+Condition FixedForm::Fresh(std::size_t row) const
 {
+    return FreshFor(m_rows.at(row));
+}
+
+bool FixedForm::Fits(const ConditionSet& set) const
+{
+    return m_ids.size() == (set.groups.empty() ? 0 : set.groups[0].conditions.size());
+}
+
+std::vector<FixedForm::Id> FixedForm::Others() const
+{
+    std::vector<Id> others;
+    for (const Id id : m_ids)
+        if (!IsRow(id))
+            others.push_back(id);
+    return others;
+}
+
+std::optional<std::size_t> FixedForm::IndexOf(Id id) const
+{
+    const auto at = std::find(m_ids.begin(), m_ids.end(), id);
+    if (at == m_ids.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(at - m_ids.begin());
+}
+
+const Condition* FixedForm::Find(const ConditionSet& set, Id id) const
+{
+    const auto index = IndexOf(id);
+    if (!index || !Fits(set))
+        return nullptr;
+    return &set.groups[0].conditions[*index];
+}
+
+Condition* FixedForm::Get(ConditionSet& set, Id id)
+{
+    if (!Fits(set))
+        return nullptr;
+    if (const auto index = IndexOf(id))
+        return &set.groups[0].conditions[*index];
+    if (!IsRow(id))
+        return nullptr;
     if (set.groups.empty())
         set.groups.emplace_back();
-    const FixedLayout layout = LayOut(set, rows);
     auto& conditions = set.groups[0].conditions;
-    if (const auto index = layout.rowCondition[row])
-        return conditions[*index];
-    conditions.push_back(Fresh(rows[row]));
-    return conditions.back();
+    conditions.push_back(Fresh(id - 1));
+    m_ids.push_back(id);
+    return &conditions.back();
 }
 
-void DropIfEmpty(ConditionSet& set, std::size_t index)
+bool FixedForm::Remove(ConditionSet& set, Id id)
 {
-    if (set.groups.empty() || index >= set.groups[0].conditions.size())
-        return;
+    const auto index = IndexOf(id);
+    if (!index || !Fits(set))
+        return false;
     auto& conditions = set.groups[0].conditions;
-    const Condition& c = conditions[index];
-    const bool killRow = IsKill(c) && c.digits.empty();
-    const bool empty = !c.enabled && (c.values.empty() || killRow) && c.digits.empty() && c.pairs.empty() &&
-                       c.numbers.empty();
-    if (empty)
-        conditions.erase(conditions.begin() + static_cast<std::ptrdiff_t>(index));
+    conditions.erase(conditions.begin() + static_cast<std::ptrdiff_t>(*index));
+    m_ids.erase(m_ids.begin() + static_cast<std::ptrdiff_t>(*index));
+    return true;
 }
 
 } // namespace vesk::filter

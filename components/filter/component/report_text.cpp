@@ -51,8 +51,9 @@ std::string RunSummary(const RunReport& report)
            std::to_string(report.in - report.kept) + " 注";
 }
 
-std::string RunReportText(const ConditionSet& set, const RunReport& report, int length)
+std::string RunReportText(const RunReport& report, int length)
 {
+    const ConditionSet& set = report.set;
     std::string text = RunSummary(report) + "\n";
     for (std::size_t g = 0; g < report.groups.size(); ++g) {
         const std::size_t group = report.groups[g];

@@ -14,8 +14,9 @@ std::string PreviewLine(const PreviewState& state);
 std::string ConditionName(const Condition& condition, int length);
 // "上次缩水：1000 → 212，滤除 788 注".
 std::string RunSummary(const RunReport& report);
-// The summary, then one line per group and per condition that failed numbers.
-std::string RunReportText(const ConditionSet& set, const RunReport& report, int length);
+// The summary, then one line per group and per condition, named as they
+// were in the set the run counted.
+std::string RunReportText(const RunReport& report, int length);
 // BacktestSummary, then one line per lost draw, named by its period (its
 // place without periods), with the conditions that lost it.
 std::string BacktestText(const ConditionSet& set, const BacktestResult& result, int length);

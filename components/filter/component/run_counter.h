@@ -23,6 +23,9 @@ struct RunReport {
     // Per compiled group: the set's group index and how many numbers it rejected.
     std::vector<std::size_t> groups;
     std::vector<std::uint64_t> groupFailures;
+    // The set the run counted, as it was then: the places above point into
+    // it, whatever becomes of the set being edited (filled by the engine).
+    ConditionSet set;
 };
 
 class RunCounter {

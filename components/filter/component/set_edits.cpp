@@ -71,8 +71,12 @@ void DropImpossibleValues(ConditionSet& set, int length)
 {
     for (Group& group : set.groups)
         for (Condition& condition : group.conditions)
-            std::erase_if(condition.values,
-                          [&](std::int64_t v) { return !IsPossibleValue(condition, length, v); });
+            DropImpossibleValues(condition, length);
+}
+
+void DropImpossibleValues(Condition& condition, int length)
+{
+    std::erase_if(condition.values, [&](std::int64_t v) { return !IsPossibleValue(condition, length, v); });
 }
 
 } // namespace vesk::filter

@@ -30,5 +30,7 @@ bool RemoveCondition(ConditionSet& set, std::size_t group, std::size_t condition
 // file: the reader refuses impossible values, which edits of a condition's
 // fields (fewer digits or pairs) can leave behind.
 void DropImpossibleValues(ConditionSet& set, int length);
+// The same for one condition, after an edit of its fields.
+void DropImpossibleValues(Condition& condition, int length);
 
 } // namespace vesk::filter

@@ -71,7 +71,10 @@ public:
             m_editor.Edit([g = m_group](ConditionSet& set) { RemoveGroup(set, g); }, true);
         });
         QObject::connect(m_enable, &QCheckBox::toggled, this, [this](bool on) {
-            m_editor.Edit([g = m_group, on](ConditionSet& set) { set.groups.at(g).enabled = on; });
+            m_editor.Edit([g = m_group, on](ConditionSet& set) {
+                if (g < set.groups.size())
+                    set.groups[g].enabled = on;
+            });
         });
         QObject::connect(m_name, &QLineEdit::editingFinished, this, [this] { CommitName(); });
         QObject::connect(m_min, &QSpinBox::valueChanged, this, [this] { CommitErrors(); });
@@ -80,7 +83,9 @@ public:
 
     void Sync()
     {
-        const Group& group = m_editor.Set().groups.at(m_group);
+        if (m_group >= m_editor.Set().groups.size())
+            return;
+        const Group& group = m_editor.Set().groups[m_group];
         const QSignalBlocker b1(m_enable), b2(m_min), b3(m_max);
         m_enable->setChecked(group.enabled);
         if (!m_name->hasFocus())
@@ -92,8 +97,8 @@ public:
     void CommitName()
     {
         const std::string name = m_name->text().trimmed().toStdString();
-        if (m_editor.Set().groups.at(m_group).name != name)
-            m_editor.Edit([g = m_group, &name](ConditionSet& set) { set.groups.at(g).name = name; });
+        if (m_group < m_editor.Set().groups.size() && m_editor.Set().groups[m_group].name != name)
+            m_editor.Edit([g = m_group, &name](ConditionSet& set) { set.groups[g].name = name; });
     }
 
 private:
@@ -163,7 +168,9 @@ private:
         access.find = [g, i](const ConditionSet& set) -> const Condition* {
             return g < set.groups.size() && i < set.groups[g].conditions.size() ? &set.groups[g].conditions[i] : nullptr;
         };
-        access.get = [g, i](ConditionSet& set) -> Condition& { return set.groups.at(g).conditions.at(i); };
+        access.get = [g, i](ConditionSet& set) -> Condition* {
+            return g < set.groups.size() && i < set.groups[g].conditions.size() ? &set.groups[g].conditions[i] : nullptr;
+        };
         access.rejected = [g, i](const Preview& preview) -> std::optional<std::uint64_t> {
             if (g >= preview.rejectedAlone.size() || i >= preview.rejectedAlone[g].size())
                 return std::nullopt;

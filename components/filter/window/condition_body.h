@@ -3,6 +3,7 @@
 // of the combined page. Built from the set; refreshed after every edit and
 // built again after structural ones.
 
+#include "components/filter/component/fixed_form.h"
 #include "components/filter/window/condition_row.h"
 
 #include <QWidget>
@@ -28,6 +29,9 @@ public:
         CommitOwnTexts();
     }
     const std::vector<ConditionRow*>& Rows() const { return m_rows; }
+    // True when the set's structure moved on since the body was built: it
+    // must be built again before it shows anything.
+    virtual bool Outdated() const { return false; }
 
 protected:
     virtual void SyncOwn() {}
@@ -36,8 +40,8 @@ protected:
 };
 
 // The fixed page: a row per common type, then the conditions of a loaded set
-// that no row claims.
-ConditionBody* MakeFixedBody(SetEditor& editor, QWidget* parent);
+// that no row took. form must outlive the body.
+ConditionBody* MakeFixedBody(SetEditor& editor, FixedForm& form, QWidget* parent);
 // The combined page: each group with its name, enable box, 容错 and rows,
 // a type picker per group, and a button for a new group.
 ConditionBody* MakeCombinedBody(SetEditor& editor, QWidget* parent);

@@ -49,7 +49,9 @@ ConditionPanel::ConditionPanel(FilterComponent& engine, PageKind kind, HWND work
     , m_engine(&engine)
     , m_kind(kind)
     , m_workbench(workbench)
+    , m_form(engine.Length())
 {
+    m_form.Adopt(engine.Set());
     setFont(DialogFont(DialogTemplate{}));
     PaintBackground(this);
     setStyleSheet(QStringLiteral(
@@ -120,6 +122,9 @@ void ConditionPanel::Edit(const std::function<void(ConditionSet&)>& edit, bool s
 {
     if (!m_engine)
         return;
+    // Typed texts belong to the rows as they are now, before the rows move.
+    if (structural && m_body)
+        m_body->CommitTexts();
     ConditionSet set = m_engine->Set();
     edit(set);
     m_engine->SetSet(std::move(set));
@@ -131,12 +136,18 @@ void ConditionPanel::Edit(const std::function<void(ConditionSet&)>& edit, bool s
 
 void ConditionPanel::Rebuild()
 {
-    // The old rows go later: the click that asked for this may come from one.
+    // The old rows go later: the click that asked for this may come from
+    // one. Until then they say nothing more (a text losing its focus as
+    // they hide would edit the condition that took its place).
     if (QWidget* old = m_scroll->takeWidget()) {
+        for (QObject* child : old->findChildren<QObject*>())
+            child->blockSignals(true);
         old->hide();
         old->deleteLater();
     }
-    m_body = m_kind == PageKind::Fixed ? MakeFixedBody(*this, nullptr) : MakeCombinedBody(*this, nullptr);
+    if (m_kind == PageKind::Fixed && !m_form.Fits(Set()))
+        m_form.Adopt(Set());
+    m_body = m_kind == PageKind::Fixed ? MakeFixedBody(*this, m_form, nullptr) : MakeCombinedBody(*this, nullptr);
     PaintBackground(m_body);
     m_scroll->setWidget(m_body);
     Refresh();
@@ -146,6 +157,12 @@ void ConditionPanel::Refresh()
 {
     if (!m_engine)
         return;
+    // A set from outside (restored after the window was made), or lines
+    // that came or went: the rows are made again for what the set holds.
+    if ((m_kind == PageKind::Fixed && !m_form.Fits(Set())) || m_body->Outdated()) {
+        Rebuild();
+        return;
+    }
     const PreviewState& preview = m_engine->CurrentPreview();
     m_preview->setText(QString::fromStdString(PreviewLine(preview)));
     m_preview->setStyleSheet(preview.error.empty() ? QString() : QStringLiteral("color:#b00020;"));
@@ -203,7 +220,11 @@ void ConditionPanel::OpenReport()
         return;
     if (!m_report)
         m_report = new ReportView(this);
-    m_report->Show(QString::fromStdString(RunReportText(m_engine->Set(), *m_engine->LastReport(), Length())));
+    const RunReport& report = *m_engine->LastReport();
+    std::string text = RunReportText(report, Length());
+    if (report.set.groups != Set().groups)
+        text = "（条件在这次缩水后已有改动，以下是缩水时的条件）\n" + text;
+    m_report->Show(QString::fromStdString(text));
 }
 
 void ConditionPanel::OpenBacktest()
@@ -260,6 +281,7 @@ void ConditionPanel::LoadSet()
     const std::optional<std::vector<std::string>> results = std::move(read.set->results);
     read.set->results.reset();
     m_engine->SetSet(std::move(*read.set));
+    m_form.Adopt(Set());
     Rebuild();
     if (results)
         HandBackResults(m_workbench, *results, Length());

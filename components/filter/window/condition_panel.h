@@ -59,6 +59,7 @@ private:
     PageKind m_kind;
     HWND m_workbench;
     ConditionSet m_detached; // what Set() answers once the engine is gone
+    FixedForm m_form;        // the fixed page's lines; kept across rebuilds
     QLabel* m_preview = nullptr;
     QScrollArea* m_scroll = nullptr;
     ConditionBody* m_body = nullptr;

@@ -1,6 +1,7 @@
 #include "components/filter/window/condition_row.h"
 
 #include "components/filter/component/report_text.h"
+#include "components/filter/component/set_edits.h"
 #include "components/filter/engine/condition_checks.h"
 #include "components/filter/window/flow_layout.h"
 
@@ -107,6 +108,7 @@ ConditionRow::ConditionRow(SetEditor& editor, const QString& label, RowAccess ac
 
     if (m_options.type == ConditionType::Contains) {
         auto* digitArea = new QWidget(this);
+        digitArea->setObjectName(QStringLiteral("digits"));
         auto* flow = new FlowLayout(digitArea);
         auto* caption = new QLabel(m_options.kill ? QStringLiteral("不含：") : QStringLiteral("号码："), digitArea);
         flow->addWidget(caption);
@@ -126,6 +128,7 @@ ConditionRow::ConditionRow(SetEditor& editor, const QString& label, RowAccess ac
     if (m_options.type == ConditionType::List)
         return; // a number list keeps by its numbers, it has no values
     m_valueArea = new QWidget(this);
+    m_valueArea->setObjectName(QStringLiteral("values"));
     m_valueFlow = new FlowLayout(m_valueArea);
     if (m_options.type == ConditionType::Contains)
         m_valueFlow->addWidget(new QLabel(QStringLiteral("出现："), m_valueArea));
@@ -192,10 +195,14 @@ void ConditionRow::BuildFields(QWidget* line)
 void ConditionRow::EditCondition(const std::function<void(Condition&)>& edit)
 {
     RowAccess& access = m_access;
-    m_editor.Edit([&access, &edit](ConditionSet& set) {
-        edit(access.get(set));
-        if (access.tidy)
-            access.tidy(set);
+    const int length = m_editor.Length();
+    m_editor.Edit([&access, &edit, length](ConditionSet& set) {
+        if (Condition* condition = access.get(set)) {
+            edit(*condition);
+            // Fewer digits or pairs leave values no number can have, and
+            // a set holding them could be neither judged nor saved.
+            DropImpossibleValues(*condition, length);
+        }
     });
 }
 
@@ -231,6 +238,8 @@ void ConditionRow::RebuildToggles(const std::vector<ValueChoice>& choices)
         QToolButton* button = MakeToggle(QString::fromStdString(choice.label), m_valueArea);
         m_valueFlow->addWidget(button);
         const std::int64_t value = choice.value;
+        // The value behind the label, for whoever reads the row back.
+        button->setProperty("value", QVariant::fromValue<qlonglong>(value));
         QObject::connect(button, &QToolButton::clicked, this,
                          [this, value] { EditCondition([value](Condition& c) { ToggleValue(c, value); }); });
         m_toggles.push_back(button);
@@ -241,9 +250,7 @@ void ConditionRow::RebuildToggles(const std::vector<ValueChoice>& choices)
 void ConditionRow::Sync(const PreviewState& preview)
 {
     const Condition* found = m_access.find(m_editor.Set());
-    Condition blank;
-    blank.type = m_options.type;
-    blank.enabled = false;
+    const Condition blank = m_options.blank.value_or(NewCondition(m_options.type));
     const Condition& c = found ? *found : blank;
     {
         const QSignalBlocker block(m_enable);
@@ -262,7 +269,7 @@ void ConditionRow::Sync(const PreviewState& preview)
     }
     if (m_window) {
         const QSignalBlocker block(m_window);
-        m_window->setValue(found ? c.window : 5);
+        m_window->setValue(c.window);
     }
     if (m_group) {
         const QSignalBlocker block(m_group);

@@ -29,10 +29,9 @@ class FlowLayout;
 struct RowAccess {
     // The row's condition, or null while it has none.
     std::function<const Condition*(const ConditionSet&)> find;
-    // The row's condition, made when it has none.
-    std::function<Condition&(ConditionSet&)> get;
-    // Run after every edit of the row (may be empty).
-    std::function<void(ConditionSet&)> tidy;
+    // The row's condition, made when the row may make one; null when it is
+    // gone (the edit then changes nothing).
+    std::function<Condition*(ConditionSet&)> get;
     // What the preview says the row's condition alone rejects.
     std::function<std::optional<std::uint64_t>(const Preview&)> rejected;
 };
@@ -42,6 +41,9 @@ struct RowOptions {
     bool kill = false;           // the 杀号 row: digits only
     bool fieldsEditable = true;  // false: a fixed row's position is its identity
     std::function<void()> remove; // shows a remove button when set
+    // What the row shows while it has no condition; a new condition of the
+    // type when not given.
+    std::optional<Condition> blank;
 };
 
 class ConditionRow final : public QWidget {

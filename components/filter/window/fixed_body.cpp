@@ -1,21 +1,15 @@
 #include "components/filter/component/fixed_form.h"
-#include "components/filter/component/report_text.h"
-#include "components/filter/component/set_edits.h"
+#include "components/filter/engine/condition_type.h"
 #include "components/filter/window/condition_body.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <memory>
+#include <string_view>
 
 namespace vesk::filter {
 namespace {
-
-const Condition* InGroup0(const ConditionSet& set, std::optional<std::size_t> index)
-{
-    return index && !set.groups.empty() ? &set.groups[0].conditions[*index] : nullptr;
-}
 
 std::optional<std::uint64_t> RejectedInGroup0(const Preview& preview, std::optional<std::size_t> index)
 {
@@ -24,68 +18,58 @@ std::optional<std::uint64_t> RejectedInGroup0(const Preview& preview, std::optio
     return preview.rejectedAlone[0][*index];
 }
 
+// A line of the page finds its condition by the id it was built for, never by place.
+RowAccess AccessOf(SetEditor& editor, FixedForm& form, FixedForm::Id id)
+{
+    RowAccess access;
+    access.find = [&form, id](const ConditionSet& set) { return form.Find(set, id); };
+    access.get = [&form, id](ConditionSet& set) { return form.Get(set, id); };
+    access.rejected = [&form, &editor, id](const Preview& preview) {
+        return form.Fits(editor.Set()) ? RejectedInGroup0(preview, form.IndexOf(id)) : std::nullopt;
+    };
+    return access;
+}
+
 class FixedBody final : public ConditionBody {
 public:
-    FixedBody(SetEditor& editor, QWidget* parent)
+    FixedBody(SetEditor& editor, FixedForm& form, QWidget* parent)
         : ConditionBody(parent)
-        , m_form(std::make_shared<std::vector<FixedRow>>(FixedRows(editor.Length())))
+        , m_form(form)
+        , m_others(form.Others())
     {
         auto* column = new QVBoxLayout(this);
         column->setContentsMargins(4, 2, 4, 4);
         column->setSpacing(0);
-        const auto form = m_form;
-        for (std::size_t r = 0; r < form->size(); ++r) {
-            RowAccess access;
-            access.find = [form, r](const ConditionSet& set) { return InGroup0(set, LayOut(set, *form).rowCondition[r]); };
-            access.get = [form, r](ConditionSet& set) -> Condition& { return RowCondition(set, *form, r); };
-            access.tidy = [form, r](ConditionSet& set) {
-                if (const auto index = LayOut(set, *form).rowCondition[r])
-                    DropIfEmpty(set, *index);
-            };
-            access.rejected = [form, r, &editor](const Preview& preview) {
-                return RejectedInGroup0(preview, LayOut(editor.Set(), *form).rowCondition[r]);
-            };
+        const auto& rows = form.Rows();
+        for (std::size_t r = 0; r < rows.size(); ++r) {
             RowOptions options;
-            options.type = (*form)[r].type;
-            options.kill = (*form)[r].kill;
+            options.type = rows[r].type;
+            options.kill = rows[r].kill;
             options.fieldsEditable = false;
-            AddRow(editor, QString::fromStdString((*form)[r].label), std::move(access), std::move(options), column);
+            options.blank = form.Fresh(r);
+            AddRow(editor, QString::fromStdString(rows[r].label), AccessOf(editor, form, form.RowId(r)),
+                   std::move(options), column);
         }
-        // A loaded set may hold conditions no row claims: they stay editable.
-        const FixedLayout layout = LayOut(editor.Set(), *form);
-        if (!layout.others.empty()) {
+        // A loaded set may hold conditions no row took: they stay visible and editable.
+        if (!m_others.empty())
             column->addWidget(new QLabel(QStringLiteral("其他条件"), this));
-            for (std::size_t k = 0; k < layout.others.size(); ++k) {
-                const Condition& c = editor.Set().groups[0].conditions[layout.others[k]];
-                RowAccess access;
-                access.find = [form, k](const ConditionSet& set) {
-                    const auto others = LayOut(set, *form).others;
-                    return k < others.size() ? &set.groups[0].conditions[others[k]] : nullptr;
-                };
-                access.get = [form, k](ConditionSet& set) -> Condition& {
-                    return set.groups[0].conditions[LayOut(set, *form).others.at(k)];
-                };
-                access.rejected = [form, k, &editor](const Preview& preview) {
-                    const auto others = LayOut(editor.Set(), *form).others;
-                    return RejectedInGroup0(preview, k < others.size() ? std::optional(others[k]) : std::nullopt);
-                };
-                RowOptions options;
-                options.type = c.type;
-                options.remove = [form, k, &editor] {
-                    editor.Edit(
-                        [form, k](ConditionSet& set) {
-                            const auto others = LayOut(set, *form).others;
-                            if (k < others.size())
-                                RemoveCondition(set, 0, others[k]);
-                        },
-                        true);
-                };
-                AddRow(editor, QString::fromStdString(ConditionName(c, editor.Length())), std::move(access),
-                       std::move(options), column);
-            }
+        for (const FixedForm::Id id : m_others) {
+            const Condition* c = form.Find(editor.Set(), id);
+            if (!c)
+                continue;
+            RowOptions options;
+            options.type = c->type;
+            options.remove = [&editor, &form, id] {
+                editor.Edit([&form, id](ConditionSet& set) { form.Remove(set, id); }, true);
+            };
+            const std::string_view name = InfoOf(c->type).name;
+            AddRow(editor, QString::fromUtf8(name.data(), static_cast<int>(name.size())), AccessOf(editor, form, id),
+                   std::move(options), column);
         }
         column->addStretch(1);
     }
+
+    bool Outdated() const override { return m_form.Others() != m_others; }
 
 private:
     void AddRow(SetEditor& editor, const QString& label, RowAccess access, RowOptions options, QVBoxLayout* column)
@@ -101,14 +85,15 @@ private:
         m_rows.push_back(row);
     }
 
-    std::shared_ptr<const std::vector<FixedRow>> m_form;
+    const FixedForm& m_form;
+    const std::vector<FixedForm::Id> m_others; // the 其他条件 this body was built with
 };
 
 } // namespace
 
-ConditionBody* MakeFixedBody(SetEditor& editor, QWidget* parent)
+ConditionBody* MakeFixedBody(SetEditor& editor, FixedForm& form, QWidget* parent)
 {
-    return new FixedBody(editor, parent);
+    return new FixedBody(editor, form, parent);
 }
 
 } // namespace vesk::filter

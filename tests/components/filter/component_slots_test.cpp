@@ -5,6 +5,7 @@
 #include "app/services/environment_service.h"
 #include "app/services/game_service.h"
 #include "components/filter/component/filter_component.h"
+#include "components/filter/component/report_text.h"
 #include "components/filter/engine/condition_set_file.h"
 #include "tests/support/temp_folder.h"
 
@@ -186,6 +187,26 @@ TEST_F(FilterSlots, ARunJudgesTheAnalysisServicesCurrentNumberAndKeepsAReport)
     EXPECT_EQ(report.kept, 2u);
     EXPECT_EQ(report.conditionFailures, (std::vector<std::uint64_t>{2, 3})); // sum: 999, 555; span: 222, 999, 555
     EXPECT_EQ(report.groupFailures, (std::vector<std::uint64_t>{2}));
+}
+
+TEST_F(FilterSlots, TheReportNamesTheConditionsTheRunCountedWhateverTheSetBecomes)
+{
+    engine.SetSet(Parse(kTwoGroups));
+    engine.BeginRun();
+    for (const char* number : {"999", "123", "222"}) // sum fails once, span twice
+        Judge(number);
+    engine.EndRun();
+    ASSERT_TRUE(engine.LastReport());
+    const std::string before = RunReportText(*engine.LastReport(), 3);
+    // Moved, then one removed: places in the report no longer name these.
+    ConditionSet edited = engine.Set();
+    std::swap(edited.groups[0].conditions[0], edited.groups[0].conditions[1]);
+    edited.groups[0].conditions.pop_back();
+    engine.SetSet(edited);
+    const std::string after = RunReportText(*engine.LastReport(), 3);
+    EXPECT_EQ(after, before);
+    EXPECT_NE(after.find("和值：不符 1 注"), std::string::npos) << after;
+    EXPECT_NE(after.find("跨度：不符 2 注"), std::string::npos) << after;
 }
 
 TEST_F(FilterSlots, ARunWithoutARunnableSetLosesNoNumber)

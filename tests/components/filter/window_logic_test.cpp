@@ -1,6 +1,7 @@
 // What the condition window decides without a window: the toggles a type
 // offers, the values text, the fixed form's rows and the group edits.
 #include "components/filter/component/fixed_form.h"
+#include "components/filter/component/page_kind.h"
 #include "components/filter/component/set_edits.h"
 #include "components/filter/component/value_choices.h"
 #include "components/filter/engine/condition_set_file.h"
@@ -89,40 +90,99 @@ TEST(ValueText, RangesAndListsReadBackAsWritten)
     EXPECT_EQ(ParseValueText(FormatValueText(values)), values);
 }
 
-TEST(FixedForm, RowsClaimTheFirstConditionOfTheirKindAndLeaveTheRest)
+TEST(FixedForm, EachLineKeepsItsConditionThroughEditsAndRemovals)
 {
-    const auto rows = FixedRows(3);
-    const auto rowOf = [&rows](const std::string& label) {
-        return static_cast<std::size_t>(std::find_if(rows.begin(), rows.end(), [&](const FixedRow& r) { return r.label == label; }) - rows.begin());
+    FixedForm form(3);
+    const auto& rows = form.Rows();
+    const auto row = [&](const std::string& label) {
+        const auto at = std::find_if(rows.begin(), rows.end(), [&](const FixedRow& r) { return r.label == label; });
+        return form.RowId(static_cast<std::size_t>(at - rows.begin()));
     };
     ConditionSet set = *ReadConditionSet(R"({"format": "3dvesk-conditions", "version": 1, "digits": 3, "groups": [{"conditions": [
         {"type": "sum", "values": [1]}, {"type": "sum", "values": [2]},
         {"type": "contains", "digits": [7], "values": [0]}, {"type": "contains", "digits": [1], "values": [1]},
         {"type": "position", "position": 2, "values": [3]}, {"type": "max-digit", "values": [9]}]}]})").set;
-    const FixedLayout layout = LayOut(set, rows);
-    EXPECT_EQ(layout.rowCondition[rowOf("和值")], 0u);
-    EXPECT_EQ(layout.rowCondition[rowOf("杀号")], 2u);
-    EXPECT_EQ(layout.rowCondition[rowOf("胆码")], 3u);
-    EXPECT_EQ(layout.rowCondition[rowOf("个位")], 4u);
-    EXPECT_FALSE(layout.rowCondition[rowOf("百位")]);
-    EXPECT_EQ(layout.others, (std::vector<std::size_t>{1, 5})); // the second sum and 最大数字
+    form.Adopt(set);
+    EXPECT_EQ(form.IndexOf(row("和值")), 0u);
+    EXPECT_EQ(form.IndexOf(row("杀号")), 2u);
+    EXPECT_EQ(form.IndexOf(row("胆码")), 3u);
+    EXPECT_EQ(form.IndexOf(row("个位")), 4u);
+    EXPECT_FALSE(form.IndexOf(row("百位")));
+    const std::vector<FixedForm::Id> others = form.Others();
+    ASSERT_EQ(others.size(), 2u); // the second sum and 最大数字
+    EXPECT_EQ(form.IndexOf(others[0]), 1u);
+    EXPECT_EQ(form.IndexOf(others[1]), 5u);
 
-    // A row without a condition makes one; emptied again, it goes.
-    Condition& hundreds = RowCondition(set, rows, rowOf("百位"));
-    EXPECT_EQ(hundreds.position, 0);
-    EXPECT_FALSE(hundreds.enabled);
-    EXPECT_EQ(set.groups[0].conditions.size(), 7u);
-    DropIfEmpty(set, 6);
-    EXPECT_EQ(set.groups[0].conditions.size(), 6u);
-    DropIfEmpty(set, 0); // has values: stays
-    EXPECT_EQ(set.groups[0].conditions.size(), 6u);
+    // An emptied row keeps its condition, inactive; the second sum stays where it was.
+    Condition* sum = form.Get(set, row("和值"));
+    sum->values.clear();
+    sum->enabled = false;
+    EXPECT_EQ(form.Get(set, others[0])->values, std::vector<std::int64_t>{2});
+    EXPECT_EQ(form.Others(), others);
+    // A 胆码 whose counts pass through {0} is still the 胆码 row's.
+    form.Get(set, row("胆码"))->values = {0};
+    EXPECT_EQ(form.IndexOf(row("胆码")), 3u);
+    EXPECT_EQ(form.Others(), others);
 
+    // A row without a condition makes one, with its own fields and the combined page's defaults.
+    const Condition* hundreds = form.Get(set, row("百位"));
+    ASSERT_NE(hundreds, nullptr);
+    EXPECT_EQ(hundreds->position, 0);
+    EXPECT_FALSE(hundreds->enabled);
+    EXPECT_EQ(form.Get(set, row("冷热"))->window, 5);
+    EXPECT_EQ(form.Fresh(static_cast<std::size_t>(row("冷热") - 1)).window, 5);
+    EXPECT_EQ(set.groups[0].conditions.size(), 8u);
+    EXPECT_EQ(form.IndexOf(row("冷热")), 7u);
+
+    // A removed other is found by nobody, and no line moves to another condition.
+    EXPECT_TRUE(form.Remove(set, others[0]));
+    EXPECT_EQ(form.Find(set, others[0]), nullptr);
+    EXPECT_EQ(form.Get(set, others[0]), nullptr);
+    EXPECT_FALSE(form.Remove(set, others[0]));
+    EXPECT_EQ(form.Find(set, others[1])->type, ConditionType::MaxDigit);
+    EXPECT_EQ(form.Find(set, row("个位"))->values, std::vector<std::int64_t>{3});
+    EXPECT_EQ(form.Others(), std::vector<FixedForm::Id>{others[1]});
+
+    // A set the form was not made for is not indexed at all.
+    ConditionSet shorter = set;
+    shorter.groups[0].conditions.pop_back();
+    EXPECT_FALSE(form.Fits(shorter));
+    EXPECT_EQ(form.Find(shorter, row("冷热")), nullptr);
+    EXPECT_EQ(form.Get(shorter, row("和值")), nullptr);
+
+    // Adopted again, the others get ids the old lines do not hold.
+    // (A set read from outside knows no rows: the 胆码 of {0} is now a second 杀号.)
+    form.Adopt(set);
+    ASSERT_EQ(form.Others().size(), 2u);
+    for (const FixedForm::Id id : form.Others())
+        EXPECT_NE(id, others[1]);
+    EXPECT_EQ(form.Find(set, others[1]), nullptr);
+
+    // An untouched form over an empty set makes group 0 at the first edit.
+    FixedForm fresh(3);
     ConditionSet empty;
-    RowCondition(empty, rows, rowOf("杀号"));
+    fresh.Adopt(empty);
+    const Condition* kill = fresh.Get(empty, fresh.RowId(static_cast<std::size_t>(row("杀号") - 1)));
     ASSERT_EQ(empty.groups.size(), 1u);
-    EXPECT_EQ(empty.groups[0].conditions[0].values, std::vector<std::int64_t>{0});
-    DropIfEmpty(empty, 0); // a 杀号 without digits holds nothing
-    EXPECT_TRUE(empty.groups[0].conditions.empty());
+    EXPECT_EQ(kill->values, std::vector<std::int64_t>{0});
+}
+
+TEST(FixedForm, ThePageRefusesSetsItCannotShowWhole)
+{
+    const auto check = [](const char* groups) {
+        const std::string text = std::string(R"({"format": "3dvesk-conditions", "version": 1, "digits": 3, "groups": )") + groups + "}";
+        return CheckSetForPage(*ReadConditionSet(text).set, PageKind::Fixed);
+    };
+    EXPECT_FALSE(check(R"([])"));
+    EXPECT_FALSE(check(R"([{"name": "甲", "conditions": [{"type": "sum", "values": [1]}]}])"));
+    for (const char* refused : {R"([{"conditions": []}, {"conditions": []}])", R"([{"errors": [0, 1], "conditions": []}])",
+                                R"([{"errors": [1, 1], "conditions": []}])", R"([{"enabled": false, "conditions": []}])"}) {
+        const auto message = check(refused);
+        ASSERT_TRUE(message) << refused;
+        EXPECT_NE(message->find("请在组合条件页载入"), std::string::npos) << *message;
+    }
+    EXPECT_FALSE(CheckSetForPage(*ReadConditionSet(R"({"format": "3dvesk-conditions", "version": 1, "digits": 3,
+        "groups": [{"enabled": false, "errors": [0, 2], "conditions": []}, {"conditions": []}]})").set, PageKind::Combined));
 }
 
 TEST(SetEdits, GroupsMoveWithinBoundsAndErrorsStayOrdered)
