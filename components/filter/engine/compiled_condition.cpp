@@ -5,10 +5,33 @@
 #include "numbers/number_length.h"
 
 #include <algorithm>
+#include <span>
 
 namespace vesk::filter {
 
 namespace {
+
+// The drawn numbers once each, ascending (each below spaceSize, as the
+// history keeps them). The back-test compiles a history condition for every
+// draw it judges, so for a space no larger than the history a walk over the
+// space replaces sorting every draw of it.
+std::vector<std::uint32_t> DistinctDraws(std::span<const std::uint32_t> codes, std::uint64_t spaceSize)
+{
+    std::vector<std::uint32_t> distinct;
+    if (spaceSize <= codes.size()) {
+        std::vector<std::uint8_t> seen(static_cast<std::size_t>(spaceSize), 0);
+        for (std::uint32_t code : codes)
+            seen[code] = 1;
+        for (std::uint32_t code = 0; code < spaceSize; ++code)
+            if (seen[code])
+                distinct.push_back(code);
+        return distinct;
+    }
+    distinct.assign(codes.begin(), codes.end());
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    return distinct;
+}
 
 ValueBasis EffectiveBasis(const Condition& c)
 {
@@ -148,13 +171,13 @@ void CompiledCondition::CompileListed(const NumberSpace& space, const HistoryInd
     std::vector<std::uint32_t> codes;
     if (m_prepared.Type() == ConditionType::List) {
         codes = m_prepared.ListedNumbers();
+        std::sort(codes.begin(), codes.end());
+        codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
         m_failsUnlisted = !m_prepared.HoldsFor(0);
     } else {
-        codes.assign(history->Draws().begin(), history->Draws().end());
+        codes = DistinctDraws(history->Draws(), space.Size());
         m_failsUnlisted = !m_prepared.HoldsFor(static_cast<std::int64_t>(history->Size()));
     }
-    std::sort(codes.begin(), codes.end());
-    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
     for (std::uint32_t code : codes)
         m_listed.emplace_back(code, !m_prepared.Holds(DigitsOf(code, length).data(), history));
 }
