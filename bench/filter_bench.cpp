@@ -1,13 +1,17 @@
-// The filter engine at the 7-digit scale and the preview at the 3-digit one.
+// The filter engine at the 7-digit scale, the preview at the 3-digit one and
+// the back-test over a history of the sample's length.
 // Goals: a 30-condition set in three groups with allowed errors over all
 // 10^7 seven-digit numbers in at most 1 s and within 10 times a pass that
 // only sums the digits; the preview of a 30-condition set over the 1000
 // three-digit numbers under 1 ms.
+#include "components/filter/engine/backtest.h"
 #include "components/filter/engine/compiled_set.h"
 #include "components/filter/engine/preview.h"
 #include "numbers/number_list.h"
 
 #include <benchmark/benchmark.h>
+
+#include <random>
 
 namespace vesk::bench {
 namespace {
@@ -164,6 +168,33 @@ void PreviewThreeDigits(benchmark::State& state)
     }
 }
 BENCHMARK(PreviewThreeDigits)->Unit(benchmark::kMicrosecond);
+
+// The back-test of a set with history conditions over a history as long as
+// the sample one: each judged draw builds its history and compiles the set,
+// whose pass table also gives the chance baseline. range(0): draws judged.
+void BacktestHistorySet(benchmark::State& state)
+{
+    std::mt19937 rng(20261207);
+    std::vector<std::uint32_t> draws(8374);
+    for (std::uint32_t& code : draws)
+        code = static_cast<std::uint32_t>(rng() % 1000);
+    Condition recent = Make(ConditionType::RecentCount, {2, 3});
+    recent.window = 5;
+    const ConditionSet set{3, {{"history", true, 0, 1, {Make(ConditionType::Sum, {10, 11, 12, 13, 14, 15, 16, 17}),
+                                                       Make(ConditionType::Repeat, {0, 1}), recent,
+                                                       Make(ConditionType::Omission, {0, 1, 2, 3, 4, 5}, Mode::Exclude),
+                                                       Make(ConditionType::SumOmission, {0}, Mode::Exclude)}}},
+                           {}};
+    for (auto _ : state) {
+        const BacktestResult result = Backtest(set, 3, draws, static_cast<std::size_t>(state.range(0)));
+        if (!result.ok) {
+            state.SkipWithError(result.error.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(result.keptNumbers);
+    }
+}
+BENCHMARK(BacktestHistorySet)->Arg(30)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vesk::bench
