@@ -119,9 +119,10 @@ set SET, each with only the draws before it as its history, and prints one
 line per draw: its period (its place among the draws of FILE, from 1, when
 not every draw has one), the number, 保留 (kept) or 滤除 (lost) and the
 names of the conditions it failed; then "K 期中保留 n 期"; then
-"rate R baseline B": R the share of the judged draws kept, B the chance baseline, the mean over
-the judged draws of the share of all numbers the set keeps when that draw
-is judged (four decimals, rounded half up; "-" when no draw was judged).
+"rate R baseline B": R the share of the judged draws kept, B the chance
+baseline, the mean over the judged draws of the share of all numbers the
+set keeps when that draw is judged (four decimals, rounded half up; "-"
+when no draw was judged).
 With a history condition in the set, the oldest draw is never judged.
 
   --conditions SET  the condition set (required)
