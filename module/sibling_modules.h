@@ -1,8 +1,8 @@
 #pragma once
 // The sibling feature modules the feature tree opens, one name record per row
-// of the dispatch table. The host maps "VeskFeature.dll" to
-// libveskfeature.so in its plug-in folder; that one library serves all ten
-// interface names. The rows are installation configuration: change a row here
+// of the dispatch table. The host maps "VeskOmit.dll" to libveskomit.so in
+// its plug-in folder, the omission lists of row 1, and "VeskFeature.dll" to
+// libveskfeature.so, the sample library that serves the other rows for now. The rows are installation configuration: change a row here
 // to route its features to another library.
 
 #include "host/module_name_record.h"
@@ -29,7 +29,7 @@ enum class SiblingRow : std::size_t {
 };
 
 inline constexpr std::array<ModuleNameRecord, 10> kSiblingModules{
-    ModuleNameRecord::Make("VeskFeature.dll", "IVeskOmission"),
+    ModuleNameRecord::Make("VeskOmit.dll", "IVeskOmission"),
     ModuleNameRecord::Make("VeskFeature.dll", "IVeskLookup"),
     ModuleNameRecord::Make("VeskFeature.dll", "IVeskPattern"),
     ModuleNameRecord::Make("VeskFeature.dll", "IVeskStraight"),

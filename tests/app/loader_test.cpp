@@ -124,17 +124,17 @@ TEST(SampleFeature, WindowShowsTheFeatureAndItsArguments)
 {
     ComponentLoader loader(PluginFolder());
     QWidget area;
-    auto* feature = static_cast<IFeatureModule*>(loader.Load(kSiblingModules[0]));
+    auto* feature = static_cast<IFeatureModule*>(loader.Load(SiblingModule(SiblingRow::Lookup)));
     ASSERT_NE(feature, nullptr);
     feature->Initialize(nullptr, reinterpret_cast<WindowHandle>(&area));
-    feature->Open(static_cast<SlotInt>(0x80000002u), 0x1031, 0, 0);
+    feature->Open(6, 0x1234, 0, 0);
     auto* window = reinterpret_cast<QWidget*>(feature->GetWindow());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->parentWidget(), &area);
     EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("featureTitle"))->property("text").toString(),
-              QStringLiteral("遗漏列表（分布）"));
+              QStringLiteral("号码查询"));
     EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("featureDetails"))
-                    ->property("text").toString().contains(QStringLiteral("子代码：0x1031")));
+                    ->property("text").toString().contains(QStringLiteral("模块：0x1234")));
     feature->Show(0);
     EXPECT_TRUE(window->isHidden());
     EXPECT_TRUE(loader.Release(feature));

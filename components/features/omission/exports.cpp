@@ -1,0 +1,50 @@
+// The two entry points of libveskomit.so. It serves row 1 of the sibling
+// module table only; release accepts only pointers this library handed out.
+
+#include "components/features/omission/omission_feature.h"
+#include "host/module_interface.h"
+#include "module/sibling_modules.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+namespace {
+
+std::vector<vesk::omission::OmissionFeature*>& LiveInstances()
+{
+    static std::vector<vesk::omission::OmissionFeature*> live;
+    return live;
+}
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) std::intptr_t
+DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
+{
+    if (!name || !out || !(*name == vesk::SiblingModule(vesk::SiblingRow::Omission)))
+        return 0;
+    auto* feature = new (std::nothrow) vesk::omission::OmissionFeature();
+    if (!feature)
+        return 0;
+    LiveInstances().push_back(feature);
+    *out = static_cast<vesk::IFeatureModule*>(feature);
+    return 1;
+}
+
+extern "C" __attribute__((visibility("default"))) std::intptr_t DllReleaseInstance(void** ref)
+{
+    if (!ref || !*ref)
+        return 0;
+    auto& live = LiveInstances();
+    const auto it = std::find_if(live.begin(), live.end(), [ref](vesk::omission::OmissionFeature* feature) {
+        return static_cast<void*>(static_cast<vesk::IFeatureModule*>(feature)) == *ref;
+    });
+    if (it == live.end())
+        return 0;
+    vesk::omission::OmissionFeature* feature = *it;
+    live.erase(it);
+    delete feature;
+    *ref = nullptr;
+    return 1;
+}

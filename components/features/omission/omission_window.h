@@ -1,0 +1,105 @@
+#pragma once
+// Row 1's window: the 遗漏表 and 分布图 of one family, or 偏态搜索, over the
+// history window the user picks. It holds no statistics of its own: the
+// analysis core computes them, the window shows them.
+
+#include "components/features/omission/family_source.h"
+#include "components/features/analysis/skew_search.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QStandardItemModel;
+class QSortFilterProxyModel;
+class QStackedWidget;
+class QTabWidget;
+class QTableView;
+
+namespace vesk::omission {
+
+class TrendView;
+
+struct HistoryDraws {
+    std::vector<std::uint32_t> codes;   // oldest first
+    std::vector<std::string> periods;   // one per draw ("" when the file gives none)
+};
+
+class OmissionWindow final : public QWidget {
+public:
+    explicit OmissionWindow(QWidget* parent = nullptr);
+    ~OmissionWindow() override;
+
+    // Called when the user picks another window (N, 0 for 全部).
+    std::function<void(std::size_t)> windowChanged;
+    // Called on a double click in 偏态搜索: the sub-code that opens the
+    // item's family and the item's index in it.
+    std::function<void(std::uint32_t, std::size_t)> openFamily;
+
+    void SetHistory(HistoryDraws draws, std::string missingText);
+    void SetWindowSize(std::size_t last);
+    std::size_t WindowSize() const { return m_last; }
+
+    // The family's table and chart, its selected item picked.
+    void ShowFamily(SourcedFamily family);
+    // 偏态搜索 over these families.
+    void ShowSkew(std::vector<SourcedFamily> families);
+
+    // Exports; the error is empty on success.
+    std::string ExportText(const std::string& path) const;
+    std::string ExportWorkbook(const std::string& path) const;
+    std::string ExportChart(const std::string& path) const;
+
+    QTableView* Table() const { return m_table; }
+    QTableView* SkewTable() const { return m_skewTable; }
+    // The skew search's thresholds: 欲出几率 and 当前遗漏 / 最大遗漏.
+    void SetSkewThresholds(double minRatio, double minShare);
+    TrendView* Chart() const { return m_chart; }
+    const analysis::OmissionTable& CurrentTable() const { return m_tableData; }
+    const analysis::Family* CurrentFamily() const { return m_family.family.get(); }
+
+private:
+    void Recompute();
+    void FillTable();
+    void FillChart();
+    void FillSkew();
+    void AskExport(int kind);
+
+    HistoryDraws m_draws;
+    std::string m_missingText;
+    std::size_t m_last = analysis::kDefaultWindow;
+    bool m_skewMode = false;
+    SourcedFamily m_family;
+    std::vector<SourcedFamily> m_skewFamilies;
+    analysis::OmissionTable m_tableData;
+    analysis::SkewResult m_skew;
+
+    QLabel* m_title = nullptr;
+    QLabel* m_status = nullptr;
+    QComboBox* m_windowPicker = nullptr;
+    QCheckBox* m_showMisses = nullptr;
+    QWidget* m_listControls = nullptr; // what only the omission lists offer
+    QWidget* m_skewControls = nullptr; // the skew search's two thresholds
+    QDoubleSpinBox* m_minRatio = nullptr;
+    QDoubleSpinBox* m_minShare = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    QLabel* m_missing = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QTableView* m_table = nullptr;
+    QStandardItemModel* m_model = nullptr;
+    QSortFilterProxyModel* m_proxy = nullptr;
+    TrendView* m_chart = nullptr;
+    QTableView* m_skewTable = nullptr;
+    QStandardItemModel* m_skewModel = nullptr;
+    QSortFilterProxyModel* m_skewProxy = nullptr;
+};
+
+} // namespace vesk::omission

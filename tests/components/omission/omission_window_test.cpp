@@ -1,0 +1,260 @@
+// Row 1's library in the real host with the real module and the sample
+// history: leaves of 遗漏列表（分布） and 偏态搜索 clicked in the tree.
+#include "components/features/analysis/family_builders.h"
+#include "components/features/omission/omission_feature.h"
+#include "components/features/omission/omission_window.h"
+#include "components/features/omission/table_text.h"
+#include "components/features/omission/trend_view.h"
+
+#include "app/services/host_object.h"
+#include "app/window/feature_area.h"
+#include "app/window/main_window.h"
+#include "framework/module_context.h"
+#include "framework/scripted_interaction.h"
+#include "numbers/draw_history.h"
+#include "tests/support/build_folders.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/xls_readback.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace vesk::omission {
+namespace {
+
+using test::BuildFolder;
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint32_t> SampleDraws()
+{
+    const std::string text = ReadAll(BuildFolder() + "data/draws-3d.txt");
+    const DrawHistory history = DrawHistory::Parse({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, 3);
+    return {history.Codes().begin(), history.Codes().end()};
+}
+
+class OmissionWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetResourceFolder(BuildFolder());
+        host = std::make_unique<app::HostObject>(app::HostConfig{app::HostPaths::UnderRoot(root.Path()),
+                                                                 BuildFolder() + "plugins/", BuildFolder() + "data/S3Cdt.dat",
+                                                                 BuildFolder() + "data/draws-3d.txt"});
+        window = std::make_unique<app::MainWindow>(*host);
+        window->show();
+        ASSERT_TRUE(window->StartModule()) << window->Session().Error();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        host.reset();
+    }
+
+    void Select(const QString& text)
+    {
+        QTreeWidget* tree = window->Tree().GetTreeWidget();
+        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+        tree->setCurrentItem(found.front());
+        QApplication::processEvents();
+    }
+
+    OmissionWindow* Shown()
+    {
+        for (auto* feature : window->Area()->findChildren<OmissionWindow*>())
+            if (feature->isVisible())
+                return feature;
+        return nullptr;
+    }
+
+    QStringList Column(QTableView* table, int column)
+    {
+        QStringList texts;
+        for (int r = 0; r < table->model()->rowCount(); ++r)
+            texts << table->model()->index(r, column).data().toString();
+        return texts;
+    }
+
+    void Snapshot(QWidget* widget, const char* name)
+    {
+        if (const char* folder = std::getenv("VESK_SCREENSHOT_DIR"))
+            widget->window()->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
+    }
+
+    test::TempFolder root;
+    std::unique_ptr<app::HostObject> host;
+    std::unique_ptr<app::MainWindow> window;
+};
+
+TEST_F(OmissionWindowTest, CatalogueLeafShowsItsCategoryWithTheCoresFigures)
+{
+    Select(QStringLiteral("和值5"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    EXPECT_EQ(feature->findChild<QLabel*>(QStringLiteral("featureTitle"))->text(), QStringLiteral("遗漏列表（分布） · 和值"));
+    QTableView* table = feature->Table();
+    ASSERT_EQ(table->model()->rowCount(), 28);
+    EXPECT_EQ(table->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("欲出几率"));
+    // The picked leaf is selected.
+    const QModelIndexList selected = table->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.front().data().toString(), QStringLiteral("和值5"));
+
+    // Every cell as the core computes it over the default window.
+    const std::vector<std::uint32_t> draws = SampleDraws();
+    const auto family = analysis::MakeTypeFamily(filter::ConditionType::Sum, 3);
+    const analysis::OmissionTable expected = analysis::ComputeOmissions(*family, draws, 100);
+    for (int r = 0; r < 28; ++r)
+        for (int c = 1; c < kTableColumns; ++c)
+            EXPECT_EQ(table->model()->index(r, c).data().toString().toStdString(),
+                      CellText(*family, expected.rows[static_cast<std::size_t>(r)], c))
+                << r << "," << c;
+    Snapshot(feature, "omission-table");
+}
+
+TEST_F(OmissionWindowTest, ColumnsSortByTheirExactValues)
+{
+    Select(QStringLiteral("组选两码"));
+    QTableView* table = Shown()->Table();
+    ASSERT_EQ(table->model()->rowCount(), 55);
+    table->horizontalHeader()->setSortIndicator(6, Qt::DescendingOrder);
+    for (int r = 1; r < 55; ++r)
+        EXPECT_GE(table->model()->index(r - 1, 6).data(Qt::UserRole + 1).toDouble(),
+                  table->model()->index(r, 6).data(Qt::UserRole + 1).toDouble());
+    table->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
+    for (int r = 1; r < 55; ++r)
+        EXPECT_LE(table->model()->index(r - 1, 1).data().toString().toInt(), table->model()->index(r, 1).data().toString().toInt());
+    table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), QStringLiteral("含00"));
+    EXPECT_EQ(table->model()->index(54, 0).data().toString(), QStringLiteral("含99"));
+}
+
+TEST_F(OmissionWindowTest, PickedWindowIsRemembered)
+{
+    Select(QStringLiteral("单选单码"));
+    OmissionWindow* feature = Shown();
+    auto* picker = feature->findChild<QComboBox*>(QStringLiteral("windowPicker"));
+    EXPECT_EQ(picker->currentText(), QStringLiteral("100期"));
+    EXPECT_EQ(feature->CurrentTable().window, 100u);
+    const int all = picker->findText(QStringLiteral("全部"));
+    picker->setCurrentIndex(all);
+    emit picker->activated(all);
+    EXPECT_EQ(feature->CurrentTable().window, 8374u);
+    EXPECT_EQ(feature->Table()->model()->index(0, 7).data().toString().toInt(),
+              analysis::ComputeOmissions(*analysis::MakeSingle1(3), SampleDraws(), 0).rows[0].hits);
+
+    // Another leaf, after the feature was released and loaded again.
+    Select(QStringLiteral("号码查询"));
+    Select(QStringLiteral("组选单码"));
+    feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    EXPECT_EQ(feature->findChild<QComboBox*>(QStringLiteral("windowPicker"))->currentText(), QStringLiteral("全部"));
+    EXPECT_EQ(feature->CurrentTable().window, 8374u);
+}
+
+TEST_F(OmissionWindowTest, ExportsReadBack)
+{
+    Select(QStringLiteral("组选单码"));
+    OmissionWindow* feature = Shown();
+    const std::string text = root.Path() + "table.txt";
+    ASSERT_EQ(feature->ExportText(text), "");
+    const std::string written = ReadAll(text);
+    EXPECT_EQ(written.substr(0, written.find('\n')), "项目\t当前遗漏\t上次遗漏\t最大遗漏\t平均遗漏\t理论遗漏\t欲出几率\t出现次数\t出现率\t最大连出");
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 11);
+
+    ScriptedInteraction script;
+    SetInteraction(&script);
+    const std::string book = root.Path() + "table.xls";
+    script.QueueFileDialogAnswer({true, {book}, 1});
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("export0")), Qt::LeftButton);
+    SetInteraction(nullptr);
+    const test::Readback read = test::ReadXlsWithXlrd(book);
+    ASSERT_TRUE(read.ok) << read.text;
+    EXPECT_NE(read.text.find("== 遗漏表1 11x10"), std::string::npos) << read.text;
+    EXPECT_NE(read.text.find("含7\t"), std::string::npos) << read.text;
+
+    const std::string picture = root.Path() + "chart.png";
+    ASSERT_EQ(feature->ExportChart(picture), "");
+    QImage image(QString::fromStdString(picture));
+    EXPECT_FALSE(image.isNull());
+    EXPECT_GT(image.height(), 100 * 10);
+}
+
+TEST_F(OmissionWindowTest, ChartPaintsOnlyWhatIsInView)
+{
+    Select(QStringLiteral("组选三码"));
+    OmissionWindow* feature = Shown();
+    auto* picker = feature->findChild<QComboBox*>(QStringLiteral("windowPicker"));
+    const int all = picker->findText(QStringLiteral("全部"));
+    picker->setCurrentIndex(all);
+    emit picker->activated(all);
+    auto* tabs = feature->findChild<QTabWidget*>();
+    tabs->setCurrentIndex(1);
+    TrendView* chart = feature->Chart();
+    chart->grab();
+    // 220 items: the 30 of highest 欲出几率 and the selected one.
+    EXPECT_LE(chart->Geometry().columns, 31);
+    EXPECT_EQ(chart->Geometry().rows, 8374 + 4);
+    const CellRange painted = chart->LastPainted();
+    EXPECT_LT(painted.endRow - painted.firstRow, 60);
+    EXPECT_EQ(painted.endRow, 8378); // opens at the newest draws and the summary
+    Snapshot(feature, "omission-chart");
+}
+
+TEST_F(OmissionWindowTest, SkewSearchListsAndOpensAFamily)
+{
+    Select(QStringLiteral("偏态搜索"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    QTableView* skew = feature->SkewTable();
+    ASSERT_TRUE(skew->isVisible());
+    ASSERT_GT(skew->model()->rowCount(), 0);
+    for (int r = 1; r < skew->model()->rowCount(); ++r)
+        EXPECT_GE(skew->model()->index(r - 1, 7).data(Qt::UserRole + 1).toDouble(),
+                  skew->model()->index(r, 7).data(Qt::UserRole + 1).toDouble());
+    Snapshot(feature, "skew-search");
+    // The thresholds: nothing reaches a ratio of 999 nor runs of twice their longest.
+    const int listed = skew->model()->rowCount();
+    feature->SetSkewThresholds(999, 2);
+    EXPECT_EQ(skew->model()->rowCount(), 0);
+    feature->SetSkewThresholds(0, 1);
+    EXPECT_GT(skew->model()->rowCount(), listed);
+    feature->SetSkewThresholds(2, 1);
+    EXPECT_EQ(skew->model()->rowCount(), listed);
+    const QString item = skew->model()->index(0, 1).data().toString();
+    emit skew->doubleClicked(skew->model()->index(0, 1));
+    ASSERT_TRUE(feature->Table()->isVisible());
+    EXPECT_EQ(feature->Table()->selectionModel()->selectedRows().front().data().toString(), item);
+}
+
+TEST_F(OmissionWindowTest, WithoutDrawsOneLineSaysHowToImport)
+{
+    std::ofstream(host->DrawHistoryPath(), std::ios::trunc) << "期号 号码\n";
+    Select(QStringLiteral("单选两码"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    auto* missing = feature->findChild<QLabel*>(QStringLiteral("missingHistory"));
+    EXPECT_TRUE(missing->isVisible());
+    EXPECT_TRUE(missing->text().contains(QStringLiteral("导入"))) << missing->text().toStdString();
+    EXPECT_FALSE(feature->Table()->isVisible());
+}
+
+} // namespace
+} // namespace vesk::omission
