@@ -76,19 +76,22 @@ protected:
 TEST_F(FixedRows, AClearedRowKeepsItsConditionAndTheOtherOfItsKindKeepsItsOwn)
 {
     Load(R"([{"conditions": [{"type": "sum", "values": [10]}, {"type": "sum", "values": [20]}]}])");
-    std::vector<QWidget*> sums = RowsLabelled(fixed, QStringLiteral("和值"));
-    ASSERT_EQ(sums.size(), 2u); // the row, and the second sum under 其他条件
-    Click(Toggle(sums[0], QStringLiteral("10")));
-    Click(sums[0]->findChild<QCheckBox*>());
-    Click(Toggle(sums[1], QStringLiteral("21")));
-    Settle();
+    // Found again before every click: a page that rebuilt its rows would leave these behind.
+    const auto sum = [this](std::size_t k) {
+        const std::vector<QWidget*> rows = RowsLabelled(fixed, QStringLiteral("和值"));
+        return k < rows.size() ? rows[k] : nullptr;
+    };
+    ASSERT_EQ(RowsLabelled(fixed, QStringLiteral("和值")).size(), 2u); // the row, and the second sum under 其他条件
+    Click(Toggle(sum(0), QStringLiteral("10")));
+    Click(sum(0)->findChild<QCheckBox*>());
+    Click(Toggle(sum(1), QStringLiteral("21")));
 
     const filter::ConditionSet set = Set();
     ASSERT_EQ(set.groups.at(0).conditions.size(), 2u);
     EXPECT_FALSE(set.groups[0].conditions[0].enabled);
     EXPECT_TRUE(set.groups[0].conditions[0].values.empty());
     EXPECT_EQ(set.groups[0].conditions[1].values, (Values{20, 21}));
-    sums = RowsLabelled(fixed, QStringLiteral("和值"));
+    const std::vector<QWidget*> sums = RowsLabelled(fixed, QStringLiteral("和值"));
     ASSERT_EQ(sums.size(), 2u);
     EXPECT_EQ(Checked(sums[0], "values"), Values{});
     EXPECT_EQ(Checked(sums[1], "values"), (Values{20, 21}));

@@ -83,7 +83,18 @@ Condition FixedForm::Fresh(std::size_t row) const
 
 bool FixedForm::Fits(const ConditionSet& set) const
 {
-    return m_ids.size() == (set.groups.empty() ? 0 : set.groups[0].conditions.size());
+    if (m_ids.size() != (set.groups.empty() ? 0 : set.groups[0].conditions.size()))
+        return false;
+    // A row's condition keeps its row's type and place through every edit the page makes.
+    for (std::size_t i = 0; i < m_ids.size(); ++i) {
+        if (!IsRow(m_ids[i]))
+            continue;
+        const FixedRow& row = m_rows[m_ids[i] - 1];
+        const Condition& c = set.groups[0].conditions[i];
+        if (c.type != row.type || (row.type == ConditionType::Position && c.position != row.position))
+            return false;
+    }
+    return true;
 }
 
 std::vector<FixedForm::Id> FixedForm::Others() const

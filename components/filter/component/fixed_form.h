@@ -39,7 +39,9 @@ public:
     // first condition of its kind, the others keep their order. Ids of
     // the form's earlier set are not given out again.
     void Adopt(const ConditionSet& set);
-    // Whether the form stands for the set: one id per condition of group 0.
+    // Whether the form stands for the set: one id per condition of group 0,
+    // each row's of the row's type (and place). A set replaced from outside
+    // mostly does not fit, and is adopted again.
     bool Fits(const ConditionSet& set) const;
 
     const std::vector<FixedRow>& Rows() const { return m_rows; }

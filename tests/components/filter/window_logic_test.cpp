@@ -149,6 +149,10 @@ TEST(FixedForm, EachLineKeepsItsConditionThroughEditsAndRemovals)
     EXPECT_FALSE(form.Fits(shorter));
     EXPECT_EQ(form.Find(shorter, row("冷热")), nullptr);
     EXPECT_EQ(form.Get(shorter, row("和值")), nullptr);
+    ConditionSet swapped = set;
+    std::swap(swapped.groups[0].conditions[0], swapped.groups[0].conditions[5]);
+    EXPECT_FALSE(form.Fits(swapped)); // the 和值 row would show the 百位 condition
+    EXPECT_EQ(form.Find(swapped, row("和值")), nullptr);
 
     // Adopted again, the others get ids the old lines do not hold.
     // (A set read from outside knows no rows: the 胆码 of {0} is now a second 杀号.)
