@@ -105,6 +105,12 @@ TEST_F(ConditionWindow, SumTenToTwelveOnTheFixedPageMatchesTheEngineInPreviewAnd
     ASSERT_EQ(cleared.groups.at(0).conditions.size(), 1u);
     EXPECT_FALSE(cleared.groups[0].conditions[0].enabled);
     EXPECT_EQ(Preview(fixed), PreviewOf(1000));
+
+    // The report still speaks of the run, and says the conditions changed since.
+    QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("报告")), Qt::LeftButton);
+    const QString later = report->toPlainText();
+    EXPECT_TRUE(later.startsWith(QStringLiteral("（条件在这次缩水后已有改动"))) << later.toStdString();
+    EXPECT_TRUE(later.contains(QStringLiteral("和值：不符 %1 注").arg(1000 - kept))) << later.toStdString();
 }
 
 TEST_F(ConditionWindow, ExcludeModeAndAloneRejectedCountsFollowEveryClick)
