@@ -3,9 +3,9 @@
 // single group, then the conditions of a loaded set that no row took (其他条件).
 //
 // Every condition of group 0 carries an id for as long as the form lives,
-// and every line of the page (row or other) stands for one id. Ids are never
-// reused, so a line whose condition was removed finds nothing instead of
-// another condition. A row gets its condition at its first edit and keeps
+// and every line of the page (row or other) stands for one id. A row's id is
+// the row's own; an other's is never given out again, so a line whose
+// condition was removed finds nothing instead of another condition. A row gets its condition at its first edit and keeps
 // it: no edit hands it to another row, and a row without values keeps its
 // condition, inactive, with the mode and fields the user chose. An untouched
 // form is an empty set.
@@ -36,8 +36,7 @@ public:
     explicit FixedForm(int length);
 
     // Takes a set from outside (restored or loaded): each row takes the
-    // first condition of its kind, the others keep their order. Ids of
-    // the form's earlier set are not given out again.
+    // first condition of its kind, the others keep their order under new ids.
     void Adopt(const ConditionSet& set);
     // Whether the form stands for the set: one id per condition of group 0,
     // each row's of the row's type (and place). A set replaced from outside
