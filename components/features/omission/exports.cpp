@@ -5,6 +5,8 @@
 #include "host/module_interface.h"
 #include "module/sibling_modules.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <new>
 #include <vector>
@@ -23,6 +25,16 @@ extern "C" __attribute__((visibility("default"))) std::intptr_t
 DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
 {
     if (!name || !out || !(*name == vesk::SiblingModule(vesk::SiblingRow::Omission)))
+        return 0;
+    // The hand-off to the workbench finishes after the host has released the
+    // feature (opening the workbench closes it), so the library must stay
+    // mapped once it was loaded.
+    static const bool pinned = [] {
+        Dl_info info{};
+        return ::dladdr(reinterpret_cast<void*>(&DllCreateInstance), &info) != 0 && info.dli_fname &&
+               ::dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
+    }();
+    if (!pinned)
         return 0;
     auto* feature = new (std::nothrow) vesk::omission::OmissionFeature();
     if (!feature)

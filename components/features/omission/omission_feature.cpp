@@ -6,6 +6,13 @@
 #include "numbers/draw_history.h"
 #include "pages/files/file_access.h"
 
+#include "framework/cwnd.h"
+#include "host/module_interface.h"
+#include "host/module_messages.h"
+#include "numbers/number_length.h"
+
+#include <QApplication>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstring>
@@ -37,6 +44,7 @@ void OmissionFeature::EnsureWindow()
     m_window = new OmissionWindow(m_parent);
     m_window->hide();
     m_window->windowChanged = [this](std::size_t last) { StoreWindow(last); };
+    m_window->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) { SendToWorkbench(numbers); };
     m_window->openFamily = [this](std::uint32_t subCode, std::size_t item) {
         // Within this window: the host keeps the skew search as the open feature.
         m_code = kOmissionListsCode;
@@ -127,6 +135,31 @@ void OmissionFeature::ShowCurrent(std::size_t selected, bool keepSelected)
     if (keepSelected)
         family.selected = selected;
     m_window->ShowFamily(std::move(family));
+}
+
+void OmissionFeature::SendToWorkbench(const std::vector<std::uint32_t>& numbers)
+{
+    auto* module = static_cast<IModule*>(m_module);
+    if (!module || numbers.empty())
+        return;
+    const int length = Length();
+    std::vector<std::uint8_t> digits;
+    digits.reserve(numbers.size() * static_cast<std::size_t>(length));
+    for (std::uint32_t code : numbers)
+        for (int i = length - 1; i >= 0; --i)
+            digits.push_back(static_cast<std::uint8_t>(code / PowerOfTen(i) % 10));
+    // Opening the workbench closes this feature and releases this object, so
+    // the hand-off runs after the click has returned; the library stays
+    // mapped (see exports.cpp).
+    QTimer::singleShot(0, qApp, [module, digits = std::move(digits)] {
+        const WindowHandle workbench = module->OpenFeature(1, 0);
+        if (workbench == 0 || workbench == static_cast<WindowHandle>(-1))
+            return;
+        PackedDigitsRecord record{nullptr, digits.data(), static_cast<std::int32_t>(digits.size()),
+                                  static_cast<std::int32_t>(digits.size()), 0};
+        SendMessage(FromWindowHandle(workbench), kMessageTransferNumbers, kTransferPackedDigits,
+                    reinterpret_cast<LPARAM>(&record));
+    });
 }
 
 SlotInt OmissionFeature::WindowOption() const

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -43,6 +44,7 @@ private:
     void EnsureWindow();
     void LoadHistory();
     void ShowCurrent(std::size_t selected, bool keepSelected);
+    void SendToWorkbench(const std::vector<std::uint32_t>& numbers);
     SlotInt WindowOption() const;
     std::size_t StoredWindow() const;
     void StoreWindow(std::size_t last);

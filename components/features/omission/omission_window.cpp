@@ -22,6 +22,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vesk::omission {
@@ -118,6 +119,11 @@ OmissionWindow::OmissionWindow(QWidget* parent)
         connect(button, &QPushButton::clicked, this, [this, kind = kind] { AskExport(kind); });
         listBar->addWidget(button);
     }
+    auto* send = new QPushButton(QStringLiteral("发送到缩水器"), m_listControls);
+    send->setObjectName(QStringLiteral("sendNumbers"));
+    send->setToolTip(QStringLiteral("把满足任一选中项目的号码交给组号缩水的结果列表"));
+    connect(send, &QPushButton::clicked, this, [this] { SendSelected(); });
+    listBar->addWidget(send);
     bar->addWidget(m_listControls);
     layout->addLayout(bar);
 
@@ -302,7 +308,11 @@ void OmissionWindow::FillChart()
         summary[2] << QString::number(row.maximum);
         summary[3] << QString::number(row.maxRun);
     }
-    m_chart->SetData(std::move(trend), titles, periods, numbers, std::move(summary));
+    int selected = -1;
+    for (std::size_t c = 0; c < trend.rows.size(); ++c)
+        if (m_tableData.rows[trend.rows[c]].item == m_family.selected)
+            selected = static_cast<int>(c);
+    m_chart->SetData(std::move(trend), titles, periods, numbers, std::move(summary), selected);
     m_chart->ScrollToNewest();
 }
 
@@ -334,6 +344,25 @@ void OmissionWindow::FillSkew()
     m_skewTable->sortByColumn(-1, Qt::AscendingOrder);
     m_skewProxy->sort(-1);
     m_skewTable->resizeColumnsToContents();
+}
+
+std::vector<std::size_t> OmissionWindow::SelectedItems() const
+{
+    std::vector<std::size_t> items;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) {
+        const QModelIndex source = m_proxy->mapToSource(index);
+        items.push_back(static_cast<std::size_t>(m_model->item(source.row(), 0)->data(kItemRole).toInt()));
+    }
+    std::sort(items.begin(), items.end());
+    return items;
+}
+
+void OmissionWindow::SendSelected()
+{
+    const std::vector<std::size_t> items = SelectedItems();
+    if (m_skewMode || !m_family.family || items.empty() || !sendNumbers)
+        return;
+    sendNumbers(m_family.family->NumbersOf(items));
 }
 
 std::string OmissionWindow::ExportText(const std::string& path) const

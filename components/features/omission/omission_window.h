@@ -40,6 +40,9 @@ public:
 
     // Called when the user picks another window (N, 0 for 全部).
     std::function<void(std::size_t)> windowChanged;
+    // Called by 发送到缩水器 with the numbers that satisfy any selected item,
+    // ascending.
+    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
     // Called on a double click in 偏态搜索: the sub-code that opens the
     // item's family and the item's index in it.
     std::function<void(std::uint32_t, std::size_t)> openFamily;
@@ -52,6 +55,11 @@ public:
     void ShowFamily(SourcedFamily family);
     // 偏态搜索 over these families.
     void ShowSkew(std::vector<SourcedFamily> families);
+
+    // The family items of the table's selected rows, and what 发送到缩水器
+    // hands on for them.
+    std::vector<std::size_t> SelectedItems() const;
+    void SendSelected();
 
     // Exports; the error is empty on success.
     std::string ExportText(const std::string& path) const;

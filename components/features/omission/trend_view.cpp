@@ -27,8 +27,20 @@ TrendView::TrendView(QWidget* parent)
 }
 
 void TrendView::SetData(TrendData data, QStringList titles, QStringList periods, QStringList numbers,
-                        std::vector<QStringList> summary)
+                        std::vector<QStringList> summary, int selectedColumn)
 {
+    m_selected = selectedColumn;
+    // 和值0 ... 和值27 hit as 0 ... 27: the column title says the rest.
+    qsizetype common = titles.size() > 1 ? titles.front().size() : 0;
+    for (const QString& title : titles) {
+        qsizetype i = 0;
+        while (i < common && i < title.size() && title[i] == titles.front()[i])
+            ++i;
+        common = i;
+    }
+    m_short.clear();
+    for (const QString& title : titles)
+        m_short << (title.size() > common ? title.mid(common) : title);
     m_data = std::move(data);
     m_titles = std::move(titles);
     m_periods = std::move(periods);
@@ -126,7 +138,7 @@ void TrendView::Paint(QPainter& painter, int scrollX, int scrollY, int width, in
                 painter.fillRect(cell.adjusted(1, 1, -1, -1), QColor(255, 232, 232));
                 painter.setPen(kHit);
                 painter.setFont(bold);
-                painter.drawText(cell, Qt::AlignCenter, m_titles.value(c));
+                painter.drawText(cell, Qt::AlignCenter, m_short.value(c));
                 painter.setFont(font());
             } else if (m_showMisses) {
                 painter.setPen(kMiss);
@@ -160,9 +172,12 @@ void TrendView::Paint(QPainter& painter, int scrollX, int scrollY, int width, in
     painter.drawText(QRect(4, 0, 80, m_headerHeight), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("期号"));
     painter.drawText(QRect(84, 0, m_leftWidth - 88, m_headerHeight), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("号码"));
     painter.setClipRect(m_leftWidth, 0, bodyWidth, m_headerHeight);
-    for (int c = cells.firstColumn; c < cells.endColumn; ++c)
-        painter.drawText(QRect(m_leftWidth + c * g.columnWidth - scrollX, 0, g.columnWidth, m_headerHeight), Qt::AlignCenter,
-                         m_titles.value(c));
+    for (int c = cells.firstColumn; c < cells.endColumn; ++c) {
+        const QRect header(m_leftWidth + c * g.columnWidth - scrollX, 0, g.columnWidth, m_headerHeight);
+        if (c == m_selected)
+            painter.fillRect(header, QColor(204, 224, 250));
+        painter.drawText(header, Qt::AlignCenter, m_titles.value(c));
+    }
     painter.restore();
     painter.setPen(kGrid);
     painter.drawLine(0, m_headerHeight - 1, width, m_headerHeight - 1);

@@ -22,7 +22,7 @@ public:
     // titles: one per column; periods and numbers: one per draw row;
     // summary: four rows (出现次数, 平均遗漏, 最大遗漏, 最大连出) of column texts.
     void SetData(TrendData data, QStringList titles, QStringList periods, QStringList numbers,
-                 std::vector<QStringList> summary);
+                 std::vector<QStringList> summary, int selectedColumn = -1);
     void SetShowMisses(bool show);
     bool ShowsMisses() const { return m_showMisses; }
     // Scrolls so the newest draws are in view, as the chart opens.
@@ -47,6 +47,8 @@ private:
     QStringList m_periods;
     QStringList m_numbers;
     std::vector<QStringList> m_summary;
+    QStringList m_short; // the titles without the prefix they all share, for hit cells
+    int m_selected = -1;
     TrendGeometry m_geometry;
     bool m_showMisses = true;
     int m_leftWidth = 130;

@@ -76,11 +76,14 @@ protected:
         QApplication::processEvents();
     }
 
+    // The library's window, by name: the class has no meta-object of its own
+    // to cast by. The test links the same sources, so its members are those
+    // of the loaded library.
     OmissionWindow* Shown()
     {
-        for (auto* feature : window->Area()->findChildren<OmissionWindow*>())
+        for (auto* feature : window->Area()->findChildren<QWidget*>(QStringLiteral("omissionWindow")))
             if (feature->isVisible())
-                return feature;
+                return static_cast<OmissionWindow*>(feature);
         return nullptr;
     }
 
@@ -127,6 +130,8 @@ TEST_F(OmissionWindowTest, CatalogueLeafShowsItsCategoryWithTheCoresFigures)
                       CellText(*family, expected.rows[static_cast<std::size_t>(r)], c))
                 << r << "," << c;
     Snapshot(feature, "omission-table");
+    feature->findChild<QTabWidget*>()->setCurrentIndex(1);
+    Snapshot(feature, "omission-chart-sum");
 }
 
 TEST_F(OmissionWindowTest, ColumnsSortByTheirExactValues)
@@ -242,6 +247,25 @@ TEST_F(OmissionWindowTest, SkewSearchListsAndOpensAFamily)
     emit skew->doubleClicked(skew->model()->index(0, 1));
     ASSERT_TRUE(feature->Table()->isVisible());
     EXPECT_EQ(feature->Table()->selectionModel()->selectedRows().front().data().toString(), item);
+}
+
+TEST_F(OmissionWindowTest, SelectedItemsGoToTheWorkbenchsResultList)
+{
+    Select(QStringLiteral("组选单码"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    feature->Table()->selectRow(7); // 含7, in the family's order
+    EXPECT_EQ(feature->SelectedItems(), std::vector<std::size_t>{7});
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("sendNumbers")), Qt::LeftButton);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    // The workbench is open and its result list holds the 271 numbers with a 7.
+    EXPECT_EQ(Shown(), nullptr);
+    bool found = false;
+    for (auto* label : window->Area()->findChildren<QLabel*>())
+        if (label->isVisible() && label->text() == QStringLiteral("缩水结果:271注"))
+            found = true;
+    EXPECT_TRUE(found);
 }
 
 TEST_F(OmissionWindowTest, WithoutDrawsOneLineSaysHowToImport)
