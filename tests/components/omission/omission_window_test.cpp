@@ -129,6 +129,20 @@ TEST_F(OmissionWindowTest, CatalogueLeafShowsItsCategoryWithTheCoresFigures)
             EXPECT_EQ(table->model()->index(r, c).data().toString().toStdString(),
                       CellText(*family, expected.rows[static_cast<std::size_t>(r)], c))
                 << r << "," << c;
+    // The columns say what their titles say: the figures vesk-cli prints, in
+    // its order (the rate there a share, here a percentage).
+    for (int r = 0; r < 28; ++r) {
+        const QStringList cli = QString::fromStdString(analysis::FormatRowFigures(expected.rows[static_cast<std::size_t>(r)]))
+                                    .split(QLatin1Char('\t'));
+        ASSERT_EQ(cli.size(), 9);
+        for (int c = 1; c <= 9; ++c) {
+            const QString shown = table->model()->index(r, c).data().toString();
+            if (c == 8)
+                EXPECT_EQ(shown, QString::number(cli[7].toDouble() * 100, 'f', 1) + QLatin1Char('%')) << r;
+            else
+                EXPECT_EQ(shown, cli[c - 1]) << r << "," << c;
+        }
+    }
     Snapshot(feature, "omission-table");
     feature->findChild<QTabWidget*>()->setCurrentIndex(1);
     Snapshot(feature, "omission-chart-sum");
