@@ -108,6 +108,20 @@ TEST(CustomItems, DamagedFileIsSetAsideNotEmptied)
     }
 }
 
+TEST(CustomItems, EditedTextIsSavedOnlyWhenItReads)
+{
+    test::TempFolder folder;
+    const std::string path = CustomItemsPath(folder.Path(), 3);
+    ASSERT_EQ(SaveCustomItemsText(path, WriteCustomItems(ExampleCustomItems(3), 3), 3), "");
+    EXPECT_EQ(LoadCustomItems(path, 3).items, ExampleCustomItems(3));
+    const std::string before = ReadAll(path);
+    EXPECT_NE(SaveCustomItemsText(path, Wrap(R"(, "lists": [{"numbers": ["12"]}])"), 3).find("lists[0].numbers[0]"),
+              std::string::npos);
+    EXPECT_EQ(ReadAll(path), before);
+    for (std::uint32_t code : {kCustomCombinationCode, kCustomCompoundCode, kCustomListCode})
+        EXPECT_EQ(MakeCustomFamily(code, ExampleCustomItems(3), 3)->Size(), 1u);
+}
+
 TEST(CustomItems, FailedSaveLeavesTheOldFile)
 {
     test::TempFolder folder;

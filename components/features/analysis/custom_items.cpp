@@ -208,21 +208,23 @@ CustomItemsParse ParseCustomItems(std::string_view text, int length)
 
 std::string WriteCustomItems(const CustomItems& items, int length)
 {
-    Json root = {{"format", kFormat}, {"version", kVersion}, {"digits", length}};
-    Json combinations = Json::array();
+    // Keys in the order a reader expects them, not sorted.
+    using Ordered = nlohmann::ordered_json;
+    Ordered root = {{"format", kFormat}, {"version", kVersion}, {"digits", length}};
+    Ordered combinations = Ordered::array();
     for (const CustomCombination& item : items.combinations) {
         const filter::TypeInfo& info = filter::InfoOf(item.condition.type);
-        Json object = {{"name", item.name}, {"type", info.id}, {"values", item.condition.values}};
+        Ordered object = {{"name", item.name}, {"type", info.id}, {"values", item.condition.values}};
         if (info.field == filter::TypeField::Position)
             object["position"] = item.condition.position;
         if (info.field == filter::TypeField::Pair)
             object["pair"] = item.condition.pair;
         combinations.push_back(std::move(object));
     }
-    Json compounds = Json::array();
+    Ordered compounds = Ordered::array();
     for (const CustomCompound& item : items.compounds)
         compounds.push_back({{"name", item.name}, {"digits", item.digits}});
-    Json lists = Json::array();
+    Ordered lists = Ordered::array();
     for (const CustomList& item : items.lists)
         lists.push_back({{"name", item.name}, {"numbers", item.numbers}, {"group", item.group}});
     root["combinations"] = std::move(combinations);
@@ -261,6 +263,29 @@ std::string SaveCustomItems(const std::string& path, const CustomItems& items, i
 {
     const files::WriteOutcome outcome = files::WriteFileReplacing(path, WriteCustomItems(items, length));
     return outcome.ok ? std::string() : path + ": " + outcome.error;
+}
+
+std::string SaveCustomItemsText(const std::string& path, std::string_view text, int length)
+{
+    const CustomItemsParse parsed = ParseCustomItems(text, length);
+    if (!parsed.ok)
+        return parsed.error;
+    return SaveCustomItems(path, parsed.items, length);
+}
+
+CustomItems ExampleCustomItems(int length)
+{
+    CustomItems items;
+    filter::Condition sum;
+    sum.type = filter::ConditionType::Sum;
+    sum.values = {10, 11, 12, 13};
+    items.combinations.push_back({"和值10-13", sum});
+    CustomCompound compound{"复式示例", {}};
+    for (int p = 0; p < length; ++p)
+        compound.digits.push_back(std::to_string(p % 5 * 2) + std::to_string(p % 5 * 2 + 1));
+    items.compounds.push_back(compound);
+    items.lists.push_back({"号码示例", {std::string(static_cast<std::size_t>(length), '1')}, true});
+    return items;
 }
 
 std::unique_ptr<Family> MakeCustomFamily(std::uint32_t code, const CustomItems& items, int length)

@@ -78,6 +78,14 @@ CustomItemsLoad LoadCustomItems(const std::string& path, int length);
 // Writes beside path and renames into place; the error is empty on success.
 std::string SaveCustomItems(const std::string& path, const CustomItems& items, int length);
 
+// The user's text of the file: saved (as WriteCustomItems writes it) only
+// when it reads without a fault; otherwise the fault, and the file is left
+// as it was.
+std::string SaveCustomItemsText(const std::string& path, std::string_view text, int length);
+
+// A small example of each kind of item, for a user who has none yet.
+CustomItems ExampleCustomItems(int length);
+
 // The family of one of the three codes above; null for other codes.
 std::unique_ptr<Family> MakeCustomFamily(std::uint32_t code, const CustomItems& items, int length);
 

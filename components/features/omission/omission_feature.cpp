@@ -1,5 +1,6 @@
 #include "components/features/omission/omission_feature.h"
 
+#include "components/features/omission/custom_items_dialog.h"
 #include "components/features/omission/family_source.h"
 #include "components/features/omission/omission_window.h"
 
@@ -45,6 +46,11 @@ void OmissionFeature::EnsureWindow()
     m_window->hide();
     m_window->windowChanged = [this](std::size_t last) { StoreWindow(last); };
     m_window->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) { SendToWorkbench(numbers); };
+    m_window->editCustomItems = [this] {
+        CustomItemsDialog dialog(analysis::CustomItemsPath(Directory(6), Length()), Length(), m_window);
+        if (dialog.exec() == QDialog::Accepted)
+            ShowCurrent(0, false);
+    };
     m_window->openFamily = [this](std::uint32_t subCode, std::size_t item) {
         // Within this window: the host keeps the skew search as the open feature.
         m_code = kOmissionListsCode;

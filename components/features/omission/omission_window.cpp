@@ -119,6 +119,14 @@ OmissionWindow::OmissionWindow(QWidget* parent)
         connect(button, &QPushButton::clicked, this, [this, kind = kind] { AskExport(kind); });
         listBar->addWidget(button);
     }
+    auto* edit = new QPushButton(QStringLiteral("编辑自定义项目"), m_listControls);
+    edit->setObjectName(QStringLiteral("editCustomItems"));
+    connect(edit, &QPushButton::clicked, this, [this] {
+        if (editCustomItems)
+            editCustomItems();
+    });
+    listBar->addWidget(edit);
+    m_editCustom = edit;
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), m_listControls);
     send->setObjectName(QStringLiteral("sendNumbers"));
     send->setToolTip(QStringLiteral("把满足任一选中项目的号码交给组号缩水的结果列表"));
@@ -224,6 +232,8 @@ void OmissionWindow::Recompute()
                                       .arg(m_family.family ? Q(m_family.family->Name()) : QStringLiteral("未知列表")));
     m_skewControls->setVisible(m_skewMode);
     m_listControls->setVisible(!m_skewMode);
+    const bool custom = m_family.subCode >= analysis::kCustomCombinationCode && m_family.subCode <= analysis::kCustomListCode;
+    m_editCustom->setVisible(!m_skewMode && custom);
     if (m_draws.codes.empty()) {
         m_missing->setText(Q(m_missingText));
         m_pages->setCurrentIndex(0);
@@ -256,6 +266,8 @@ void OmissionWindow::Recompute()
     if (!m_family.unmapped.empty())
         status += QStringLiteral("；未对应取值、不作统计的项目：%1").arg(Q(m_family.unmapped.front()) +
                                                                     (m_family.unmapped.size() > 1 ? QStringLiteral(" 等 %1 项").arg(m_family.unmapped.size()) : QString()));
+    if (m_family.family->Size() == 0)
+        status += QStringLiteral("；还没有项目：点“编辑自定义项目”添加");
     if (!m_family.error.empty())
         status += QStringLiteral("；自定义项目文件有误：") + Q(m_family.error);
     m_status->setText(status);

@@ -43,6 +43,8 @@ public:
     // Called by 发送到缩水器 with the numbers that satisfy any selected item,
     // ascending.
     std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    // Called by 编辑自定义项目 (shown for the user's own families).
+    std::function<void()> editCustomItems;
     // Called on a double click in 偏态搜索: the sub-code that opens the
     // item's family and the item's index in it.
     std::function<void(std::uint32_t, std::size_t)> openFamily;
@@ -95,7 +97,8 @@ private:
     QComboBox* m_windowPicker = nullptr;
     QCheckBox* m_showMisses = nullptr;
     QWidget* m_listControls = nullptr; // what only the omission lists offer
-    QWidget* m_skewControls = nullptr; // the skew search's two thresholds
+    QWidget* m_skewControls = nullptr;
+    QWidget* m_editCustom = nullptr; // the skew search's two thresholds
     QDoubleSpinBox* m_minRatio = nullptr;
     QDoubleSpinBox* m_minShare = nullptr;
     QStackedWidget* m_pages = nullptr;

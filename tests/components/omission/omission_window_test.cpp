@@ -1,6 +1,8 @@
 // Row 1's library in the real host with the real module and the sample
 // history: leaves of 遗漏列表（分布） and 偏态搜索 clicked in the tree.
 #include "components/features/analysis/family_builders.h"
+#include "components/features/analysis/custom_items.h"
+#include "components/features/omission/custom_items_dialog.h"
 #include "components/features/omission/omission_feature.h"
 #include "components/features/omission/omission_window.h"
 #include "components/features/omission/table_text.h"
@@ -20,6 +22,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -28,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -280,6 +284,38 @@ TEST_F(OmissionWindowTest, SelectedItemsGoToTheWorkbenchsResultList)
         if (label->isVisible() && label->text() == QStringLiteral("缩水结果:271注"))
             found = true;
     EXPECT_TRUE(found);
+}
+
+TEST_F(OmissionWindowTest, TheUsersOwnItemsAreEditedValidatedAndShown)
+{
+    Select(QStringLiteral("自定义组合"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    EXPECT_EQ(feature->Table()->model()->rowCount(), 0);
+    EXPECT_TRUE(feature->findChild<QWidget*>(QStringLiteral("editCustomItems"))->isVisible());
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("omissionStatus"))->text().contains(QStringLiteral("编辑自定义项目")));
+
+    const std::string path = analysis::CustomItemsPath(host->Environment().GetDirectory(6), 3);
+    CustomItemsDialog dialog(path, 3);
+    dialog.show();
+    Snapshot(&dialog, "custom-items");
+    ScriptedInteraction script;
+    SetInteraction(&script);
+    dialog.Editor()->setPlainText(QStringLiteral(R"({"format": "3dvesk-omission-items", "version": 1, "digits": 3,
+        "combinations": [{"name": "大和值", "type": "sum", "values": [30]}]})"));
+    EXPECT_FALSE(dialog.Save()); // 30 is no sum of three digits
+    EXPECT_FALSE(std::filesystem::exists(path));
+    dialog.Editor()->setPlainText(QStringLiteral(R"({"format": "3dvesk-omission-items", "version": 1, "digits": 3,
+        "combinations": [{"name": "大和值", "type": "sum", "values": [20, 21, 22, 23, 24, 25, 26, 27]}]})"));
+    EXPECT_TRUE(dialog.Save());
+    SetInteraction(nullptr);
+
+    Select(QStringLiteral("自定义号码"));
+    Select(QStringLiteral("自定义组合"));
+    feature = Shown();
+    ASSERT_EQ(feature->Table()->model()->rowCount(), 1);
+    EXPECT_EQ(feature->Table()->model()->index(0, 0).data().toString(), QStringLiteral("大和值"));
+    EXPECT_EQ(feature->Table()->model()->index(0, 5).data().toString(), QStringLiteral("7.33")); // 120 numbers sum to 20 or more: 880/120
 }
 
 TEST_F(OmissionWindowTest, WithoutDrawsOneLineSaysHowToImport)

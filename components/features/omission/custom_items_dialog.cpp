@@ -1,0 +1,64 @@
+#include "components/features/omission/custom_items_dialog.h"
+
+#include "components/features/analysis/custom_items.h"
+
+#include "framework/interaction.h"
+#include "pages/files/file_access.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vesk::omission {
+
+CustomItemsDialog::CustomItemsDialog(std::string path, int length, QWidget* parent)
+    : QDialog(parent)
+    , m_path(std::move(path))
+    , m_length(length)
+{
+    setObjectName(QStringLiteral("customItemsDialog"));
+    setWindowTitle(QStringLiteral("编辑自定义项目"));
+    resize(560, 460);
+    auto* layout = new QVBoxLayout(this);
+    auto* help = new QLabel(QStringLiteral(
+        "combinations：值类型（sum、span、position 等）和取值；compounds：每一位可选的数字；"
+        "lists：号码，group 为 true 时按组选比较。保存前检查，有误不保存。"), this);
+    help->setWordWrap(true);
+    layout->addWidget(help);
+    m_editor = new QPlainTextEdit(this);
+    m_editor->setObjectName(QStringLiteral("customItemsText"));
+    m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const files::FileBytes bytes = files::ReadFileBytes(m_path);
+    const std::string text = bytes.ok ? bytes.bytes
+                                      : analysis::WriteCustomItems(analysis::ExampleCustomItems(m_length), m_length);
+    m_editor->setPlainText(QString::fromStdString(text));
+    layout->addWidget(m_editor, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Save)->setText(QStringLiteral("保存"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (Save())
+            accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+bool CustomItemsDialog::Save()
+{
+    const std::string error = analysis::SaveCustomItemsText(m_path, m_editor->toPlainText().toStdString(), m_length);
+    if (error.empty())
+        return true;
+    MessageBoxRequest box;
+    box.parent = this;
+    box.text = "自定义项目未保存：" + error;
+    box.caption = "提示信息";
+    box.type = 0x40; // MB_ICONINFORMATION
+    Interaction().MessageBox(box);
+    return false;
+}
+
+} // namespace vesk::omission
