@@ -13,6 +13,11 @@
 
 namespace vesk {
 
+namespace {
+// Host directory 2: the data folder, where the recovery copy lives.
+constexpr SlotInt kDataDirectory = 2;
+} // namespace
+
 DialogTemplate FilterWorkbenchTemplate()
 {
     DialogTemplate dialog;
@@ -56,6 +61,11 @@ FilterWorkbench::FilterWorkbench(IModule* owner)
 
 FilterWorkbench::~FilterWorkbench()
 {
+    // A clean end: the work needs no recovery copy any more.
+    if (m_recovery) {
+        m_resultPage->SetChangeListener(nullptr);
+        m_recovery->Discard();
+    }
     // The panes keep or drop their state while the workbench still holds them.
     if (m_hWnd)
         DestroyWindow();
@@ -107,7 +117,38 @@ BOOL FilterWorkbench::OnInitDialog()
     RECT client;
     GetClientRect(&client);
     LayoutPanes(client.right - client.left, client.bottom - client.top);
+    StartRecovery();
     return TRUE;
+}
+
+void FilterWorkbench::StartRecovery()
+{
+    IEnvironmentService* environment = ModuleApp::Instance().Environment();
+    const char* folder = environment ? environment->GetDirectory(kDataDirectory) : nullptr;
+    if (!folder || !*folder || !m_resultPage->GetSafeHwnd() || !m_stagingPage->GetSafeHwnd())
+        return;
+    m_recovery = std::make_unique<WorkbenchRecovery>(std::string(folder) + kRecoveryFileName, [this] {
+        return history::RecoveryBytes(m_resultPage->ResultList(), m_resultPage->RecycleList(), m_stagingPage->Text());
+    });
+    if (auto leftover = m_recovery->Leftover(); leftover && !leftover->IsEmpty()) {
+        if (MessageBox(kRecoveryQuestion, kRunCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+            RestoreWork(*leftover);
+    }
+    m_recovery->WriteNow();
+    m_resultPage->SetChangeListener([this] { m_recovery->MarkChanged(); });
+}
+
+void FilterWorkbench::RestoreWork(history::RecoveredWork& work)
+{
+    // Lists of another game's length stay out; the staging text is text.
+    const int length = GameLength();
+    if (work.result.Length() == length || work.result.IsEmpty())
+        m_resultPage->ResultList().SwapContent(work.result);
+    if (work.recycle.Length() == length || work.recycle.IsEmpty())
+        m_resultPage->RecycleList().SwapContent(work.recycle);
+    m_stagingPage->SetText(work.staging);
+    m_resultPage->RecordChange();
+    m_resultPage->RefreshRecycleGrid();
 }
 
 void FilterWorkbench::LayoutPanes(int width, int height)
@@ -167,7 +208,7 @@ LRESULT FilterWorkbench::OnEraseBackground(WPARAM wParam)
 int FilterWorkbench::GameLength()
 {
     IGameService* game = ModuleApp::Instance().Game();
-    const SlotInt length = game ? game->GetNumberLength(0) : 3;
+    const SlotInt length = game ? game->GetNumberLength(1) : 3;
     return length >= 1 && length <= 8 ? static_cast<int>(length) : 3;
 }
 

@@ -9,11 +9,13 @@
 // filter run, both of which end in the result page's list.
 
 #include "filtering/grouping/grouping_panel.h"
+#include "filtering/workbench_recovery.h"
 #include "framework/cdialog.h"
 #include "pages/containers/left_tab_container.h"
 #include "pages/containers/right_tab_container.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vesk {
@@ -30,6 +32,9 @@ inline constexpr UINT IDD_FILTER_WORKBENCH = 1000;
 
 inline constexpr char kWrongPageForRun[] = "必须在相应的缩水条件页面才能进行缩水！";
 inline constexpr char kRunCaption[] = "提示信息";
+inline constexpr char kRecoveryQuestion[] = "恢复上次未保存的号码？";
+// In the data folder (host directory 2).
+inline constexpr char kRecoveryFileName[] = "unsaved-numbers.recovery";
 
 // Template 1000: a borderless child of 367 x 181 dialog units.
 DialogTemplate FilterWorkbenchTemplate();
@@ -80,6 +85,9 @@ private:
     LRESULT OnTransferNumbers(std::uintptr_t kind, const void* source);
     void OnRightPageChanged();
     void CloseFeature();
+    // Offers the work an unclean end left behind, then keeps the copy current.
+    void StartRecovery();
+    void RestoreWork(history::RecoveredWork& work);
     // The page behind the left tab of that number, or null for non-condition tabs.
     ConditionPage* ConditionPageOf(int leftPage);
     // The digits per number of the game (host service 2), 3 without a game.
@@ -103,6 +111,7 @@ private:
     LeftTabContainer m_left;
     RightTabContainer m_right;
     IModule* m_owner;
+    std::unique_ptr<WorkbenchRecovery> m_recovery;
 };
 
 } // namespace vesk

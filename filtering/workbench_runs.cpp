@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace vesk {
 
@@ -53,15 +54,17 @@ void FilterWorkbench::GenerateNumbers()
 
 void FilterWorkbench::RunFilter()
 {
-    CWaitCursor wait;
     ConditionPage* conditions = ConditionPageOf(m_left.CurrentLeftPage());
     if (!conditions) {
         ShowMessage(kWrongPageForRun, kRunCaption);
         return;
     }
+    // The wait cursor is for the work only: a message box shows the normal one.
+    std::optional<CWaitCursor> wait(std::in_place);
     std::array<char, 256> message{};
     if (conditions->PrepareRun(message.data()) == 0) {
         message.back() = '\0'; // a component that fills the whole buffer still ends here
+        wait.reset();
         ShowMessage(message.data(), kRunCaption);
         return;
     }
@@ -73,6 +76,7 @@ void FilterWorkbench::RunFilter()
         for (std::uint32_t i = 0; i < results.Count(); ++i)
             if (results.TagAt(i) == NumberList::kRemovalTag)
                 results.SetTag(i, 0);
+        wait.reset();
         ShowMessage("内存不足，缩水未能完成，号码保持不变。", kRunCaption);
         return;
     }

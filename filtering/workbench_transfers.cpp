@@ -2,6 +2,7 @@
 // numbers into the result list.
 #include "filtering/filter_workbench.h"
 
+#include "filtering/rules/input_messages.h"
 #include "filtering/rules/list_text.h"
 #include "framework/styles.h"
 #include "framework/wait_cursor.h"
@@ -75,7 +76,7 @@ void FilterWorkbench::TransferEditorText()
     if (options.MatchActive() && text.find(options.MatchCharacter()) != CString::npos) {
         MatchExpansion expanded = ExpandMatch(text, options.MatchCharacter(), length);
         if (!expanded.ok) {
-            ShowMessage(expanded.error, kInputErrorCaption);
+            ShowMessage(workbench::MatchRefusalText(expanded.refusal), kInputErrorCaption);
             return;
         }
         text = std::move(expanded.digits);
@@ -86,8 +87,13 @@ void FilterWorkbench::TransferEditorText()
         return;
     }
     NumberList& results = m_resultPage->ResultList();
-    const bool taken = options.Overwrite() ? results.CopyFrom(parsed) : results.Merge(parsed);
-    if (!taken) {
+    if (options.Overwrite()) {
+        // parsed is ours to give away: a swap cannot fail half way.
+        results.SwapContent(parsed);
+    } else if (!results.IsEmpty() && results.Length() != parsed.Length()) {
+        ShowMessage(workbench::kLengthMismatch, kInputErrorCaption);
+        return;
+    } else if (!results.Merge(parsed)) {
         ShowMessage("内存不足，编辑器的号码未能转入缩水器。", kInputErrorCaption);
         return;
     }

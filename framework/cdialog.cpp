@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QEventLoop>
+#include <QPointer>
 #include <QWidget>
 
 namespace vesk {
@@ -97,6 +98,10 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate& dialog, CWnd* parent, boo
     }
     if (!CreateEx(dialog.exStyle, "#32770", dialog.caption.c_str(), style & ~WS_VISIBLE, rect, parent, 0))
         return FALSE;
+    // Qt takes the modality only from a window not yet shown; set later, the
+    // windows beneath would stay open to input while the dialog's loop runs.
+    if (modal)
+        m_hWnd->setWindowModality(Qt::ApplicationModal);
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(*m_font)), FALSE);
     for (const DialogControl& control : dialog.controls)
         CreateControl(ClientWidget(), control, m_units, *m_font);
@@ -121,7 +126,6 @@ INT_PTR CDialog::DoModal()
     m_ended = false;
     if (!CreateFromTemplate(*dialog, m_parent, true))
         return -1;
-    m_hWnd->setWindowModality(Qt::ApplicationModal);
     m_hWnd->show();
     QEventLoop loop;
     m_loop = &loop;
@@ -129,8 +133,14 @@ INT_PTR CDialog::DoModal()
     if (!m_ended && m_hWnd)
         loop.exec(QEventLoop::DialogExec);
     m_loop = nullptr;
+    // The loop is over, so none of the dialog's events is being delivered: the
+    // window goes now, not later. Left to a later deletion, its tree would
+    // outlive the caller's next step, which may unload the library whose
+    // code the dialog's widgets run.
+    const QPointer<QWidget> window = m_hWnd;
     if (m_hWnd)
         DestroyWindow();
+    delete window.data();
     return m_result;
 }
 

@@ -2,6 +2,7 @@
 #include "framework/cwnd.h"
 
 #include "framework/cdc.h"
+#include "framework/internal_error.h"
 #include "framework/window_class.h"
 #include "framework/window_default.h"
 #include "framework/window_hook.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <cstdio>
 #include <vector>
 
 namespace vesk {
@@ -37,6 +39,20 @@ struct StackEntry {
     ~StackEntry() { MessageStack().pop_back(); }
 };
 
+// A handler that throws ends its own message, not the program.
+template <class Work>
+LRESULT Guarded(UINT message, Work&& work) noexcept
+{
+    try {
+        return work();
+    } catch (...) {
+        char where[32];
+        std::snprintf(where, sizeof where, "消息 0x%04X", message);
+        ReportCurrentException(where);
+        return 0;
+    }
+}
+
 bool IsNonClientMessage(UINT message)
 {
     return message == WM_NCPAINT || (message >= WM_NCMOUSEMOVE && message <= WM_NCRBUTTONUP);
@@ -55,7 +71,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (!m_hWnd)
         return 0;
     StackEntry entry(m_hWnd, message, wParam, lParam);
-    return WindowProc(message, wParam, lParam);
+    return Guarded(message, [&] { return WindowProc(message, wParam, lParam); });
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -69,7 +85,7 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, QObject* targ
     std::shared_ptr<bool> alive = m_alive;
     m_pendingEvents.push_back({message, wParam, lParam, target, event, false, deferQt});
     StackEntry entry(m_hWnd, message, wParam, lParam);
-    const LRESULT result = WindowProc(message, wParam, lParam);
+    const LRESULT result = Guarded(message, [&] { return WindowProc(message, wParam, lParam); });
     if (!*alive) {
         *defaulted = false;
         return result;

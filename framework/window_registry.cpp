@@ -2,6 +2,7 @@
 #include "framework/window_internal.h"
 
 #include "framework/cwnd.h"
+#include "framework/internal_error.h"
 #include "framework/window_class.h"
 #include "framework/window_hook.h"
 #include "framework/window_message_event.h"
@@ -9,6 +10,7 @@
 #include <QAbstractScrollArea>
 #include <QVariant>
 
+#include <cstdio>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
@@ -238,7 +240,15 @@ bool DeliverWindowMessage(QWidget* widget, QEvent* event)
     CWnd* wnd = Lookup(widget);
     if (!wnd)
         wnd = WrapperFor(widget);
-    message->result = wnd->WindowProc(message->message, message->wParam, message->lParam);
+    // A posted message comes straight from Qt's loop: nothing above may see an exception.
+    try {
+        message->result = wnd->WindowProc(message->message, message->wParam, message->lParam);
+    } catch (...) {
+        char where[40];
+        std::snprintf(where, sizeof where, "投递的消息 0x%04X", message->message);
+        ReportCurrentException(where);
+        message->result = 0;
+    }
     return true;
 }
 

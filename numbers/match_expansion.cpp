@@ -18,10 +18,12 @@ MatchExpansion ExpandMatch(std::string_view text, char match, int length)
 {
     MatchExpansion result;
     if (!IsValidNumberLength(length)) {
+        result.refusal = MatchRefusal::BadLength;
         result.error = "the number length must be 1 to 8";
         return result;
     }
     if (IsDigit(match) || match == '\0') {
+        result.refusal = MatchRefusal::DigitMatch;
         result.error = "the match character must not be a digit";
         return result;
     }
@@ -41,6 +43,7 @@ MatchExpansion ExpandMatch(std::string_view text, char match, int length)
             copies *= kept[g * static_cast<std::size_t>(length) + static_cast<std::size_t>(p)] == match ? 10 : 1;
         total += copies;
         if (total > kMaxExpandedNumbers) {
+            result.refusal = MatchRefusal::TooMany;
             result.error = "the match characters would make more than "
                 + std::to_string(kMaxExpandedNumbers) + " numbers";
             return result;
@@ -49,6 +52,7 @@ MatchExpansion ExpandMatch(std::string_view text, char match, int length)
     try {
         result.digits.reserve(total * static_cast<std::uint64_t>(length));
     } catch (const std::bad_alloc&) {
+        result.refusal = MatchRefusal::OutOfMemory;
         result.error = "not enough memory for the expanded numbers";
         return result;
     }

@@ -13,11 +13,15 @@ namespace vesk {
 // 7-digit number space.
 inline constexpr std::uint64_t kMaxExpandedNumbers = 20'000'000;
 
+// Why an expansion was refused; windows word it in their own language.
+enum class MatchRefusal { None, BadLength, DigitMatch, TooMany, OutOfMemory };
+
 struct MatchExpansion {
     bool ok = false;
     std::string digits;    // the expanded numbers back to back, all digits
     std::uint64_t numbers = 0;
-    std::string error;     // why it was refused, when !ok
+    MatchRefusal refusal = MatchRefusal::None;
+    std::string error;     // why it was refused, when !ok (English, for the command line)
 };
 
 // Keeps the digit characters and the match character of text, cuts them into

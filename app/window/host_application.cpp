@@ -5,6 +5,7 @@
 #include "app/session/command_line.h"
 #include "app/session/install_layout.h"
 #include "app/window/main_window.h"
+#include "framework/internal_error.h"
 #include "framework/module_context.h"
 
 #include <QApplication>
@@ -14,6 +15,24 @@
 
 namespace vesk::app {
 namespace {
+
+// The last barrier: an exception from any event handler, ours or a
+// component's, is reported and the event dropped, instead of ending the
+// program with the user's numbers in it.
+class HostApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            ReportCurrentException("事件处理");
+            return false;
+        }
+    }
+};
 
 // Lets queued work (posted messages, layouts, paints) run before the picture.
 void Settle()
@@ -55,13 +74,16 @@ int RunHost(int argc, char** argv)
     if (options.screenshotPath)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    QApplication application(argc, argv);
+    HostApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("3DVesk"));
     const InstallLayout layout =
         InstallLayout::FromExecutableFolder(QApplication::applicationDirPath().toStdString());
     SetResourceFolder(layout.resourceFolder);
 
-    HostObject host({HostPaths::FromEnvironment(), layout.pluginFolder, layout.catalogueSource, layout.sampleDraws});
+    const HostPaths paths = HostPaths::FromEnvironment();
+    if (EnsureFolder(paths.data))
+        SetInternalErrorLog(paths.data + "errors.log");
+    HostObject host({paths, layout.pluginFolder, layout.catalogueSource, layout.sampleDraws});
     // The chart outlives the module, which may ask for its window to the end.
     chart::ChartFeature chart;
     host.SetFeatures(&chart);

@@ -48,7 +48,9 @@ TransferResult FromPackedDigits(const PackedDigitsRecord& source, int length, Nu
                 [&](std::uint32_t i) { return source.data + std::size_t(i) * length; });
 }
 
-TransferResult FromPresence(const C3DUIntArray& presence, NumberList& list)
+// A presence array names 3-digit codes; in a longer game each becomes a
+// record of the game's length with the code in its last three places.
+TransferResult FromPresence(const C3DUIntArray& presence, int length, NumberList& list)
 {
     if (presence.GetSize() == 0)
         return TransferResult::Empty;
@@ -60,10 +62,14 @@ TransferResult FromPresence(const C3DUIntArray& presence, NumberList& list)
     }
     if (count == 0)
         return TransferResult::Empty;
-    std::array<std::uint8_t, 3> digits{};
-    return Fill(count, 3, list, [&](std::uint32_t i) {
-        digits = {static_cast<std::uint8_t>(codes[i] / 100), static_cast<std::uint8_t>(codes[i] / 10 % 10),
-                  static_cast<std::uint8_t>(codes[i] % 10)};
+    if (length < 3)
+        return TransferResult::Refused; // a 3-digit code does not fit
+    std::array<std::uint8_t, 8> digits{};
+    std::uint8_t* last3 = digits.data() + length - 3;
+    return Fill(count, length, list, [&](std::uint32_t i) {
+        last3[0] = static_cast<std::uint8_t>(codes[i] / 100);
+        last3[1] = static_cast<std::uint8_t>(codes[i] / 10 % 10);
+        last3[2] = static_cast<std::uint8_t>(codes[i] % 10);
         return digits.data();
     });
 }
@@ -83,7 +89,7 @@ TransferResult ReadTransferredNumbers(std::uintptr_t kind, const void* source, i
         return FromPackedDigits(*static_cast<const PackedDigitsRecord*>(source), gameLength, list);
     case kTransferPresence:
     case kTransferPresenceToo:
-        return FromPresence(*static_cast<const C3DUIntArray*>(source), list);
+        return FromPresence(*static_cast<const C3DUIntArray*>(source), gameLength, list);
     default:
         return TransferResult::Refused;
     }

@@ -225,12 +225,11 @@ void EditorPage::Layout()
 void EditorPage::Load()
 {
     const LoadedTexts loaded = AskForTextFiles(this, FileChoice::Several);
-    if (!loaded.unreadable.empty()) {
-        ReportUnreadable(this, loaded.unreadable);
-    } else if (!loaded.files.empty()) {
+    if (!loaded.files.empty()) {
         AppendBlockTo(m_text, FollowedByBlankLines(loaded.files), AppendedCaret::AtBlock);
         RedrawWindow();
     }
+    ReportUnreadable(this, loaded.unreadable);
     UpdateButtons();
 }
 

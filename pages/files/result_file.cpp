@@ -5,6 +5,8 @@
 #include "pages/files/filter_data_file.h"
 #include "pages/files/number_text_file.h"
 
+#include <new>
+
 namespace vesk::files {
 
 namespace {
@@ -41,7 +43,13 @@ LoadResult LoadFilterData(const std::string& bytes, NumberList& list)
 
 LoadResult LoadResultFile(const std::string& path, NumberList& list)
 {
-    FileBytes file = ReadFileBytes(path);
+    FileBytes file;
+    try {
+        file = ReadFileBytes(path);
+    } catch (const std::bad_alloc&) {
+        // A file larger than memory, picked by mistake: a message, no change.
+        return {LoadStatus::OutOfMemory, "the file does not fit in memory"};
+    }
     if (!file.ok)
         return {LoadStatus::CannotRead, file.error};
     if (FormatOfPath(path) == ResultFileFormat::NumberText)

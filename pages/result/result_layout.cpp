@@ -39,8 +39,11 @@ ResultViewLayout LayoutResultView(int width, int height)
     const int yA = height - 67;
     const int c = std::min((width - 145) / 2, 75);
     const int x0 = (width - 2 * c - 145) / 2;
+    // The label ends where its 94 pixels end, and takes up to 40 pixels of
+    // the margin on its left, so that counts of five digits and more fit.
+    const int labelLeft = x0 - std::clamp(x0, 0, 40);
     layout.rowA = {
-        {kStatusResult, x0, yA, 94, kControlHeight},
+        {kStatusResult, labelLeft, yA, x0 + 94 - labelLeft, kControlHeight},
         {kOverwrite, x0 + 96, yA, 45, kControlHeight},
         {kGroupToSingle, x0 + 143, yA, c, kControlHeight},
         {kSingleToGroup, x0 + 145 + c, yA, c, kControlHeight},

@@ -8,6 +8,9 @@
 #include "pages/result/result_ids.h"
 #include "pages/result/result_rules.h"
 
+#include <QFontMetrics>
+#include <QWidget>
+
 namespace vesk::result {
 namespace {
 
@@ -259,6 +262,20 @@ void ResultPage::SetViewMode(int view)
             control->ShowWindow(result ? SW_HIDE : SW_SHOW);
 }
 
+namespace {
+
+// The full text when the label shows it whole, else the short one: a count
+// must never be cut off.
+std::string FittingText(CWnd* label, std::string full, std::string shorter)
+{
+    if (!label || !label->m_hWnd)
+        return full;
+    const QFontMetrics metrics(label->m_hWnd->font());
+    return metrics.horizontalAdvance(QString::fromStdString(full)) <= label->m_hWnd->width() ? full : shorter;
+}
+
+} // namespace
+
 void ResultPage::UpdateStatus()
 {
     PageCounts counts;
@@ -267,7 +284,8 @@ void ResultPage::UpdateStatus()
     counts.recycleRows = m_recycleGrid ? m_recycleGrid->GetRowCount() : 0;
     counts.canUndo = m_history.CanUndo();
     counts.canRedo = m_history.CanRedo();
-    SetDlgItemText(kStatusResult, ResultStatusText(counts.resultRows));
+    SetDlgItemText(kStatusResult, FittingText(GetDlgItem(kStatusResult), ResultStatusText(counts.resultRows),
+                                              std::to_string(counts.resultRows) + "注"));
     SetDlgItemText(kStatusRecycle, RecycleStatusText(counts.recycleRows));
     for (const ControlState& state : ButtonStates(counts))
         if (CWnd* control = GetDlgItem(static_cast<int>(state.id)))

@@ -106,6 +106,8 @@ public:
     // without a source every number goes on one line.
     void SetNumbersPerLineSource(std::function<std::uint32_t()> source) { m_perLine = std::move(source); }
     void SetChartWait(handoff::ChartWait wait) { m_chartWait = wait; }
+    // Told after every recorded step, undo and redo: the lists changed.
+    void SetChangeListener(std::function<void()> listener) { m_changed = std::move(listener); }
 
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -120,6 +122,7 @@ private:
     void OnOverwriteClicked();
     LRESULT OnGridNotify(NMHDR* header);
     void ReleaseEverything();
+    void TellChanged();
     void ShowMessage(const std::string& text);
     IRyxGridCtrl* GridOf(GridChoice grid) const;
 
@@ -149,6 +152,7 @@ private:
     View m_view = View::Result;
     std::function<std::uint32_t()> m_perLine;
     handoff::ChartWait m_chartWait;
+    std::function<void()> m_changed;
 };
 
 } // namespace result

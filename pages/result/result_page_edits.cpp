@@ -5,6 +5,7 @@
 #include "framework/framework.h"
 #include "module/core/module_app.h"
 #include "numbers/number_list.h"
+#include "pages/result/list_lookup.h"
 #include "pages/result/number_input_dialog.h"
 
 #include <algorithm>
@@ -17,6 +18,13 @@ void ResultPage::RecordChange()
     CWaitCursor wait;
     m_history.Record(*m_result, *m_recycle);
     RefreshResultGrid();
+    TellChanged();
+}
+
+void ResultPage::TellChanged()
+{
+    if (m_changed)
+        m_changed();
 }
 
 void ResultPage::RefreshResultGrid()
@@ -63,6 +71,15 @@ void ResultPage::AddNumber()
     NumberInputDialog input("", static_cast<int>(m_app.Game()->GetNumberLength(1)), m_app.DigitPad(), this);
     if (input.DoModal() != IDOK)
         return;
+    if (const auto held = FindNumber(*m_result, input.Digits().data())) {
+        // Already a bet: show it rather than bet it twice.
+        ShowMessage("号码 " + std::string(m_result->ToText(*held)) + " 已在缩水器中。");
+        if (m_resultGrid) {
+            m_resultGrid->SelectRow(static_cast<SlotInt>(*held), -1);
+            m_resultGrid->EnsureVisible(static_cast<SlotInt>(*held), -2, 0);
+        }
+        return;
+    }
     CWaitCursor wait;
     if (!m_result->Append(input.Digits().data()))
         return;
@@ -85,9 +102,15 @@ void ResultPage::ModifyNumber(int row)
                             static_cast<int>(m_app.Game()->GetNumberLength(1)), m_app.DigitPad(), this);
     if (input.DoModal() != IDOK)
         return;
-    CWaitCursor wait;
     // The dialog may have run long; the list can have changed under it.
-    if (static_cast<std::uint32_t>(row) >= m_result->Count() || !m_result->SetAt(row, input.Digits().data()))
+    if (static_cast<std::uint32_t>(row) >= m_result->Count())
+        return;
+    if (const auto held = FindNumber(*m_result, input.Digits().data(), static_cast<std::uint32_t>(row))) {
+        ShowMessage("号码 " + std::string(m_result->ToText(*held)) + " 已在缩水器中。");
+        return;
+    }
+    CWaitCursor wait;
+    if (!m_result->SetAt(row, input.Digits().data()))
         return;
     RecordChange();
     m_resultGrid->SetScrollPositions(vertical, horizontal);
@@ -150,6 +173,7 @@ void ResultPage::Undo()
     m_history.Undo(*m_result, *m_recycle);
     RefreshResultGrid();
     RefreshRecycleGrid();
+    TellChanged();
 }
 
 void ResultPage::Redo()
@@ -160,6 +184,7 @@ void ResultPage::Redo()
     m_history.Redo(*m_result, *m_recycle);
     RefreshResultGrid();
     RefreshRecycleGrid();
+    TellChanged();
 }
 
 void ResultPage::SortByColumn(GridChoice grid, int column)

@@ -39,11 +39,10 @@ CountPage::CountPage(IHostObject* host)
 void CountPage::Load()
 {
     const LoadedTexts loaded = AskForTextFiles(this, FileChoice::One);
-    if (!loaded.unreadable.empty()) {
-        ReportUnreadable(this, loaded.unreadable);
-    } else if (!loaded.files.empty()) {
+    if (!loaded.files.empty()) {
         ShowLoadedText(loaded.files.front(), 0);
     }
+    ReportUnreadable(this, loaded.unreadable);
     UpdateButtons();
 }
 

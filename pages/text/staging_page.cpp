@@ -45,13 +45,12 @@ void StagingPage::SkinButtons()
 void StagingPage::Load()
 {
     const LoadedTexts loaded = AskForTextFiles(this, FileChoice::Several);
-    if (!loaded.unreadable.empty()) {
-        ReportUnreadable(this, loaded.unreadable);
-    } else if (!loaded.files.empty()) {
+    if (!loaded.files.empty()) {
         AppendBlockTo(TextArea(), FollowedByBlankLines(loaded.files), AppendedCaret::AtBlock);
         TextArea().SetFocus();
         TextArea().Invalidate();
     }
+    ReportUnreadable(this, loaded.unreadable);
     UpdateButtons();
 }
 

@@ -7,22 +7,28 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <new>
+
 namespace vesk {
 
 std::optional<std::string> ReadTextFile(const std::string& path)
 {
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTextFileBytes)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    try {
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        if (IsValidUtf8(text))
+            return text;
+        QStringDecoder decoder("GB18030");
+        const QString decoded = decoder.decode(bytes);
+        return decoded.toStdString();
+    } catch (const std::bad_alloc&) {
         return std::nullopt;
-    std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (IsValidUtf8(text))
-        return text;
-    QStringDecoder decoder("GB18030");
-    const QString decoded = decoder.decode(bytes);
-    return decoded.toStdString();
+    }
 }
 
 std::string FollowedByBlankLines(const std::vector<std::string>& texts)
@@ -49,21 +55,22 @@ LoadedTexts AskForTextFiles(CWnd* parent, FileChoice choice)
     if (paths.empty() && !dialog.GetPathName().empty())
         paths.push_back(dialog.GetPathName());
     for (const CString& path : paths) {
-        std::optional<std::string> text = ReadTextFile(path);
-        if (!text) {
-            loaded.files.clear();
-            loaded.unreadable = path;
-            return loaded;
-        }
-        loaded.files.push_back(std::move(*text));
+        if (std::optional<std::string> text = ReadTextFile(path))
+            loaded.files.push_back(std::move(*text));
+        else
+            loaded.unreadable.push_back(path);
     }
     return loaded;
 }
 
-void ReportUnreadable(CWnd* parent, const std::string& path)
+void ReportUnreadable(CWnd* parent, const std::vector<std::string>& paths)
 {
-    if (parent)
-        parent->MessageBox("无法读取文件：" + path, "提示信息", MB_OK | MB_ICONINFORMATION);
+    if (!parent || paths.empty())
+        return;
+    std::string text = "无法读取文件（不存在、无权读取或大于 512 MB）：";
+    for (const std::string& path : paths)
+        text += "\n" + path;
+    parent->MessageBox(text, "提示信息", MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace vesk

@@ -5,6 +5,7 @@
 
 #include "framework/win_types.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,25 +14,30 @@ namespace vesk {
 
 class CWnd;
 
-// The file's text as UTF-8, or nothing when it cannot be read.
+// Larger text files are refused before a byte is read: a multi-gigabyte file
+// picked by mistake must be a message, not an exhausted memory.
+inline constexpr std::int64_t kMaxTextFileBytes = std::int64_t(512) << 20;
+
+// The file's text as UTF-8, or nothing when it cannot be read, is larger than
+// kMaxTextFileBytes or does not fit in memory.
 std::optional<std::string> ReadTextFile(const std::string& path);
 
 enum class FileChoice { One, Several };
 
 struct LoadedTexts {
     bool chosen = false; // false: the dialog was cancelled
-    std::vector<std::string> files; // each file's text, in the dialog's order
-    std::string unreadable; // the first file that could not be read, if any
+    std::vector<std::string> files;      // the text of each file read, in the dialog's order
+    std::vector<std::string> unreadable; // the files that could not be read
 };
 
 // Each text followed by "\r\n\r\n", all in one.
 std::string FollowedByBlankLines(const std::vector<std::string>& texts);
 
-// Asks for text files and reads them. When a file cannot be read, files is
-// empty and unreadable names it, so the caller changes nothing.
+// Asks for text files and reads every one it can; unreadable names the others.
 LoadedTexts AskForTextFiles(CWnd* parent, FileChoice choice);
 
-// Tells the user that path could not be read (message box on parent).
-void ReportUnreadable(CWnd* parent, const std::string& path);
+// Tells the user which files could not be read (one message box on parent);
+// nothing when paths is empty.
+void ReportUnreadable(CWnd* parent, const std::vector<std::string>& paths);
 
 } // namespace vesk

@@ -114,6 +114,19 @@ TEST(NumberTransfer, OtherGameLengths)
     EXPECT_EQ(ReadTransferredNumbers(kTransferPackedDigits, &source, 5, list), TransferResult::Replaced);
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"12345", "67890"}));
     EXPECT_EQ(ReadTransferredNumbers(kTransferPackedDigits, &source, 9, list), TransferResult::Refused);
+
+    // A presence array names 3-digit codes: in a 5-digit game they fill the last places.
+    C3DUIntArray presence;
+    ASSERT_TRUE(presence.SetSize(1000));
+    presence[7] = 1;
+    presence[450] = 1;
+    NumberList five(5);
+    EXPECT_EQ(ReadTransferredNumbers(kTransferPresenceToo, &presence, 5, five), TransferResult::Replaced);
+    EXPECT_EQ(five.Length(), 5);
+    EXPECT_EQ(Texts(five), (std::vector<std::string>{"00007", "00450"}));
+    NumberList two = Holding("123");
+    EXPECT_EQ(ReadTransferredNumbers(kTransferPresence, &presence, 2, two), TransferResult::Refused);
+    EXPECT_EQ(Texts(two), std::vector<std::string>{"123"});
 }
 
 } // namespace

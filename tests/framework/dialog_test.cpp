@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -206,6 +208,51 @@ TEST(ModalDialogs, EscapeCancelsAndEnterConfirms)
     AskDialog enter(nullptr);
     EXPECT_EQ(enter.DoModal(), IDOK);
     EXPECT_EQ(enter.value, "5");
+}
+
+TEST(ModalDialogs, BlockTheWindowsBeneathWhileTheirLoopRuns)
+{
+    ModuleContextGuard guard(TestModule());
+    CWnd host;
+    test::CreateHost(host);
+    ScriptedInteraction script;
+    QWidget* modalInLoop = nullptr;
+    QWidget* dialogWindow = nullptr;
+    script.QueueModalAction([&](CDialog& dialog) {
+        dialogWindow = dialog.m_hWnd;
+        QTimer::singleShot(0, [&] {
+            modalInLoop = QApplication::activeModalWidget();
+            dialog.EndDialog(IDCANCEL);
+        });
+    });
+    AskDialog ask(&host);
+    EXPECT_EQ(ask.DoModal(), IDCANCEL);
+    ASSERT_NE(dialogWindow, nullptr);
+    EXPECT_EQ(modalInLoop, dialogWindow);
+}
+
+// A modal dialog run from a handler is gone when DoModal returns: the caller
+// may unload the component whose code the dialog's widgets run.
+TEST(ModalDialogs, AreDeletedWhenDoModalReturnsEvenInsideAHandler)
+{
+    ModuleContextGuard guard(TestModule());
+    CWnd host;
+    test::CreateHost(host);
+    ScriptedInteraction script;
+    QPointer<QWidget> dialogWindow;
+    bool goneOnReturn = false;
+    script.QueueModalAction([&](CDialog& dialog) {
+        dialogWindow = dialog.m_hWnd;
+        QTimer::singleShot(0, [&dialog] { dialog.EndDialog(IDOK); });
+    });
+    host.HandleMessage(WM_USER + 5, [&](WPARAM, LPARAM) -> LRESULT {
+        AskDialog ask(&host);
+        ask.DoModal();
+        goneOnReturn = dialogWindow.isNull();
+        return 0;
+    });
+    host.SendMessage(WM_USER + 5);
+    EXPECT_TRUE(goneOnReturn);
 }
 
 TEST(ModalDialogs, MissingTemplateFailsWithoutShowingAnything)

@@ -184,19 +184,24 @@ TEST_F(EditorPageTest, LoadingIntoAnEmptyEditorEnablesTheButtonsAndReadsGb18030)
     EXPECT_TRUE(Enabled(IDC_EDITOR_TRANSFER));
 }
 
-TEST_F(EditorPageTest, AnUnreadableFileChangesNothingAndIsReported)
+TEST_F(EditorPageTest, EveryReadableFileIsLoadedAndTheOthersAreNamed)
 {
     page->SetText("keep");
     const std::string good = pages.WriteFile("good.txt", "123");
-    script.QueueFileSelection({ good, pages.Folder() + "missing.txt" });
+    const std::string also = pages.WriteFile("also.txt", "456");
+    script.QueueFileSelection({ good, pages.Folder() + "missing.txt", also, pages.Folder() });
     Click(page->Button(IDC_EDITOR_OPEN));
-    EXPECT_EQ(page->Text(), "keep");
+    EXPECT_EQ(page->Text(), "keep\r\n\r\n123\r\n\r\n456\r\n\r\n");
     ASSERT_EQ(script.MessageBoxes().size(), 1u);
-    EXPECT_NE(script.MessageBoxes()[0].text.find("missing.txt"), std::string::npos);
+    const std::string& said = script.MessageBoxes()[0].text;
+    EXPECT_NE(said.find("missing.txt"), std::string::npos);
+    EXPECT_NE(said.find(pages.Folder()), std::string::npos);
+    EXPECT_EQ(said.find("good.txt"), std::string::npos);
 
     script.QueueFileCancel();
     Click(page->Button(IDC_EDITOR_OPEN));
-    EXPECT_EQ(page->Text(), "keep");
+    EXPECT_EQ(page->Text(), "keep\r\n\r\n123\r\n\r\n456\r\n\r\n");
+    EXPECT_EQ(script.MessageBoxes().size(), 1u);
 }
 
 TEST_F(EditorPageTest, SaveWritesTheTextUnderTheHostsDefaultName)

@@ -37,7 +37,9 @@ TEST(ResultLayout, RowsAreCentredAndButtonsShrinkOnlyWhenNarrow)
     EXPECT_EQ(wide.rowB[0].y, 400 - 44);
     // Row A: the label and 覆盖 keep their widths, the two buttons take c.
     const int x0 = (600 - 150 - 145) / 2;
-    EXPECT_EQ(Find(wide.rowA, kStatusResult).x, x0);
+    // The label ends at x0 + 94 and borrows 40 pixels of the margin for long counts.
+    EXPECT_EQ(Find(wide.rowA, kStatusResult).x, x0 - 40);
+    EXPECT_EQ(Find(wide.rowA, kStatusResult).width, 134);
     EXPECT_EQ(Find(wide.rowA, kOverwrite).x, x0 + 96);
     EXPECT_EQ(Find(wide.rowA, kSingleToGroup).x, x0 + 145 + 75);
     // Row C at the bottom, six buttons.
@@ -48,6 +50,9 @@ TEST(ResultLayout, RowsAreCentredAndButtonsShrinkOnlyWhenNarrow)
     EXPECT_EQ(narrow.rowC[0].width, (200 - 10) / 6);
     EXPECT_EQ(narrow.rowB[0].width, (200 - 8) / 5);
     EXPECT_EQ(Find(narrow.rowA, kGroupToSingle).width, (200 - 145) / 2);
+    EXPECT_GE(Find(narrow.rowA, kStatusResult).x, 0); // no margin to borrow
+    EXPECT_EQ(Find(narrow.rowA, kStatusResult).x + Find(narrow.rowA, kStatusResult).width,
+              Find(narrow.rowA, kOverwrite).x - 2);
 
     const RecycleViewLayout recycle = LayoutRecycleView(300, 211);
     EXPECT_EQ(recycle.grid.height, 180);

@@ -113,6 +113,24 @@ TEST_F(ResultPageTest, AddAndModifyThroughTheInputDialog)
     ASSERT_EQ(script.MessageBoxes().size(), 0u);
 }
 
+TEST_F(ResultPageTest, ANumberTypedInThatTheListHoldsIsShownNotBetTwice)
+{
+    harness.SetResult("100 200 300");
+    const std::size_t steps = harness.Page().History().UndoSteps();
+    QueueInput("300");
+    harness.Click(kAdd);
+    EXPECT_EQ(harness.ResultText(), "100 200 300");
+    EXPECT_EQ(harness.Page().ResultGrid()->GetSelectedRow(0, 0), 2);
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(script.MessageBoxes()[0].text, "号码 300 已在缩水器中。");
+
+    QueueInput("100"); // row 1 may not become another row's number
+    harness.Notify(kResultGrid, NM_DBLCLK, 1, 1);
+    EXPECT_EQ(harness.ResultText(), "100 200 300");
+    EXPECT_EQ(script.MessageBoxes().size(), 2u);
+    EXPECT_EQ(harness.Page().History().UndoSteps(), steps);
+}
+
 TEST_F(ResultPageTest, ARealDoubleClickOpensTheRowAndThePadTypesIntoTheEdit)
 {
     harness.SetResult("100 200 300");
