@@ -184,9 +184,48 @@ private:
             ClickControl(IDC_GROUP_GENERATE);
         } else if (choice < 16) {
             SwitchTab(root);
-        } else if (QWidget* target = PickWidget(root)) {
+        } else if (!modal && choice < 19) {
+            ClickButtonNamed(root, {QStringLiteral("载入"), QStringLiteral("打开")});
+        } else if (QWidget* target = PickWidget(Attention(root))) {
             Poke(target, choice);
         }
+    }
+
+    // People work on one row or one box for a while: now and then the steps
+    // keep to a part of the window holding a few buttons, so that sequences
+    // like "untick a row, take its values away, click the next row" happen.
+    QWidget* Attention(QWidget* root)
+    {
+        if (m_focus && m_focusSteps > 0 && root->isAncestorOf(m_focus) && m_focus->isVisible()) {
+            --m_focusSteps;
+            return m_focus;
+        }
+        m_focus = nullptr;
+        if (Below(5) != 0)
+            return root;
+        std::vector<QWidget*> parts;
+        for (QWidget* part : root->findChildren<QWidget*>())
+            if (part->isVisible() && part->findChildren<QAbstractButton*>().size() >= 3)
+                parts.push_back(part);
+        if (parts.empty())
+            return root;
+        m_focus = parts[static_cast<std::size_t>(Below(static_cast<int>(parts.size())))];
+        m_focusSteps = 5 + Below(15);
+        return m_focus;
+    }
+
+    void ClickButtonNamed(QWidget* root, std::initializer_list<QString> names)
+    {
+        std::vector<QAbstractButton*> found;
+        for (QAbstractButton* button : root->findChildren<QAbstractButton*>())
+            for (const QString& name : names)
+                if (button->isVisible() && button->isEnabled() && button->text().contains(name))
+                    found.push_back(button);
+        if (found.empty())
+            return;
+        QAbstractButton* button = found[static_cast<std::size_t>(Below(static_cast<int>(found.size())))];
+        Trace("open", button);
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
     }
 
     QWidget* PickWidget(QWidget* root)
@@ -377,6 +416,8 @@ private:
     int m_closeAttempts = 0;
     std::vector<std::string> m_failures;
     std::map<unsigned, QPointer<QAbstractItemView>> m_views;
+    QPointer<QWidget> m_focus;
+    int m_focusSteps = 0;
 };
 
 TEST(RandomInput, TheWorkbenchSurvivesSeededInputAndKeepsEveryNumber)

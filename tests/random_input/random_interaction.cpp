@@ -47,7 +47,8 @@ FileDialogResult RandomInteraction::FileDialog(const FileDialogRequest& request)
     if (m_files.empty() || m_random() % 4 == 0) {
         QueueFileCancel();
     } else {
-        std::vector<std::string> paths{Pick(m_random, m_files)};
+        // The first file is the one worth opening most: it leads furthest.
+        std::vector<std::string> paths{m_random() % 3 == 0 ? m_files.front() : Pick(m_random, m_files)};
         if ((request.flags & OFN_ALLOWMULTISELECT) && m_random() % 2)
             paths.push_back(Pick(m_random, m_files));
         QueueFileSelection(std::move(paths));
