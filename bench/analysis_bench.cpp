@@ -7,8 +7,8 @@
 #include "components/features/analysis/skew_search.h"
 
 #include "module/catalogue/catalogue_source.h"
-#include "module/catalogue/gbk_text.h"
 #include "numbers/draw_history.h"
+#include "numbers/gbk_text.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,7 +51,7 @@ const std::vector<CatalogueCategory>& Categories()
         const auto parsed = catalogue::ParseSource(ReadSource("data/catalogue/s3cdt.txt"));
         const std::uint32_t mask = catalogue::MaskForDigits(kLength);
         const auto text = [](const char* field, std::size_t size) {
-            return catalogue::GbkToUtf8(std::string_view(field, strnlen(field, size)));
+            return GbkToUtf8(std::string_view(field, strnlen(field, size)));
         };
         for (const auto& category : parsed.source->categories) {
             if ((category.record.flags & catalogue::kHiddenFlag) || catalogue::DroppedByMask(category.record.gameFlags, mask))

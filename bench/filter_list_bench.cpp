@@ -3,12 +3,12 @@
 // (libvesk.so from the plug-in folder, the host's services, the page's
 // calls), beside the engine's own judging of the same records.
 #include "app/services/host_object.h"
+#include "application/module_app.h"
 #include "bench/filter_run_data.h"
 #include "components/filter/engine/compiled_set.h"
 #include "components/filter/engine/condition_set_file.h"
 #include "filtering/condition_page.h"
 #include "framework/framework.h"
-#include "module/core/module_app.h"
 #include "numbers/number_list.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 // sort by an attribute column, and the attribute table's computation.
 #include "app/services/column_defaults.h"
 #include "app/services/host_object.h"
+#include "application/module_app.h"
 #include "framework/framework.h"
-#include "module/core/module_app.h"
 #include "numbers/number_list.h"
 #include "pages/result/result_page.h"
 #include "pages/result/result_templates.h"

@@ -4,12 +4,12 @@
 // the undo point and both grid refills (libryxgrid.so), on the real host
 // services in a temporary folder. Runs offscreen.
 #include "app/services/host_object.h"
+#include "application/module_app.h"
 #include "bench/filter_run_data.h"
 #include "filtering/filter_workbench.h"
 #include "framework/framework.h"
-#include "module/core/module_app.h"
-#include "pages/result/result_templates.h"
 #include "numbers/number_list.h"
+#include "pages/result/result_templates.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 #include "filtering/condition_page.h"
 
+#include "application/module_app.h"
 #include "framework/cdc.h"
 #include "framework/colour_messages.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
-#include "module/core/module_app.h"
 #include "numbers/number_list.h"
 #include "skin/workbench_colors.h"
 

@@ -1,12 +1,12 @@
 #include "filtering/filter_workbench.h"
 
+#include "application/module_app.h"
 #include "filtering/rules/pane_layout.h"
 #include "framework/cdc.h"
 #include "framework/interaction.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
 #include "host/module_messages.h"
-#include "module/core/module_app.h"
 #include "numbers/uint_array.h"
 #include "pages/result/result_ids.h"
 #include "skin/workbench_colors.h"

@@ -8,11 +8,11 @@
 // forward their transfer buttons here, and it runs number generation and the
 // filter run, both of which end in the result page's list.
 
+#include "filtering/containers/left_tab_container.h"
+#include "filtering/containers/right_tab_container.h"
 #include "filtering/grouping/grouping_panel.h"
 #include "filtering/workbench_recovery.h"
 #include "framework/cdialog.h"
-#include "pages/containers/left_tab_container.h"
-#include "pages/containers/right_tab_container.h"
 
 #include <cstdint>
 #include <memory>

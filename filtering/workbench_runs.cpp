@@ -2,11 +2,11 @@
 // grouping panel, the filter run, the count and the numbers handed in.
 #include "filtering/filter_workbench.h"
 
+#include "application/module_app.h"
 #include "filtering/rules/list_text.h"
 #include "filtering/rules/number_transfer.h"
 #include "framework/styles.h"
 #include "framework/wait_cursor.h"
-#include "module/core/module_app.h"
 #include "numbers/number_list.h"
 
 #include <algorithm>

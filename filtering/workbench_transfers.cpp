@@ -2,11 +2,11 @@
 // numbers into the result list.
 #include "filtering/filter_workbench.h"
 
+#include "application/module_app.h"
 #include "filtering/rules/input_messages.h"
 #include "filtering/rules/list_text.h"
 #include "framework/styles.h"
 #include "framework/wait_cursor.h"
-#include "module/core/module_app.h"
 #include "numbers/match_expansion.h"
 #include "numbers/number_list.h"
 

@@ -1,8 +1,8 @@
 #include "app/services/column_defaults.h"
 
-#include "module/catalogue/gbk_text.h"
 #include "app/services/number_attributes.h"
 #include "app/services/option_ids.h"
+#include "numbers/gbk_text.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ Bytes MakeColumnRecords(std::span<const int> attributeIndices)
         const auto value = static_cast<std::uint32_t>(index);
         for (int i = 0; i < 4; ++i)
             record[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-        const std::string title = catalogue::Utf8ToGbk(AttributeTitle(index)).value_or(std::string{});
+        const std::string title = Utf8ToGbk(AttributeTitle(index)).value_or(std::string{});
         // Our titles are short; the cap keeps the terminator whatever the text.
         const std::size_t length = std::min<std::size_t>(title.size(), kColumnRecordSize - 4 - 1);
         std::copy_n(title.begin(), length, record.begin() + 4);

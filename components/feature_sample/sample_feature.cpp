@@ -5,7 +5,7 @@
 #include "framework/win_structs.h"
 #include "host/catalogue_records.h"
 #include "host/module_interface.h"
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -145,10 +145,10 @@ QString SampleFeature::ListName() const
             module->FindCatalogueItem(categoryKey, static_cast<std::uint16_t>(subCode), &group, &category));
         if (item && category) {
             const auto* categoryRecord = static_cast<const catalogue::CategoryRecord*>(category);
-            const std::string text = catalogue::GbkToUtf8(
+            const std::string text = GbkToUtf8(
                 std::string_view(categoryRecord->text, qstrnlen(categoryRecord->text, sizeof categoryRecord->text)));
             const std::string itemText =
-                catalogue::GbkToUtf8(std::string_view(item->text, qstrnlen(item->text, sizeof item->text)));
+                GbkToUtf8(std::string_view(item->text, qstrnlen(item->text, sizeof item->text)));
             return QString::fromStdString(text + " / " + itemText);
         }
     }

@@ -1,6 +1,6 @@
 #include "components/other/column_records.h"
 
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,7 +20,7 @@ std::vector<ColumnItem> ParseColumnRecords(std::span<const std::uint8_t> bytes)
         const char* title = reinterpret_cast<const char*>(record + 4);
         // A title that fills all 32 bytes has no terminator; it ends there.
         item.gbkTitle.assign(title, ::strnlen(title, kColumnTitleBytes));
-        item.title = catalogue::GbkToUtf8(item.gbkTitle);
+        item.title = GbkToUtf8(item.gbkTitle);
         items.push_back(std::move(item));
     }
     return items;

@@ -1,6 +1,6 @@
 #include "module/catalogue/catalogue_dump.h"
 
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <cstdio>
 #include <ostream>

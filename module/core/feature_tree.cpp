@@ -1,6 +1,6 @@
 #include "module/core/feature_tree.h"
 
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <span>
 #include <string>
@@ -41,7 +41,7 @@ void RemoveIfEmpty(ITreeControl& tree, TreeItem folder)
 
 void GraftCategory(ITreeControl& tree, TreeItem parent, const catalogue::Category& category)
 {
-    const std::string text = catalogue::GbkToUtf8(FieldText(category.record.text));
+    const std::string text = GbkToUtf8(FieldText(category.record.text));
     const TreeItem folder = Folder(tree, parent, text.c_str());
     TreeItem itemParent = folder;
     for (const catalogue::Group& group : std::span(category.groups, category.record.groupCount)) {
@@ -50,13 +50,13 @@ void GraftCategory(ITreeControl& tree, TreeItem parent, const catalogue::Categor
         const TreeItem before = itemParent;
         const bool named = group.record.name[0] != '\0';
         if (named) {
-            const std::string name = catalogue::GbkToUtf8(FieldText(group.record.name));
+            const std::string name = GbkToUtf8(FieldText(group.record.name));
             itemParent = Folder(tree, folder, name.c_str());
         }
         for (const catalogue::ItemRecord& item : std::span(group.items, group.record.itemCount)) {
             if (item.flags & kHiddenFlag)
                 continue;
-            const std::string itemText = catalogue::GbkToUtf8(FieldText(item.text));
+            const std::string itemText = GbkToUtf8(FieldText(item.text));
             AddLeaf(tree, itemParent, itemText.c_str(),
                     std::uint32_t{category.record.key} << 16 | item.key);
         }

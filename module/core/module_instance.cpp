@@ -1,7 +1,7 @@
 #include "module/core/module_instance.h"
 
+#include "application/module_app.h"
 #include "module/core/feature_tree.h"
-#include "module/core/module_app.h"
 #include "module/core/tree_walk.h"
 
 namespace vesk {

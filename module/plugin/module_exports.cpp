@@ -1,7 +1,7 @@
 // The library's two exports: the host creates and releases the module
 // instance through them, naming the module by its 32-byte record.
 #include "host/module_interface.h"
-#include "module/core/module_app.h"
+#include "application/module_app.h"
 #include "module/core/module_instance.h"
 #include "module/plugin/window_platform.h"
 

@@ -1,6 +1,6 @@
 #include "pages/result/grid_columns.h"
 
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -37,7 +37,7 @@ std::vector<GridColumn> ParseColumnRecords(std::span<const std::uint8_t> bytes, 
         const std::uint8_t* record = bytes.data() + k * kColumnRecordSize;
         const char* title = reinterpret_cast<const char*>(record + 4);
         const std::size_t length = strnlen(title, kTitleSize);
-        columns.push_back({ReadInt32(record), catalogue::GbkToUtf8(std::string_view(title, length))});
+        columns.push_back({ReadInt32(record), GbkToUtf8(std::string_view(title, length))});
     }
     return columns;
 }

@@ -1,9 +1,9 @@
 #include "pages/result/result_page.h"
 
+#include "application/module_app.h"
 #include "framework/framework.h"
 #include "host/list_view_notify.h"
 #include "host/module_messages.h"
-#include "module/core/module_app.h"
 #include "numbers/number_list.h"
 #include "pages/result/result_ids.h"
 #include "pages/result/result_rules.h"

@@ -2,8 +2,8 @@
 // and the right-click menu that offers the operations again.
 #include "pages/result/result_page.h"
 
+#include "application/module_app.h"
 #include "framework/framework.h"
-#include "module/core/module_app.h"
 #include "numbers/number_list.h"
 #include "pages/files/filter_data_file.h"
 #include "pages/files/result_file.h"

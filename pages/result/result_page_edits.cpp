@@ -2,8 +2,8 @@
 // undo step and shows the result again, under the wait cursor.
 #include "pages/result/result_page.h"
 
+#include "application/module_app.h"
 #include "framework/framework.h"
-#include "module/core/module_app.h"
 #include "numbers/number_list.h"
 #include "pages/result/list_lookup.h"
 #include "pages/result/number_input_dialog.h"

@@ -3,7 +3,7 @@
 #include "components/features/analysis/catalogue_items.h"
 
 #include "module/catalogue/catalogue_source.h"
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include "tests/analysis/slow_omission.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 using Digits = std::vector<int>;
 
-std::string Text(const char* field, std::size_t size) { return catalogue::GbkToUtf8(std::string_view(field, strnlen(field, size))); }
+std::string Text(const char* field, std::size_t size) { return GbkToUtf8(std::string_view(field, strnlen(field, size))); }
 
 int CountOf(const Digits& d, bool (*is)(int)) { return static_cast<int>(std::count_if(d.begin(), d.end(), is)); }
 

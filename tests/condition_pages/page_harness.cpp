@@ -1,6 +1,6 @@
 #include "tests/condition_pages/page_harness.h"
 
-#include "module/core/module_app.h"
+#include "application/module_app.h"
 #include "host/module_messages.h"
 #include "tests/support/build_folders.h"
 

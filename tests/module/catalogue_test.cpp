@@ -1,6 +1,6 @@
 #include "module/catalogue/catalogue.h"
 #include "module/catalogue/catalogue_source.h"
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <gtest/gtest.h>
 

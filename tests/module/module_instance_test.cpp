@@ -1,7 +1,7 @@
 #include "module/core/module_instance.h"
 
+#include "application/module_app.h"
 #include "module/catalogue/catalogue_source.h"
-#include "module/core/module_app.h"
 #include "numbers/number_list.h"
 #include "tests/module/fake_tree.h"
 #include "tests/module/module_fakes.h"

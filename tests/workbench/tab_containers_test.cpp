@@ -1,17 +1,17 @@
 // The two tab containers on their own, with the real pages and components on
 // the host services in a temporary folder: requests that no click can make
 // and what the parent is told.
-#include "module/core/module_app.h"
-#include "numbers/editor/editor_page.h"
+#include "application/module_app.h"
+#include "app/services/host_object.h"
+#include "filtering/containers/left_tab_container.h"
+#include "filtering/containers/right_tab_container.h"
 #include "numbers/list_snapshot.h"
-#include "pages/containers/left_tab_container.h"
-#include "pages/containers/right_tab_container.h"
+#include "pages/editor/editor_page.h"
 #include "pages/result/result_templates.h"
 #include "pages/text/count_page.h"
 #include "pages/text/staging_page.h"
 #include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
-#include "app/services/host_object.h"
 
 #include <gtest/gtest.h>
 

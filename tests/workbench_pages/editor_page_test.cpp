@@ -1,8 +1,8 @@
-#include "numbers/editor/editor_page.h"
+#include "pages/editor/editor_page.h"
 
 #include "framework/scripted_interaction.h"
 #include "host/other_interfaces.h"
-#include "numbers/editor/editor_layout.h"
+#include "pages/editor/editor_layout.h"
 #include "tests/workbench_pages/page_host.h"
 
 #include <QTest>

@@ -2,7 +2,7 @@
 // the background shows between the controls, and the pictures are written
 // for the eye when VESK_SHOT_DIR is set.
 #include "filtering/grouping/grouping_panel.h"
-#include "numbers/editor/editor_page.h"
+#include "pages/editor/editor_page.h"
 #include "pages/text/count_page.h"
 #include "pages/text/staging_page.h"
 #include "tests/workbench_pages/page_host.h"

@@ -1,7 +1,7 @@
 #include "tests/workbench_pages/page_host.h"
 
 #include "filtering/grouping/grouping_panel.h"
-#include "numbers/editor/editor_page.h"
+#include "pages/editor/editor_page.h"
 #include "pages/text/count_page.h"
 #include "pages/text/staging_page.h"
 

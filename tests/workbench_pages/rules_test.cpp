@@ -3,9 +3,9 @@
 #include "filtering/grouping/digit_categories.h"
 #include "filtering/grouping/panel_layout.h"
 #include "filtering/grouping/row_mode.h"
-#include "numbers/editor/column_setting.h"
-#include "numbers/editor/editor_layout.h"
-#include "numbers/editor/print_numbers.h"
+#include "pages/editor/column_setting.h"
+#include "pages/editor/editor_layout.h"
+#include "pages/editor/print_numbers.h"
 #include "pages/text/text_page_layout.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "components/features/analysis/family_builders.h"
 
 #include "host/catalogue_records.h"
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <cstring>
 
@@ -13,7 +13,7 @@ namespace {
 
 std::string TextOf(const char* field, std::size_t size)
 {
-    return catalogue::GbkToUtf8(std::string_view(field, strnlen(field, size)));
+    return GbkToUtf8(std::string_view(field, strnlen(field, size)));
 }
 
 } // namespace

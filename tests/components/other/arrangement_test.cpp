@@ -3,7 +3,7 @@
 #include "app/services/column_defaults.h"
 #include "components/other/arrangement.h"
 #include "components/other/tile_geometry.h"
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ TEST(ColumnRecords, ReadAndWrittenBackByteForByte)
     EXPECT_EQ(items[0].title, "和值");
     EXPECT_EQ(items[1].title, "012路");
     EXPECT_EQ(items[2].title, "和值遗漏");
-    EXPECT_EQ(catalogue::Utf8ToGbk(items[2].title), items[2].gbkTitle);
+    EXPECT_EQ(Utf8ToGbk(items[2].title), items[2].gbkTitle);
     EXPECT_EQ(items[3].attribute, -2);
     EXPECT_EQ(items[3].gbkTitle, std::string(32, 'A'));
     // Written back, the full title keeps the terminator the readers need.

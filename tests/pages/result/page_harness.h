@@ -7,10 +7,10 @@
 // out by a host that forwards everything else to the real one.
 
 #include "app/services/host_object.h"
+#include "application/module_app.h"
 #include "framework/framework.h"
 #include "host/module_messages.h"
 #include "host/other_interfaces.h"
-#include "module/core/module_app.h"
 #include "pages/result/result_page.h"
 #include "tests/support/temp_folder.h"
 

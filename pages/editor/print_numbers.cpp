@@ -1,4 +1,4 @@
-#include "numbers/editor/print_numbers.h"
+#include "pages/editor/print_numbers.h"
 
 namespace vesk {
 

@@ -1,8 +1,8 @@
-#include "pages/containers/right_tab_container.h"
+#include "filtering/containers/right_tab_container.h"
 
+#include "application/module_app.h"
 #include "framework/styles.h"
 #include "host/module_messages.h"
-#include "module/core/module_app.h"
 
 namespace vesk {
 

@@ -1,4 +1,4 @@
-#include "numbers/editor/column_setting.h"
+#include "pages/editor/column_setting.h"
 
 #include <cstdlib>
 #include <limits>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace vesk::catalogue {
+namespace vesk {
 
 // Bytes that are not GBK become U+FFFD, one per bad byte, so a damaged record
 // still shows what can be read.
@@ -15,4 +15,4 @@ std::string GbkToUtf8(std::string_view gbk);
 // Nothing when the text is not valid UTF-8 or holds a character GBK lacks.
 std::optional<std::string> Utf8ToGbk(std::string_view utf8);
 
-} // namespace vesk::catalogue
+} // namespace vesk

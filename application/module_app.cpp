@@ -1,4 +1,4 @@
-#include "module/core/module_app.h"
+#include "application/module_app.h"
 
 #include "numbers/number_list.h"
 

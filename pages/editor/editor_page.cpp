@@ -1,10 +1,10 @@
-#include "numbers/editor/editor_page.h"
+#include "pages/editor/editor_page.h"
 
 #include "framework/messages.h"
 #include "framework/styles.h"
-#include "numbers/editor/editor_layout.h"
-#include "numbers/editor/editor_print.h"
 #include "numbers/presence.h"
+#include "pages/editor/editor_layout.h"
+#include "pages/editor/editor_print.h"
 #include "pages/text/text_file_loading.h"
 #include "pages/text/text_page.h"
 

@@ -5,8 +5,8 @@
 // directly and picks the page in front with SelectLeftPage.
 
 #include "filtering/condition_page.h"
-#include "numbers/editor/editor_page.h"
-#include "pages/containers/tab_container.h"
+#include "filtering/containers/tab_container.h"
+#include "pages/editor/editor_page.h"
 #include "pages/text/count_page.h"
 
 namespace vesk {

@@ -1,7 +1,7 @@
-#include "numbers/editor/editor_print.h"
+#include "pages/editor/editor_print.h"
 
 #include "host/other_interfaces.h"
-#include "numbers/editor/print_numbers.h"
+#include "pages/editor/print_numbers.h"
 
 namespace vesk {
 

@@ -4,7 +4,7 @@
 // the staging page behind 暂存区. Every page change is told to the parent
 // (the workbench) with WM_RIGHT_PAGE_CHANGED.
 
-#include "pages/containers/tab_container.h"
+#include "filtering/containers/tab_container.h"
 #include "pages/result/result_page.h"
 #include "pages/text/staging_page.h"
 

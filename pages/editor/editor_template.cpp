@@ -2,7 +2,7 @@
 // in dialog units (the page lays them out again whenever it is sized).
 
 #include "framework/styles.h"
-#include "numbers/editor/editor_page.h"
+#include "pages/editor/editor_page.h"
 
 namespace vesk {
 

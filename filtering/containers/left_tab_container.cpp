@@ -1,4 +1,4 @@
-#include "pages/containers/left_tab_container.h"
+#include "filtering/containers/left_tab_container.h"
 
 #include "framework/styles.h"
 

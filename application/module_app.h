@@ -4,8 +4,8 @@
 // one game share. The plug-in holds one for its whole load (Instance());
 // nothing else keeps the host or the services globally.
 
+#include "application/shared_pair_registry.h"
 #include "host/host_services.h"
-#include "module/core/shared_pair_registry.h"
 
 #include <cstdint>
 

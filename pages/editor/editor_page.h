@@ -8,8 +8,8 @@
 
 #include "framework/gdi_objects.h"
 #include "host/host_services.h"
-#include "numbers/editor/column_setting.h"
 #include "numbers/uint_array.h"
+#include "pages/editor/column_setting.h"
 #include "pages/text/text_page.h"
 #include "skin/base_button.h"
 #include "skin/base_combo_box.h"

@@ -1,9 +1,9 @@
-#include "module/catalogue/gbk_text.h"
+#include "numbers/gbk_text.h"
 
 #include <cerrno>
 #include <iconv.h>
 
-namespace vesk::catalogue {
+namespace vesk {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8)
     return gbk;
 }
 
-} // namespace vesk::catalogue
+} // namespace vesk

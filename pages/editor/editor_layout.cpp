@@ -1,4 +1,4 @@
-#include "numbers/editor/editor_layout.h"
+#include "pages/editor/editor_layout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "pages/containers/tab_container.h"
+#include "filtering/containers/tab_container.h"
 
 #include "framework/messages.h"
 #include "framework/styles.h"
