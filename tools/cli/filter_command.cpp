@@ -4,15 +4,18 @@
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 #include "tools/cli/filter_report.h"
+#include "tools/cli/filter_stream.h"
 #include "tools/cli/text_input.h"
 
 #include "components/filter/engine/compiled_set.h"
 #include "components/filter/engine/run_tally.h"
 #include "components/filter/engine/validate.h"
-#include "numbers/digit_packing.h"
-#include "numbers/number_list.h"
 #include "pages/files/file_access.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
 #include <ostream>
 
 namespace vesk::cli {
@@ -21,65 +24,13 @@ namespace {
 
 constexpr std::string_view kCommand = "filter";
 
-// The numbers to judge: a parsed text, or every code of the space.
-class Candidates {
-public:
-    explicit Candidates(int length) : m_list(length), m_length(length) {}
-
-    NumberList& List() { return m_list; }
-    void UseWholeSpace() { m_all = true; }
-
-    std::uint64_t Count() const { return m_all ? std::uint64_t(PowerOfTen(m_length)) : m_list.Count(); }
-    std::uint32_t CodeAt(std::uint64_t i) const
-    {
-        return m_all ? static_cast<std::uint32_t>(i)
-                     : digits::Value(digits::Load(m_list.GetAt(static_cast<std::uint32_t>(i)), m_length), m_length);
-    }
-
-private:
-    NumberList m_list;
-    int m_length;
-    bool m_all = false;
-};
-
-void AppendNumber(std::string& text, std::uint32_t code, int length, char after)
+// Judges the numbers of the text, or the whole space when text is null.
+void Judge(const std::optional<NumberText>& text, const filter::CompiledSet& compiled, const JudgedBatch& onBatch)
 {
-    char digits[8];
-    for (int i = length - 1; i >= 0; --i, code /= 10)
-        digits[i] = static_cast<char>('0' + code % 10);
-    text.append(digits, static_cast<std::size_t>(length));
-    text += after;
-}
-
-// The rejected numbers as number text: blanks between them, as the result
-// page writes a text without line breaks.
-std::string RejectedText(const Candidates& numbers, const filter::CompiledSet& compiled, int length)
-{
-    std::string text;
-    for (std::uint64_t i = 0; i < numbers.Count(); ++i) {
-        const std::uint32_t code = numbers.CodeAt(i);
-        if (!compiled.Passes(code))
-            AppendNumber(text, code, length, ' ');
-    }
-    if (!text.empty())
-        text.pop_back();
-    return text;
-}
-
-void WriteKept(const Candidates& numbers, const filter::CompiledSet& compiled, int length, std::ostream& out)
-{
-    std::string block;
-    for (std::uint64_t i = 0; i < numbers.Count(); ++i) {
-        const std::uint32_t code = numbers.CodeAt(i);
-        if (!compiled.Passes(code))
-            continue;
-        AppendNumber(block, code, length, '\n');
-        if (block.size() >= (1u << 16)) {
-            out << block;
-            block.clear();
-        }
-    }
-    out << block;
+    if (text)
+        JudgeText(text->View(), compiled, onBatch);
+    else
+        JudgeSpace(compiled, onBatch);
 }
 
 } // namespace
@@ -114,33 +65,57 @@ int RunFilter(const Args& args, CommandIo& io)
     if (!compiled.compiled)
         return DataError(kCommand, options->values.at("--conditions") + ": " + compiled.error, io);
 
-    Candidates numbers(length);
-    if (options->Has("--all")) {
-        numbers.UseWholeSpace();
-    } else {
-        const std::optional<NumberText> text = ReadNumberText(options->operands, io);
+    // The text is judged as it is parsed, once per output: no list of the
+    // numbers is built.
+    std::optional<NumberText> text;
+    if (!options->Has("--all")) {
+        text = ReadNumberText(options->operands, io);
         if (!text)
             return kExitDataError;
-        if (numbers.List().ParseText(text->View(), length, false) < 0)
-            return DataError(kCommand, "not enough memory for the numbers", io);
     }
 
     // The rejected file first: when it cannot be written, nothing is printed.
     if (options->Has("--rejected")) {
         const std::string& path = options->values.at("--rejected");
-        const files::WriteOutcome written = files::WriteFileReplacing(path, RejectedText(numbers, *compiled.compiled, length));
+        const files::WriteOutcome written = files::WriteFileReplacing(path, [&](std::FILE* file) -> std::string {
+            // Blanks between the numbers, as the result page writes a text
+            // without line breaks.
+            int writeError = 0;
+            NumberTextWriter rejected(length, ' ', NumberTextWriter::Separators::Between,
+                                      [file, &writeError](const char* data, std::size_t size) {
+                                          if (std::fwrite(data, 1, size, file) == size)
+                                              return true;
+                                          writeError = errno;
+                                          return false;
+                                      });
+            Judge(text, *compiled.compiled, [&](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
+                rejected.Append(codes, passes, count, 0);
+            });
+            return rejected.Finish() ? std::string() : std::string("cannot write: ") + std::strerror(writeError);
+        });
         if (!written.ok) {
             io.err << "vesk-cli: " << path << ": " << written.error << '\n';
             return kExitDataError;
         }
     }
-    WriteKept(numbers, *compiled.compiled, length, io.out);
-    if (options->Has("--report")) {
-        filter::RunTally tally(*compiled.compiled);
-        for (std::uint64_t i = 0; i < numbers.Count(); ++i)
-            tally.Add(numbers.CodeAt(i));
-        io.err << RunReport(*set, *compiled.compiled, tally);
-    }
+
+    NumberTextWriter kept(length, '\n', NumberTextWriter::Separators::After, [&io](const char* data, std::size_t size) {
+        io.out.write(data, static_cast<std::streamsize>(size));
+        return true;
+    });
+    std::optional<filter::RunTally> tally;
+    if (options->Has("--report"))
+        tally.emplace(*compiled.compiled);
+    Judge(text, *compiled.compiled, [&](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
+        kept.Append(codes, passes, count, 1);
+        if (tally) {
+            for (std::size_t i = 0; i < count; ++i)
+                tally->Add(codes[i]);
+        }
+    });
+    kept.Finish();
+    if (tally)
+        io.err << RunReport(*set, *compiled.compiled, *tally);
     return kExitOk;
 }
 
