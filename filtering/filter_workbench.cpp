@@ -7,6 +7,7 @@
 #include "framework/messages.h"
 #include "framework/styles.h"
 #include "host/module_messages.h"
+#include "numbers/number_list.h"
 #include "numbers/uint_array.h"
 #include "pages/result/result_ids.h"
 #include "skin/workbench_colors.h"
@@ -207,9 +208,10 @@ LRESULT FilterWorkbench::OnEraseBackground(WPARAM wParam)
 
 int FilterWorkbench::GameLength()
 {
+    // Read as the result list reads it, so that the two never disagree.
     IGameService* game = ModuleApp::Instance().Game();
-    const SlotInt length = game ? game->GetNumberLength(1) : 3;
-    return length >= 1 && length <= 8 ? static_cast<int>(length) : 3;
+    const int length = game ? NumberList(game).GameLength() : 0;
+    return length != 0 ? length : 3;
 }
 
 void FilterWorkbench::ShowMessage(const std::string& text, const char* caption)

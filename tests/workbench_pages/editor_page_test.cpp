@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <cstring>
 
 namespace vesk::test {
@@ -202,6 +203,19 @@ TEST_F(EditorPageTest, EveryReadableFileIsLoadedAndTheOthersAreNamed)
     Click(page->Button(IDC_EDITOR_OPEN));
     EXPECT_EQ(page->Text(), "keep\r\n\r\n123\r\n\r\n456\r\n\r\n");
     EXPECT_EQ(script.MessageBoxes().size(), 1u);
+}
+
+// A multi-gigabyte file picked by mistake is named, not read into memory.
+TEST_F(EditorPageTest, AFileLargerThanTextAreasTakeIsRefusedUnread)
+{
+    page->SetText("keep");
+    const std::string huge = pages.WriteFile("huge.txt", "123");
+    std::filesystem::resize_file(huge, 3ull << 30); // sparse: no disk is spent
+    script.QueueFileSelection({ huge });
+    Click(page->Button(IDC_EDITOR_OPEN));
+    EXPECT_EQ(page->Text(), "keep");
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_NE(script.MessageBoxes()[0].text.find("huge.txt"), std::string::npos);
 }
 
 TEST_F(EditorPageTest, SaveWritesTheTextUnderTheHostsDefaultName)
