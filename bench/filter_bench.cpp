@@ -196,5 +196,42 @@ void BacktestHistorySet(benchmark::State& state)
 }
 BENCHMARK(BacktestHistorySet)->Arg(30)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// The back-test of every draw of a history as long as the sample one with a
+// 30-condition set whose third group holds ten history conditions. Goal:
+// under 100 ms.
+void BacktestThirtyConditionsAllDraws(benchmark::State& state)
+{
+    using T = ConditionType;
+    std::mt19937 rng(20261207);
+    std::vector<std::uint32_t> draws(8374);
+    for (std::uint32_t& code : draws)
+        code = static_cast<std::uint32_t>(rng() % 1000);
+    ConditionSet set = ThirtyConditions(3);
+    Condition recent = Make(T::RecentCount, {2, 3});
+    recent.window = 3;
+    Condition wider = Make(T::RecentCount, {0}, Mode::Exclude);
+    wider.window = 10;
+    Condition contains = Make(T::Contains, {1, 2, 3});
+    contains.digits = {1, 5, 8};
+    Condition list = Make(T::List, {}, Mode::Exclude);
+    list.numbers = {"111", "222"};
+    set.groups[2] = {"history", true, 0, 2, {
+        Make(T::Repeat, {0, 1}), Make(T::Adjacent, {0}, Mode::Exclude), recent, wider,
+        Make(T::Omission, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, Mode::Exclude),
+        Make(T::GroupOmission, {0, 1, 2}, Mode::Exclude), Make(T::SumOmission, {0}, Mode::Exclude),
+        contains, list, Make(T::DiffCount, {1}, Mode::Exclude),
+    }};
+    for (auto _ : state) {
+        const BacktestResult result = Backtest(set, 3, draws, draws.size());
+        if (!result.ok) {
+            state.SkipWithError(result.error.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(result.keptNumbers);
+        state.counters["judged"] = static_cast<double>(result.draws.size());
+    }
+}
+BENCHMARK(BacktestThirtyConditionsAllDraws)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace vesk::bench

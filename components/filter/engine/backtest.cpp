@@ -4,7 +4,6 @@
 #include "components/filter/engine/validate.h"
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 
 namespace vesk::filter {
@@ -70,31 +69,37 @@ BacktestResult Backtest(const ConditionSet& set, int length, std::span<const std
     const bool needsHistory = NeedsHistory(set);
     const std::size_t oldest = needsHistory ? 1 : 0;
     const std::size_t judged = std::min(last, draws.size() > oldest ? draws.size() - oldest : 0);
-    std::unique_ptr<CompiledSet> compiled;
+    result.ok = true;
+    if (judged == 0)
+        return result;
+    const std::size_t first = draws.size() - judged;
+    // One index holds the draws before the judged one and grows past it;
+    // only the history conditions are compiled again for each draw.
+    std::optional<HistoryIndex> before;
+    if (needsHistory)
+        before.emplace(draws.first(first), length);
+    CompiledSet compiled(set, length, before ? &*before : nullptr);
     std::vector<std::uint8_t> fails;
     std::vector<std::uint8_t> groupFails;
-    for (std::size_t index = draws.size() - judged; index < draws.size(); ++index) {
-        if (needsHistory || !compiled) {
-            std::optional<HistoryIndex> before;
-            if (needsHistory)
-                before.emplace(draws.first(index), length);
-            compiled = std::make_unique<CompiledSet>(set, length, before ? &*before : nullptr);
+    for (std::size_t index = first; index < draws.size(); ++index) {
+        if (before && index > first) {
+            before->Append(draws[index - 1]);
+            compiled.UpdateHistory(*before);
         }
         JudgedDraw draw;
         draw.index = index;
         draw.name = byPeriod ? periods[index] : index + 1;
         draw.code = draws[index];
-        draw.kept = compiled->Passes(draw.code);
-        draw.keptNumbers = compiled->KeptCount();
-        compiled->Explain(draw.code, fails, groupFails);
+        draw.kept = compiled.Passes(draw.code);
+        draw.keptNumbers = compiled.KeptCount();
+        compiled.Explain(draw.code, fails, groupFails);
         for (std::size_t i = 0; i < fails.size(); ++i)
             if (fails[i])
-                draw.failed.push_back(compiled->RefAt(i));
+                draw.failed.push_back(compiled.RefAt(i));
         result.kept += draw.kept ? 1 : 0;
         result.keptNumbers += draw.keptNumbers;
         result.draws.push_back(std::move(draw));
     }
-    result.ok = true;
     return result;
 }
 

@@ -1,37 +1,25 @@
 #include "components/filter/engine/compiled_condition.h"
 
+#include "components/filter/engine/condition_type.h"
 #include "components/filter/engine/digit_classes.h"
 
 #include "numbers/number_length.h"
 
 #include <algorithm>
-#include <span>
+#include <array>
 
 namespace vesk::filter {
 
 namespace {
 
-// The drawn numbers once each, ascending (each below spaceSize, as the
-// history keeps them). The back-test compiles a history condition for every
-// draw it judges, so for a space no larger than the history a walk over the
-// space replaces sorting every draw of it.
-std::vector<std::uint32_t> DistinctDraws(std::span<const std::uint32_t> codes, std::uint64_t spaceSize)
-{
-    std::vector<std::uint32_t> distinct;
-    if (spaceSize <= codes.size()) {
-        std::vector<std::uint8_t> seen(static_cast<std::size_t>(spaceSize), 0);
-        for (std::uint32_t code : codes)
-            seen[code] = 1;
-        for (std::uint32_t code = 0; code < spaceSize; ++code)
-            if (seen[code])
-                distinct.push_back(code);
-        return distinct;
-    }
-    distinct.assign(codes.begin(), codes.end());
-    std::sort(distinct.begin(), distinct.end());
-    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-    return distinct;
-}
+// Bits set in each 10-bit digit mask, without relying on a popcount
+// instruction the target may lack.
+constexpr auto kDigitCount = [] {
+    std::array<std::uint8_t, 1024> counts{};
+    for (std::size_t mask = 1; mask < counts.size(); ++mask)
+        counts[mask] = static_cast<std::uint8_t>(counts[mask >> 1] + (mask & 1));
+    return counts;
+}();
 
 ValueBasis EffectiveBasis(const Condition& c)
 {
@@ -136,11 +124,66 @@ CompiledCondition::CompiledCondition(const Condition& condition, const NumberSpa
     }
 }
 
+void CompiledCondition::Recompile(const NumberSpace& space, const HistoryIndex* history)
+{
+    if (!InfoOf(m_prepared.Type()).needsHistory)
+        return;
+    if (m_basis == ValueBasis::Multiset)
+        CompileMultiset(space, history);
+    else
+        CompileListed(space, history);
+}
+
 void CompiledCondition::CompileMultiset(const NumberSpace& space, const HistoryIndex* history)
 {
     m_failByMultiset.resize(space.MultisetCount());
+    if (InfoOf(m_prepared.Type()).needsHistory) {
+        CompileHistoryMultiset(space, *history);
+        return;
+    }
     for (std::uint32_t m = 0; m < space.MultisetCount(); ++m)
         m_failByMultiset[m] = m_prepared.Holds(space.MultisetDigits(m).data(), history) ? 0 : 1;
+}
+
+// The history conditions depend on the multiset through one small key each
+// (its digit mask against some drawn digits, its sum, its group), so the
+// answers are worked out per key, once per history, and looked up.
+void CompiledCondition::CompileHistoryMultiset(const NumberSpace& space, const HistoryIndex& history)
+{
+    const Condition& c = m_prepared.Source();
+    const std::uint32_t count = space.MultisetCount();
+    switch (m_prepared.Type()) {
+    case ConditionType::GroupOmission: {
+        const auto size = static_cast<std::int64_t>(history.Size());
+        std::fill(m_failByMultiset.begin(), m_failByMultiset.end(), m_prepared.HoldsFor(size) ? 0 : 1);
+        // A group form is a number whose multiset is that group.
+        for (const auto& [group, last] : history.DrawnGroups())
+            m_failByMultiset[space.MultisetOf(group)] =
+                m_prepared.HoldsFor(size - 1 - static_cast<std::int64_t>(last)) ? 0 : 1;
+        return;
+    }
+    case ConditionType::SumOmission: {
+        std::uint8_t failBySum[9 * kMaxLength + 1];
+        for (int sum = 0; sum <= 9 * space.Length(); ++sum)
+            failBySum[sum] = m_prepared.HoldsFor(history.SumOmission(sum)) ? 0 : 1;
+        for (std::uint32_t m = 0; m < count; ++m)
+            m_failByMultiset[m] = failBySum[space.MultisetSum(m)];
+        return;
+    }
+    default: {
+        // Repeat, adjacent, recent-count: how many of its digits are among
+        // the digits the history gives.
+        std::uint16_t against = history.RecentDigits(m_prepared.Type() == ConditionType::RecentCount ? c.window : 1);
+        if (m_prepared.Type() == ConditionType::Adjacent)
+            against = static_cast<std::uint16_t>(((against << 1) | (against >> 1)) & 0x3FFu);
+        std::uint8_t failByCount[11];
+        for (int n = 0; n <= 10; ++n)
+            failByCount[n] = m_prepared.HoldsFor(n) ? 0 : 1;
+        for (std::uint32_t m = 0; m < count; ++m)
+            m_failByMultiset[m] = failByCount[kDigitCount[space.MultisetMask(m) & against]];
+        return;
+    }
+    }
 }
 
 void CompiledCondition::CompileOrdered(const NumberSpace& space)
@@ -168,18 +211,22 @@ void CompiledCondition::CompileOrdered(const NumberSpace& space)
 void CompiledCondition::CompileListed(const NumberSpace& space, const HistoryIndex* history)
 {
     const int length = space.Length();
-    std::vector<std::uint32_t> codes;
+    m_listed.clear();
     if (m_prepared.Type() == ConditionType::List) {
-        codes = m_prepared.ListedNumbers();
+        std::vector<std::uint32_t> codes = m_prepared.ListedNumbers();
         std::sort(codes.begin(), codes.end());
         codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
         m_failsUnlisted = !m_prepared.HoldsFor(0);
-    } else {
-        codes = DistinctDraws(history->Draws(), space.Size());
-        m_failsUnlisted = !m_prepared.HoldsFor(static_cast<std::int64_t>(history->Size()));
+        for (std::uint32_t code : codes)
+            m_listed.emplace_back(code, !m_prepared.Holds(DigitsOf(code, length).data(), history));
+        return;
     }
-    for (std::uint32_t code : codes)
-        m_listed.emplace_back(code, !m_prepared.Holds(DigitsOf(code, length).data(), history));
+    // An omission: the drawn numbers differ from the never drawn, and the
+    // index already holds each one's latest draw, so the value is its age.
+    const auto size = static_cast<std::int64_t>(history->Size());
+    m_failsUnlisted = !m_prepared.HoldsFor(size);
+    for (const auto& [code, last] : history->Drawn())
+        m_listed.emplace_back(code, !m_prepared.HoldsFor(size - 1 - static_cast<std::int64_t>(last)));
 }
 
 bool CompiledCondition::Fails(std::uint32_t high, std::uint32_t low, std::uint32_t multiset) const

@@ -20,6 +20,10 @@ public:
     // history may be null when the condition needs none.
     CompiledCondition(const Condition& condition, const NumberSpace& space, const HistoryIndex* history);
 
+    // The condition compiled again for another history, reusing its tables;
+    // a condition that needs no history stays as it is.
+    void Recompile(const NumberSpace& space, const HistoryIndex* history);
+
     ValueBasis Basis() const { return m_basis; }
     const PreparedCondition& Prepared() const { return m_prepared; }
 
@@ -40,6 +44,7 @@ public:
 
 private:
     void CompileMultiset(const NumberSpace& space, const HistoryIndex* history);
+    void CompileHistoryMultiset(const NumberSpace& space, const HistoryIndex& history);
     void CompileOrdered(const NumberSpace& space);
     void CompileListed(const NumberSpace& space, const HistoryIndex* history);
 

@@ -18,6 +18,7 @@ namespace {
 struct GroupPlan {
     std::vector<std::uint16_t> multisetErrors; // high multiset x low number
     std::vector<const CompiledCondition*> ordered;
+    std::vector<const CompiledCondition*> listed;
     int bias = 0;        // listed errors minus the minimum
     unsigned spread = 0; // maximum minus minimum
 };
@@ -36,7 +37,10 @@ GroupPlan PlanGroup(const CompiledGroup& group, const std::vector<CompiledCondit
                 byMultiset[m] = static_cast<std::uint16_t>(byMultiset[m] + c.FailsByMultiset()[m]);
             break;
         case ValueBasis::Ordered: plan.ordered.push_back(&c); break;
-        case ValueBasis::Listed: listed += c.FailsUnlisted() ? 1 : 0; break;
+        case ValueBasis::Listed:
+            listed += c.FailsUnlisted() ? 1 : 0;
+            plan.listed.push_back(&c);
+            break;
         }
     }
     const std::uint32_t lowCount = space.LowCount();
@@ -77,7 +81,13 @@ CompiledSet::CompiledSet(const ConditionSet& set, int length, const HistoryIndex
         m_groups.push_back(compiled);
     }
     BuildPassTable();
-    FixListedNumbers();
+}
+
+void CompiledSet::UpdateHistory(const HistoryIndex& history)
+{
+    for (CompiledCondition& c : m_conditions)
+        c.Recompile(*m_space, &history);
+    BuildPassTable();
 }
 
 void CompiledSet::BuildPassTable()
@@ -88,12 +98,20 @@ void CompiledSet::BuildPassTable()
     for (const CompiledGroup& group : m_groups)
         plans.push_back(PlanGroup(group, m_conditions, *m_space));
 
+    // Per listed condition, its first listed number not yet reached; the
+    // highs go up, and so do the listed numbers.
+    std::vector<std::vector<std::size_t>> nextListed;
+    for (const GroupPlan& plan : plans)
+        nextListed.emplace_back(plan.listed.size(), 0);
+
     std::vector<std::uint16_t> errors(lowCount);
     std::vector<std::uint8_t> pass(lowCount, 0);
     for (std::uint32_t high = 0; high < m_space->HighCount(); ++high) {
         std::fill(pass.begin(), pass.end(), 1);
         const std::uint32_t highMultiset = m_space->HighMultiset(high);
-        for (const GroupPlan& plan : plans) {
+        const std::uint64_t base = std::uint64_t(high) * lowCount;
+        for (std::size_t p = 0; p < plans.size(); ++p) {
+            const GroupPlan& plan = plans[p];
             std::memcpy(errors.data(), &plan.multisetErrors[std::size_t(highMultiset) * lowCount],
                         lowCount * sizeof(std::uint16_t));
             for (const CompiledCondition* c : plan.ordered) {
@@ -101,33 +119,27 @@ void CompiledSet::BuildPassTable()
                 for (std::uint32_t low = 0; low < lowCount; ++low)
                     errors[low] = static_cast<std::uint16_t>(errors[low] + row[low]);
             }
+            // A listed number's own answer in place of the one the bias
+            // counts for every number. The sum may wrap below zero here;
+            // with the bias added it is the true count again, modulo 2^16.
+            for (std::size_t k = 0; k < plan.listed.size(); ++k) {
+                const auto& listed = plan.listed[k]->Listed();
+                const int unlisted = plan.listed[k]->FailsUnlisted() ? 1 : 0;
+                std::size_t& at = nextListed[p][k];
+                for (; at < listed.size() && listed[at].first < base + lowCount; ++at) {
+                    std::uint16_t& e = errors[listed[at].first - base];
+                    e = static_cast<std::uint16_t>(e + (listed[at].second ? 1 : 0) - unlisted);
+                }
+            }
             for (std::uint32_t low = 0; low < lowCount; ++low)
-                pass[low] &= static_cast<unsigned>(errors[low] + plan.bias) <= plan.spread ? 1 : 0;
+                pass[low] &= static_cast<std::uint16_t>(errors[low] + plan.bias) <= plan.spread ? 1 : 0;
         }
-        const std::uint64_t base = std::uint64_t(high) * lowCount;
         if (lowCount % 8 == 0) {
             for (std::uint32_t low = 0; low < lowCount; low += 8)
                 m_pass[(base + low) / 8] = PackEight(&pass[low]);
         } else {
             for (std::uint32_t low = 0; low < lowCount; ++low)
                 m_pass[(base + low) / 8] |= static_cast<std::uint8_t>(pass[low] << ((base + low) % 8));
-        }
-    }
-}
-
-void CompiledSet::FixListedNumbers()
-{
-    std::vector<std::uint8_t> fails;
-    std::vector<std::uint8_t> groupFails;
-    for (const CompiledCondition& c : m_conditions) {
-        if (c.Basis() != ValueBasis::Listed)
-            continue;
-        for (const auto& [code, fail] : c.Listed()) {
-            const std::uint8_t bit = static_cast<std::uint8_t>(1u << (code & 7));
-            if (Explain(code, fails, groupFails))
-                m_pass[code >> 3] |= bit;
-            else
-                m_pass[code >> 3] &= static_cast<std::uint8_t>(~bit);
         }
     }
 }

@@ -38,6 +38,11 @@ class CompiledSet {
 public:
     CompiledSet(const ConditionSet& set, int length, const HistoryIndex* history);
 
+    // The same set for another history of the same length: only the
+    // conditions that need a history are compiled again, then the pass
+    // table. What the back-test calls once per judged draw.
+    void UpdateHistory(const HistoryIndex& history);
+
     int Length() const { return m_space->Length(); }
     const NumberSpace& Space() const { return *m_space; }
 
@@ -84,7 +89,6 @@ private:
     }
 
     void BuildPassTable();
-    void FixListedNumbers();
 
     std::shared_ptr<const NumberSpace> m_space;
     std::vector<CompiledCondition> m_conditions;

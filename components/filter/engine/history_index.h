@@ -1,12 +1,13 @@
 #pragma once
-// A draw history prepared for the history conditions: the shared draw
-// history (omissions of numbers, groups and sums) and the digits of the
-// latest draws.
-
-#include "numbers/draw_history.h"
+// A draw history prepared for the history conditions: the draws, the last
+// draw of every digit, number, group (digits ascending) and digit sum.
+//
+// It grows one draw at a time (Append), so the back-test extends a single
+// index past each draw it judges instead of building one per draw.
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace vesk::filter {
@@ -14,12 +15,16 @@ namespace vesk::filter {
 class HistoryIndex {
 public:
     // draws: oldest first, each below 10^length (others are dropped, as the
-    // draw history drops them). Copies what it needs.
+    // draw history drops them). length outside 1..8 reads as 3 with no
+    // draws. Copies what it needs.
     HistoryIndex(std::span<const std::uint32_t> draws, int length);
 
-    int Length() const { return m_history.Length(); }
-    std::size_t Size() const { return m_history.Size(); }
-    std::span<const std::uint32_t> Draws() const { return m_history.Codes(); }
+    // One more draw, the newest; dropped when not below 10^Length().
+    void Append(std::uint32_t code);
+
+    int Length() const { return m_length; }
+    std::size_t Size() const { return m_codes.size(); }
+    std::span<const std::uint32_t> Draws() const { return m_codes; }
 
     // Digits (bit x for digit x) of the latest draw; 0 without draws.
     std::uint16_t LatestDigits() const { return RecentDigits(1); }
@@ -27,14 +32,28 @@ public:
     std::uint16_t RecentDigits(int window) const;
 
     // Draws since the number, group (digits ascending) or digit sum last
-    // came out: 0 for the latest draw, Size() when it never did.
-    int Omission(std::uint32_t code) const { return m_history.NumberOmission(code); }
-    int GroupOmission(std::uint32_t groupCode) const { return m_history.GroupOmission(groupCode); }
-    int SumOmission(int sum) const { return m_history.SumOmission(sum); }
+    // came out: 0 for the latest draw, Size() when it never did, -1 for an
+    // argument outside the game (or not a group).
+    int Omission(std::uint32_t code) const;
+    int GroupOmission(std::uint32_t groupCode) const;
+    int SumOmission(int sum) const;
+
+    // The drawn numbers once each, ascending, each with the index (oldest
+    // 0) of its latest draw.
+    const std::vector<std::pair<std::uint32_t, std::uint32_t>>& Drawn() const { return m_drawn; }
+    // The same for the groups drawn (digits ascending).
+    const std::vector<std::pair<std::uint32_t, std::uint32_t>>& DrawnGroups() const { return m_drawnGroups; }
 
 private:
-    DrawHistory m_history;
-    std::vector<std::uint16_t> m_masks; // oldest first
+    int AgeOf(std::int64_t last) const { return static_cast<int>(static_cast<std::int64_t>(Size()) - 1 - last); }
+
+    int m_length;
+    std::uint32_t m_limit;
+    std::vector<std::uint32_t> m_codes;                           // oldest first
+    std::int64_t m_digitLast[10];                                 // -1: never drawn
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> m_drawn; // code, latest index
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> m_drawnGroups; // group, latest index
+    std::vector<std::int64_t> m_sumLast; // by sum; -1: never drawn
 };
 
 } // namespace vesk::filter

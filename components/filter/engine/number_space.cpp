@@ -58,6 +58,11 @@ NumberSpace::NumberSpace(int length)
     , m_multisets(GroupCodes(length))
     , m_multisetSizes(m_multisets.size(), 0)
 {
+    for (std::uint32_t group : m_multisets) {
+        const Digits d = DigitsOf(group, length);
+        m_multisetMasks.push_back(DigitMask(d.data(), length));
+        m_multisetSums.push_back(static_cast<std::uint8_t>(DigitSum(d.data(), length)));
+    }
     const int highDigits = length - m_lowDigits;
     // A high part of no digits is one empty multiset.
     const std::vector<std::uint32_t> highGroups = highDigits == 0 ? std::vector<std::uint32_t>{0} : GroupCodes(highDigits);

@@ -30,6 +30,10 @@ public:
     Digits MultisetDigits(std::uint32_t m) const { return DigitsOf(m_multisets[m], m_length); }
     // How many numbers of the space have multiset m.
     std::uint64_t MultisetSize(std::uint32_t m) const { return m_multisetSizes[m]; }
+    // Its digits as a mask (bit x for digit x) and their sum: what the
+    // history conditions look up for every multiset at every draw.
+    std::uint16_t MultisetMask(std::uint32_t m) const { return m_multisetMasks[m]; }
+    int MultisetSum(std::uint32_t m) const { return m_multisetSums[m]; }
 
     // The multisets of the parts' digits, and the whole number's multiset
     // from the two.
@@ -52,6 +56,8 @@ private:
     std::uint32_t m_lowCount;
     std::vector<std::uint32_t> m_multisets; // group codes, ascending
     std::vector<std::uint64_t> m_multisetSizes;
+    std::vector<std::uint16_t> m_multisetMasks;
+    std::vector<std::uint8_t> m_multisetSums;
     std::uint32_t m_highPartCount = 0;
     std::uint32_t m_lowPartCount = 0;
     std::vector<std::uint32_t> m_highMultiset;
