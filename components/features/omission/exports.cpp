@@ -2,20 +2,19 @@
 // module table only; release accepts only pointers this library handed out.
 
 #include "components/features/omission/omission_feature.h"
+#include "components/features/handed_out.h"
 #include "host/module_interface.h"
 #include "module/sibling_modules.h"
 
 #include <dlfcn.h>
 
-#include <algorithm>
 #include <new>
-#include <vector>
 
 namespace {
 
-std::vector<vesk::omission::OmissionFeature*>& LiveInstances()
+vesk::features::HandedOut<vesk::omission::OmissionFeature>& LiveInstances()
 {
-    static std::vector<vesk::omission::OmissionFeature*> live;
+    static vesk::features::HandedOut<vesk::omission::OmissionFeature> live;
     return live;
 }
 
@@ -39,24 +38,11 @@ DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
     auto* feature = new (std::nothrow) vesk::omission::OmissionFeature();
     if (!feature)
         return 0;
-    LiveInstances().push_back(feature);
-    *out = static_cast<vesk::IFeatureModule*>(feature);
+    *out = LiveInstances().Add(feature);
     return 1;
 }
 
 extern "C" __attribute__((visibility("default"))) std::intptr_t DllReleaseInstance(void** ref)
 {
-    if (!ref || !*ref)
-        return 0;
-    auto& live = LiveInstances();
-    const auto it = std::find_if(live.begin(), live.end(), [ref](vesk::omission::OmissionFeature* feature) {
-        return static_cast<void*>(static_cast<vesk::IFeatureModule*>(feature)) == *ref;
-    });
-    if (it == live.end())
-        return 0;
-    vesk::omission::OmissionFeature* feature = *it;
-    live.erase(it);
-    delete feature;
-    *ref = nullptr;
-    return 1;
+    return LiveInstances().Release(ref) ? 1 : 0;
 }
