@@ -1,6 +1,7 @@
 // filter: the numbers of a text, or of the whole space, that pass a
 // condition set.
 #include "tools/cli/command_line.h"
+#include "tools/cli/batch_tally.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 #include "tools/cli/filter_report.h"
@@ -8,7 +9,6 @@
 #include "tools/cli/text_input.h"
 
 #include "components/filter/engine/compiled_set.h"
-#include "components/filter/engine/run_tally.h"
 #include "components/filter/engine/validate.h"
 #include "pages/files/file_access.h"
 
@@ -23,6 +23,7 @@ namespace vesk::cli {
 namespace {
 
 constexpr std::string_view kCommand = "filter";
+static_assert(BatchTally::kMaxBatch >= kJudgeBatch, "a judged batch is tallied as one");
 
 // Judges the numbers of the text, or the whole space when text is null.
 void Judge(const std::optional<NumberText>& text, const filter::CompiledSet& compiled, const JudgedBatch& onBatch)
@@ -103,19 +104,17 @@ int RunFilter(const Args& args, CommandIo& io)
         io.out.write(data, static_cast<std::streamsize>(size));
         return true;
     });
-    std::optional<filter::RunTally> tally;
+    std::optional<BatchTally> tally;
     if (options->Has("--report"))
         tally.emplace(*compiled.compiled);
     Judge(text, *compiled.compiled, [&](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
         kept.Append(codes, passes, count, 1);
-        if (tally) {
-            for (std::size_t i = 0; i < count; ++i)
-                tally->Add(codes[i]);
-        }
+        if (tally)
+            tally->Add(codes, count);
     });
     kept.Finish();
     if (tally)
-        io.err << RunReport(*set, *compiled.compiled, *tally);
+        io.err << RunReport(*set, *compiled.compiled, tally->Counts());
     return kExitOk;
 }
 

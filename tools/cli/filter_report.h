@@ -3,6 +3,7 @@
 
 #include "components/filter/engine/backtest.h"
 #include "components/filter/engine/run_tally.h"
+#include "tools/cli/batch_tally.h"
 
 #include <string>
 
@@ -12,6 +13,7 @@ namespace vesk::cli {
 // numbers failed it, one line each.
 std::string RunReport(const filter::ConditionSet& set, const filter::CompiledSet& compiled,
                       const filter::RunTally& tally);
+std::string RunReport(const filter::ConditionSet& set, const filter::CompiledSet& compiled, const RunCounts& counts);
 
 // The names the user knows the failed conditions by, blank-separated.
 std::string FailedNames(const filter::ConditionSet& set, const std::vector<filter::ConditionRef>& failed);
