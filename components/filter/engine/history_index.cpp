@@ -24,6 +24,19 @@ void MarkDrawn(Latest& latest, std::uint32_t key, std::uint32_t index)
         latest.insert(at, {key, index});
 }
 
+// Sorted by key, each key once with its largest index.
+void KeepLatest(Latest& latest)
+{
+    std::sort(latest.begin(), latest.end());
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < latest.size(); ++i) {
+        if (i + 1 < latest.size() && latest[i + 1].first == latest[i].first)
+            continue;
+        latest[kept++] = latest[i];
+    }
+    latest.resize(kept);
+}
+
 const std::pair<std::uint32_t, std::uint32_t>* Find(const Latest& latest, std::uint32_t key)
 {
     const auto at = std::lower_bound(latest.begin(), latest.end(), std::pair{key, std::uint32_t{0}});
@@ -40,9 +53,23 @@ HistoryIndex::HistoryIndex(std::span<const std::uint32_t> draws, int length)
     std::fill(std::begin(m_digitLast), std::end(m_digitLast), -1);
     if (!IsValidNumberLength(length))
         return;
+    // At once rather than draw by draw: inserting every new number into the
+    // sorted lists would move them over and over for a long history.
     m_codes.reserve(draws.size());
-    for (std::uint32_t code : draws)
-        Append(code);
+    for (std::uint32_t code : draws) {
+        if (code >= m_limit)
+            continue;
+        const auto index = static_cast<std::uint32_t>(m_codes.size());
+        m_codes.push_back(code);
+        const Digits d = DigitsOf(code, m_length);
+        for (int i = 0; i < m_length; ++i)
+            m_digitLast[d[static_cast<std::size_t>(i)]] = index;
+        m_drawn.emplace_back(code, index);
+        m_drawnGroups.emplace_back(GroupCodeOf(d.data(), m_length), index);
+        m_sumLast[static_cast<std::size_t>(DigitSum(d.data(), m_length))] = index;
+    }
+    KeepLatest(m_drawn);
+    KeepLatest(m_drawnGroups);
 }
 
 void HistoryIndex::Append(std::uint32_t code)
