@@ -17,7 +17,7 @@ namespace {
 
 using Command = int (*)(const Args&, CommandIo&);
 
-constexpr std::array<std::pair<std::string_view, Command>, 10> kCommands{{
+constexpr std::array<std::pair<std::string_view, Command>, 11> kCommands{{
     {"parse", RunParse},
     {"count", RunCount},
     {"group", RunGroup},
@@ -28,6 +28,7 @@ constexpr std::array<std::pair<std::string_view, Command>, 10> kCommands{{
     {"backtest", RunBacktest},
     {"draws", RunDraws},
     {"omission", RunOmission},
+    {"pattern", RunPattern},
 }};
 
 } // namespace

@@ -32,5 +32,6 @@ int RunFilter(const Args& args, CommandIo& io);
 int RunBacktest(const Args& args, CommandIo& io);
 int RunDraws(const Args& args, CommandIo& io);
 int RunOmission(const Args& args, CommandIo& io);
+int RunPattern(const Args& args, CommandIo& io);
 
 } // namespace vesk::cli

@@ -24,6 +24,7 @@ Commands:
   backtest   a condition set judged against past draws
   draws      import draws into a draw history, or show it
   omission   the omission table of a family of items over a draw history
+  pattern    what came after the newest draws' values each time they came before
   catalogue  build or dump a condition catalogue
 
 Run 'vesk-cli COMMAND --help' for the options of a command.
@@ -177,7 +178,32 @@ decimals, rate four, rounded half up.
   --digits L       digits per number, 1 to 8 (default 3)
 )";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kCommands{{
+constexpr std::string_view kPattern = R"(Usage: vesk-cli pattern --draws HISTORY --type TYPE [--length K] [--last N]
+
+Takes the values of TYPE of the newest K draws of the draw history HISTORY
+(one 3-digit draw per line, oldest first) as a pattern, finds every earlier
+place where K consecutive draws had exactly these values and the draw after
+them, all inside the window, and prints what value that next draw had,
+tab-separated under the header "value count share probability": one line per
+value that some number has, ascending, those that never came next included.
+
+count: places followed by the value (places may overlap); share: count over
+the places (0 when there are none); probability: the value's share of all
+numbers. Four decimals, rounded half up.
+
+TYPE is a value type without history or fields (sum, sum-tail, span,
+odd-count, big-count, prime-count, road-counts, dzx-counts, distinct-count,
+max-digit, min-digit, mid-digit, consecutive, odd-pattern, big-pattern,
+prime-pattern, road-pattern, dzx-pattern, shape, diff-count); a value prints
+as the integer the condition files hold.
+
+  --draws HISTORY  the draw history (required)
+  --type TYPE      the value type (required)
+  --length K       the pattern's length, 1 to 10 (default 3)
+  --last N         the window: the latest N draws, at least 1 (default: all)
+)";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kCommands{{
     {"parse", kParse},
     {"count", kCount},
     {"group", kGroup},
@@ -188,6 +214,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kCommand
     {"backtest", kBacktest},
     {"draws", kDraws},
     {"omission", kOmission},
+    {"pattern", kPattern},
 }};
 
 } // namespace
