@@ -121,9 +121,9 @@ TEST(PatternSearch, HandMadeHistories)
     EXPECT_EQ(SearchPattern(sum, 3, values, three3, 5).places, (std::vector<std::size_t>{4}));
     EXPECT_EQ(SearchPattern(sum, 3, values, three3, 4).places, (std::vector<std::size_t>{}));
     // The next draw may be the newest; the pattern's draw must be in the window.
-    const std::vector<std::int64_t> six = {6};
-    EXPECT_EQ(SearchPattern(sum, 3, values, six, 3).places, (std::vector<std::size_t>{5}));
-    EXPECT_EQ(SearchPattern(sum, 3, values, six, 2).places, (std::vector<std::size_t>{}));
+    const std::vector<std::int64_t> six3 = {6, 3};
+    EXPECT_EQ(SearchPattern(sum, 3, values, six3, 3).places, (std::vector<std::size_t>{6}));
+    EXPECT_EQ(SearchPattern(sum, 3, values, six3, 2).places, (std::vector<std::size_t>{}));
 
     const PatternResult all = SearchPattern(sum, 3, values, three3, 0);
     ASSERT_EQ(all.summary.size(), 28u); // sums 0..27, zero counts included
