@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -24,6 +25,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -186,6 +188,8 @@ private:
             SwitchTab(root);
         } else if (!modal && choice < 19) {
             ClickButtonNamed(root, {QStringLiteral("载入"), QStringLiteral("打开")});
+        } else if (!modal && choice < 21) {
+            EmptyARow(root);
         } else if (QWidget* target = PickWidget(Attention(root))) {
             Poke(target, choice);
         }
@@ -226,6 +230,39 @@ private:
         QAbstractButton* button = found[static_cast<std::size_t>(Below(static_cast<int>(found.size())))];
         Trace("open", button);
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    }
+
+    // What people do to drop a condition: untick its row and take every value
+    // away, one click each.
+    void EmptyARow(QWidget* root)
+    {
+        // The row: the nearest parent of the tick box that holds value toggles.
+        const auto rowOf = [](QCheckBox* box) -> QWidget* {
+            for (QWidget* up = box->parentWidget(); up && up != box->window(); up = up->parentWidget())
+                if (!up->findChildren<QToolButton*>().isEmpty())
+                    return up;
+            return nullptr;
+        };
+        std::vector<QCheckBox*> rows;
+        for (QCheckBox* box : root->findChildren<QCheckBox*>())
+            if (box->isVisible() && box->isEnabled() && rowOf(box))
+                rows.push_back(box);
+        if (rows.empty())
+            return;
+        QPointer<QCheckBox> box = rows[static_cast<std::size_t>(Below(static_cast<int>(rows.size())))];
+        Trace("empty row", box);
+        QPointer<QWidget> row = rowOf(box);
+        if (box->isChecked())
+            QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
+        for (int guard = 0; row && guard < 64; ++guard) {
+            QToolButton* on = nullptr;
+            for (QToolButton* toggle : row->findChildren<QToolButton*>())
+                if (toggle->isVisible() && toggle->isEnabled() && toggle->isChecked())
+                    on = toggle;
+            if (!on)
+                break;
+            QTest::mouseClick(on, Qt::LeftButton, Qt::NoModifier, on->rect().center());
+        }
     }
 
     QWidget* PickWidget(QWidget* root)
