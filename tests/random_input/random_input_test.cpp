@@ -189,7 +189,7 @@ private:
         } else if (!modal && choice < 19) {
             ClickButtonNamed(root, {QStringLiteral("载入"), QStringLiteral("打开")});
         } else if (!modal && choice < 21) {
-            EmptyARow(root);
+            EmptyARow(Attention(root));
         } else if (QWidget* target = PickWidget(Attention(root))) {
             Poke(target, choice);
         }
@@ -229,6 +229,9 @@ private:
             return;
         QAbstractButton* button = found[static_cast<std::size_t>(Below(static_cast<int>(found.size())))];
         Trace("open", button);
+        // What was just opened is what gets worked on next.
+        m_focus = button->parentWidget();
+        m_focusSteps = 30;
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
     }
 
