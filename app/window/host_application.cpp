@@ -1,10 +1,12 @@
 #include "app/window/host_application.h"
 
 #include "app/chart/chart_feature.h"
+#include "app/services/host_feature_set.h"
 #include "app/services/host_object.h"
 #include "app/session/command_line.h"
 #include "app/session/install_layout.h"
 #include "app/window/main_window.h"
+#include "app/window/workbench_feature.h"
 #include "framework/internal_error.h"
 #include "framework/module_context.h"
 
@@ -86,9 +88,14 @@ int RunHost(int argc, char** argv)
     HostObject host({paths, layout.pluginFolder, layout.catalogueSource, layout.sampleDraws});
     // The chart outlives the module, which may ask for its window to the end.
     chart::ChartFeature chart;
-    host.SetFeatures(&chart);
+    WorkbenchFeature workbench;
+    HostFeatureSet features;
+    features.Add(&chart);
+    features.Add(&workbench);
+    host.SetFeatures(&features);
     MainWindow window(host);
     chart.SetOwner(&window);
+    workbench.SetWindow(&window);
     window.show();
     // Without the module the status bar says why; the window and its menu still work.
     window.StartModule();

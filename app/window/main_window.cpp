@@ -137,14 +137,28 @@ void MainWindow::OnTreeSelection(TreeItem item)
 {
     if (m_fillingTree || !item)
         return;
-    const WindowHandle opened = m_session->Open(RequestForItem(m_tree, item));
-    if (opened > 0)
+    const OpenRequest request = RequestForItem(m_tree, item);
+    const WindowHandle opened = m_session->Open(request);
+    if (opened > 0) {
+        m_openCode = request.code;
+        m_openWindow = opened;
         ShowStatus(QString::fromStdString(m_tree.GetItemText(item)));
+    }
+}
+
+WindowHandle MainWindow::OpenWorkbench()
+{
+    constexpr std::uint32_t kWorkbenchCode = 1;
+    if (!OpenByCode(kWorkbenchCode))
+        return 0;
+    return m_openCode == kWorkbenchCode ? m_openWindow : 0;
 }
 
 void MainWindow::OnFeatureClose(std::int32_t code)
 {
     m_session->CloseFeature(code);
+    m_openCode = 0;
+    m_openWindow = 0;
     // Back on the root, so picking the same item again opens it again.
     const QScopedValueRollback quiet(m_fillingTree, true);
     m_tree.SelectCaret(m_tree.GetRoot());

@@ -36,6 +36,9 @@ public:
     // Selects the first tree item with this code, which opens its feature;
     // false when the tree has no such item.
     bool OpenByCode(std::uint32_t code);
+    // Opens the workbench (selecting its tree item) and answers its window,
+    // 0 when the tree has none or it did not open.
+    WindowHandle OpenWorkbench();
 
     CTreeCtrl& Tree() { return m_tree; }
     FeatureArea* Area() const { return m_area; }
@@ -76,6 +79,8 @@ private:
     std::unique_ptr<ModuleSession> m_session;
     // Input goes to the module's pre-translation first; what it consumes is dropped.
     std::unique_ptr<PreTranslateFilter> m_preTranslate;
+    std::uint32_t m_openCode = 0;  // the feature the last selection opened
+    WindowHandle m_openWindow = 0; // and its window
     bool m_fillingTree = false; // selections made while the module fills the tree open nothing
 };
 

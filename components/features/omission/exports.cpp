@@ -6,8 +6,6 @@
 #include "host/module_interface.h"
 #include "module/sibling_modules.h"
 
-#include <dlfcn.h>
-
 #include <new>
 
 namespace {
@@ -26,14 +24,8 @@ DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
     if (!name || !out || !(*name == vesk::SiblingModule(vesk::SiblingRow::Omission)))
         return 0;
     // The hand-off to the workbench finishes after the host has released the
-    // feature (opening the workbench closes it), so the library must stay
-    // mapped once it was loaded.
-    static const bool pinned = [] {
-        Dl_info info{};
-        return ::dladdr(reinterpret_cast<void*>(&DllCreateInstance), &info) != 0 && info.dli_fname &&
-               ::dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
-    }();
-    if (!pinned)
+    // feature (opening the workbench closes it).
+    if (!vesk::features::PinThisLibrary())
         return 0;
     auto* feature = new (std::nothrow) vesk::omission::OmissionFeature();
     if (!feature)

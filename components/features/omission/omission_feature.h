@@ -5,15 +5,9 @@
 // folder on every opening and refresh, keeps the picked window in the host's
 // option records (one per feature) and the user's items in the state folder.
 
-#include "host/feature_module_interface.h"
-
-#include <QPointer>
+#include "components/features/kit/feature_base.h"
 
 #include <cstdint>
-#include <string>
-#include <vector>
-
-class QWidget;
 
 namespace vesk::omission {
 
@@ -26,37 +20,23 @@ inline constexpr SlotInt kSkewWindowOption = 4302;
 inline constexpr std::uint32_t kSkewSearchCode = 4;
 inline constexpr std::uint32_t kOmissionListsCode = 0x80000002u;
 
-class OmissionFeature final : public IFeatureModule {
+class OmissionFeature final : public features::FeatureBase {
 public:
-    OmissionFeature();
-    ~OmissionFeature();
-    OmissionFeature(const OmissionFeature&) = delete;
-    OmissionFeature& operator=(const OmissionFeature&) = delete;
-
-    SlotInt Initialize(IHostObject* host, WindowHandle parent) override;
-    SlotInt Show(SlotInt showCommand) override;
-    WindowHandle GetWindow() override;
-    SlotInt FilterMessage(void* message) override;
-    SlotInt Open(SlotInt a, SlotInt b, SlotInt c, SlotInt d) override;
-    SlotInt Refresh() override;
+    OmissionFeature() : FeatureBase(features::OpenArguments::CodeSubCodeModule) {}
 
 private:
-    void EnsureWindow();
-    void LoadHistory();
-    void ShowCurrent(std::size_t selected, bool keepSelected);
-    void SendToWorkbench(const std::vector<std::uint32_t>& numbers);
-    SlotInt WindowOption() const;
-    std::size_t StoredWindow() const;
-    void StoreWindow(std::size_t last);
-    int Length() const;
-    std::string Directory(SlotInt n) const;
+    QWidget* MakeWindow(QWidget* parent) override;
+    void Opened() override;
+    void HistoryChanged() override;
 
-    IHostObject* m_host = nullptr;
-    QWidget* m_parent = nullptr;
-    QPointer<OmissionWindow> m_window;
-    std::uint32_t m_code = 0;
-    std::uint32_t m_subCode = 0;
-    void* m_module = nullptr;
+    OmissionWindow* View() const;
+    void ShowCurrent(std::size_t selected, bool keepSelected);
+    SlotInt WindowOption() const;
+
+    // What the window shows: the host's code, or a family the skew search
+    // opened within the window.
+    std::uint32_t m_shownCode = 0;
+    std::uint32_t m_shownSubCode = 0;
 };
 
 } // namespace vesk::omission

@@ -2,13 +2,13 @@
 
 #include "components/features/omission/table_text.h"
 #include "components/features/omission/trend_view.h"
+#include "components/features/kit/window_picker.h"
 
 #include "framework/interaction.h"
 #include "pages/files/file_access.h"
 
 #include <QBuffer>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,8 +33,6 @@ constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kItemRole = Qt::UserRole + 2;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QString WindowLabel(std::size_t last) { return last == 0 ? QStringLiteral("全部") : QStringLiteral("%1期").arg(last); }
 
 QTableView* MakeTable(QWidget* parent, const QString& name)
 {
@@ -81,11 +79,7 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     bar->addWidget(m_title);
     bar->addStretch();
     bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
-    m_windowPicker = new QComboBox(this);
-    m_windowPicker->setObjectName(QStringLiteral("windowPicker"));
-    for (std::size_t choice : analysis::kWindowChoices)
-        m_windowPicker->addItem(WindowLabel(choice), static_cast<qulonglong>(choice));
-    m_windowPicker->setCurrentIndex(2);
+    m_windowPicker = new features::WindowPicker(this);
     bar->addWidget(m_windowPicker);
     m_skewControls = new QWidget(this);
     auto* skewBar = new QHBoxLayout(m_skewControls);
@@ -168,12 +162,12 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
 
-    connect(m_windowPicker, &QComboBox::activated, this, [this](int index) {
-        m_last = static_cast<std::size_t>(m_windowPicker->itemData(index).toULongLong());
+    m_windowPicker->picked = [this](std::size_t last) {
+        m_last = last;
         Recompute();
         if (windowChanged)
             windowChanged(m_last);
-    });
+    };
     connect(m_showMisses, &QCheckBox::toggled, this, [this](bool on) { m_chart->SetShowMisses(on); });
     connect(m_skewTable, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const QModelIndex source = m_skewProxy->mapToSource(index);
@@ -197,9 +191,7 @@ void OmissionWindow::SetHistory(HistoryDraws draws, std::string missingText)
 void OmissionWindow::SetWindowSize(std::size_t last)
 {
     m_last = last;
-    for (int i = 0; i < m_windowPicker->count(); ++i)
-        if (m_windowPicker->itemData(i).toULongLong() == last)
-            m_windowPicker->setCurrentIndex(i);
+    m_windowPicker->SetWindow(last);
     Recompute();
 }
 

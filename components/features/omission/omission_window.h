@@ -5,6 +5,7 @@
 
 #include "components/features/omission/family_source.h"
 #include "components/features/analysis/skew_search.h"
+#include "components/features/kit/history_draws.h"
 
 #include <QWidget>
 
@@ -15,7 +16,6 @@
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QStandardItemModel;
@@ -24,14 +24,15 @@ class QStackedWidget;
 class QTabWidget;
 class QTableView;
 
+namespace vesk::features {
+class WindowPicker;
+}
+
 namespace vesk::omission {
 
 class TrendView;
 
-struct HistoryDraws {
-    std::vector<std::uint32_t> codes;   // oldest first
-    std::vector<std::string> periods;   // one per draw ("" when the file gives none)
-};
+using features::HistoryDraws;
 
 class OmissionWindow final : public QWidget {
 public:
@@ -94,7 +95,7 @@ private:
 
     QLabel* m_title = nullptr;
     QLabel* m_status = nullptr;
-    QComboBox* m_windowPicker = nullptr;
+    features::WindowPicker* m_windowPicker = nullptr;
     QCheckBox* m_showMisses = nullptr;
     QWidget* m_listControls = nullptr; // what only the omission lists offer
     QWidget* m_skewControls = nullptr;

@@ -1,0 +1,147 @@
+#include "components/features/kit/feature_base.h"
+
+#include "framework/cwnd.h"
+#include "host/module_messages.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <dlfcn.h>
+
+namespace vesk::features {
+
+namespace {
+
+// The host's named feature that opens the workbench for rows opened without
+// the module.
+constexpr const char* kWorkbenchFeatureName = "Workbench";
+
+WindowHandle OpenWorkbench(IModule* module, IHostObject* host)
+{
+    if (module)
+        return module->OpenFeature(1, 0);
+    if (host && host->OpenFeatureByName(kWorkbenchFeatureName, 0) == 1)
+        return host->GetFeatureWindow(1);
+    return 0;
+}
+
+} // namespace
+
+FeatureBase::~FeatureBase()
+{
+    delete m_window.data();
+}
+
+SlotInt FeatureBase::Initialize(IHostObject* host, WindowHandle parent)
+{
+    m_host = host;
+    m_featureHost = FeatureHost(host);
+    m_parent = reinterpret_cast<QWidget*>(parent);
+    EnsureWindow();
+    if (m_openPending) {
+        m_openPending = false;
+        Opened();
+    }
+    return 1;
+}
+
+void FeatureBase::EnsureWindow()
+{
+    if (m_window) {
+        if (m_parent && m_window->parentWidget() != m_parent)
+            m_window->setParent(m_parent);
+        return;
+    }
+    m_window = MakeWindow(m_parent);
+    if (m_window)
+        m_window->hide();
+}
+
+SlotInt FeatureBase::Show(SlotInt showCommand)
+{
+    if (m_window)
+        m_window->setVisible(showCommand != 0);
+    return 1;
+}
+
+WindowHandle FeatureBase::GetWindow()
+{
+    return reinterpret_cast<WindowHandle>(m_window.data());
+}
+
+SlotInt FeatureBase::FilterMessage(void*)
+{
+    return 0;
+}
+
+SlotInt FeatureBase::Open(SlotInt a, SlotInt b, SlotInt c, SlotInt)
+{
+    m_code = static_cast<std::uint32_t>(a);
+    switch (m_arguments) {
+    case OpenArguments::CodeOnly:
+        break;
+    case OpenArguments::CodeModule:
+        m_module = reinterpret_cast<IModule*>(b);
+        break;
+    case OpenArguments::CodeSubCodeModule:
+        m_subCode = static_cast<std::uint32_t>(b);
+        m_module = reinterpret_cast<IModule*>(c);
+        break;
+    }
+    // Rows opened with the code alone are initialised after the open call;
+    // they show what was opened once the host and the parent are known.
+    if (!m_host) {
+        m_openPending = true;
+        return 1;
+    }
+    EnsureWindow();
+    Opened();
+    return 1;
+}
+
+SlotInt FeatureBase::Refresh()
+{
+    if (!m_window)
+        return 0;
+    HistoryChanged();
+    return 1;
+}
+
+void FeatureBase::SendToWorkbench(const std::vector<std::uint32_t>& codes) const
+{
+    if (codes.empty())
+        return;
+    const int length = m_featureHost.Length();
+    std::vector<std::uint8_t> digits;
+    digits.reserve(codes.size() * static_cast<std::size_t>(length));
+    for (std::uint32_t code : codes) {
+        std::uint8_t number[8] = {};
+        for (int i = length - 1; i >= 0; --i, code /= 10)
+            number[i] = static_cast<std::uint8_t>(code % 10);
+        digits.insert(digits.end(), number, number + length);
+    }
+    // Opening the workbench closes this feature and releases this object, so
+    // the hand-off runs after the click has returned; the library stays
+    // mapped (PinThisLibrary).
+    QTimer::singleShot(0, qApp, [module = m_module, host = m_host, digits = std::move(digits)] {
+        const WindowHandle workbench = OpenWorkbench(module, host);
+        if (workbench == 0 || workbench == static_cast<WindowHandle>(-1))
+            return;
+        PackedDigitsRecord record{nullptr, digits.data(), static_cast<std::int32_t>(digits.size()),
+                                  static_cast<std::int32_t>(digits.size()), 0};
+        SendMessage(FromWindowHandle(workbench), kMessageTransferNumbers, kTransferPackedDigits,
+                    reinterpret_cast<LPARAM>(&record));
+    });
+}
+
+bool PinThisLibrary()
+{
+    static const bool pinned = [] {
+        Dl_info info{};
+        return ::dladdr(reinterpret_cast<void*>(&PinThisLibrary), &info) != 0 && info.dli_fname &&
+               ::dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
+    }();
+    return pinned;
+}
+
+} // namespace vesk::features

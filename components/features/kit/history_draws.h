@@ -1,0 +1,15 @@
+#pragma once
+// The shared draw history as a feature window holds it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vesk::features {
+
+struct HistoryDraws {
+    std::vector<std::uint32_t> codes; // oldest first
+    std::vector<std::string> periods; // one per draw ("" when the file gives none)
+};
+
+} // namespace vesk::features
