@@ -17,7 +17,7 @@ namespace {
 
 using Command = int (*)(const Args&, CommandIo&);
 
-constexpr std::array<std::pair<std::string_view, Command>, 11> kCommands{{
+constexpr std::array<std::pair<std::string_view, Command>, 12> kCommands{{
     {"parse", RunParse},
     {"count", RunCount},
     {"group", RunGroup},
@@ -29,6 +29,7 @@ constexpr std::array<std::pair<std::string_view, Command>, 11> kCommands{{
     {"draws", RunDraws},
     {"omission", RunOmission},
     {"pattern", RunPattern},
+    {"pick", RunPick},
 }};
 
 } // namespace

@@ -26,6 +26,7 @@ Commands:
   omission   the omission table of a family of items over a draw history
   pattern    what came after the newest draws' values each time they came before
   catalogue  build or dump a condition catalogue
+  pick       the numbers of a smart-pick method for the next draw, or its classes
 
 Run 'vesk-cli COMMAND --help' for the options of a command.
 Exit status: 0 success, 1 unreadable or damaged input, 2 bad usage.
@@ -203,7 +204,45 @@ as the integer the condition files hold.
   --last N         the window: the latest N draws, at least 1 (default: all)
 )";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kCommands{{
+constexpr std::string_view kPick = R"(Usage: vesk-cli pick --draws HISTORY --method METHOD [--window W] [--top K]
+       [--patterns P,...] [--positions D/D/D] [--group] [--classes]
+
+Sorts the ten digits into the classes of METHOD for the draw after the
+3-digit draw history HISTORY (oldest first) and prints every number whose
+pattern is one of the patterns P, one per line under the header "number",
+ascending. With --classes it prints the digit classes instead, under the
+header "digit class".
+
+METHOD and its classes; a pattern counts the number's digits by position:
+  neighbour    传 in the newest draw, 邻 next to one of its digits (0 and 9
+               are not neighbours), 孤 the rest; pattern the counts of
+               传 邻 孤 ("210")
+  repeat-skip  复 in the newest draw, 隔 in the draw before it, 中 the rest;
+               pattern the counts of 复 隔 中
+  hot-cold     the digits ranked by their count in the last W draws (default
+               10; ties to the more recent appearance, then the smaller
+               digit): 3 热, 4 温, 3 冷; pattern the counts of 热 温 冷
+  pyramid      the same ranking over W draws (default 30) in layers of 1, 2,
+               3 and 4 digits; pattern the number's layers sorted ("124")
+  follow       the top K digits (default 5) by how often they followed the
+               newest draw's digits in the last W draws (default 100): 跟随,
+               the rest 其他; pattern how many digits are 跟随 ("2")
+  magic        the digits (a+b), (b+c), (a+c), (a+b+c) mod 10, |a-b|, |b-c|,
+               |a-c| of the newest draw abc: 魔数, the rest 其他; pattern
+               how many digits are 魔数
+  position     the product of the digits given per position (--positions)
+
+  --draws HISTORY    the draw history (required)
+  --method METHOD    the method (required)
+  --window W         the draws the ranking or the follow counts read, 1 to 1000
+  --top K            follow: the digits that are 跟随, 1 to 9
+  --patterns P,...   the patterns to keep (default: every pattern)
+  --positions D/D/D  position: the digits of each position, e.g. 12/345/09
+  --group            the groups of the numbers instead: digits sorted, each once
+  --classes          the class of each digit instead of the numbers
+)";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kCommands{{
     {"parse", kParse},
     {"count", kCount},
     {"group", kGroup},
@@ -215,6 +254,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kCommand
     {"draws", kDraws},
     {"omission", kOmission},
     {"pattern", kPattern},
+    {"pick", kPick},
 }};
 
 } // namespace
