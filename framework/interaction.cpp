@@ -1,6 +1,7 @@
 // The interaction provider and the Qt dialogs it shows by default.
 #include "framework/interaction.h"
 
+#include "framework/dialog_folders.h"
 #include "framework/messages.h"
 #include "framework/popup_menu.h"
 #include "framework/styles.h"
@@ -87,8 +88,12 @@ public:
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, useExtensionOf](const QString& filter) {
             useExtensionOf(static_cast<int>(dialog.nameFilters().indexOf(filter)) + 1);
         });
-        if (!request.fileName.empty())
-            dialog.selectFile(QString::fromStdString(request.fileName));
+        // Not the working folder: where the user last went for this kind of file.
+        const QString start = QString::fromStdString(StartPathFor(request, DialogFolders()));
+        if (QFileInfo(start).isDir())
+            dialog.setDirectory(start);
+        else
+            dialog.selectFile(start);
         FileDialogResult result;
         if (dialog.exec() != QDialog::Accepted)
             return result;
@@ -96,6 +101,7 @@ public:
         for (const QString& file : dialog.selectedFiles())
             result.paths.push_back(file.toStdString());
         result.filterIndex = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+        RememberChosenFolder(request, result, DialogFolders());
         return result;
     }
 

@@ -15,6 +15,8 @@ inline constexpr std::int32_t kOptionHiddenColumns = 4205;   // up to 11 ColumnR
 inline constexpr std::int32_t kOptionResultOptions = 4206;   // 7 bytes
 // The host's own setting, kept beside the module's records.
 inline constexpr std::int32_t kOptionHostVariant = 0x7FFF0001; // 4 bytes, little-endian
+// The folder last used per kind of file (dialog_folder_record.h).
+inline constexpr std::int32_t kOptionDialogFolders = 0x7FFF0002; // up to the default limit
 
 inline constexpr std::size_t kColumnRecordSize = 36;
 inline constexpr std::size_t kMaxColumnRecords = 11;

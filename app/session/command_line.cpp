@@ -17,6 +17,25 @@ std::optional<std::uint32_t> ParseCode(const std::string& text)
     return value;
 }
 
+// "1200x800" within what a screen can show; nothing for anything else.
+std::optional<std::pair<int, int>> ParseSize(const std::string& text)
+{
+    const std::size_t cross = text.find('x');
+    if (cross == std::string::npos)
+        return std::nullopt;
+    int width = 0;
+    int height = 0;
+    const char* middle = text.data() + cross;
+    const char* last = text.data() + text.size();
+    const auto [widthEnd, widthError] = std::from_chars(text.data(), middle, width);
+    const auto [heightEnd, heightError] = std::from_chars(middle + 1, last, height);
+    if (widthError != std::errc{} || widthEnd != middle || heightError != std::errc{} || heightEnd != last)
+        return std::nullopt;
+    if (width < 200 || width > 4000 || height < 150 || height > 3000)
+        return std::nullopt;
+    return std::pair{width, height};
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
@@ -40,12 +59,24 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             result.openCode = ParseCode(arguments[++i]);
             if (!result.openCode)
                 return fail("--open: not a feature code: " + arguments[i]);
+        } else if (argument == "--size") {
+            if (!hasValue)
+                return fail("--size needs WIDTHxHEIGHT");
+            result.size = ParseSize(arguments[++i]);
+            if (!result.size)
+                return fail("--size: not a window size (200x150 to 4000x3000): " + arguments[i]);
+        } else if (argument == "--version") {
+            result.version = true;
+        } else if (argument == "--help" || argument == "-h") {
+            result.help = true;
         } else {
             return fail("unknown argument: " + argument);
         }
     }
     if (result.openCode && !result.screenshotPath)
         return fail("--open is only used with --screenshot");
+    if (result.size && !result.screenshotPath)
+        return fail("--size is only used with --screenshot");
     return result;
 }
 

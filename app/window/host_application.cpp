@@ -5,15 +5,18 @@
 #include "app/services/host_object.h"
 #include "app/session/command_line.h"
 #include "app/session/install_layout.h"
+#include "app/window/desktop_integration.h"
 #include "app/window/main_window.h"
 #include "app/window/workbench_feature.h"
 #include "framework/internal_error.h"
 #include "framework/module_context.h"
+#include "app_version.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
 #include <cstdio>
+#include <string>
 
 namespace vesk::app {
 namespace {
@@ -49,6 +52,8 @@ int WriteScreenshot(MainWindow& window, const CommandLine& options)
         std::fprintf(stderr, "vesk: %s\n", window.Session().Error().c_str());
         return 1;
     }
+    if (options.size)
+        window.resize(options.size->first, options.size->second);
     Settle();
     if (options.openCode && !window.OpenByCode(*options.openCode)) {
         std::fprintf(stderr, "vesk: no feature with code %u in the tree\n", *options.openCode);
@@ -73,6 +78,10 @@ int RunHost(int argc, char** argv)
         std::fprintf(stderr, "vesk: %s\n%s\n", options.error.c_str(), kUsage);
         return 2;
     }
+    if (options.help || options.version) {
+        std::printf("%s\n", options.help ? kUsage : (std::string("vesk ") + kAppVersion).c_str());
+        return 0;
+    }
     if (options.screenshotPath)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
@@ -86,6 +95,7 @@ int RunHost(int argc, char** argv)
     if (EnsureFolder(paths.data))
         SetInternalErrorLog(paths.data + "errors.log");
     HostObject host({paths, layout.pluginFolder, layout.catalogueSource, layout.sampleDraws});
+    const DesktopIntegration desktop(application, host.Environment().Options());
     // The chart outlives the module, which may ask for its window to the end.
     chart::ChartFeature chart;
     WorkbenchFeature workbench;

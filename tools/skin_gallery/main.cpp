@@ -2,6 +2,7 @@
 // --screenshot it draws the dialog off screen, writes it as a PNG and exits.
 #include "tools/skin_gallery/gallery_dialog.h"
 #include "tools/skin_gallery/screenshot.h"
+#include "framework/qt_translations.h"
 
 #include <QApplication>
 
@@ -22,6 +23,8 @@ int main(int argc, char** argv)
     if (screenshot)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The standard dialogs in the user's language, as in the host.
+    vesk::InstallQtTranslations(app, QLocale::system());
     gallery::UseSkinsBesideTheProgram();
     gallery::RegisterGalleryTemplate();
 
