@@ -21,6 +21,8 @@ std::uint64_t PowerOf10(int n)
     return p;
 }
 
+} // namespace
+
 std::string DigitsText(std::uint32_t code, int length)
 {
     std::string text(static_cast<std::size_t>(length), '0');
@@ -28,6 +30,8 @@ std::string DigitsText(std::uint32_t code, int length)
         text[static_cast<std::size_t>(i)] = static_cast<char>('0' + code % 10);
     return text;
 }
+
+namespace {
 
 std::string MaskText(unsigned mask)
 {

@@ -21,6 +21,9 @@ inline constexpr std::uint64_t kMaxFamilyItems = 100000;
 // 百位, 十位, 个位 at 3 digits.
 std::string PositionName(int position, int length);
 
+// A number's L digits with leading zeros: "007".
+std::string DigitsText(std::uint32_t code, int length);
+
 // A value type's value as the filter window shows it ("2:1", "组三", "012").
 std::string ValueText(filter::ConditionType type, std::int64_t value, int length);
 
