@@ -30,10 +30,10 @@ enum class SiblingRow : std::size_t {
 
 inline constexpr std::array<ModuleNameRecord, 10> kSiblingModules{
     ModuleNameRecord::Make("VeskOmit.dll", "IVeskOmission"),
-    ModuleNameRecord::Make("VeskFeature.dll", "IVeskLookup"),
-    ModuleNameRecord::Make("VeskFeature.dll", "IVeskPattern"),
-    ModuleNameRecord::Make("VeskFeature.dll", "IVeskStraight"),
-    ModuleNameRecord::Make("VeskFeature.dll", "IVeskStateTab"),
+    ModuleNameRecord::Make("VeskQuery.dll", "IVeskLookup"),
+    ModuleNameRecord::Make("VeskQuery.dll", "IVeskPattern"),
+    ModuleNameRecord::Make("VeskQuery.dll", "IVeskStraight"),
+    ModuleNameRecord::Make("VeskQuery.dll", "IVeskStateTab"),
     ModuleNameRecord::Make("VeskPick.dll", "IVeskSmartPick"),
     ModuleNameRecord::Make("VeskPick.dll", "IVeskPickHelp"),
     ModuleNameRecord::Make("VeskFeature.dll", "IVeskToolkit"),

@@ -10,4 +10,15 @@ namespace vesk::options {
 
 bool RunColumnArrangement(IHostObject& host, WindowHandle owner);
 
+// The same run for another table's columns: its own caption, area captions
+// and pair of option records (UTF-8 texts).
+struct ColumnArrangementCall {
+    const char* caption;
+    const char* shownCaption;
+    const char* hiddenCaption;
+    SlotInt shownRecord;
+    SlotInt hiddenRecord;
+};
+bool RunColumnArrangement(IHostObject& host, WindowHandle owner, const ColumnArrangementCall& call);
+
 } // namespace vesk::options

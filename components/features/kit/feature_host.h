@@ -17,6 +17,9 @@ class FeatureHost {
 public:
     explicit FeatureHost(IHostObject* host = nullptr) : m_host(host) {}
 
+    // The host itself (null before it is known), for the components it loads.
+    IHostObject* Object() const { return m_host; }
+
     // The game's number length (3 when the host does not say).
     int Length() const;
     // The host's folder n ("" when it has none): 2 data, 6 configuration.

@@ -1,5 +1,5 @@
 // A sibling feature module library for the tests: it serves every interface
-// name of "VeskFeature.dll" and "VeskOmit.dll", shows a plain child window, and appends each call
+// name of "VeskFeature.dll", "VeskOmit.dll" and "VeskQuery.dll", shows a plain child window, and appends each call
 // it receives, as one line, to the file named by VESK_SIBLING_LOG (a file
 // survives the host unloading the library between features).
 #include "host/feature_module_interface.h"
@@ -79,7 +79,8 @@ DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
 {
     if (!name || !out || (std::strncmp(name->fileName, "VeskFeature.dll", 16) != 0
                                && std::strncmp(name->fileName, "VeskPick.dll", 16) != 0
-                               && std::strncmp(name->fileName, "VeskOmit.dll", 16) != 0))
+                               && std::strncmp(name->fileName, "VeskOmit.dll", 16) != 0
+                               && std::strncmp(name->fileName, "VeskQuery.dll", 16) != 0))
         return 0;
     const std::string iface(name->interfaceName, strnlen(name->interfaceName, 16));
     Record("create " + iface);

@@ -1,0 +1,33 @@
+#pragma once
+// What a user typed into 号码查询: numbers of the game's length and periods
+// of the history. Tokens are separated as ValueLabels' lists are (blanks,
+// commas, 、, line breaks). A token of digits is
+//   - a period when the history has a draw of that period;
+//   - else numbers as ParseNumberEntry reads them ("123456" is 123 and 456);
+//   - else refused, and named.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vesk::analysis {
+
+struct LookupEntry {
+    bool period = false;
+    std::uint32_t number = 0; // a number: its code
+    std::size_t draw = 0;     // a period: the index of its draw, oldest 0
+};
+
+struct LookupQuery {
+    std::vector<LookupEntry> entries; // in the order typed, repeats kept
+    // One line per refused token: which (its place and text) and why.
+    std::vector<std::string> errors;
+};
+
+// periods: one per draw of the history, oldest first ("" when unknown).
+LookupQuery ParseLookupQuery(std::string_view text, int length, std::span<const std::string> periods);
+
+} // namespace vesk::analysis

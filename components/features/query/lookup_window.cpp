@@ -1,0 +1,178 @@
+#include "components/features/query/lookup_window.h"
+
+#include "components/features/kit/table_export.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vesk::query {
+
+namespace {
+
+QStandardItem* NumberCell(std::int64_t value)
+{
+    auto* item = new QStandardItem(QString::number(value));
+    item->setData(static_cast<qlonglong>(value), features::kExportNumberRole);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
+LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupWindow"), QStringLiteral("号码查询"), parent)
+{
+    auto* query = new QPushButton(QStringLiteral("查询"), this);
+    query->setObjectName(QStringLiteral("runQuery"));
+    connect(query, &QPushButton::clicked, this, [this] { RunQuery(); });
+    Bar()->addWidget(query);
+    Bar()->addStretch();
+    AddExportButton(QStringLiteral("导出"), QStringLiteral("exportResults"), &m_results, "号码查询");
+    auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
+    send->setObjectName(QStringLiteral("sendNumbers"));
+    send->setToolTip(QStringLiteral("把查询的号码中在统计期内出现过（直选或组选）的号码交给缩水器的结果列表"));
+    connect(send, &QPushButton::clicked, this, [this] {
+        if (sendNumbers)
+            sendNumbers(HitNumbers());
+    });
+    Bar()->addWidget(send);
+
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_input = new QPlainTextEdit(content);
+    m_input->setObjectName(QStringLiteral("lookupInput"));
+    m_input->setPlaceholderText(QStringLiteral("输入号码或期号，用空格、逗号或换行分开，例如：123 456 2025100"));
+    m_input->setMaximumHeight(m_input->fontMetrics().height() * 4);
+    layout->addWidget(m_input);
+    m_errors = new QLabel(content);
+    m_errors->setObjectName(QStringLiteral("lookupErrors"));
+    m_errors->setWordWrap(true);
+    m_errors->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_errors->hide();
+    layout->addWidget(m_errors);
+
+    auto* splitter = new QSplitter(Qt::Vertical, content);
+    m_resultTable = MakeTable(splitter, QStringLiteral("lookupResults"));
+    m_resultTable->setModel(&m_results);
+    m_resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_hitTable = MakeTable(splitter, QStringLiteral("lookupHits"));
+    m_hitTable->setModel(&m_hits);
+    splitter->addWidget(m_resultTable);
+    splitter->addWidget(m_hitTable);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
+    SetContent(content);
+
+    m_results.setHorizontalHeaderLabels({QStringLiteral("号码"), QStringLiteral("直选次数"), QStringLiteral("直选上次期号"),
+                                         QStringLiteral("直选当前遗漏"), QStringLiteral("直选最大遗漏"), QStringLiteral("组选次数"),
+                                         QStringLiteral("组选上次期号"), QStringLiteral("组选当前遗漏"), QStringLiteral("组选最大遗漏")});
+    m_hits.setHorizontalHeaderLabels({QStringLiteral("期号"), QStringLiteral("开奖号码"), QStringLiteral("方式")});
+    connect(m_resultTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { ShowHits(current.row()); });
+}
+
+bool LookupWindow::RunQuery()
+{
+    if (!HasDraws())
+        return false;
+    const analysis::LookupQuery query =
+        analysis::ParseLookupQuery(m_input->toPlainText().toStdString(), Length(), Draws().periods);
+    if (!query.errors.empty()) {
+        QStringList lines;
+        for (const std::string& error : query.errors)
+            lines << QString::fromStdString(error);
+        m_errors->setText(QStringLiteral("未能查询：") + lines.join(QStringLiteral("；")));
+        m_errors->show();
+        return false;
+    }
+    m_errors->hide();
+    m_entries = query.entries;
+    FillResults();
+    return true;
+}
+
+void LookupWindow::Refill()
+{
+    m_index = std::make_unique<analysis::LookupIndex>(Draws().codes, Length());
+    // A period may name another draw in a new history: read the text again.
+    if (!m_entries.empty() && RunQuery())
+        return;
+    std::erase_if(m_entries, [this](const analysis::LookupEntry& entry) {
+        return entry.period && entry.draw >= Draws().codes.size();
+    });
+    FillResults();
+}
+
+void LookupWindow::FillResults()
+{
+    m_rows.clear();
+    m_results.removeRows(0, m_results.rowCount());
+    if (!m_index)
+        return;
+    const std::size_t last = Last();
+    const auto lastPeriod = [this](const analysis::LookupFigures& figures) {
+        auto* item = new QStandardItem(figures.lastDraw ? PeriodText(Draws(), *figures.lastDraw) : QStringLiteral("—"));
+        item->setTextAlignment(Qt::AlignCenter);
+        return item;
+    };
+    for (const analysis::LookupEntry& entry : m_entries) {
+        Row row;
+        if (entry.period) {
+            row.period = entry.draw;
+            row.number = Draws().codes[entry.draw];
+        } else {
+            row.number = entry.number;
+        }
+        row.figures = m_index->LookUp(row.number, last);
+        QString label = NumberText(row.number, Length());
+        if (row.period)
+            label += QStringLiteral("（%1期）").arg(PeriodText(Draws(), *row.period));
+        const analysis::LookupFigures& s = row.figures.straight;
+        const analysis::LookupFigures& g = row.figures.group;
+        m_results.appendRow({new QStandardItem(label), NumberCell(s.hits), lastPeriod(s), NumberCell(s.current),
+                             NumberCell(s.maximum), NumberCell(g.hits), lastPeriod(g), NumberCell(g.current),
+                             NumberCell(g.maximum)});
+        m_rows.push_back(std::move(row));
+    }
+    m_resultTable->resizeColumnsToContents();
+    if (!m_rows.empty())
+        m_resultTable->selectRow(0);
+    ShowHits(m_rows.empty() ? -1 : 0);
+}
+
+void LookupWindow::ShowHits(int row)
+{
+    m_hits.removeRows(0, m_hits.rowCount());
+    if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size())
+        return;
+    const Row& shown = m_rows[static_cast<std::size_t>(row)];
+    // Newest first; every straight hit is a group hit too.
+    const std::vector<std::size_t>& draws = shown.figures.group.draws;
+    for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
+        const std::uint32_t code = Draws().codes[*it];
+        auto* kind = new QStandardItem(code == shown.number ? QStringLiteral("直选") : QStringLiteral("组选"));
+        kind->setTextAlignment(Qt::AlignCenter);
+        m_hits.appendRow({new QStandardItem(PeriodText(Draws(), *it)), new QStandardItem(NumberText(code, Length())), kind});
+    }
+    m_hitTable->resizeColumnsToContents();
+}
+
+std::vector<std::uint32_t> LookupWindow::HitNumbers() const
+{
+    std::vector<std::uint32_t> numbers;
+    for (const Row& row : m_rows)
+        if (row.figures.group.hits > 0 && std::find(numbers.begin(), numbers.end(), row.number) == numbers.end())
+            numbers.push_back(row.number);
+    return numbers;
+}
+
+} // namespace vesk::query

@@ -1,0 +1,128 @@
+#include "components/features/query/query_frame.h"
+
+#include "components/features/kit/table_export.h"
+#include "components/features/kit/window_picker.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace vesk::query {
+
+QueryFrame::QueryFrame(const QString& objectName, const QString& title, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(objectName);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(250, 252, 254));
+    setPalette(palette);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    m_bar = new QHBoxLayout;
+    auto* heading = new QLabel(title, this);
+    heading->setObjectName(QStringLiteral("featureTitle"));
+    QFont font = heading->font();
+    font.setPointSize(font.pointSize() + 3);
+    font.setBold(true);
+    heading->setFont(font);
+    m_bar->addWidget(heading);
+    m_bar->addSpacing(12);
+    m_bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
+    m_picker = new features::WindowPicker(this);
+    m_picker->picked = [this](std::size_t last) {
+        if (windowChanged)
+            windowChanged(last);
+        if (HasDraws())
+            Refill();
+    };
+    m_bar->addWidget(m_picker);
+    layout->addLayout(m_bar);
+
+    m_pages = new QStackedWidget(this);
+    m_missing = new QLabel(this);
+    m_missing->setObjectName(QStringLiteral("missingHistory"));
+    m_missing->setAlignment(Qt::AlignCenter);
+    m_missing->setWordWrap(true);
+    m_pages->addWidget(m_missing);
+    layout->addWidget(m_pages, 1);
+}
+
+void QueryFrame::SetContent(QWidget* content)
+{
+    m_pages->addWidget(content);
+}
+
+QPushButton* QueryFrame::AddExportButton(const QString& text, const QString& name, const QAbstractItemModel* model,
+                                         const std::string& fileName)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, [this, model, fileName] {
+        if (HasDraws())
+            features::AskExportModel(this, *model, fileName);
+    });
+    m_bar->addWidget(button);
+    return button;
+}
+
+void QueryFrame::SetHistory(features::HistoryDraws draws, int length, const std::string& missingText)
+{
+    m_draws = std::move(draws);
+    m_length = length;
+    m_missing->setText(QString::fromStdString(missingText));
+    ShowContent();
+}
+
+void QueryFrame::SetWindowSize(std::size_t last)
+{
+    m_picker->SetWindow(last);
+    ShowContent();
+}
+
+std::size_t QueryFrame::Last() const
+{
+    return m_picker->Window();
+}
+
+void QueryFrame::ShowContent()
+{
+    if (!HasDraws()) {
+        m_pages->setCurrentWidget(m_missing);
+        return;
+    }
+    if (m_pages->count() > 1)
+        m_pages->setCurrentIndex(1);
+    Refill();
+}
+
+QTableView* MakeTable(QWidget* parent, const QString& name)
+{
+    auto* table = new QTableView(parent);
+    table->setObjectName(name);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setAlternatingRowColors(true);
+    table->horizontalHeader()->setHighlightSections(false);
+    return table;
+}
+
+QString PeriodText(const features::HistoryDraws& draws, std::size_t i)
+{
+    if (i < draws.periods.size() && !draws.periods[i].empty())
+        return QString::fromStdString(draws.periods[i]);
+    return QStringLiteral("第%1期").arg(i + 1);
+}
+
+QString NumberText(std::uint32_t code, int length)
+{
+    return QStringLiteral("%1").arg(code, length, 10, QLatin1Char('0'));
+}
+
+} // namespace vesk::query

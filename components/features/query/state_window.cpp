@@ -1,0 +1,95 @@
+#include "components/features/query/state_window.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+#include <set>
+
+namespace vesk::query {
+
+StateWindow::StateWindow(QWidget* parent) : QueryFrame(QStringLiteral("stateWindow"), QStringLiteral("状态表"), parent)
+{
+    Bar()->addStretch();
+    auto* arrange = new QPushButton(QStringLiteral("列设置"), this);
+    arrange->setObjectName(QStringLiteral("arrangeColumns"));
+    arrange->setToolTip(QStringLiteral("选择显示哪些列及其顺序"));
+    connect(arrange, &QPushButton::clicked, this, [this] {
+        if (arrangeColumns)
+            arrangeColumns();
+    });
+    Bar()->addWidget(arrange);
+    AddExportButton(QStringLiteral("导出"), QStringLiteral("exportState"), &m_model, "状态表");
+    auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
+    send->setObjectName(QStringLiteral("sendNumbers"));
+    send->setToolTip(QStringLiteral("把选中各期的开奖号码交给缩水器的结果列表"));
+    connect(send, &QPushButton::clicked, this, [this] {
+        if (sendNumbers)
+            sendNumbers(SelectedNumbers());
+    });
+    Bar()->addWidget(send);
+
+    m_table = MakeTable(this, QStringLiteral("stateTable"));
+    m_table->setModel(&m_model);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Fixed sizes keep the view from measuring every row of the history.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_table->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_table->horizontalHeader()->setToolTip(QStringLiteral("右键单击列标题查看该列在统计期内的分布"));
+    connect(m_table->horizontalHeader(), &QHeaderView::customContextMenuRequested, this, [this](const QPoint& at) {
+        QHeaderView* header = m_table->horizontalHeader();
+        if (QMenu* menu = DistributionMenu(header->logicalIndexAt(at))) {
+            menu->exec(header->mapToGlobal(at));
+            delete menu;
+        }
+    });
+    SetContent(m_table);
+}
+
+void StateWindow::SetColumns(std::vector<std::size_t> columns)
+{
+    m_model.SetColumns(std::move(columns));
+    m_table->resizeColumnsToContents();
+}
+
+void StateWindow::Refill()
+{
+    m_model.SetWindow(Last());
+    m_model.SetHistory(&Draws(), Length());
+    m_table->resizeColumnsToContents();
+}
+
+std::vector<std::uint32_t> StateWindow::SelectedNumbers() const
+{
+    std::set<int> rows;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    std::vector<std::uint32_t> numbers;
+    for (int row : rows)
+        numbers.push_back(Draws().codes[m_model.DrawOfRow(row)]);
+    return numbers;
+}
+
+QMenu* StateWindow::DistributionMenu(int section)
+{
+    const std::optional<std::size_t> column = m_model.ValueColumnOf(section);
+    if (!column)
+        return nullptr;
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("distributionMenu"));
+    const QString title = m_model.headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
+    menu->addSection(QStringLiteral("%1 最近%2期的分布").arg(title).arg(m_model.rowCount()));
+    for (const QString& line : m_model.Distribution(*column)) {
+        const QStringList parts = line.split(QLatin1Char('\t'));
+        QAction* action = menu->addAction(QStringLiteral("%1：%2次（%3）").arg(parts[0], parts[1], parts[2]));
+        action->setEnabled(false);
+    }
+    return menu;
+}
+
+} // namespace vesk::query

@@ -1,0 +1,130 @@
+#include "components/features/query/straight_window.h"
+
+#include "components/features/analysis/falls.h"
+#include "components/features/analysis/family_builders.h"
+#include "components/features/analysis/omission_table.h"
+#include "components/features/kit/table_export.h"
+
+#include <QLabel>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace vesk::query {
+
+namespace {
+
+QStandardItem* Figure(const QString& text, const QVariant& exported = {})
+{
+    auto* item = new QStandardItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (exported.isValid())
+        item->setData(exported, features::kExportNumberRole);
+    return item;
+}
+
+QStandardItem* Count(std::int64_t value)
+{
+    return Figure(QString::number(value), static_cast<qlonglong>(value));
+}
+
+QString Percent(const analysis::Figure& figure)
+{
+    return QString::fromStdString(analysis::FormatFigure(figure, 1, 100)) + QLatin1Char('%');
+}
+
+} // namespace
+
+QString FallKindName(std::size_t kind)
+{
+    static const char* const kNames[] = {"直落", "斜连", "其他"};
+    return QString::fromUtf8(kNames[kind]);
+}
+
+StraightWindow::StraightWindow(QWidget* parent)
+    : QueryFrame(QStringLiteral("straightWindow"), QStringLiteral("直落统计"), parent)
+{
+    Bar()->addStretch();
+    AddExportButton(QStringLiteral("导出号码分布"), QStringLiteral("exportDigits"), &m_digits, "直落统计_号码");
+    AddExportButton(QStringLiteral("导出直落"), QStringLiteral("exportFalls"), &m_falls, "直落统计_直落");
+
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* splitter = new QSplitter(Qt::Vertical, content);
+    m_digitTable = MakeTable(splitter, QStringLiteral("straightDigits"));
+    m_digitTable->setModel(&m_digits);
+    auto* lower = new QWidget(splitter);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 4, 0, 0);
+    m_scored = new QLabel(lower);
+    m_scored->setObjectName(QStringLiteral("fallsScored"));
+    m_scored->setWordWrap(true);
+    lowerLayout->addWidget(m_scored);
+    m_fallTable = MakeTable(lower, QStringLiteral("straightFalls"));
+    m_fallTable->setModel(&m_falls);
+    lowerLayout->addWidget(m_fallTable, 1);
+    splitter->addWidget(m_digitTable);
+    splitter->addWidget(lower);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter, 1);
+    SetContent(content);
+    m_falls.setHorizontalHeaderLabels({QStringLiteral("位置"), QStringLiteral("类型"), QStringLiteral("次数"),
+                                       QStringLiteral("占比"), QStringLiteral("当前连续"), QStringLiteral("随机基准")});
+}
+
+void StraightWindow::Refill()
+{
+    const int length = Length();
+    if (!m_positions || m_positions->Length() != length)
+        m_positions = analysis::MakeSingle1(length);
+    const analysis::OmissionTable table = analysis::ComputeOmissions(*m_positions, Draws().codes, Last());
+
+    QStringList titles{QStringLiteral("数字")};
+    for (int p = 0; p < length; ++p) {
+        const QString position = QString::fromStdString(analysis::PositionName(p, length));
+        titles << position + QStringLiteral("出现次数") << position + QStringLiteral("当前遗漏")
+               << position + QStringLiteral("最大遗漏") << position + QStringLiteral("平均遗漏");
+    }
+    m_digits.clear();
+    m_digits.setHorizontalHeaderLabels(titles);
+    m_digits.setRowCount(10);
+    for (int d = 0; d < 10; ++d) {
+        auto* digit = new QStandardItem(QString::number(d));
+        digit->setTextAlignment(Qt::AlignCenter);
+        m_digits.setItem(d, 0, digit);
+    }
+    // Every item (p, d) has probability 1/10, so every one is listed.
+    for (const analysis::OmissionRow& row : table.rows) {
+        const int p = static_cast<int>(row.item / 10);
+        const int d = static_cast<int>(row.item % 10);
+        const int column = 1 + 4 * p;
+        m_digits.setItem(d, column, Count(row.hits));
+        m_digits.setItem(d, column + 1, Count(row.current));
+        m_digits.setItem(d, column + 2, Count(row.maximum));
+        m_digits.setItem(d, column + 3,
+                         Figure(QString::fromStdString(analysis::FormatFigure(row.average, 2)), row.average.Value()));
+    }
+    m_digitTable->resizeColumnsToContents();
+
+    const std::vector<analysis::PositionFalls> falls = analysis::ComputeFalls(Draws().codes, length, Last());
+    m_falls.removeRows(0, m_falls.rowCount());
+    for (int p = 0; p < length; ++p) {
+        const analysis::PositionFalls& position = falls[static_cast<std::size_t>(p)];
+        for (std::size_t kind = 0; kind < analysis::kFallKinds; ++kind) {
+            const analysis::FallRow& row = position.kinds[kind];
+            m_falls.appendRow({new QStandardItem(QString::fromStdString(analysis::PositionName(p, length))),
+                               new QStandardItem(FallKindName(kind)), Count(row.count), Figure(Percent(row.share)),
+                               Count(row.currentRun), Figure(Percent(row.baseline))});
+        }
+    }
+    const std::int64_t scored = falls.empty() ? 0 : falls.front().scored;
+    m_scored->setText(QStringLiteral("每期各位与上一期同位比较：直落为同一数字，斜连为相差1（0与9不相邻）。统计 %1 期，可比 %2 次；"
+                                     "当前连续为最近连续几次是这一类（按整个开奖历史）。")
+                          .arg(table.window)
+                          .arg(scored));
+    m_fallTable->resizeColumnsToContents();
+}
+
+} // namespace vesk::query
