@@ -36,7 +36,7 @@ inline constexpr std::array<ModuleNameRecord, 10> kSiblingModules{
     ModuleNameRecord::Make("VeskQuery.dll", "IVeskStateTab"),
     ModuleNameRecord::Make("VeskPick.dll", "IVeskSmartPick"),
     ModuleNameRecord::Make("VeskPick.dll", "IVeskPickHelp"),
-    ModuleNameRecord::Make("VeskFeature.dll", "IVeskToolkit"),
+    ModuleNameRecord::Make("VeskTools.dll", "IVeskToolkit"),
     ModuleNameRecord::Make("VeskFeature.dll", "IVeskBankerChk"),
     ModuleNameRecord::Make("VeskFeature.dll", "IVeskFormula"),
 };

@@ -231,7 +231,7 @@ TEST_F(ModuleInstanceTest, SiblingRowsAreLoadedAndCalledInTheirOrder)
                    "IVeskSmartPick.init(host,42)", "move 1006 to 0,0,640,480", "IVeskSmartPick.show(5)"}},
         {55, 0, {"load VeskPick.dll IVeskPickHelp", "IVeskPickHelp.open(37,0,0,0)",
                  "IVeskPickHelp.init(host,42)", "move 1007 to 0,0,640,480", "IVeskPickHelp.show(5)"}},
-        {0x54, 0, {"load VeskFeature.dll IVeskToolkit", "IVeskToolkit.open(54,0,0,0)",
+        {0x54, 0, {"load VeskTools.dll IVeskToolkit", "IVeskToolkit.open(54,0,0,0)",
                    "IVeskToolkit.init(host,42)", "move 1008 to 0,0,640,480", "IVeskToolkit.show(5)"}},
         {96, 0, {"load VeskFeature.dll IVeskBankerChk", "IVeskBankerChk.init(host,42)",
                  "IVeskBankerChk.open(60,self,analysis,0)", "move 1009 to 0,0,640,480", "IVeskBankerChk.show(5)"}},

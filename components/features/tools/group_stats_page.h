@@ -1,0 +1,48 @@
+#pragma once
+// 号码组统计: a list of numbers grouped by group number, with each group's
+// straight members in the list, its shape and its hits in the history window.
+
+#include "components/features/kit/feature_host.h"
+
+#include <QWidget>
+
+class QLabel;
+class QStandardItemModel;
+class QTableView;
+
+namespace vesk::features {
+class WindowPicker;
+}
+
+namespace vesk::tools {
+
+class ListInput;
+
+// Option record of the picked window: 4 bytes, N (0: 全部).
+inline constexpr SlotInt kGroupStatsWindowOption = 4360;
+
+class GroupStatsPage final : public QWidget {
+public:
+    // host: borrowed, outlives the page (the feature's own).
+    GroupStatsPage(const features::FeatureHost* host, QWidget* parent = nullptr);
+
+    // The game's length and the history, read again on every opening.
+    void Reload();
+    ListInput* Input() const { return m_input; }
+    features::WindowPicker* Picker() const { return m_picker; }
+    QTableView* Table() const { return m_table; }
+    // Groups the list; false (message shown, table kept) when it is refused.
+    bool Calculate();
+
+private:
+    const features::FeatureHost* m_host;
+    int m_length = 3;
+    features::HistoryDraws m_history;
+    ListInput* m_input;
+    features::WindowPicker* m_picker;
+    QLabel* m_status;
+    QStandardItemModel* m_model;
+    QTableView* m_table;
+};
+
+} // namespace vesk::tools

@@ -1,0 +1,64 @@
+#pragma once
+// 大方案统计: many plans, loaded from result files (several at once) or
+// pasted as blocks separated by blank lines; per number the plans holding
+// it, the table of numbers by that count, and the numbers in at least k
+// plans handed to the workbench.
+
+#include "components/features/analysis/plan_tally.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPlainTextEdit;
+class QSpinBox;
+class QStandardItemModel;
+class QTableView;
+
+namespace vesk::tools {
+
+class PlanStatsPage final : public QWidget {
+public:
+    explicit PlanStatsPage(QWidget* parent = nullptr);
+
+    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+
+    void SetLength(int length) { m_length = length; }
+    // Asks for files (several at once) and keeps their plans; a refused file
+    // is told and none of the picked files is kept.
+    void LoadFiles();
+    void ClearFiles();
+    QPlainTextEdit* Editor() const { return m_pasted; }
+    // Tallies the loaded and pasted plans; false (message shown, tables kept)
+    // when a pasted plan is refused.
+    bool Tally();
+    void SetMinimumPlans(int k);
+    // The numbers in at least the picked number of plans.
+    std::vector<std::uint32_t> PickedNumbers() const;
+    QTableView* CountTable() const { return m_countTable; }
+    QTableView* NumberTable() const { return m_numberTable; }
+
+private:
+    void ShowTally();
+    void ShowPicked();
+
+    int m_length = 3;
+    std::vector<std::vector<std::uint32_t>> m_filePlans;
+    std::vector<std::string> m_fileNames;
+    analysis::PlanTally m_tally;
+    QPlainTextEdit* m_pasted;
+    QLabel* m_files;
+    QLabel* m_summary;
+    QSpinBox* m_minimum;
+    QLabel* m_picked;
+    QStandardItemModel* m_countModel;
+    QStandardItemModel* m_numberModel;
+    QTableView* m_countTable;
+    QTableView* m_numberTable;
+};
+
+} // namespace vesk::tools

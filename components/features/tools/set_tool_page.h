@@ -1,0 +1,52 @@
+#pragma once
+// 集合工具: lists A and B (typed or loaded from result files), one of the
+// five set operations straight or as groups, the result with its count,
+// saved through the result-file layer or handed to the workbench. A refused
+// entry is named and the result shown before stays as it was.
+
+#include "components/features/analysis/set_operations.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+
+namespace vesk::tools {
+
+class ListInput;
+
+class SetToolPage final : public QWidget {
+public:
+    explicit SetToolPage(QWidget* parent = nullptr);
+
+    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+
+    void SetLength(int length);
+    ListInput* InputA() const { return m_a; }
+    ListInput* InputB() const { return m_b; }
+    void SetOperation(analysis::SetOperation operation, bool asGroups);
+    // Runs the picked operation; false (message shown, result kept) when an
+    // entry is refused.
+    bool Calculate();
+    // Asks for a file and saves the result (.txt or .flt).
+    void SaveResult();
+    const std::vector<std::uint32_t>& Result() const { return m_result; }
+
+private:
+    int m_length = 3;
+    ListInput* m_a;
+    ListInput* m_b;
+    QComboBox* m_operation;
+    QCheckBox* m_groups;
+    QLabel* m_count;
+    QPlainTextEdit* m_resultText;
+    std::vector<std::uint32_t> m_result;
+};
+
+} // namespace vesk::tools

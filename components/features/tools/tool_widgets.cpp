@@ -1,0 +1,89 @@
+#include "components/features/tools/tool_widgets.h"
+
+#include "components/features/tools/list_files.h"
+#include "components/features/kit/table_export.h"
+
+#include "framework/interaction.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vesk::tools {
+
+QTableView* MakeTable(QWidget* parent, const QString& name)
+{
+    auto* table = new QTableView(parent);
+    table->setObjectName(name);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setAlternatingRowColors(true);
+    return table;
+}
+
+QStandardItem* TextCell(const QString& text)
+{
+    auto* item = new QStandardItem(text);
+    item->setData(text, kSortRole);
+    return item;
+}
+
+QStandardItem* NumberCell(const QString& text, double value)
+{
+    auto* item = new QStandardItem(text);
+    item->setData(value, kSortRole);
+    item->setData(value, features::kExportNumberRole);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+ListInput::ListInput(const QString& title, const QString& name, QWidget* parent)
+    : QWidget(parent), m_editor(new QPlainTextEdit(this))
+{
+    setObjectName(name);
+    m_editor->setObjectName(name + QStringLiteral("Text"));
+    m_editor->setPlaceholderText(QStringLiteral("输入或粘贴号码，以空格、逗号或换行分隔"));
+    auto* load = new QPushButton(QStringLiteral("载入文件…"), this);
+    load->setObjectName(name + QStringLiteral("Load"));
+    auto* head = new QHBoxLayout;
+    head->addWidget(new QLabel(title, this), 1);
+    head->addWidget(load);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(head);
+    layout->addWidget(m_editor, 1);
+    connect(load, &QPushButton::clicked, this, [this] { LoadFile(); });
+}
+
+analysis::NumberEntry ListInput::Read() const
+{
+    return analysis::ParseNumberEntry(m_editor->toPlainText().toStdString(), m_length);
+}
+
+void ListInput::SetCodes(const std::vector<std::uint32_t>& codes)
+{
+    m_editor->setPlainText(Q(ListText(codes, m_length)));
+}
+
+void ListInput::LoadFile()
+{
+    FileDialogRequest request;
+    request.parent = this;
+    request.title = "载入号码文件";
+    request.filter = "号码文件 (*.txt;*.flt)|*.txt;*.flt|所有文件 (*.*)|*.*||";
+    const FileDialogResult answer = Interaction().FileDialog(request);
+    if (!answer.accepted || answer.paths.empty())
+        return;
+    const ListFile file = ReadListFile(answer.paths.front(), m_length);
+    if (!file.Ok()) {
+        features::ShowInformation(this, file.error);
+        return;
+    }
+    SetCodes(file.codes);
+}
+
+} // namespace vesk::tools

@@ -1,0 +1,51 @@
+#pragma once
+// The pieces every tool page is made of: a read-only table of figures whose
+// number cells carry their exact value for export, and a number-list box
+// that takes typed text or a result file.
+
+#include "components/features/analysis/number_entry.h"
+
+#include <QPlainTextEdit>
+#include <QStandardItem>
+#include <QTableView>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QLabel;
+
+namespace vesk::tools {
+
+// The role tables sort by: the exact figure, not its text.
+inline constexpr int kSortRole = Qt::UserRole + 1;
+
+inline QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QTableView* MakeTable(QWidget* parent, const QString& name);
+// A text cell; with a number, right-aligned, sorted and exported by it.
+QStandardItem* TextCell(const QString& text);
+QStandardItem* NumberCell(const QString& text, double value);
+
+// A titled text box for a list of numbers with a button that loads a result
+// file into it (.txt or .flt). The text is what counts: Read checks it.
+class ListInput final : public QWidget {
+public:
+    ListInput(const QString& title, const QString& name, QWidget* parent = nullptr);
+
+    void SetLength(int length) { m_length = length; }
+    // The numbers typed; the error names the first bad token.
+    analysis::NumberEntry Read() const;
+    void SetCodes(const std::vector<std::uint32_t>& codes);
+    QPlainTextEdit* Editor() const { return m_editor; }
+    // Asks for a result file and shows its numbers; a refused file is told
+    // and the text stays as it was.
+    void LoadFile();
+
+private:
+    QPlainTextEdit* m_editor;
+    int m_length = 3;
+};
+
+} // namespace vesk::tools

@@ -1,0 +1,379 @@
+// Row 8's library in the real host with the real module and the sample
+// history: the leaves of 辅助工具 clicked in the tree and each tool driven.
+#include "components/features/analysis/group_statistics.h"
+#include "components/features/analysis/number_statistics.h"
+#include "components/features/analysis/plan_tally.h"
+#include "components/features/kit/window_picker.h"
+#include "components/features/tools/group_stats_page.h"
+#include "components/features/tools/guide_page.h"
+#include "components/features/tools/list_files.h"
+#include "components/features/tools/number_stats_page.h"
+#include "components/features/tools/plan_stats_page.h"
+#include "components/features/tools/set_tool_page.h"
+#include "components/features/tools/tool_widgets.h"
+#include "components/features/tools/tools_window.h"
+
+#include "app/services/host_object.h"
+#include "app/window/feature_area.h"
+#include "app/window/main_window.h"
+#include "app/window/workbench_feature.h"
+#include "framework/module_context.h"
+#include "framework/scripted_interaction.h"
+#include "numbers/draw_history.h"
+#include "pages/files/result_file.h"
+#include "tests/support/build_folders.h"
+#include "tests/support/temp_folder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace vesk::tools {
+namespace {
+
+using test::BuildFolder;
+using Codes = std::vector<std::uint32_t>;
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+Codes SampleDraws()
+{
+    const std::string text = ReadAll(BuildFolder() + "data/draws-3d.txt");
+    const DrawHistory history = DrawHistory::Parse({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, 3);
+    return {history.Codes().begin(), history.Codes().end()};
+}
+
+class ToolsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { Start(root.Path(), BuildFolder() + "data/draws-3d.txt"); }
+    void TearDown() override
+    {
+        workbench.SetWindow(nullptr);
+        window.reset();
+        host.reset();
+    }
+
+    void Start(const std::string& rootPath, const std::string& draws)
+    {
+        SetResourceFolder(BuildFolder());
+        host = std::make_unique<app::HostObject>(
+            app::HostConfig{app::HostPaths::UnderRoot(rootPath), BuildFolder() + "plugins/", BuildFolder() + "data/S3Cdt.dat", draws});
+        // Features opened with their code alone reach the workbench by name,
+        // as the host application sets it up.
+        host->SetFeatures(&workbench);
+        window = std::make_unique<app::MainWindow>(*host);
+        workbench.SetWindow(window.get());
+        window->resize(1280, 800);
+        window->show();
+        ASSERT_TRUE(window->StartModule()) << window->Session().Error();
+    }
+
+    void Select(const QString& text)
+    {
+        QTreeWidget* tree = window->Tree().GetTreeWidget();
+        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+        tree->setCurrentItem(found.front());
+        QApplication::processEvents();
+    }
+
+    // The library's window by name; the test links the same sources.
+    ToolsWindow* Shown()
+    {
+        for (auto* feature : window->Area()->findChildren<QWidget*>(QStringLiteral("toolsWindow")))
+            if (feature->isVisible())
+                return static_cast<ToolsWindow*>(feature);
+        return nullptr;
+    }
+
+    ToolsWindow* Open(const QString& leaf)
+    {
+        Select(leaf);
+        ToolsWindow* tools = Shown();
+        EXPECT_NE(tools, nullptr) << leaf.toStdString();
+        return tools;
+    }
+
+    void Click(QWidget* page, const char* name)
+    {
+        auto* button = page->findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // The workbench opened with count numbers in its result list.
+    bool WorkbenchHolds(std::size_t count)
+    {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        const QString text = QStringLiteral("缩水结果:%1注").arg(count);
+        for (auto* label : window->Area()->findChildren<QLabel*>())
+            if (label->isVisible() && label->text() == text)
+                return Shown() == nullptr;
+        return false;
+    }
+
+    void Snapshot(QWidget* widget, const char* name)
+    {
+        if (const char* folder = std::getenv("VESK_SCREENSHOT_DIR"))
+            widget->window()->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
+    }
+
+    std::vector<QStringList> Rows(QTableView* table)
+    {
+        std::vector<QStringList> rows;
+        for (int r = 0; r < table->model()->rowCount(); ++r) {
+            QStringList row;
+            for (int c = 0; c < table->model()->columnCount(); ++c)
+                row << table->model()->index(r, c).data().toString();
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    test::TempFolder root;
+    test::TempFolder files;
+    app::WorkbenchFeature workbench;
+    std::unique_ptr<app::HostObject> host;
+    std::unique_ptr<app::MainWindow> window;
+};
+
+TEST_F(ToolsWindowTest, EachLeafOpensItsTool)
+{
+    const struct {
+        const char* leaf;
+        const char* page;
+    } leaves[] = {{"投注指南", "guidePage"},      {"集合工具", "setToolPage"},      {"大方案统计", "planStatsPage"},
+                  {"号码组统计", "groupStatsPage"}, {"号码统计", "numberStatsPage"}};
+    for (const auto& leaf : leaves) {
+        ToolsWindow* tools = Open(QString::fromUtf8(leaf.leaf));
+        ASSERT_NE(tools, nullptr);
+        EXPECT_EQ(tools->findChild<QLabel*>(QStringLiteral("featureTitle"))->text(), QString::fromUtf8(leaf.leaf));
+        EXPECT_EQ(tools->findChild<QStackedWidget*>()->currentWidget()->objectName(), QString::fromLatin1(leaf.page));
+        Snapshot(tools, leaf.page);
+    }
+    EXPECT_TRUE(Open(QStringLiteral("投注指南"))->findChild<QTextBrowser*>(QStringLiteral("guideText"))->toPlainText().contains(QStringLiteral("组选六")));
+}
+
+TEST_F(ToolsWindowTest, GuideCountsBetsAndHandsTheNumbersOff)
+{
+    ToolsWindow* tools = Open(QStringLiteral("投注指南"));
+    ASSERT_NE(tools, nullptr);
+    GuidePage* guide = tools->Guide();
+    auto* counts = guide->findChild<QLabel*>(QStringLiteral("betCounts"));
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("position0")), QStringLiteral("12"));
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("position1")), QStringLiteral("3 4"));
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("position2")), QStringLiteral("5,6"));
+    EXPECT_EQ(counts->text(), QStringLiteral("直选复式：8 注，16 元"));
+
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("digitSet")), QStringLiteral("13579"));
+    EXPECT_TRUE(guide->findChild<QRadioButton*>(QStringLiteral("bySet"))->isChecked());
+    EXPECT_EQ(counts->text(), QStringLiteral("直选：125 注，250 元\n组选三：20 注，40 元\n组选六：10 注，20 元"));
+    auto* play = guide->findChild<QComboBox*>(QStringLiteral("numbersPlay"));
+    play->setCurrentIndex(play->findText(QStringLiteral("组选六")));
+    Click(guide, "showNumbers");
+    EXPECT_EQ(guide->Numbers().size(), 10u);
+    EXPECT_TRUE(guide->findChild<QPlainTextEdit*>(QStringLiteral("betNumbers"))->toPlainText().simplified().startsWith(QStringLiteral("135 137 139 157")));
+    Snapshot(tools, "guide-numbers");
+
+    // A bad entry is named, and the numbers listed before cannot be sent.
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("digitSet")), QStringLiteral("x"));
+    EXPECT_TRUE(counts->text().contains(QStringLiteral("“x”")));
+    EXPECT_TRUE(guide->Numbers().empty());
+    QTest::keyClick(guide->findChild<QLineEdit*>(QStringLiteral("digitSet")), Qt::Key_Backspace);
+    Click(guide, "showNumbers");
+    Click(guide, "sendNumbers");
+    EXPECT_TRUE(WorkbenchHolds(10));
+}
+
+TEST_F(ToolsWindowTest, SetToolComputesSavesAndRefusesBadInput)
+{
+    ToolsWindow* tools = Open(QStringLiteral("集合工具"));
+    ASSERT_NE(tools, nullptr);
+    SetToolPage* page = tools->SetTool();
+    page->InputA()->Editor()->setPlainText(QStringLiteral("123 321 123 455\r\n900"));
+    page->InputB()->Editor()->setPlainText(QStringLiteral("123, 545, 009"));
+    page->SetOperation(analysis::SetOperation::Intersection, true);
+    Click(page, "calculate");
+    EXPECT_EQ(page->Result(), (Codes{9, 123, 455}));
+    EXPECT_EQ(page->findChild<QLabel*>(QStringLiteral("setCount"))->text(), QStringLiteral("交集（组选）：3 注"));
+    Snapshot(tools, "set-tool");
+
+    ScriptedInteraction script;
+    // A typo is named and the result shown stays.
+    page->InputB()->Editor()->setPlainText(QStringLiteral("123 54 009"));
+    page->SetOperation(analysis::SetOperation::Union, false);
+    Click(page, "calculate");
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_NE(script.MessageBoxes()[0].text.find("号码 B 中 “54”"), std::string::npos);
+    EXPECT_EQ(page->Result(), (Codes{9, 123, 455}));
+
+    // B from a result file; a file of 4-digit numbers is refused and changes nothing.
+    NumberList four(4);
+    four.ParseText("1234 5678", 4);
+    ASSERT_TRUE(files::SaveResultFile(files.Path() + "four.flt", four, 10).ok);
+    script.QueueFileSelection({files.Path() + "four.flt"});
+    page->InputB()->LoadFile();
+    ASSERT_EQ(script.MessageBoxes().size(), 2u);
+    EXPECT_NE(script.MessageBoxes()[1].text.find("4 位号码"), std::string::npos);
+    EXPECT_EQ(page->InputB()->Editor()->toPlainText(), QStringLiteral("123 54 009"));
+    std::ofstream(files.Path() + "b.txt") << "777 123\r\n";
+    script.QueueFileSelection({files.Path() + "b.txt"});
+    Click(page->InputB(), "listBLoad");
+    Click(page, "calculate");
+    EXPECT_EQ(page->Result(), (Codes{123, 321, 455, 777, 900}));
+
+    // Saved through the result files, read back as the result page reads them.
+    script.QueueFileSelection({files.Path() + "union"});
+    Click(page, "saveResult");
+    NumberList saved(3);
+    ASSERT_TRUE(files::LoadResultFile(files.Path() + "union.txt", saved).Loaded());
+    EXPECT_EQ(saved.Count(), 5u);
+    EXPECT_EQ(saved.ToValue(4), 900u);
+    // A save that fails says so.
+    script.QueueFileSelection({files.Path() + "missing/union.txt"});
+    Click(page, "saveResult");
+    ASSERT_EQ(script.MessageBoxes().size(), 3u);
+    EXPECT_NE(script.MessageBoxes()[2].text.find("保存失败"), std::string::npos);
+
+    Click(page, "sendNumbers");
+    EXPECT_TRUE(WorkbenchHolds(5));
+}
+
+TEST_F(ToolsWindowTest, PlanStatisticsFromFilesAndPastedBlocks)
+{
+    ToolsWindow* tools = Open(QStringLiteral("大方案统计"));
+    ASSERT_NE(tools, nullptr);
+    PlanStatsPage* page = tools->PlanStats();
+    std::ofstream(files.Path() + "p1.txt") << "123 456 789";
+    std::ofstream(files.Path() + "p2.txt") << "123 456";
+    ScriptedInteraction script;
+    script.QueueFileSelection({files.Path() + "p1.txt", files.Path() + "p2.txt"});
+    Click(page, "loadPlans");
+    EXPECT_TRUE(page->findChild<QLabel*>(QStringLiteral("planFiles"))->text().contains(QStringLiteral("p2.txt")));
+    page->Editor()->setPlainText(QStringLiteral("123 000\n\n123 456 123\n"));
+    ASSERT_TRUE(page->Tally());
+
+    const analysis::PlanTally expected = analysis::TallyPlans(std::vector<Codes>{{123, 456, 789}, {123, 456}, {123, 0}, {123, 456, 123}}, 3);
+    const auto counts = Rows(page->CountTable());
+    ASSERT_EQ(counts.size(), 5u); // 4 plans down to none
+    for (std::size_t c = 0; c <= 4; ++c) {
+        EXPECT_EQ(counts[4 - c][0], QString::number(c));
+        EXPECT_EQ(counts[4 - c][1], QString::number(expected.byCount[c]));
+    }
+    EXPECT_EQ(Rows(page->NumberTable()).front(), (QStringList{QStringLiteral("123"), QStringLiteral("4")}));
+    EXPECT_EQ(Rows(page->NumberTable()).back(), (QStringList{QStringLiteral("789"), QStringLiteral("1")}));
+    Snapshot(tools, "plan-stats");
+
+    // A bad pasted plan is named by its place; the tables stay.
+    page->Editor()->setPlainText(QStringLiteral("123\n\n12x"));
+    EXPECT_FALSE(page->Tally());
+    EXPECT_NE(script.MessageBoxes().back().text.find("第 2 个方案中 “12x”"), std::string::npos);
+    EXPECT_EQ(page->CountTable()->model()->rowCount(), 5);
+
+    page->SetMinimumPlans(3);
+    EXPECT_EQ(page->PickedNumbers(), (Codes{123, 456}));
+    Click(page, "sendNumbers");
+    EXPECT_TRUE(WorkbenchHolds(2));
+}
+
+TEST_F(ToolsWindowTest, GroupStatisticsOverTheRememberedWindow)
+{
+    ToolsWindow* tools = Open(QStringLiteral("号码组统计"));
+    ASSERT_NE(tools, nullptr);
+    GroupStatsPage* page = tools->GroupStats();
+    page->Input()->Editor()->setPlainText(QStringLiteral("123 321 112 777 019"));
+    ASSERT_TRUE(page->Calculate());
+    const Codes draws = SampleDraws();
+    const analysis::GroupStatistics expected = analysis::ComputeGroupStatistics(Codes{123, 321, 112, 777, 19}, 3, draws, 100);
+    const auto rows = Rows(page->Table());
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][0], QStringLiteral("019"));
+    EXPECT_EQ(rows[2][2], QStringLiteral("123 321"));
+    EXPECT_EQ(rows[2][3], QStringLiteral("2/6"));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        EXPECT_EQ(rows[r][4], QString::number(expected.rows[r].hits)) << r;
+    Snapshot(tools, "group-stats");
+
+    page->Picker()->setCurrentIndex(page->Picker()->findText(QStringLiteral("全部")));
+    emit page->Picker()->activated(page->Picker()->currentIndex());
+    const analysis::GroupStatistics all = analysis::ComputeGroupStatistics(Codes{123, 321, 112, 777, 19}, 3, draws, 0);
+    EXPECT_EQ(Rows(page->Table())[2][4], QString::number(all.rows[2].hits));
+    // Remembered: opened again, the window is still 全部.
+    Open(QStringLiteral("号码统计"));
+    tools = Open(QStringLiteral("号码组统计"));
+    EXPECT_EQ(tools->GroupStats()->Picker()->Window(), 0u);
+}
+
+TEST_F(ToolsWindowTest, NumberStatisticsShowTheCoresBacktest)
+{
+    ToolsWindow* tools = Open(QStringLiteral("号码统计"));
+    ASSERT_NE(tools, nullptr);
+    NumberStatsPage* page = tools->NumberStats();
+    Codes list;
+    for (std::uint32_t code = 0; code < 1000; code += 7)
+        list.push_back(code);
+    page->Input()->SetCodes(list);
+    page->TypePicker()->setCurrentIndex(page->TypePicker()->findText(QStringLiteral("跨度")));
+    emit page->TypePicker()->activated(page->TypePicker()->currentIndex());
+    ASSERT_TRUE(page->Calculate());
+
+    const analysis::ListBacktest expected = analysis::BacktestList(list, 3, SampleDraws(), 100);
+    EXPECT_EQ(page->DrawTable()->model()->rowCount(), 100);
+    const QString summary = page->Summary()->text();
+    EXPECT_TRUE(summary.contains(QStringLiteral("直选命中 %1 期").arg(expected.straightHits))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("组选命中 %1 期").arg(expected.groupHits)));
+    EXPECT_TRUE(summary.contains(QStringLiteral("成本 %1 元，奖金 %2 元").arg(expected.straightBetting.cost).arg(expected.straightBetting.winnings)));
+    int straight = 0;
+    for (const QStringList& row : Rows(page->DrawTable()))
+        straight += row[2] == QStringLiteral("中");
+    EXPECT_EQ(straight, expected.straightHits);
+    EXPECT_EQ(page->DistributionTable()->model()->rowCount(), 10); // spans 0-9
+    EXPECT_EQ(page->DistributionTable()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("跨度"));
+    Snapshot(tools, "number-stats");
+
+    // The value type is remembered.
+    Open(QStringLiteral("号码组统计"));
+    tools = Open(QStringLiteral("号码统计"));
+    EXPECT_EQ(tools->NumberStats()->TypePicker()->currentText(), QStringLiteral("跨度"));
+}
+
+TEST_F(ToolsWindowTest, WithoutDrawsTheStatisticsSayHowToImport)
+{
+    TearDown();
+    test::TempFolder empty;
+    Start(empty.Path(), files.Path() + "no-draws.txt");
+    ToolsWindow* tools = Open(QStringLiteral("号码统计"));
+    ASSERT_NE(tools, nullptr);
+    tools->NumberStats()->Input()->Editor()->setPlainText(QStringLiteral("123"));
+    ASSERT_TRUE(tools->NumberStats()->Calculate());
+    EXPECT_EQ(tools->NumberStats()->DrawTable()->model()->rowCount(), 0);
+    EXPECT_FALSE(tools->NumberStats()->Summary()->text().isEmpty());
+    tools = Open(QStringLiteral("号码组统计"));
+    tools->GroupStats()->Input()->Editor()->setPlainText(QStringLiteral("123 321"));
+    ASSERT_TRUE(tools->GroupStats()->Calculate());
+    EXPECT_EQ(tools->GroupStats()->Table()->model()->rowCount(), 1);
+}
+
+} // namespace
+} // namespace vesk::tools
