@@ -37,8 +37,8 @@ inline constexpr std::array<ModuleNameRecord, 10> kSiblingModules{
     ModuleNameRecord::Make("VeskPick.dll", "IVeskSmartPick"),
     ModuleNameRecord::Make("VeskPick.dll", "IVeskPickHelp"),
     ModuleNameRecord::Make("VeskTools.dll", "IVeskToolkit"),
-    ModuleNameRecord::Make("VeskFeature.dll", "IVeskBankerChk"),
-    ModuleNameRecord::Make("VeskFeature.dll", "IVeskFormula"),
+    ModuleNameRecord::Make("VeskFormula.dll", "IVeskBankerChk"),
+    ModuleNameRecord::Make("VeskFormula.dll", "IVeskFormula"),
 };
 
 constexpr const ModuleNameRecord& SiblingModule(SiblingRow row)

@@ -147,5 +147,20 @@ TEST(BankerRules, BatchCheckAgreesWithEachDrawAskedAlone)
     }
 }
 
+TEST(BankerRules, DistanceFromChanceInPoints)
+{
+    EXPECT_EQ(FormatAboveBaseline({30, 100}, {271, 1000}), "+2.9");
+    EXPECT_EQ(FormatAboveBaseline({20, 100}, {271, 1000}), "-7.1");
+    EXPECT_EQ(FormatAboveBaseline({271, 1000}, {271, 1000}), "0.0");
+    EXPECT_EQ(FormatAboveBaseline({27105, 100000}, {271, 1000}), "0.0"); // +0.005 points
+    EXPECT_EQ(FormatAboveBaseline({1, 3}, {0, 1}), "+33.3");
+    // The mean chance of guesses of different sizes: 1, then 3 digits, as 胆.
+    GuessBaseline mean(3, GuessUse::Banker);
+    mean.Add(1);
+    mean.Add(3);
+    EXPECT_EQ(mean.Mean(), (Figure{271 + 657, 2000}));
+    EXPECT_EQ(GuessBaseline(3, GuessUse::Kill).Mean(), Figure{});
+}
+
 } // namespace
 } // namespace vesk::analysis

@@ -17,7 +17,7 @@ namespace {
 
 using Command = int (*)(const Args&, CommandIo&);
 
-constexpr std::array<std::pair<std::string_view, Command>, 12> kCommands{{
+constexpr std::array<std::pair<std::string_view, Command>, 13> kCommands{{
     {"parse", RunParse},
     {"count", RunCount},
     {"group", RunGroup},
@@ -29,6 +29,7 @@ constexpr std::array<std::pair<std::string_view, Command>, 12> kCommands{{
     {"draws", RunDraws},
     {"omission", RunOmission},
     {"pattern", RunPattern},
+    {"formula", RunFormula},
     {"pick", RunPick},
 }};
 

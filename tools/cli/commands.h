@@ -33,6 +33,7 @@ int RunBacktest(const Args& args, CommandIo& io);
 int RunDraws(const Args& args, CommandIo& io);
 int RunOmission(const Args& args, CommandIo& io);
 int RunPattern(const Args& args, CommandIo& io);
+int RunFormula(const Args& args, CommandIo& io);
 int RunPick(const Args& args, CommandIo& io);
 
 } // namespace vesk::cli

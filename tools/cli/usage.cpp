@@ -25,6 +25,7 @@ Commands:
   draws      import draws into a draw history, or show it
   omission   the omission table of a family of items over a draw history
   pattern    what came after the newest draws' values each time they came before
+  formula    the formulas of the newest draw's digits that named the next draw best
   catalogue  build or dump a condition catalogue
   pick       the numbers of a smart-pick method for the next draw, or its classes
 
@@ -242,7 +243,34 @@ METHOD and its classes; a pattern counts the number's digits by position:
   --classes          the class of each digit instead of the numbers
 )";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kCommands{{
+constexpr std::string_view kFormula = R"(Usage: vesk-cli formula --draws HISTORY [--last N] [--top K] [--kill] [--shuffled]
+
+Tries the 10000 formulas f = (x*a + y*b + z*c + k) mod 10 (x, y, z, k from 0
+to 9) on the digits a b c of each draw of the draw history HISTORY (one
+3-digit draw per line, oldest first) as a guess for the draw after it, and
+prints the K formulas whose digit came in that next draw most often over the
+window (with --kill: did not come), ties to the smaller x, then y, z, k;
+tab-separated under the header "x y z k hits scored rate baseline miss-run
+next".
+
+scored: the window's draws with a draw before them; rate: hits over scored;
+baseline: the rate of a random digit (0.2710, with --kill 0.7290); miss-run:
+the longest run of scored draws the formula missed; next: its digit from the
+newest draw. Four decimals, rounded half up.
+
+With --shuffled, the same search on 20 shuffles of the window's draws (a
+Fisher-Yates shuffle by an mt19937 seeded 20251207; the draws before the
+window stay), one line per shuffle under "shuffle best-hits best-rate": the
+rates a search over 10000 formulas reaches by chance alone.
+
+  --draws HISTORY  the draw history (required)
+  --last N         the window: the latest N draws, at least 1 (default: all)
+  --top K          how many formulas, 1 to 10000 (default 20)
+  --kill           score the formulas as kill digits (the digit should not come)
+  --shuffled       print the shuffled searches' best instead
+)";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 13> kCommands{{
     {"parse", kParse},
     {"count", kCount},
     {"group", kGroup},
@@ -254,6 +282,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kCommand
     {"draws", kDraws},
     {"omission", kOmission},
     {"pattern", kPattern},
+    {"formula", kFormula},
     {"pick", kPick},
 }};
 

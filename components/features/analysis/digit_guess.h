@@ -7,6 +7,7 @@
 #include "components/features/analysis/figure.h"
 
 #include <cstdint>
+#include <string>
 
 namespace vesk::analysis {
 
@@ -39,5 +40,9 @@ private:
     std::int64_t m_favourable = 0;
     std::int64_t m_draws = 0;
 };
+
+// rate − baseline in percentage points with one decimal and its sign:
+// "+3.2", "-0.4", "0.0"; how far a guess is from chance at a glance.
+std::string FormatAboveBaseline(const Figure& rate, const Figure& baseline);
 
 } // namespace vesk::analysis

@@ -80,6 +80,7 @@ DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
     if (!name || !out || (std::strncmp(name->fileName, "VeskFeature.dll", 16) != 0
                                && std::strncmp(name->fileName, "VeskPick.dll", 16) != 0
                                && std::strncmp(name->fileName, "VeskOmit.dll", 16) != 0
+                               && std::strncmp(name->fileName, "VeskFormula.dll", 16) != 0
                                && std::strncmp(name->fileName, "VeskQuery.dll", 16) != 0
                                && std::strncmp(name->fileName, "VeskTools.dll", 16) != 0))
         return 0;

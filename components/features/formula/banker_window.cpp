@@ -1,0 +1,150 @@
+#include "components/features/formula/banker_window.h"
+
+#include "components/features/formula/trend_model.h"
+
+#include "components/features/analysis/bet_calculator.h"
+#include "components/features/kit/table_export.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace vesk::formula {
+
+namespace {
+
+const char* const kTitles[] = {"规则", "下期", "命中", "验证期数", "命中率", "随机基准", "比随机"};
+
+QStandardItem* Cell(const QString& text, const QVariant& exact = {})
+{
+    auto* item = new QStandardItem(text);
+    item->setEditable(false);
+    if (exact.isValid())
+        item->setData(exact, features::kExportNumberRole);
+    return item;
+}
+
+QTableView* MakeView(QWidget* parent, const QString& name)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(22);
+    return view;
+}
+
+} // namespace
+
+BankerWindow::BankerWindow(QWidget* parent) : GuessFrame(QStringLiteral("bankerWindow"), QStringLiteral("胆杀验证"), parent)
+{
+    Bar()->addWidget(new QLabel(QStringLiteral("固定码"), this));
+    m_fixedEdit = new QLineEdit(this);
+    m_fixedEdit->setObjectName(QStringLiteral("fixedDigits"));
+    m_fixedEdit->setPlaceholderText(QStringLiteral("如 0 5 8"));
+    m_fixedEdit->setToolTip(QStringLiteral("自己定的数字，作为一条规则一起验证；留空则不验证"));
+    m_fixedEdit->setMaximumWidth(110);
+    Bar()->addWidget(m_fixedEdit);
+    Bar()->addStretch();
+    m_export = new QPushButton(QStringLiteral("导出"), this);
+    m_export->setObjectName(QStringLiteral("exportTable"));
+    Bar()->addWidget(m_export);
+
+    m_tabs = new QTabWidget(this);
+    m_table = MakeView(m_tabs, QStringLiteral("ruleTable"));
+    m_model = new QStandardItemModel(this);
+    QStringList titles;
+    for (const char* title : kTitles)
+        titles << QString::fromUtf8(title);
+    m_model->setHorizontalHeaderLabels(titles);
+    m_table->setModel(m_model);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_tabs->addTab(m_table, QStringLiteral("验证结果"));
+    m_trend = MakeView(m_tabs, QStringLiteral("ruleTrend"));
+    m_trendModel = new TrendModel(this);
+    m_trend->setModel(m_trendModel);
+    m_trend->horizontalHeader()->setDefaultSectionSize(70);
+    m_tabs->addTab(m_trend, QStringLiteral("命中走势"));
+    SetContent(m_tabs);
+
+    // The newest draws in view once the trend is shown (a hidden view cannot scroll).
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 1 && m_trendToBottom) {
+            m_trendToBottom = false;
+            m_trendToBottom = !m_trend->isVisible();
+    m_trend->scrollToBottom();
+        }
+    });
+    connect(m_fixedEdit, &QLineEdit::editingFinished, this, [this] { TakeFixedDigits(); });
+    connect(m_export, &QPushButton::clicked, this, [this] {
+        if (m_tabs->currentIndex() == 1)
+            features::AskExportModel(this, *m_trendModel, "胆杀走势");
+        else
+            features::AskExportModel(this, *m_model, "胆杀验证");
+    });
+}
+
+void BankerWindow::SetFixedDigits(std::uint16_t mask)
+{
+    m_fixed = static_cast<std::uint16_t>(mask & 0x3ff);
+    m_fixedEdit->setText(QString::fromStdString(analysis::DigitsText(m_fixed)));
+    if (!Draws().codes.empty())
+        Refill();
+}
+
+void BankerWindow::TakeFixedDigits()
+{
+    const analysis::DigitSetEntry entry = analysis::ParseDigitSet(m_fixedEdit->text().toStdString());
+    if (!entry.Ok()) {
+        // The rules stay as they were; the text stays for the user to fix.
+        SetStatus(QStringLiteral("固定码有误：%1。规则未改变。").arg(QString::fromStdString(entry.error)), true);
+        return;
+    }
+    if (entry.mask == m_fixed) {
+        m_fixedEdit->setText(QString::fromStdString(analysis::DigitsText(m_fixed)));
+        return;
+    }
+    SetFixedDigits(entry.mask);
+    if (fixedChanged)
+        fixedChanged(m_fixed);
+}
+
+void BankerWindow::Refill()
+{
+    ShowContent();
+    const std::vector<analysis::DigitRule> rules = analysis::StandardRules(Length(), m_fixed);
+    m_checks = analysis::CheckRules(rules, Draws().codes, Length(), Last(), Use());
+    m_model->removeRows(0, m_model->rowCount());
+    for (const analysis::RuleCheck& check : m_checks) {
+        const bool above = check.scored > 0 && check.rate.Compare(check.baseline) > 0;
+        QList<QStandardItem*> cells = {
+            Cell(QString::fromStdString(analysis::RuleLabel(check.rule, Length()))),
+            Cell(check.next ? QString::fromStdString(analysis::DigitsText(*check.next)) : QStringLiteral("-")),
+            Cell(QString::number(check.hits), static_cast<qlonglong>(check.hits)),
+            Cell(QString::number(check.scored), static_cast<qlonglong>(check.scored)),
+            Cell(check.scored ? PercentText(check.rate) : QStringLiteral("-"), check.rate.Value()),
+            Cell(PercentText(check.baseline), check.baseline.Value()),
+            Cell(check.scored ? QString::fromStdString(analysis::FormatAboveBaseline(check.rate, check.baseline))
+                              : QStringLiteral("-")),
+        };
+        cells[6]->setForeground(above ? QColor(0, 120, 60) : QColor(150, 150, 150));
+        m_model->appendRow(cells);
+    }
+    m_trendModel->SetChecks(m_checks, Draws(), Length());
+    m_trendToBottom = !m_trend->isVisible();
+    m_trend->scrollToBottom();
+    const bool kill = Use() == analysis::GuessUse::Kill;
+    SetStatus(QStringLiteral("%1：每条规则用前几期开奖号码说出下期的数字，%2。随机基准是随便选同样多个数字的命中率；"
+                             "比随机为命中率高出它的百分点。")
+                  .arg(kill ? QStringLiteral("杀码") : QStringLiteral("胆码"),
+                       kill ? QStringLiteral("下期一个也不出为中") : QStringLiteral("下期出其中任一个为中")));
+}
+
+} // namespace vesk::formula

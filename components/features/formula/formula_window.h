@@ -1,0 +1,55 @@
+#pragma once
+// 公式搜索's window: the top formulas of the search over the picked window,
+// 胆 or 杀, beside the best rates the same search reaches on shuffled
+// draws. The search runs in slices; a progress bar and 停止 show while it
+// takes longer than a moment.
+
+#include "components/features/formula/guess_frame.h"
+#include "components/features/formula/search_runner.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QStandardItemModel;
+class QTableView;
+
+namespace vesk::formula {
+
+class FormulaWindow final : public GuessFrame {
+public:
+    explicit FormulaWindow(QWidget* parent = nullptr);
+
+    // The user changed how many formulas to list.
+    std::function<void(std::size_t)> topChanged;
+
+    void SetTop(std::size_t top);
+    std::size_t Top() const;
+    bool Searching() const { return m_runner.Running(); }
+    // Stops a running search; the table keeps what it showed.
+    void StopSearch();
+
+    QTableView* Table() const { return m_table; }
+    const analysis::FormulaSearchResult& Result() const { return m_result; }
+    QString ShuffleText() const;
+
+private:
+    void Refill() override;
+    void Show(const analysis::FormulaSearchResult& result);
+    void ShowProgress(double done, qint64 elapsed);
+
+    SearchRunner m_runner;
+    QSpinBox* m_top = nullptr;
+    QPushButton* m_stop = nullptr;
+    QPushButton* m_export = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QTableView* m_table = nullptr;
+    QStandardItemModel* m_model = nullptr;
+    QLabel* m_shuffle = nullptr;
+    analysis::FormulaSearchResult m_result;
+};
+
+// "(3a+0b+7c+2) mod 10".
+QString FormulaText(const analysis::Formula& formula);
+
+} // namespace vesk::formula

@@ -1,0 +1,345 @@
+// Rows 9 and 10 in the real host with the real module and the sample
+// history: 胆杀验证 and 公式搜索 opened from their leaves of the short tree,
+// their tables against the analysis core.
+#include "components/features/formula/banker_window.h"
+#include "components/features/formula/formula_feature.h"
+#include "components/features/formula/formula_window.h"
+#include "components/features/formula/trend_model.h"
+
+#include "components/features/analysis/banker_rules.h"
+#include "components/features/analysis/formula_search.h"
+
+#include "app/services/host_object.h"
+#include "app/window/feature_area.h"
+#include "app/window/main_window.h"
+#include "framework/module_context.h"
+#include "numbers/draw_history.h"
+#include "tests/support/build_folders.h"
+#include "tests/support/temp_folder.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace vesk::formula {
+namespace {
+
+using test::BuildFolder;
+
+const QString kBankerLeaf = QStringLiteral("胆杀验证");
+const QString kFormulaLeaf = QStringLiteral("公式搜索（开发中）");
+
+std::vector<std::uint32_t> SampleDraws()
+{
+    std::ifstream file(BuildFolder() + "data/draws-3d.txt", std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const DrawHistory history = DrawHistory::Parse({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, 3);
+    return {history.Codes().begin(), history.Codes().end()};
+}
+
+class FormulaWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetResourceFolder(BuildFolder());
+        host = std::make_unique<app::HostObject>(app::HostConfig{app::HostPaths::UnderRoot(root.Path()),
+                                                                 BuildFolder() + "plugins/", BuildFolder() + "data/S3Cdt.dat",
+                                                                 BuildFolder() + "data/draws-3d.txt"});
+        window = std::make_unique<app::MainWindow>(*host);
+        window->resize(1100, 720);
+        window->show();
+        ASSERT_TRUE(window->StartModule()) << window->Session().Error();
+        // Codes 96 and 97 are leaves of the short tree only.
+        window->ShortTreeAction()->setChecked(true);
+    }
+    void TearDown() override
+    {
+        window.reset();
+        host.reset();
+    }
+
+    void Select(const QString& text)
+    {
+        QTreeWidget* tree = window->Tree().GetTreeWidget();
+        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+        tree->setCurrentItem(found.front());
+        QApplication::processEvents();
+    }
+
+    // The library's windows by name: the test links the same sources, so
+    // their members are those of the loaded library.
+    template <class Window>
+    Window* Shown(const char* name)
+    {
+        for (auto* feature : window->Area()->findChildren<QWidget*>(QString::fromUtf8(name)))
+            if (feature->isVisible())
+                return static_cast<Window*>(feature);
+        return nullptr;
+    }
+    FormulaWindow* ShownFormula() { return Shown<FormulaWindow>("formulaWindow"); }
+    BankerWindow* ShownBanker() { return Shown<BankerWindow>("bankerWindow"); }
+
+    static void WaitForSearch(FormulaWindow* feature)
+    {
+        for (int i = 0; i < 2000 && feature->Searching(); ++i)
+            QTest::qWait(5);
+        ASSERT_FALSE(feature->Searching());
+    }
+
+    std::optional<std::uint32_t> Option(SlotInt id)
+    {
+        std::uint8_t bytes[4] = {};
+        if (host->Environment().ReadOption(id, nullptr) != 4)
+            return std::nullopt;
+        host->Environment().ReadOption(id, bytes);
+        return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | std::uint32_t(bytes[3]) << 24;
+    }
+
+    void Snapshot(QWidget* widget, const char* name)
+    {
+        QApplication::processEvents(); // pending layout requests
+        if (const char* folder = std::getenv("VESK_SCREENSHOT_DIR"))
+            widget->window()->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
+    }
+
+    static QString Cell(QTableView* table, int row, int column)
+    {
+        return table->model()->index(row, column).data().toString();
+    }
+
+    test::TempFolder root;
+    std::unique_ptr<app::HostObject> host;
+    std::unique_ptr<app::MainWindow> window;
+};
+
+TEST_F(FormulaWindowTest, FormulaLeafListsTheSearchesTopFormulasBesideTheShuffledBest)
+{
+    Select(kFormulaLeaf);
+    FormulaWindow* feature = ShownFormula();
+    ASSERT_NE(feature, nullptr);
+    WaitForSearch(feature);
+    Snapshot(feature, "formula-search");
+    window->resize(820, 560);
+    QApplication::processEvents();
+    Snapshot(feature, "formula-search-small");
+    const analysis::FormulaSearchResult expected =
+        analysis::SearchFormulas(SampleDraws(), 100, analysis::GuessUse::Banker, 20, true);
+    QTableView* table = feature->Table();
+    ASSERT_EQ(table->model()->rowCount(), 20);
+    EXPECT_EQ(table->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("最长连错"));
+    for (int r = 0; r < 20; ++r) {
+        const analysis::FormulaRow& row = expected.top[static_cast<std::size_t>(r)];
+        EXPECT_EQ(Cell(table, r, 1), FormulaText(row.formula)) << r;
+        EXPECT_EQ(Cell(table, r, 2).toLongLong(), row.hits) << r;
+        EXPECT_EQ(Cell(table, r, 3), QStringLiteral("100"));
+        EXPECT_EQ(Cell(table, r, 4), PercentText(row.rate)) << r;
+        EXPECT_EQ(Cell(table, r, 5), QStringLiteral("27.1%"));
+        EXPECT_EQ(Cell(table, r, 7).toLongLong(), row.longestMiss) << r;
+        EXPECT_EQ(Cell(table, r, 8).toInt(), row.next) << r;
+    }
+    // The plain sentence, and the shuffled searches' mean and maximum.
+    auto* summary = feature->findChild<QLabel*>(QStringLiteral("shuffleSummary"));
+    ASSERT_TRUE(summary->isVisible());
+    EXPECT_TRUE(summary->text().contains(QStringLiteral("单凭运气")));
+    EXPECT_TRUE(summary->text().contains(QStringLiteral("平均 ") + PercentText(expected.shuffledMean)));
+    EXPECT_TRUE(summary->text().contains(QStringLiteral("最高 ") + PercentText(expected.shuffledMax)));
+    EXPECT_FALSE(feature->findChild<QProgressBar*>(QStringLiteral("searchProgress"))->isVisible());
+}
+
+TEST_F(FormulaWindowTest, FormulaChoicesAreRememberedAndSearchedAgain)
+{
+    Select(kFormulaLeaf);
+    FormulaWindow* feature = ShownFormula();
+    ASSERT_NE(feature, nullptr);
+    WaitForSearch(feature);
+    auto* use = feature->findChild<QComboBox*>(QStringLiteral("guessUse"));
+    use->setCurrentIndex(1);
+    emit use->activated(1);
+    auto* top = feature->findChild<QSpinBox*>(QStringLiteral("topCount"));
+    top->setValue(5);
+    emit top->editingFinished();
+    WaitForSearch(feature);
+    EXPECT_EQ(Option(kFormulaUseOption), 1u);
+    EXPECT_EQ(Option(kFormulaTopOption), 5u);
+    ASSERT_EQ(feature->Table()->model()->rowCount(), 5);
+    EXPECT_EQ(Cell(feature->Table(), 0, 5), QStringLiteral("72.9%"));
+
+    Select(kBankerLeaf);
+    Select(kFormulaLeaf);
+    feature = ShownFormula();
+    ASSERT_NE(feature, nullptr);
+    WaitForSearch(feature);
+    EXPECT_EQ(feature->Use(), analysis::GuessUse::Kill);
+    EXPECT_EQ(feature->Top(), 5u);
+    const analysis::FormulaSearchResult expected =
+        analysis::SearchFormulas(SampleDraws(), 100, analysis::GuessUse::Kill, 5, false);
+    for (int r = 0; r < 5; ++r)
+        EXPECT_EQ(Cell(feature->Table(), r, 1), FormulaText(expected.top[static_cast<std::size_t>(r)].formula));
+}
+
+TEST_F(FormulaWindowTest, StoppingTheSearchKeepsTheLastResultAndSaysSo)
+{
+    Select(kFormulaLeaf);
+    FormulaWindow* feature = ShownFormula();
+    ASSERT_NE(feature, nullptr);
+    WaitForSearch(feature);
+    const QString first = Cell(feature->Table(), 0, 1);
+    feature->SetChoices(0, analysis::GuessUse::Banker); // 全部: a longer search
+    ASSERT_TRUE(feature->Searching());
+    feature->StopSearch();
+    EXPECT_FALSE(feature->Searching());
+    QTest::qWait(30);
+    EXPECT_EQ(Cell(feature->Table(), 0, 1), first);
+    EXPECT_TRUE(feature->StatusText().contains(QStringLiteral("已停止")));
+    EXPECT_FALSE(feature->findChild<QPushButton*>(QStringLiteral("stopSearch"))->isVisible());
+    // Another choice searches again to the end.
+    feature->SetChoices(0, analysis::GuessUse::Banker);
+    WaitForSearch(feature);
+    EXPECT_EQ(feature->Result().scored, static_cast<std::int64_t>(SampleDraws().size()) - 1);
+}
+
+TEST_F(FormulaWindowTest, BankerLeafChecksEveryRuleAsTheCoreDoes)
+{
+    Select(kBankerLeaf);
+    BankerWindow* feature = ShownBanker();
+    ASSERT_NE(feature, nullptr);
+    Snapshot(feature, "banker-check");
+    const std::vector<std::uint32_t> draws = SampleDraws();
+    const std::vector<analysis::DigitRule> rules = analysis::StandardRules(3, 0);
+    const std::vector<analysis::RuleCheck> expected = analysis::CheckRules(rules, draws, 3, 100, analysis::GuessUse::Banker);
+    QTableView* table = feature->Table();
+    ASSERT_EQ(table->model()->rowCount(), static_cast<int>(rules.size()));
+    for (int r = 0; r < table->model()->rowCount(); ++r) {
+        const analysis::RuleCheck& check = expected[static_cast<std::size_t>(r)];
+        EXPECT_EQ(Cell(table, r, 0).toStdString(), analysis::RuleLabel(check.rule, 3));
+        EXPECT_EQ(Cell(table, r, 1).toStdString(), analysis::DigitsText(*check.next));
+        EXPECT_EQ(Cell(table, r, 2).toLongLong(), check.hits);
+        EXPECT_EQ(Cell(table, r, 3).toLongLong(), check.scored);
+        EXPECT_EQ(Cell(table, r, 4), PercentText(check.rate));
+        EXPECT_EQ(Cell(table, r, 5), PercentText(check.baseline));
+    }
+    // The trend: one row per draw of the window, one column per rule, the
+    // newest draw in view.
+    feature->Tabs()->setCurrentIndex(1);
+    QApplication::processEvents();
+    Snapshot(feature, "banker-trend");
+    QTableView* shown = feature->Trend();
+    EXPECT_TRUE(shown->visualRect(shown->model()->index(99, 0)).intersects(shown->viewport()->rect()));
+    window->resize(820, 560);
+    QApplication::processEvents();
+    Snapshot(feature, "banker-trend-small");
+    QTableView* trend = feature->Trend();
+    ASSERT_EQ(trend->model()->rowCount(), 100);
+    ASSERT_EQ(trend->model()->columnCount(), 2 + static_cast<int>(rules.size()));
+    EXPECT_EQ(Cell(trend, 99, 1), QStringLiteral("%1").arg(draws.back(), 3, 10, QLatin1Char('0')));
+    for (int r = 0; r < 100; ++r)
+        EXPECT_EQ(Cell(trend, r, 2), expected[0].outcomes[static_cast<std::size_t>(r)] ? QStringLiteral("中")
+                                                                                        : QStringLiteral("×"));
+}
+
+TEST_F(FormulaWindowTest, OwnDigitsAreARuleAndBadDigitsChangeNothing)
+{
+    Select(kBankerLeaf);
+    BankerWindow* feature = ShownBanker();
+    ASSERT_NE(feature, nullptr);
+    const int standard = feature->Table()->model()->rowCount();
+    QLineEdit* edit = feature->FixedEdit();
+    edit->setText(QStringLiteral("5,0 5"));
+    emit edit->editingFinished();
+    ASSERT_EQ(feature->Table()->model()->rowCount(), standard + 1);
+    EXPECT_EQ(Cell(feature->Table(), standard, 0), QStringLiteral("固定 0 5"));
+    EXPECT_EQ(edit->text(), QStringLiteral("0 5"));
+    EXPECT_EQ(Option(kBankerFixedOption), 0b100001u);
+
+    edit->setText(QStringLiteral("0 x7"));
+    emit edit->editingFinished();
+    EXPECT_EQ(feature->FixedDigits(), 0b100001);
+    EXPECT_EQ(Option(kBankerFixedOption), 0b100001u);
+    EXPECT_EQ(feature->Table()->model()->rowCount(), standard + 1);
+    EXPECT_TRUE(feature->StatusText().contains(QStringLiteral("“x”"))) << feature->StatusText().toStdString();
+
+    // 杀 and the window are kept, and the digits come back on the next opening.
+    auto* use = feature->findChild<QComboBox*>(QStringLiteral("guessUse"));
+    use->setCurrentIndex(1);
+    emit use->activated(1);
+    Select(kFormulaLeaf);
+    Select(kBankerLeaf);
+    feature = ShownBanker();
+    ASSERT_NE(feature, nullptr);
+    EXPECT_EQ(feature->Use(), analysis::GuessUse::Kill);
+    EXPECT_EQ(feature->FixedEdit()->text(), QStringLiteral("0 5"));
+    EXPECT_EQ(Cell(feature->Table(), standard, 5), QStringLiteral("51.2%")); // 0.8^3
+}
+
+TEST_F(FormulaWindowTest, BothWindowsOpenInTurnAndAfterTheTreeIsRebuilt)
+{
+    window->ShortTreeAction()->setChecked(false);
+    window->ShortTreeAction()->setChecked(true);
+    Select(kBankerLeaf);
+    ASSERT_NE(ShownBanker(), nullptr);
+    EXPECT_GT(ShownBanker()->Table()->model()->rowCount(), 0);
+    Select(kFormulaLeaf);
+    FormulaWindow* feature = ShownFormula();
+    ASSERT_NE(feature, nullptr);
+    WaitForSearch(feature);
+    EXPECT_EQ(feature->Table()->model()->rowCount(), 20);
+    Select(kBankerLeaf);
+    EXPECT_NE(ShownBanker(), nullptr);
+}
+
+TEST_F(FormulaWindowTest, WithoutDrawsOneLineSaysHowToImport)
+{
+    std::ofstream(host->DrawHistoryPath(), std::ios::trunc) << "期号 号码\n";
+    for (const QString& leaf : {kBankerLeaf, kFormulaLeaf}) {
+        Select(leaf);
+        QWidget* feature = leaf == kBankerLeaf ? static_cast<QWidget*>(ShownBanker()) : ShownFormula();
+        ASSERT_NE(feature, nullptr);
+        auto* missing = feature->findChild<QLabel*>(QStringLiteral("missingHistory"));
+        EXPECT_TRUE(missing->isVisible());
+        EXPECT_TRUE(missing->text().contains(QStringLiteral("导入"))) << missing->text().toStdString();
+    }
+    // One draw: nothing can be predicted from a draw before it.
+    std::ofstream(host->DrawHistoryPath(), std::ios::trunc) << "2025001 123\n";
+    Select(kBankerLeaf);
+    Select(kFormulaLeaf);
+    FormulaWindow* feature = ShownFormula();
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("missingHistory"))->text().contains(QStringLiteral("至少需要 2 期")));
+    EXPECT_FALSE(feature->Searching());
+}
+
+TEST(TrendModelTest, PassesTheModelTester)
+{
+    const std::vector<std::uint32_t> draws = {358, 127, 490, 336, 815};
+    features::HistoryDraws history{draws, {"1", "2", "3", "4", "5"}};
+    TrendModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    const std::vector<analysis::DigitRule> rules = analysis::StandardRules(3, 0);
+    model.SetChecks(analysis::CheckRules(rules, draws, 3, 3, analysis::GuessUse::Banker), history, 3);
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.index(0, 0).data().toString(), QStringLiteral("3"));
+    EXPECT_EQ(model.index(2, 1).data().toString(), QStringLiteral("815"));
+    // 上5期 rules have no draw five back of these: left blank, not counted.
+    EXPECT_EQ(model.index(0, 2 + 7 + 12).data().toString(), QString());
+    model.SetChecks({}, history, 3);
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.columnCount(), 2);
+}
+
+} // namespace
+} // namespace vesk::formula
