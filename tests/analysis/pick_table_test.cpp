@@ -115,6 +115,32 @@ TEST(PickTable, NoDrawSeesItsOwnFuture)
     }
 }
 
+TEST(PickTable, TheMovingCountsGiveWhatCountingAfreshGives)
+{
+    const std::vector<std::uint32_t> all = test::SampleDraws();
+    const std::vector<std::uint32_t> draws(all.begin(), all.begin() + 600);
+    for (PickMethod method : {PickMethod::HotCold, PickMethod::Pyramid, PickMethod::Follow}) {
+        for (std::size_t w : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{10}, std::size_t{100}}) {
+            SCOPED_TRACE(std::string(InfoOf(method).name) + " W " + std::to_string(w));
+            PickParameters parameters = DefaultParameters(method);
+            parameters.window = w;
+            PlaceClassifier classifier(method, parameters, draws, 3);
+            for (std::size_t end = 0; end <= draws.size(); ++end) {
+                const auto moved = classifier.At(end);
+                const auto fresh = ClassesBefore(method, parameters, draws, 3, end);
+                ASSERT_EQ(moved.has_value(), fresh.has_value()) << end;
+                if (moved) {
+                    ASSERT_EQ(moved->of, fresh->of) << end;
+                }
+            }
+            // A step back starts the counts again.
+            const auto back = classifier.At(7);
+            ASSERT_TRUE(back);
+            EXPECT_EQ(back->of, ClassesBefore(method, parameters, draws, 3, 7)->of);
+        }
+    }
+}
+
 TEST(PickTable, ScoredDrawsWithoutTheirHistoryAreLeftOut)
 {
     const std::vector<std::uint32_t> draws = {123, 345, 567};

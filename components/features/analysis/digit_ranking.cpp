@@ -24,17 +24,25 @@ DigitRanking RankDigits(std::span<const std::uint32_t> draws, int length, std::s
             age[static_cast<std::size_t>(digit)] = std::min(age[static_cast<std::size_t>(digit)], back);
         }
     }
+    ranking.order = OrderDigits(ranking.counts, age);
+    return ranking;
+}
+
+std::array<int, kDigitCount> OrderDigits(const std::array<std::int64_t, kDigitCount>& counts,
+                                         const std::array<std::size_t, kDigitCount>& age)
+{
+    std::array<int, kDigitCount> order{};
     for (int d = 0; d < kDigitCount; ++d)
-        ranking.order[static_cast<std::size_t>(d)] = d;
-    std::stable_sort(ranking.order.begin(), ranking.order.end(), [&](int x, int y) {
+        order[static_cast<std::size_t>(d)] = d;
+    std::sort(order.begin(), order.end(), [&](int x, int y) {
         const auto ux = static_cast<std::size_t>(x), uy = static_cast<std::size_t>(y);
-        if (ranking.counts[ux] != ranking.counts[uy])
-            return ranking.counts[ux] > ranking.counts[uy];
+        if (counts[ux] != counts[uy])
+            return counts[ux] > counts[uy];
         if (age[ux] != age[uy])
             return age[ux] < age[uy];
         return x < y;
     });
-    return ranking;
+    return order;
 }
 
 std::array<int, kDigitCount> RankOfDigits(const DigitRanking& ranking)

@@ -28,6 +28,11 @@ struct DigitRanking {
 // With no draw before end every count is 0 and the order is 0..9.
 DigitRanking RankDigits(std::span<const std::uint32_t> draws, int length, std::size_t end, std::size_t window);
 
+// The order of a ranking from each digit's count and the age of its latest
+// appearance (0 for the newest draw; an absent digit any age above the rest).
+std::array<int, kDigitCount> OrderDigits(const std::array<std::int64_t, kDigitCount>& counts,
+                                         const std::array<std::size_t, kDigitCount>& age);
+
 // The rank of each digit in a ranking: 0 for the top digit.
 std::array<int, kDigitCount> RankOfDigits(const DigitRanking& ranking);
 

@@ -135,4 +135,113 @@ std::optional<DigitClasses> ClassesBefore(PickMethod method, const PickParameter
     return std::nullopt;
 }
 
+PlaceClassifier::PlaceClassifier(PickMethod method, const PickParameters& parameters,
+                                 std::span<const std::uint32_t> draws, int length)
+    : m_method(method), m_parameters(parameters), m_draws(draws), m_length(length)
+{
+    m_masks.reserve(draws.size());
+    for (std::uint32_t code : draws)
+        m_masks.push_back(DigitMaskOfCode(code, length));
+}
+
+void PlaceClassifier::AddDraw(std::size_t t)
+{
+    std::uint32_t code = m_draws[t];
+    for (int i = 0; i < m_length; ++i, code /= 10)
+        ++m_counts[code % 10];
+}
+
+void PlaceClassifier::RemoveDraw(std::size_t t)
+{
+    std::uint32_t code = m_draws[t];
+    for (int i = 0; i < m_length; ++i, code /= 10)
+        --m_counts[code % 10];
+}
+
+void PlaceClassifier::AddPair(std::size_t t, int sign)
+{
+    const std::uint16_t from = m_masks[t], to = m_masks[t + 1];
+    for (int x = 0; x < 10; ++x) {
+        if (!(from & (1u << x)))
+            continue;
+        for (int y = 0; y < 10; ++y) {
+            if (to & (1u << y))
+                m_follow[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] += sign;
+        }
+    }
+}
+
+void PlaceClassifier::Restart(std::size_t end)
+{
+    m_counts = {};
+    m_seen = {};
+    m_follow = {};
+    const std::size_t first = end - std::min(m_parameters.window, end);
+    for (std::size_t t = first; t < end; ++t) {
+        AddDraw(t);
+        if (t + 1 < end)
+            AddPair(t, 1);
+    }
+    for (std::size_t t = 0; t < end; ++t) {
+        for (int x = 0; x < 10; ++x) {
+            if (m_masks[t] & (1u << x)) {
+                m_latest[static_cast<std::size_t>(x)] = t;
+                m_seen[static_cast<std::size_t>(x)] = true;
+            }
+        }
+    }
+    m_end = end;
+    m_started = true;
+}
+
+std::optional<DigitClasses> PlaceClassifier::At(std::size_t end)
+{
+    end = std::min(end, m_draws.size());
+    const bool ranked = m_method == PickMethod::HotCold || m_method == PickMethod::Pyramid;
+    if (!ranked && m_method != PickMethod::Follow)
+        return ClassesBefore(m_method, m_parameters, m_draws, m_length, end);
+    if (!m_started || end < m_end)
+        Restart(end);
+    const std::size_t w = m_parameters.window;
+    // Draw m_end enters the window; the draw W places back leaves it.
+    for (; m_end < end; ++m_end) {
+        const std::size_t e = m_end;
+        AddDraw(e);
+        if (e >= 1 && w >= 2)
+            AddPair(e - 1, 1);
+        if (e >= w) {
+            RemoveDraw(e - w);
+            if (w >= 2)
+                AddPair(e - w, -1);
+        }
+        for (int x = 0; x < 10; ++x) {
+            if (m_masks[e] & (1u << x)) {
+                m_latest[static_cast<std::size_t>(x)] = e;
+                m_seen[static_cast<std::size_t>(x)] = true;
+            }
+        }
+    }
+    if (end < InfoOf(m_method).drawsNeeded)
+        return std::nullopt;
+    if (ranked) {
+        const std::size_t used = std::min(w, end);
+        std::array<std::size_t, 10> age;
+        for (std::size_t x = 0; x < 10; ++x)
+            age[x] = m_seen[x] && m_latest[x] + used >= end ? end - 1 - m_latest[x] : used;
+        DigitRanking ranking;
+        ranking.counts = m_counts;
+        ranking.order = OrderDigits(m_counts, age);
+        return RankedClasses(ranking, m_method == PickMethod::Pyramid);
+    }
+    std::array<std::int64_t, 10> scores{};
+    const std::uint16_t newest = m_masks[end - 1];
+    for (std::size_t x = 0; x < 10; ++x) {
+        if (newest & (1u << x)) {
+            for (std::size_t y = 0; y < 10; ++y)
+                scores[y] += m_follow[x][y];
+        }
+    }
+    return FollowClasses(scores, m_parameters.top);
+}
+
 } // namespace vesk::analysis

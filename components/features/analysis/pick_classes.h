@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace vesk::analysis {
 
@@ -40,6 +41,39 @@ std::optional<DigitClasses> ClassesBefore(PickMethod method, const PickParameter
 // digit of draw t + 1.
 std::array<std::int64_t, 10> FollowScores(std::span<const std::uint32_t> draws, int length, std::size_t end,
                                           std::size_t window);
+
+// The classes place after place, as a table walks the history: the counts
+// over the last W draws and the follow pairs move with the window instead
+// of being counted again, so a wide W costs no more than a narrow one. At(end)
+// gives what ClassesBefore gives; places must not decrease (an earlier
+// place starts the counts again).
+class PlaceClassifier {
+public:
+    PlaceClassifier(PickMethod method, const PickParameters& parameters, std::span<const std::uint32_t> draws,
+                    int length);
+    std::optional<DigitClasses> At(std::size_t end);
+
+private:
+    void Restart(std::size_t end);
+    void AddDraw(std::size_t t);
+    void RemoveDraw(std::size_t t);
+    void AddPair(std::size_t t, int sign);
+
+    PickMethod m_method;
+    PickParameters m_parameters;
+    std::span<const std::uint32_t> m_draws;
+    int m_length;
+    std::vector<std::uint16_t> m_masks; // digit mask per draw
+    std::size_t m_end = 0;              // the place the counts stand at
+    bool m_started = false;
+    // Ranking: occurrences over [m_end - W, m_end) and the latest place of
+    // each digit before m_end.
+    std::array<std::int64_t, 10> m_counts{};
+    std::array<std::size_t, 10> m_latest{};
+    std::array<bool, 10> m_seen{};
+    // Follow: F[x][y] over the pairs inside [m_end - W, m_end).
+    std::array<std::array<std::int64_t, 10>, 10> m_follow{};
+};
 
 // Bit x set when digit x occurs in code.
 std::uint16_t DigitMaskOfCode(std::uint32_t code, int length);

@@ -21,9 +21,9 @@ PickTable ComputePickTable(PickMethod method, const PickParameters& parameters, 
     table.window = WindowSize(last, draws.size());
     table.rows.resize(space.Size());
     table.baselineCounts.assign(space.Size(), 0);
-    const int length = space.Length();
+    PlaceClassifier classifier(method, parameters, draws, space.Length());
     for (std::size_t i = draws.size() - table.window; i < draws.size(); ++i) {
-        const std::optional<DigitClasses> classes = ClassesBefore(method, parameters, draws, length, i);
+        const std::optional<DigitClasses> classes = classifier.At(i);
         if (!classes)
             continue;
         ++table.scored;
@@ -31,7 +31,7 @@ PickTable ComputePickTable(PickMethod method, const PickParameters& parameters, 
         for (std::size_t p = 0; p < space.Size(); ++p)
             table.baselineCounts[p] += space.SpaceCount(p, *classes);
     }
-    table.next = ClassesBefore(method, parameters, draws, length, draws.size());
+    table.next = classifier.At(draws.size());
     for (std::size_t p = 0; p < space.Size(); ++p) {
         PickPatternRow& row = table.rows[p];
         row.share = Ratio(static_cast<std::uint64_t>(row.count), table.scored);

@@ -153,21 +153,20 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     contentLayout->addWidget(m_view, 1);
 
     auto* pickBar = new QHBoxLayout;
-    const std::pair<const char*, int> buttons[] = {{"全选", 0}, {"清空", 1}, {"高于基准", 2}, {"导出", 3}};
+    // No button ticks the patterns that beat their baseline: a back-test of
+    // patterns chosen on the same draws would praise the choice, not the method.
+    const std::pair<const char*, int> buttons[] = {{"全选", 0}, {"清空", 1}, {"导出", 2}};
     for (const auto& [text, kind] : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(text), content);
         button->setObjectName(QStringLiteral("pickButton%1").arg(kind));
         connect(button, &QPushButton::clicked, this, [this, kind = kind] {
-            if (kind == 3) {
+            if (kind == 2) {
                 features::AskExportModel(this, *m_model, "smart-pick-" + std::string(analysis::InfoOf(m_method).name));
                 return;
             }
             m_filling = true;
-            for (int r = 0; r < m_model->rowCount(); ++r) {
-                const analysis::PickPatternRow& row = m_table.rows[static_cast<std::size_t>(r)];
-                const bool on = kind == 0 || (kind == 2 && m_table.scored > 0 && row.share.Compare(row.baseline) > 0);
-                m_model->item(r, kPatternLabel)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-            }
+            for (int r = 0; r < m_model->rowCount(); ++r)
+                m_model->item(r, kPatternLabel)->setCheckState(kind == 0 ? Qt::Checked : Qt::Unchecked);
             m_filling = false;
             PicksChanged();
         });

@@ -110,11 +110,13 @@ TEST_F(PickWindowTest, TickedPatternsGiveTheirNumbersCountAndBackTestAtOnce)
     EXPECT_TRUE(feature->Numbers()->List()->toPlainText().isEmpty()); // the old list no longer holds
     EXPECT_EQ(feature->Numbers()->Numbers(), groups);
 
-    // 高于基准 ticks exactly the patterns whose rate beat their baseline.
-    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("pickButton2")), Qt::LeftButton);
-    const std::vector<bool> above = feature->Picked();
-    for (std::size_t p = 0; p < space.Size(); ++p)
-        EXPECT_EQ(above[p], table.rows[p].share.Compare(table.rows[p].baseline) > 0) << space.Label(p);
+    // 全选 covers the whole space: every scored draw hits, at a baseline of 100%.
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("pickButton0")), Qt::LeftButton);
+    EXPECT_EQ(feature->Numbers()->Numbers().size(), 220u); // every group of three digits
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().contains(QStringLiteral("命中 100 期 100.0%")));
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("pickButton1")), Qt::LeftButton);
+    EXPECT_TRUE(feature->Picked() == std::vector<bool>(space.Size(), false));
+    ASSERT_TRUE(feature->SetPicked("111", true));
     Snapshot("pick-hot-cold-picked");
 }
 
