@@ -20,26 +20,6 @@ namespace {
 
 const char* const kTitles[] = {"规则", "下期", "命中", "验证期数", "命中率", "随机基准", "比随机"};
 
-QStandardItem* Cell(const QString& text, const QVariant& exact = {})
-{
-    auto* item = new QStandardItem(text);
-    item->setEditable(false);
-    if (exact.isValid())
-        item->setData(exact, features::kExportNumberRole);
-    return item;
-}
-
-QTableView* MakeView(QWidget* parent, const QString& name)
-{
-    auto* view = new QTableView(parent);
-    view->setObjectName(name);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(22);
-    return view;
-}
-
 } // namespace
 
 BankerWindow::BankerWindow(QWidget* parent) : GuessFrame(QStringLiteral("bankerWindow"), QStringLiteral("胆杀验证"), parent)
@@ -57,7 +37,7 @@ BankerWindow::BankerWindow(QWidget* parent) : GuessFrame(QStringLiteral("bankerW
     Bar()->addWidget(m_export);
 
     m_tabs = new QTabWidget(this);
-    m_table = MakeView(m_tabs, QStringLiteral("ruleTable"));
+    m_table = MakeTableView(m_tabs, QStringLiteral("ruleTable"));
     m_model = new QStandardItemModel(this);
     QStringList titles;
     for (const char* title : kTitles)
@@ -67,7 +47,7 @@ BankerWindow::BankerWindow(QWidget* parent) : GuessFrame(QStringLiteral("bankerW
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_tabs->addTab(m_table, QStringLiteral("验证结果"));
-    m_trend = MakeView(m_tabs, QStringLiteral("ruleTrend"));
+    m_trend = MakeTableView(m_tabs, QStringLiteral("ruleTrend"));
     m_trendModel = new TrendModel(this);
     m_trend->setModel(m_trendModel);
     m_trend->horizontalHeader()->setDefaultSectionSize(70);
@@ -125,13 +105,13 @@ void BankerWindow::Refill()
     for (const analysis::RuleCheck& check : m_checks) {
         const bool above = check.scored > 0 && check.rate.Compare(check.baseline) > 0;
         QList<QStandardItem*> cells = {
-            Cell(QString::fromStdString(analysis::RuleLabel(check.rule, Length()))),
-            Cell(check.next ? QString::fromStdString(analysis::DigitsText(*check.next)) : QStringLiteral("-")),
-            Cell(QString::number(check.hits), static_cast<qlonglong>(check.hits)),
-            Cell(QString::number(check.scored), static_cast<qlonglong>(check.scored)),
-            Cell(check.scored ? PercentText(check.rate) : QStringLiteral("-"), check.rate.Value()),
-            Cell(PercentText(check.baseline), check.baseline.Value()),
-            Cell(check.scored ? QString::fromStdString(analysis::FormatAboveBaseline(check.rate, check.baseline))
+            TableCell(QString::fromStdString(analysis::RuleLabel(check.rule, Length()))),
+            TableCell(check.next ? QString::fromStdString(analysis::DigitsText(*check.next)) : QStringLiteral("-")),
+            TableCell(QString::number(check.hits), static_cast<qlonglong>(check.hits)),
+            TableCell(QString::number(check.scored), static_cast<qlonglong>(check.scored)),
+            TableCell(check.scored ? PercentText(check.rate) : QStringLiteral("-"), check.rate.Value()),
+            TableCell(PercentText(check.baseline), check.baseline.Value()),
+            TableCell(check.scored ? QString::fromStdString(analysis::FormatAboveBaseline(check.rate, check.baseline))
                               : QStringLiteral("-")),
         };
         cells[6]->setForeground(above ? QColor(0, 120, 60) : QColor(150, 150, 150));

@@ -22,15 +22,6 @@ constexpr int kMaxTop = 1000;
 
 const char* const kTitles[] = {"排名", "公式", "命中", "验证期数", "命中率", "随机基准", "比随机", "最长连错", "下期"};
 
-QStandardItem* Cell(const QString& text, const QVariant& exact = {})
-{
-    auto* item = new QStandardItem(text);
-    item->setEditable(false);
-    if (exact.isValid())
-        item->setData(exact, features::kExportNumberRole);
-    return item;
-}
-
 } // namespace
 
 QString FormulaText(const analysis::Formula& f)
@@ -65,12 +56,7 @@ FormulaWindow::FormulaWindow(QWidget* parent) : GuessFrame(QStringLiteral("formu
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_table = new QTableView(content);
-    m_table->setObjectName(QStringLiteral("formulaTable"));
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(22);
+    m_table = MakeTableView(content, QStringLiteral("formulaTable"));
     m_model = new QStandardItemModel(this);
     QStringList titles;
     for (const char* title : kTitles)
@@ -159,15 +145,15 @@ void FormulaWindow::Show(const analysis::FormulaSearchResult& result)
         const analysis::FormulaRow& row = result.top[r];
         const bool above = row.rate.Compare(row.baseline) > 0;
         QList<QStandardItem*> cells = {
-            Cell(QString::number(r + 1), static_cast<qulonglong>(r + 1)),
-            Cell(FormulaText(row.formula)),
-            Cell(QString::number(row.hits), static_cast<qlonglong>(row.hits)),
-            Cell(QString::number(result.scored), static_cast<qlonglong>(result.scored)),
-            Cell(PercentText(row.rate), row.rate.Value()),
-            Cell(PercentText(row.baseline), row.baseline.Value()),
-            Cell(QString::fromStdString(analysis::FormatAboveBaseline(row.rate, row.baseline))),
-            Cell(QString::number(row.longestMiss), static_cast<qlonglong>(row.longestMiss)),
-            Cell(QString::number(row.next), row.next),
+            TableCell(QString::number(r + 1), static_cast<qulonglong>(r + 1)),
+            TableCell(FormulaText(row.formula)),
+            TableCell(QString::number(row.hits), static_cast<qlonglong>(row.hits)),
+            TableCell(QString::number(result.scored), static_cast<qlonglong>(result.scored)),
+            TableCell(PercentText(row.rate), row.rate.Value()),
+            TableCell(PercentText(row.baseline), row.baseline.Value()),
+            TableCell(QString::fromStdString(analysis::FormatAboveBaseline(row.rate, row.baseline))),
+            TableCell(QString::number(row.longestMiss), static_cast<qlonglong>(row.longestMiss)),
+            TableCell(QString::number(row.next), row.next),
         };
         cells[6]->setForeground(above ? QColor(0, 120, 60) : QColor(150, 150, 150));
         m_model->appendRow(cells);

@@ -1,11 +1,16 @@
 #include "components/features/formula/guess_frame.h"
 
+#include "components/features/kit/feature_look.h"
+#include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QStackedWidget>
+#include <QStandardItem>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace vesk::formula {
@@ -13,21 +18,12 @@ namespace vesk::formula {
 GuessFrame::GuessFrame(const QString& objectName, const QString& title, QWidget* parent) : QWidget(parent)
 {
     setObjectName(objectName);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(250, 252, 254));
-    setPalette(palette);
+    features::PaintFeatureBackground(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     m_bar = new QHBoxLayout;
-    auto* heading = new QLabel(title, this);
-    heading->setObjectName(QStringLiteral("featureTitle"));
-    QFont font = heading->font();
-    font.setPointSize(font.pointSize() + 3);
-    font.setBold(true);
-    heading->setFont(font);
-    m_bar->addWidget(heading);
+    m_bar->addWidget(features::MakeFeatureTitle(title, this));
     m_bar->addSpacing(12);
     m_bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     m_picker = new features::WindowPicker(this);
@@ -138,16 +134,24 @@ void GuessFrame::FillIfDrawn()
     Refill();
 }
 
-QString PeriodText(const features::HistoryDraws& draws, std::size_t i)
+QStandardItem* TableCell(const QString& text, const QVariant& exact)
 {
-    if (i < draws.periods.size() && !draws.periods[i].empty())
-        return QString::fromStdString(draws.periods[i]);
-    return QStringLiteral("第%1期").arg(i + 1);
+    auto* item = new QStandardItem(text);
+    item->setEditable(false);
+    if (exact.isValid())
+        item->setData(exact, features::kExportNumberRole);
+    return item;
 }
 
-QString NumberText(std::uint32_t code, int length)
+QTableView* MakeTableView(QWidget* parent, const QString& name)
 {
-    return QStringLiteral("%1").arg(code, length, 10, QLatin1Char('0'));
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(22);
+    return view;
 }
 
 QString PercentText(const analysis::Figure& figure)

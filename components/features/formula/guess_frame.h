@@ -6,6 +6,7 @@
 #include "components/features/analysis/digit_guess.h"
 #include "components/features/kit/history_draws.h"
 
+#include <QVariant>
 #include <QWidget>
 
 #include <cstddef>
@@ -16,6 +17,8 @@ class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QStackedWidget;
+class QStandardItem;
+class QTableView;
 
 namespace vesk::features {
 class WindowPicker;
@@ -69,10 +72,10 @@ private:
     int m_length = 3;
 };
 
-// The period of draw i ("第i+1期" when the file gave none) and a number's
-// digits with leading zeros, as the tables show them.
-QString PeriodText(const features::HistoryDraws& draws, std::size_t i);
-QString NumberText(std::uint32_t code, int length);
+// A read-only cell; exact, when valid, is what an export writes.
+QStandardItem* TableCell(const QString& text, const QVariant& exact = {});
+// A read-only table view selecting whole rows.
+QTableView* MakeTableView(QWidget* parent, const QString& name);
 // A rate as a percentage with one decimal: "27.1%".
 QString PercentText(const analysis::Figure& figure);
 

@@ -1,6 +1,6 @@
 #include "components/features/formula/trend_model.h"
 
-#include "components/features/formula/guess_frame.h"
+#include "components/features/kit/feature_look.h"
 
 #include <QBrush>
 #include <QColor>
@@ -19,8 +19,8 @@ void TrendModel::SetChecks(std::vector<analysis::RuleCheck> checks, const featur
     m_periods.clear();
     m_numbers.clear();
     for (std::size_t t = start; t < draws.codes.size(); ++t) {
-        m_periods.push_back(PeriodText(draws, t));
-        m_numbers.push_back(NumberText(draws.codes[t], length));
+        m_periods.push_back(features::PeriodText(draws, t));
+        m_numbers.push_back(features::NumberText(draws.codes[t], length));
     }
     endResetModel();
 }

@@ -1,0 +1,40 @@
+#include "components/features/kit/feature_look.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace vesk::features {
+
+void PaintFeatureBackground(QWidget* window)
+{
+    window->setAutoFillBackground(true);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, QColor(250, 252, 254));
+    window->setPalette(palette);
+}
+
+QLabel* MakeFeatureTitle(const QString& text, QWidget* parent)
+{
+    auto* title = new QLabel(text, parent);
+    title->setObjectName(QStringLiteral("featureTitle"));
+    QFont font = title->font();
+    font.setPointSize(font.pointSize() + 3);
+    font.setBold(true);
+    title->setFont(font);
+    return title;
+}
+
+QString PeriodText(const HistoryDraws& draws, std::size_t i)
+{
+    if (i < draws.periods.size() && !draws.periods[i].empty())
+        return QString::fromStdString(draws.periods[i]);
+    return QStringLiteral("第%1期").arg(i + 1);
+}
+
+QString NumberText(std::uint32_t code, int length)
+{
+    return QStringLiteral("%1").arg(code, length, 10, QLatin1Char('0'));
+}
+
+} // namespace vesk::features

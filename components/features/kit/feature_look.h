@@ -1,0 +1,28 @@
+#pragma once
+// What makes a feature window look like the others: its pale background,
+// its title and the texts of draws in its tables.
+
+#include "components/features/kit/history_draws.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+class QLabel;
+class QWidget;
+
+namespace vesk::features {
+
+// The feature windows' pale background, filled by the widget itself.
+void PaintFeatureBackground(QWidget* window);
+
+// The window's title: bold, a little larger, named "featureTitle".
+QLabel* MakeFeatureTitle(const QString& text, QWidget* parent);
+
+// The period of draw i ("第i+1期" when the file gave none).
+QString PeriodText(const HistoryDraws& draws, std::size_t i);
+// A number's digits with leading zeros.
+QString NumberText(std::uint32_t code, int length);
+
+} // namespace vesk::features
