@@ -1,11 +1,11 @@
 // filter: the numbers of a text, or of the whole space, that pass a
 // condition set.
 #include "tools/cli/command_line.h"
-#include "tools/cli/batch_tally.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 #include "tools/cli/filter_report.h"
 #include "tools/cli/filter_stream.h"
+#include "tools/cli/run_counter.h"
 #include "tools/cli/text_input.h"
 
 #include "components/filter/engine/compiled_set.h"
@@ -104,9 +104,13 @@ int RunFilter(const Args& args, CommandIo& io)
         io.out.write(data, static_cast<std::streamsize>(size));
         return true;
     });
-    std::optional<BatchTally> tally;
-    if (options->Has("--report"))
-        tally.emplace(*compiled.compiled);
+    std::optional<RunCounter> tally;
+    if (options->Has("--report")) {
+        // Every number takes at least its digits and a separator.
+        const std::uint64_t expected = text ? text->View().size() / static_cast<std::size_t>(length + 1) + 1
+                                            : compiled.compiled->Space().Size();
+        tally.emplace(*compiled.compiled, expected);
+    }
     Judge(text, *compiled.compiled, [&](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
         kept.Append(codes, passes, count, 1);
         if (tally)
@@ -114,7 +118,7 @@ int RunFilter(const Args& args, CommandIo& io)
     });
     kept.Finish();
     if (tally)
-        io.err << RunReport(*set, *compiled.compiled, tally->Counts());
+        io.err << RunReport(*set, *compiled.compiled, tally->Finish());
     return kExitOk;
 }
 

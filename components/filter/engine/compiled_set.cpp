@@ -90,13 +90,21 @@ void CompiledSet::UpdateHistory(const HistoryIndex& history)
     BuildPassTable();
 }
 
-void CompiledSet::BuildPassTable()
+namespace {
+
+// Walks the space one high part at a time, working out each group's errors
+// for every low number of that high part. onOrdered(condition, row, base)
+// sees each ordered condition's fail row as it is added; onGroup(g, errors,
+// plan, base) sees a group's errors once complete, with the bias not yet
+// added. What the pass table and a weighted tally both build on.
+template <class OnOrdered, class OnGroup>
+void WalkSpace(const NumberSpace& space, const std::vector<CompiledGroup>& groups,
+               const std::vector<CompiledCondition>& conditions, OnOrdered&& onOrdered, OnGroup&& onGroup)
 {
-    const std::uint32_t lowCount = m_space->LowCount();
-    m_pass.assign(static_cast<std::size_t>((m_space->Size() + 7) / 8), 0);
+    const std::uint32_t lowCount = space.LowCount();
     std::vector<GroupPlan> plans;
-    for (const CompiledGroup& group : m_groups)
-        plans.push_back(PlanGroup(group, m_conditions, *m_space));
+    for (const CompiledGroup& group : groups)
+        plans.push_back(PlanGroup(group, conditions, space));
 
     // Per listed condition, its first listed number not yet reached; the
     // highs go up, and so do the listed numbers.
@@ -105,10 +113,8 @@ void CompiledSet::BuildPassTable()
         nextListed.emplace_back(plan.listed.size(), 0);
 
     std::vector<std::uint16_t> errors(lowCount);
-    std::vector<std::uint8_t> pass(lowCount, 0);
-    for (std::uint32_t high = 0; high < m_space->HighCount(); ++high) {
-        std::fill(pass.begin(), pass.end(), 1);
-        const std::uint32_t highMultiset = m_space->HighMultiset(high);
+    for (std::uint32_t high = 0; high < space.HighCount(); ++high) {
+        const std::uint32_t highMultiset = space.HighMultiset(high);
         const std::uint64_t base = std::uint64_t(high) * lowCount;
         for (std::size_t p = 0; p < plans.size(); ++p) {
             const GroupPlan& plan = plans[p];
@@ -118,6 +124,7 @@ void CompiledSet::BuildPassTable()
                 const std::uint8_t* row = c->FailRow(c->HighClass(high));
                 for (std::uint32_t low = 0; low < lowCount; ++low)
                     errors[low] = static_cast<std::uint16_t>(errors[low] + row[low]);
+                onOrdered(c, row, base);
             }
             // A listed number's own answer in place of the one the bias
             // counts for every number. The sum may wrap below zero here;
@@ -131,9 +138,20 @@ void CompiledSet::BuildPassTable()
                     e = static_cast<std::uint16_t>(e + (listed[at].second ? 1 : 0) - unlisted);
                 }
             }
-            for (std::uint32_t low = 0; low < lowCount; ++low)
-                pass[low] &= static_cast<std::uint16_t>(errors[low] + plan.bias) <= plan.spread ? 1 : 0;
+            onGroup(p, errors.data(), plan, base);
         }
+    }
+}
+
+} // namespace
+
+void CompiledSet::BuildPassTable()
+{
+    const std::uint32_t lowCount = m_space->LowCount();
+    m_pass.assign(static_cast<std::size_t>((m_space->Size() + 7) / 8), 0);
+    std::vector<std::uint8_t> pass(lowCount, 1);
+    const std::size_t lastGroup = m_groups.size() - 1;
+    const auto store = [&](std::uint64_t base) {
         if (lowCount % 8 == 0) {
             for (std::uint32_t low = 0; low < lowCount; low += 8)
                 m_pass[(base + low) / 8] = PackEight(&pass[low]);
@@ -141,7 +159,97 @@ void CompiledSet::BuildPassTable()
             for (std::uint32_t low = 0; low < lowCount; ++low)
                 m_pass[(base + low) / 8] |= static_cast<std::uint8_t>(pass[low] << ((base + low) % 8));
         }
+        std::fill(pass.begin(), pass.end(), 1);
+    };
+    if (m_groups.empty()) {
+        for (std::uint64_t base = 0; base < m_space->Size(); base += lowCount)
+            store(base);
+        return;
     }
+    WalkSpace(
+        *m_space, m_groups, m_conditions, [](const CompiledCondition*, const std::uint8_t*, std::uint64_t) {},
+        [&](std::size_t g, const std::uint16_t* errors, const GroupPlan& plan, std::uint64_t base) {
+            for (std::uint32_t low = 0; low < lowCount; ++low)
+                pass[low] &= static_cast<std::uint16_t>(errors[low] + plan.bias) <= plan.spread ? 1 : 0;
+            if (g == lastGroup)
+                store(base);
+        });
+}
+
+WeightedTally CompiledSet::TallyWeighted(std::span<const std::uint32_t> weights) const
+{
+    WeightedTally tally;
+    tally.conditionFailures.assign(m_conditions.size(), 0);
+    tally.groupFailures.assign(m_groups.size(), 0);
+    if (weights.size() != m_space->Size())
+        return tally;
+    for (std::uint32_t w : weights)
+        tally.in += w;
+
+    const std::uint32_t lowCount = m_space->LowCount();
+    // Weights by high multiset and low number: the multiset conditions are
+    // tallied from them after the walk, one product per multiset.
+    std::vector<std::uint64_t> byHighMultiset(std::size_t(m_space->HighMultisetCount()) * lowCount, 0);
+    std::vector<std::uint8_t> pass(lowCount, 1);
+    std::vector<std::uint8_t> fails(lowCount);
+    const std::size_t lastGroup = m_groups.empty() ? 0 : m_groups.size() - 1;
+    const auto keep = [&](std::uint64_t base) {
+        std::uint64_t kept = 0;
+        for (std::uint32_t low = 0; low < lowCount; ++low)
+            kept += std::uint64_t(weights[base + low]) * pass[low];
+        tally.kept += kept;
+        std::fill(pass.begin(), pass.end(), 1);
+    };
+    for (std::uint32_t high = 0; high < m_space->HighCount(); ++high) {
+        const std::uint64_t base = std::uint64_t(high) * lowCount;
+        std::uint64_t* row = &byHighMultiset[std::size_t(m_space->HighMultiset(high)) * lowCount];
+        for (std::uint32_t low = 0; low < lowCount; ++low)
+            row[low] += weights[base + low];
+        if (m_groups.empty())
+            keep(base);
+    }
+    WalkSpace(
+        *m_space, m_groups, m_conditions,
+        [&](const CompiledCondition* c, const std::uint8_t* row, std::uint64_t base) {
+            std::uint64_t failed = 0;
+            for (std::uint32_t low = 0; low < lowCount; ++low)
+                failed += std::uint64_t(weights[base + low]) * row[low];
+            tally.conditionFailures[static_cast<std::size_t>(c - m_conditions.data())] += failed;
+        },
+        [&](std::size_t g, const std::uint16_t* errors, const GroupPlan& plan, std::uint64_t base) {
+            // Branch-free, in two loops of one width each, so both vectorise.
+            for (std::uint32_t low = 0; low < lowCount; ++low)
+                fails[low] = static_cast<std::uint16_t>(errors[low] + plan.bias) > plan.spread ? 1 : 0;
+            std::uint64_t failed = 0;
+            for (std::uint32_t low = 0; low < lowCount; ++low) {
+                failed += std::uint64_t(weights[base + low]) * fails[low];
+                pass[low] &= static_cast<std::uint8_t>(fails[low] ^ 1);
+            }
+            tally.groupFailures[g] += failed;
+            if (g == lastGroup)
+                keep(base);
+        });
+
+    std::vector<std::uint64_t> byMultiset(m_space->MultisetCount(), 0);
+    for (std::uint32_t h = 0; h < m_space->HighMultisetCount(); ++h)
+        for (std::uint32_t low = 0; low < lowCount; ++low)
+            byMultiset[m_space->Combine(h, m_space->LowMultiset(low))] += byHighMultiset[std::size_t(h) * lowCount + low];
+    for (std::size_t i = 0; i < m_conditions.size(); ++i) {
+        const CompiledCondition& c = m_conditions[i];
+        if (c.Basis() == ValueBasis::Multiset) {
+            for (std::uint32_t m = 0; m < m_space->MultisetCount(); ++m)
+                tally.conditionFailures[i] += byMultiset[m] * c.FailsByMultiset()[m];
+        } else if (c.Basis() == ValueBasis::Listed) {
+            // Every number answers as an unlisted one, then each listed
+            // number's own answer replaces that.
+            const std::uint64_t unlisted = c.FailsUnlisted() ? 1 : 0;
+            std::int64_t failed = static_cast<std::int64_t>(unlisted * tally.in);
+            for (const auto& [code, fails] : c.Listed())
+                failed += static_cast<std::int64_t>(weights[code]) * ((fails ? 1 : 0) - static_cast<std::int64_t>(unlisted));
+            tally.conditionFailures[i] = static_cast<std::uint64_t>(failed);
+        }
+    }
+    return tally;
 }
 
 std::uint64_t CompiledSet::KeptCount() const

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,15 @@ struct CompiledGroup {
     int maxErrors = 0;
     std::size_t first = 0; // its conditions: [first, first + count) of the compiled ones
     std::size_t count = 0;
+};
+
+// How many of a multiset of numbers fail each compiled condition and group,
+// and how many pass the set.
+struct WeightedTally {
+    std::uint64_t in = 0;
+    std::uint64_t kept = 0;
+    std::vector<std::uint64_t> conditionFailures; // per compiled condition
+    std::vector<std::uint64_t> groupFailures;     // per compiled group
 };
 
 class CompiledSet {
@@ -74,6 +84,12 @@ public:
     // ConditionCount()) and which compiled groups it fails (groupFails,
     // resized to Groups().size()); returns whether it passes the set.
     bool Explain(std::uint32_t code, std::vector<std::uint8_t>& fails, std::vector<std::uint8_t>& groupFails) const;
+
+    // The tallies of numbers given as a count per number of the space
+    // (weights.size() == Space().Size(), else nothing is counted): one walk
+    // over the space instead of a look-up per number and condition, so it
+    // pays once the numbers are about as many as the space holds.
+    WeightedTally TallyWeighted(std::span<const std::uint32_t> weights) const;
 
 private:
     // Independent products rather than a chain of times-ten, and no
