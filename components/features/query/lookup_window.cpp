@@ -1,5 +1,6 @@
 #include "components/features/query/lookup_window.h"
 
+#include "components/features/analysis/omission_table.h"
 #include "components/features/kit/table_export.h"
 
 #include <QHBoxLayout>
@@ -63,10 +64,17 @@ LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupW
     m_resultTable = MakeTable(splitter, QStringLiteral("lookupResults"));
     m_resultTable->setModel(&m_results);
     m_resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_hitTable = MakeTable(splitter, QStringLiteral("lookupHits"));
+    auto* lower = new QWidget(splitter);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 4, 0, 0);
+    m_hitCaption = new QLabel(lower);
+    m_hitCaption->setObjectName(QStringLiteral("lookupHitCaption"));
+    lowerLayout->addWidget(m_hitCaption);
+    m_hitTable = MakeTable(lower, QStringLiteral("lookupHits"));
     m_hitTable->setModel(&m_hits);
+    lowerLayout->addWidget(m_hitTable, 1);
     splitter->addWidget(m_resultTable);
-    splitter->addWidget(m_hitTable);
+    splitter->addWidget(lower);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     layout->addWidget(splitter, 1);
@@ -152,9 +160,16 @@ void LookupWindow::FillResults()
 void LookupWindow::ShowHits(int row)
 {
     m_hits.removeRows(0, m_hits.rowCount());
-    if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size()) {
+        m_hitCaption->setText(QStringLiteral("选中一行查看该号码在统计期内开出的各期"));
         return;
+    }
     const Row& shown = m_rows[static_cast<std::size_t>(row)];
+    m_hitCaption->setText(QStringLiteral("%1 在最近 %2 期中开出 %3 次（直选 %4 次）")
+                              .arg(NumberText(shown.number, Length()))
+                              .arg(analysis::WindowSize(Last(), Draws().codes.size()))
+                              .arg(shown.figures.group.hits)
+                              .arg(shown.figures.straight.hits));
     // Newest first; every straight hit is a group hit too.
     const std::vector<std::size_t>& draws = shown.figures.group.draws;
     for (auto it = draws.rbegin(); it != draws.rend(); ++it) {

@@ -50,6 +50,7 @@ private:
 
     QPlainTextEdit* m_input = nullptr;
     QLabel* m_errors = nullptr;
+    QLabel* m_hitCaption = nullptr;
     QStandardItemModel m_results;
     QStandardItemModel m_hits;
     QTableView* m_resultTable = nullptr;

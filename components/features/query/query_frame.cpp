@@ -1,5 +1,6 @@
 #include "components/features/query/query_frame.h"
 
+#include "components/features/kit/feature_look.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 
@@ -16,21 +17,12 @@ namespace vesk::query {
 QueryFrame::QueryFrame(const QString& objectName, const QString& title, QWidget* parent) : QWidget(parent)
 {
     setObjectName(objectName);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(250, 252, 254));
-    setPalette(palette);
+    features::PaintFeatureBackground(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     m_bar = new QHBoxLayout;
-    auto* heading = new QLabel(title, this);
-    heading->setObjectName(QStringLiteral("featureTitle"));
-    QFont font = heading->font();
-    font.setPointSize(font.pointSize() + 3);
-    font.setBold(true);
-    heading->setFont(font);
-    m_bar->addWidget(heading);
+    m_bar->addWidget(features::MakeFeatureTitle(title, this));
     m_bar->addSpacing(12);
     m_bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     m_picker = new features::WindowPicker(this);
@@ -111,18 +103,6 @@ QTableView* MakeTable(QWidget* parent, const QString& name)
     table->setAlternatingRowColors(true);
     table->horizontalHeader()->setHighlightSections(false);
     return table;
-}
-
-QString PeriodText(const features::HistoryDraws& draws, std::size_t i)
-{
-    if (i < draws.periods.size() && !draws.periods[i].empty())
-        return QString::fromStdString(draws.periods[i]);
-    return QStringLiteral("第%1期").arg(i + 1);
-}
-
-QString NumberText(std::uint32_t code, int length)
-{
-    return QStringLiteral("%1").arg(code, length, 10, QLatin1Char('0'));
 }
 
 } // namespace vesk::query

@@ -3,6 +3,7 @@
 // history window picker and the window's own controls, and the content, or
 // instead of it the line that says there are no draws.
 
+#include "components/features/kit/feature_look.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QWidget>
@@ -66,9 +67,7 @@ private:
 // A read-only table view with whole-row selection, as every table here is.
 QTableView* MakeTable(QWidget* parent, const QString& name);
 
-// The period of draw i for the screen ("第i+1期" when the file gave none).
-QString PeriodText(const features::HistoryDraws& draws, std::size_t i);
-// A number's digits with leading zeros.
-QString NumberText(std::uint32_t code, int length);
+using features::NumberText;
+using features::PeriodText;
 
 } // namespace vesk::query

@@ -5,7 +5,9 @@
 #include "components/features/analysis/omission_table.h"
 #include "components/features/kit/table_export.h"
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -107,6 +109,10 @@ void StraightWindow::Refill()
                          Figure(QString::fromStdString(analysis::FormatFigure(row.average, 2)), row.average.Value()));
     }
     m_digitTable->resizeColumnsToContents();
+    // All ten digits stay in view; a narrow window scrolls sideways instead.
+    m_digitTable->setMinimumHeight(m_digitTable->horizontalHeader()->sizeHint().height() +
+                                   10 * m_digitTable->verticalHeader()->defaultSectionSize() +
+                                   m_digitTable->horizontalScrollBar()->sizeHint().height() + 2 * m_digitTable->frameWidth());
 
     const std::vector<analysis::PositionFalls> falls = analysis::ComputeFalls(Draws().codes, length, Last());
     m_falls.removeRows(0, m_falls.rowCount());
@@ -120,8 +126,8 @@ void StraightWindow::Refill()
         }
     }
     const std::int64_t scored = falls.empty() ? 0 : falls.front().scored;
-    m_scored->setText(QStringLiteral("每期各位与上一期同位比较：直落为同一数字，斜连为相差1（0与9不相邻）。统计 %1 期，可比 %2 次；"
-                                     "当前连续为最近连续几次是这一类（按整个开奖历史）。")
+    m_scored->setText(QStringLiteral("各位与上一期同位比较（直落：同一数字；斜连：相差1，0与9不相邻）。统计 %1 期，可比 %2 次；"
+                                     "当前连续：最近几期连续是这一类。")
                           .arg(table.window)
                           .arg(scored));
     m_fallTable->resizeColumnsToContents();
