@@ -42,8 +42,9 @@ QStandardItem* NumberCell(const QString& text, double exact)
     return item;
 }
 
+// Short enough for the row to fit an 800-pixel window; sums are taken mod 10.
 constexpr const char* kFormulaTitles[analysis::kMagicFormulaCount] = {
-    "(a+b)%10", "(b+c)%10", "(a+c)%10", "(a+b+c)%10", "|a−b|", "|b−c|", "|a−c|"};
+    "a+b", "b+c", "a+c", "a+b+c", "|a−b|", "|b−c|", "|a−c|"};
 
 // The classes as the window names them: the pyramid's layers in words.
 std::array<std::string_view, 4> ShownClassNames(analysis::PickMethod method)
@@ -109,7 +110,9 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     m_formulaControls = new QWidget(this);
     auto* formulaBar = new QHBoxLayout(m_formulaControls);
     formulaBar->setContentsMargins(0, 0, 0, 0);
-    formulaBar->addWidget(new QLabel(QStringLiteral("魔数公式（上期号码 abc）："), m_formulaControls));
+    auto* formulaTitle = new QLabel(QStringLiteral("魔数公式："), m_formulaControls);
+    m_formulaControls->setToolTip(QStringLiteral("a b c 为上期号码的百、十、个位；和取个位数"));
+    formulaBar->addWidget(formulaTitle);
     for (int f = 0; f < analysis::kMagicFormulaCount; ++f) {
         auto* box = new QCheckBox(QString::fromUtf8(kFormulaTitles[f]), m_formulaControls);
         box->setObjectName(QStringLiteral("formula%1").arg(f));

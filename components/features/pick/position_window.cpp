@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -104,6 +105,7 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     m_backTest->setWordWrap(true);
     contentLayout->addWidget(m_backTest);
     m_numbers = new NumberPanel(content);
+    m_numbers->List()->setPlaceholderText(QStringLiteral("每一位勾选数字后点“生成号码”"));
     contentLayout->addWidget(m_numbers);
     m_pages->addWidget(content);
     layout->addWidget(m_pages, 1);
@@ -171,7 +173,7 @@ void PositionWindow::Recompute()
     QStringList titles;
     for (int p = 0; p < m_length; ++p)
         titles << QString::fromStdString(analysis::PositionName(p, m_length)) << QStringLiteral("当前遗漏")
-               << QStringLiteral("近%1期次数").arg(m_countWindow);
+               << QStringLiteral("近%1期").arg(m_countWindow);
     m_model->setHorizontalHeaderLabels(titles);
     for (int d = 0; d < 10; ++d) {
         QList<QStandardItem*> row;

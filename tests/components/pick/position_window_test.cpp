@@ -37,7 +37,7 @@ TEST_F(PositionWindowTest, FiguresPerPositionAreTheCoresAndFollowW)
         ASSERT_EQ(model->rowCount(), 10);
         ASSERT_EQ(model->columnCount(), 9);
         EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("百位"));
-        EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("近%1期次数").arg(w));
+        EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("近%1期").arg(w));
         for (int p = 0; p < 3; ++p)
             for (int d = 0; d < 10; ++d) {
                 const auto& f = figures[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)];
