@@ -3,6 +3,7 @@
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/group_statistics.h"
+#include "components/features/kit/feature_table.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 
@@ -19,7 +20,7 @@ namespace vesk::tools {
 GroupStatsPage::GroupStatsPage(const features::FeatureHost* host, QWidget* parent)
     : QWidget(parent), m_host(host), m_input(new ListInput(QStringLiteral("号码"), QStringLiteral("groupList"), this)),
       m_picker(new features::WindowPicker(this)), m_status(new QLabel(this)), m_model(new QStandardItemModel(this)),
-      m_table(MakeTable(this, QStringLiteral("groupTable")))
+      m_table(features::MakeFeatureTable(this, QStringLiteral("groupTable")))
 {
     setObjectName(QStringLiteral("groupStatsPage"));
     m_status->setObjectName(QStringLiteral("groupStatus"));

@@ -3,6 +3,7 @@
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/number_statistics.h"
+#include "components/features/kit/feature_table.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 
@@ -39,8 +40,8 @@ NumberStatsPage::NumberStatsPage(const features::FeatureHost* host, QWidget* par
     : QWidget(parent), m_host(host), m_input(new ListInput(QStringLiteral("号码"), QStringLiteral("statsList"), this)),
       m_type(new QComboBox(this)), m_picker(new features::WindowPicker(this)), m_summary(new QLabel(this)),
       m_distribution(new QStandardItemModel(this)), m_draws(new QStandardItemModel(this)),
-      m_distributionTable(MakeTable(this, QStringLiteral("distributionTable"))),
-      m_drawTable(MakeTable(this, QStringLiteral("backtestTable")))
+      m_distributionTable(features::MakeFeatureTable(this, QStringLiteral("distributionTable"))),
+      m_drawTable(features::MakeFeatureTable(this, QStringLiteral("backtestTable")))
 {
     setObjectName(QStringLiteral("numberStatsPage"));
     m_type->setObjectName(QStringLiteral("valueType"));
@@ -164,10 +165,10 @@ void NumberStatsPage::ShowBacktest(const std::vector<std::uint32_t>& list)
 
     QStringList lines;
     lines << QStringLiteral("回测最近 %1 期，列表 %2 注（去掉重复），%3 个组选：").arg(test.scored).arg(test.listSize).arg(test.groupCount);
-    lines << QStringLiteral("直选命中 %1 期，命中率 %2；随机选同样多的号码：%3")
+    lines << QStringLiteral("直选命中 %1 期，命中率 %2（随机基准 %3：同样多的号码随机选出时的命中率）")
                  .arg(test.straightHits)
                  .arg(Percent(test.straightRate), Percent(test.straightBaseline));
-    lines << QStringLiteral("组选命中 %1 期，命中率 %2；随机选同样多的号码：%3")
+    lines << QStringLiteral("组选命中 %1 期，命中率 %2（随机基准 %3：全部号码中属于这些组选的比例）")
                  .arg(test.groupHits)
                  .arg(Percent(test.groupRate), Percent(test.groupBaseline));
     if (test.prizes) {

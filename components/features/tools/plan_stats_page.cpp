@@ -4,6 +4,7 @@
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/number_entry.h"
+#include "components/features/kit/feature_table.h"
 #include "components/features/kit/table_export.h"
 
 #include "framework/interaction.h"
@@ -28,8 +29,8 @@ namespace vesk::tools {
 PlanStatsPage::PlanStatsPage(QWidget* parent)
     : QWidget(parent), m_pasted(new QPlainTextEdit(this)), m_files(new QLabel(this)), m_summary(new QLabel(this)),
       m_minimum(new QSpinBox(this)), m_picked(new QLabel(this)), m_countModel(new QStandardItemModel(this)),
-      m_numberModel(new QStandardItemModel(this)), m_countTable(MakeTable(this, QStringLiteral("planCounts"))),
-      m_numberTable(MakeTable(this, QStringLiteral("planNumbers")))
+      m_numberModel(new QStandardItemModel(this)), m_countTable(features::MakeFeatureTable(this, QStringLiteral("planCounts"))),
+      m_numberTable(features::MakeFeatureTable(this, QStringLiteral("planNumbers")))
 {
     setObjectName(QStringLiteral("planStatsPage"));
     m_pasted->setObjectName(QStringLiteral("pastedPlans"));
@@ -199,7 +200,7 @@ std::vector<std::uint32_t> PlanStatsPage::PickedNumbers() const
 
 void PlanStatsPage::ShowPicked()
 {
-    m_picked->setText(QStringLiteral("：%1 注").arg(analysis::AtLeastCount(m_tally, static_cast<std::size_t>(m_minimum->value()))));
+    m_picked->setText(QStringLiteral("共 %1 注").arg(analysis::AtLeastCount(m_tally, static_cast<std::size_t>(m_minimum->value()))));
 }
 
 } // namespace vesk::tools

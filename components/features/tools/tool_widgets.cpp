@@ -6,24 +6,11 @@
 #include "framework/interaction.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vesk::tools {
-
-QTableView* MakeTable(QWidget* parent, const QString& name)
-{
-    auto* table = new QTableView(parent);
-    table->setObjectName(name);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setVisible(false);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->setAlternatingRowColors(true);
-    return table;
-}
 
 QStandardItem* TextCell(const QString& text)
 {

@@ -23,7 +23,6 @@ inline constexpr int kSortRole = Qt::UserRole + 1;
 
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-QTableView* MakeTable(QWidget* parent, const QString& name);
 // A text cell; with a number, right-aligned, sorted and exported by it.
 QStandardItem* TextCell(const QString& text);
 QStandardItem* NumberCell(const QString& text, double value);

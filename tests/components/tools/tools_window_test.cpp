@@ -135,6 +135,7 @@ protected:
 
     void Snapshot(QWidget* widget, const char* name)
     {
+        QApplication::processEvents(); // pending layouts, as a user would see them
         if (const char* folder = std::getenv("VESK_SCREENSHOT_DIR"))
             widget->window()->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
     }
