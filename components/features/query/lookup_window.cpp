@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -50,9 +51,13 @@ LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupW
     layout->setContentsMargins(0, 0, 0, 0);
     m_input = new QPlainTextEdit(content);
     m_input->setObjectName(QStringLiteral("lookupInput"));
-    m_input->setPlaceholderText(QStringLiteral("输入号码或期号，用空格、逗号或换行分开，例如：123 456 2025100"));
+    m_input->setPlaceholderText(QStringLiteral("输入号码或期号，用空格、逗号或换行分开，例如：123 456 2025100（Ctrl+回车查询）"));
     m_input->setMaximumHeight(m_input->fontMetrics().height() * 4);
     layout->addWidget(m_input);
+    // Return starts a new line in a list of numbers; Ctrl+Return asks.
+    auto* ask = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), m_input);
+    ask->setContext(Qt::WidgetShortcut);
+    connect(ask, &QShortcut::activated, this, [this] { RunQuery(); });
     m_errors = new QLabel(content);
     m_errors->setObjectName(QStringLiteral("lookupErrors"));
     m_errors->setWordWrap(true);

@@ -29,8 +29,7 @@ QueryFrame::QueryFrame(const QString& objectName, const QString& title, QWidget*
     m_picker->picked = [this](std::size_t last) {
         if (windowChanged)
             windowChanged(last);
-        if (HasDraws())
-            Refill();
+        Refill();
     };
     m_bar->addWidget(m_picker);
     layout->addLayout(m_bar);
@@ -83,12 +82,12 @@ std::size_t QueryFrame::Last() const
 
 void QueryFrame::ShowContent()
 {
-    if (!HasDraws()) {
+    if (!HasDraws())
         m_pages->setCurrentWidget(m_missing);
-        return;
-    }
-    if (m_pages->count() > 1)
+    else if (m_pages->count() > 1)
         m_pages->setCurrentIndex(1);
+    // Without draws too: what the content held of the old history must go,
+    // or a button on the bar would act on draws that are no longer there.
     Refill();
 }
 

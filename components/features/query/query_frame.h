@@ -50,7 +50,8 @@ protected:
     // A button on the bar that exports model as .xls or text.
     QPushButton* AddExportButton(const QString& text, const QString& name, const QAbstractItemModel* model,
                                  const std::string& fileName);
-    // The history or the window changed; called only when there are draws.
+    // The history or the window changed; also called without draws, when
+    // the content must drop what it showed.
     virtual void Refill() = 0;
 
 private:

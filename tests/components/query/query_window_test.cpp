@@ -503,5 +503,49 @@ TEST_F(QueryWindowTest, WithoutDrawsEachWindowSaysHowToImportAndRefreshes)
     EXPECT_EQ(state->Table()->model()->index(0, 14).data().toString(), QStringLiteral("2"));
 }
 
+TEST_F(QueryWindowTest, AHistoryEmptiedUnderTheWindowLeavesNothingToActOn)
+{
+    Select(QStringLiteral("状态表"));
+    auto* state = Shown<StateWindow>(QStringLiteral("stateWindow"));
+    state->Table()->selectRow(3);
+    ASSERT_EQ(state->SelectedNumbers().size(), 1u);
+    std::ofstream(host->DrawHistoryPath(), std::ios::trunc) << "期号 号码\n";
+    window->ReloadDrawsAction()->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(state->findChild<QLabel*>(QStringLiteral("missingHistory"))->isVisible());
+    EXPECT_EQ(state->Table()->model()->rowCount(), 0);
+    EXPECT_TRUE(state->SelectedNumbers().empty());
+    QTest::mouseClick(state->findChild<QPushButton*>(QStringLiteral("sendNumbers")), Qt::LeftButton);
+    EXPECT_FALSE(WorkbenchShows(QStringLiteral("缩水结果:1注")));
+    EXPECT_TRUE(state->isVisible());
+}
+
+TEST_F(QueryWindowTest, AHistoryShorterThanThePatternFindsNothingAndSaysSo)
+{
+    std::ofstream(host->DrawHistoryPath(), std::ios::trunc) << "2025001 123\n2025002 456\n2025003 455\n";
+    Select(QStringLiteral("特征串查询"));
+    auto* feature = Shown<PatternWindow>(QStringLiteral("patternWindow"));
+    ASSERT_NE(feature, nullptr);
+    feature->findChild<QSpinBox*>(QStringLiteral("patternLength"))->setValue(5);
+    EXPECT_TRUE(feature->findChild<QLineEdit*>(QStringLiteral("patternText"))->text().isEmpty());
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("patternCount"))->text().contains(QStringLiteral("少于")));
+    EXPECT_EQ(feature->Places()->model()->rowCount(), 0);
+    // A pattern typed in full still searches: it cannot have come before.
+    feature->findChild<QLineEdit*>(QStringLiteral("patternText"))->setText(QStringLiteral("6 15 14 6 15"));
+    EXPECT_TRUE(feature->Search());
+    EXPECT_EQ(feature->Places()->model()->rowCount(), 0);
+    EXPECT_EQ(feature->Summary()->model()->rowCount(), 28);
+    // K = 2 over three draws: the newest pair, which has no next draw, and
+    // the pair before it, which has.
+    feature->findChild<QSpinBox*>(QStringLiteral("patternLength"))->setValue(2);
+    EXPECT_EQ(feature->findChild<QLineEdit*>(QStringLiteral("patternText"))->text(), QStringLiteral("15 14"));
+    EXPECT_EQ(feature->Places()->model()->rowCount(), 0);
+    feature->findChild<QLineEdit*>(QStringLiteral("patternText"))->setText(QStringLiteral("6 15"));
+    ASSERT_TRUE(feature->Search());
+    ASSERT_EQ(feature->Places()->model()->rowCount(), 1);
+    EXPECT_EQ(Row(feature->Places()->model(), 0),
+              (QStringList{QStringLiteral("2025001–2025002"), QStringLiteral("2025003"), QStringLiteral("455"), QStringLiteral("14")}));
+}
+
 } // namespace
 } // namespace vesk::query
