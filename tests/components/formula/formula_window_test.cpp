@@ -8,6 +8,7 @@
 
 #include "components/features/analysis/banker_rules.h"
 #include "components/features/analysis/formula_search.h"
+#include "components/features/kit/table_export.h"
 
 #include "app/services/host_object.h"
 #include "app/window/feature_area.h"
@@ -160,6 +161,11 @@ TEST_F(FormulaWindowTest, FormulaLeafListsTheSearchesTopFormulasBesideTheShuffle
     EXPECT_TRUE(summary->text().contains(QStringLiteral("平均 ") + PercentText(expected.shuffledMean)));
     EXPECT_TRUE(summary->text().contains(QStringLiteral("最高 ") + PercentText(expected.shuffledMax)));
     EXPECT_FALSE(feature->findChild<QProgressBar*>(QStringLiteral("searchProgress"))->isVisible());
+
+    // 导出 writes the table as shown.
+    const std::string text = features::ModelText(*table->model());
+    EXPECT_EQ(text.substr(0, text.find('\n')), "排名\t公式\t命中\t验证期数\t命中率\t随机基准\t比随机\t最长连错\t下期");
+    EXPECT_NE(text.find("\n1\t" + FormulaText(expected.top[0].formula).toStdString() + "\t"), std::string::npos);
 }
 
 TEST_F(FormulaWindowTest, FormulaChoicesAreRememberedAndSearchedAgain)
