@@ -14,9 +14,10 @@ std::uint32_t GroupOf(std::uint32_t code, int length)
     return filter::GroupCodeOf(filter::DigitsOf(code, length).data(), length);
 }
 
-// Straight numbers with the group's digits: L! over the factorials of each
-// digit's repeats.
-std::uint32_t Orderings(std::uint32_t group, int length)
+} // namespace
+
+// L! over the factorials of each digit's repeats.
+std::uint32_t GroupOrderings(std::uint32_t group, int length)
 {
     const filter::Digits d = filter::DigitsOf(group, length);
     std::uint32_t count = 1;
@@ -27,8 +28,6 @@ std::uint32_t Orderings(std::uint32_t group, int length)
     }
     return count;
 }
-
-} // namespace
 
 std::size_t WindowStart(std::size_t drawCount, std::size_t last)
 {
@@ -56,7 +55,7 @@ GroupStatistics ComputeGroupStatistics(std::span<const std::uint32_t> list, int 
             if (row.members.empty() || row.members.back() != byGroup[j].second)
                 row.members.push_back(byGroup[j].second);
         row.entries = j - i;
-        row.orderings = Orderings(row.group, length);
+        row.orderings = GroupOrderings(row.group, length);
         row.shape = ValueText(filter::ConditionType::DistinctCount,
                               shape.ValueOf(filter::DigitsOf(row.group, length).data(), nullptr), length);
         statistics.rows.push_back(std::move(row));

@@ -31,6 +31,10 @@ struct GroupStatistics {
 GroupStatistics ComputeGroupStatistics(std::span<const std::uint32_t> list, int length,
                                        std::span<const std::uint32_t> draws, std::size_t last);
 
+// Straight numbers of the space whose digits ascending are group: 1, 3 or 6
+// at 3 digits.
+std::uint32_t GroupOrderings(std::uint32_t group, int length);
+
 // The scored draws: the last min(last, size) of them, every draw for last 0.
 std::size_t WindowStart(std::size_t drawCount, std::size_t last);
 

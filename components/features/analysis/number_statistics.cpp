@@ -66,9 +66,8 @@ ListBacktest BacktestList(std::span<const std::uint32_t> list, int length, std::
     for (int i = 0; i < length; ++i)
         space *= 10;
     std::int64_t groupSpace = 0;
-    ForEachNumber(length, [&](std::uint32_t, const std::uint8_t* d) {
-        groupSpace += Listed(groups, filter::GroupCodeOf(d, length)) ? 1 : 0;
-    });
+    for (std::uint32_t group : groups)
+        groupSpace += GroupOrderings(group, length);
     test.straightBaseline = Ratio(static_cast<std::int64_t>(straight.size()), space);
     test.groupBaseline = Ratio(groupSpace, space);
 

@@ -87,6 +87,10 @@ bool GroupStatsPage::Calculate()
         QStringList members;
         for (std::uint32_t member : row.members)
             members << Q(analysis::DigitsText(member, m_length));
+        // "2/6" is exported as written and sorts by the members listed.
+        QStandardItem* share = TextCell(QStringLiteral("%1/%2").arg(row.members.size()).arg(row.orderings));
+        share->setData(static_cast<double>(row.members.size()), kSortRole);
+        share->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // A group that never came sorts after every run length and exports as text.
         QStandardItem* since = row.sinceHit < 0 ? TextCell(QStringLiteral("—"))
                                                 : NumberCell(QString::number(row.sinceHit), static_cast<double>(row.sinceHit));
@@ -94,8 +98,7 @@ bool GroupStatsPage::Calculate()
             since->setData(1e18, kSortRole);
         m_model->appendRow({TextCell(Q(analysis::DigitsText(row.group, m_length))), TextCell(Q(row.shape)),
                             TextCell(members.join(QLatin1Char(' '))),
-                            NumberCell(QStringLiteral("%1/%2").arg(row.members.size()).arg(row.orderings),
-                                       static_cast<double>(row.members.size())),
+                            share,
                             NumberCell(QString::number(row.hits), static_cast<double>(row.hits)),
                             since});
     }

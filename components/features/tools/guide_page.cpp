@@ -200,6 +200,14 @@ void GuidePage::ShowNumbers()
     if (!Recount() || m_play->count() == 0)
         return;
     const BetPlay play = PickedPlay();
+    // Beyond this a list is no help to read and its text would take too much memory.
+    constexpr std::uint64_t kMostListed = 1000000;
+    if (analysis::CountBets(play, m_masks, m_length) > kMostListed) {
+        m_numbers.clear();
+        m_numbersText->clear();
+        m_numbersCount->setText(QStringLiteral("注数超过 %1，不逐一列出").arg(kMostListed));
+        return;
+    }
     m_numbers = analysis::BetNumbers(play, m_masks, m_length);
     const bool groups = play == BetPlay::Group3 || play == BetPlay::Group6;
     m_numbersCount->setText(QStringLiteral("%1 %2 注%3")

@@ -53,6 +53,8 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     tally->setObjectName(QStringLiteral("tallyPlans"));
     auto* exportCounts = new QPushButton(QStringLiteral("导出…"), this);
     exportCounts->setObjectName(QStringLiteral("exportCounts"));
+    auto* exportNumbers = new QPushButton(QStringLiteral("导出号码…"), this);
+    exportNumbers->setObjectName(QStringLiteral("exportNumbers"));
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
     send->setObjectName(QStringLiteral("sendNumbers"));
 
@@ -71,6 +73,7 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     pick->addWidget(m_minimum);
     pick->addWidget(new QLabel(QStringLiteral("个方案中的号码"), this));
     pick->addWidget(m_picked, 1);
+    pick->addWidget(exportNumbers);
     pick->addWidget(send);
     auto* countHead = new QHBoxLayout;
     countHead->addWidget(m_summary, 1);
@@ -92,6 +95,8 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     connect(tally, &QPushButton::clicked, this, [this] { Tally(); });
     connect(exportCounts, &QPushButton::clicked, this,
             [this] { features::AskExportModel(this, *m_countModel, "大方案统计"); });
+    connect(exportNumbers, &QPushButton::clicked, this,
+            [this] { features::AskExportModel(this, *m_numberModel, "大方案统计-号码"); });
     connect(m_minimum, &QSpinBox::valueChanged, this, [this] { ShowPicked(); });
     connect(send, &QPushButton::clicked, this, [this] {
         if (sendNumbers)
