@@ -7,10 +7,10 @@
 #include "components/features/kit/window_picker.h"
 #include "components/features/pick/digit_chips.h"
 #include "components/features/pick/number_panel.h"
+#include "components/features/pick/window_parts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -54,15 +54,6 @@ std::array<std::string_view, 4> ShownClassNames(analysis::PickMethod method)
     return analysis::InfoOf(method).classNames;
 }
 
-QSpinBox* MakeSpin(QWidget* parent, const QString& name, int low, int high)
-{
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(name);
-    box->setRange(low, high);
-    box->setKeyboardTracking(false);
-    return box;
-}
-
 } // namespace
 
 QString WindowText(std::size_t last, std::size_t window)
@@ -77,12 +68,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(8, 6, 8, 6);
 
     auto* bar = new QHBoxLayout;
-    m_title = new QLabel(this);
-    m_title->setObjectName(QStringLiteral("featureTitle"));
-    QFont font = m_title->font();
-    font.setPointSize(font.pointSize() + 3);
-    font.setBold(true);
-    m_title->setFont(font);
+    m_title = MakeTitle(this, {});
     bar->addWidget(m_title);
     bar->addStretch();
     m_windowControls = new QWidget(this);
@@ -124,10 +110,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_formulaControls);
 
     m_pages = new QStackedWidget(this);
-    m_missing = new QLabel(this);
-    m_missing->setObjectName(QStringLiteral("missingHistory"));
-    m_missing->setAlignment(Qt::AlignCenter);
-    m_missing->setWordWrap(true);
+    m_missing = MakeMissingLabel(this);
     m_pages->addWidget(m_missing);
 
     auto* content = new QWidget(this);
@@ -142,15 +125,10 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     m_model = new QStandardItemModel(this);
     m_model->setHorizontalHeaderLabels({QStringLiteral("形态"), QStringLiteral("出现次数"), QStringLiteral("出现率"),
                                         QStringLiteral("随机基准"), QStringLiteral("下期占比"), QStringLiteral("下期注数")});
-    m_view = new QTableView(content);
-    m_view->setObjectName(QStringLiteral("patternTable"));
+    m_view = MakeTable(content, QStringLiteral("patternTable"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->verticalHeader()->setVisible(false);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->setAlternatingRowColors(true);
-    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_view->setToolTip(QStringLiteral("出现率：统计期内每期按它之前的开奖分类后出现该形态的比例；"
                                       "随机基准：该形态在各期自己的分类下占全部号码的平均比例"));
     contentLayout->addWidget(m_view, 1);

@@ -8,9 +8,9 @@
 #include "components/features/kit/window_picker.h"
 #include "components/features/pick/method_window.h"
 #include "components/features/pick/number_panel.h"
+#include "components/features/pick/window_parts.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,19 +41,11 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     auto* bar = new QHBoxLayout;
-    m_title = new QLabel(QStringLiteral("智能选号 · 单选定位"), this);
-    m_title->setObjectName(QStringLiteral("featureTitle"));
-    QFont font = m_title->font();
-    font.setPointSize(font.pointSize() + 3);
-    font.setBold(true);
-    m_title->setFont(font);
+    m_title = MakeTitle(this, QStringLiteral("智能选号 · 单选定位"));
     bar->addWidget(m_title);
     bar->addStretch();
     bar->addWidget(new QLabel(QStringLiteral("次数统计 近"), this));
-    m_window = new QSpinBox(this);
-    m_window->setObjectName(QStringLiteral("methodWindow"));
-    m_window->setRange(1, static_cast<int>(analysis::kMaxPickWindow));
-    m_window->setKeyboardTracking(false);
+    m_window = MakeSpin(this, QStringLiteral("methodWindow"), 1, static_cast<int>(analysis::kMaxPickWindow));
     bar->addWidget(m_window);
     bar->addWidget(new QLabel(QStringLiteral("期"), this));
     bar->addSpacing(12);
@@ -63,23 +55,15 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     layout->addLayout(bar);
 
     m_pages = new QStackedWidget(this);
-    m_missing = new QLabel(this);
-    m_missing->setObjectName(QStringLiteral("missingHistory"));
-    m_missing->setAlignment(Qt::AlignCenter);
-    m_missing->setWordWrap(true);
+    m_missing = MakeMissingLabel(this);
     m_pages->addWidget(m_missing);
     auto* content = new QWidget(this);
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
     m_model = new QStandardItemModel(this);
-    m_view = new QTableView(content);
-    m_view->setObjectName(QStringLiteral("digitTable"));
+    m_view = MakeTable(content, QStringLiteral("digitTable"));
     m_view->setModel(m_model);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionMode(QAbstractItemView::NoSelection);
-    m_view->verticalHeader()->setVisible(false);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
-    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_view->setToolTip(QStringLiteral("勾选每一位要的数字；当前遗漏：该位上次出现这个数字之后的期数"));
     contentLayout->addWidget(m_view, 1);
     auto* pickBar = new QHBoxLayout;

@@ -1,0 +1,50 @@
+#include "components/features/pick/window_parts.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableView>
+
+namespace vesk::pick {
+
+QLabel* MakeTitle(QWidget* parent, const QString& text)
+{
+    auto* title = new QLabel(text, parent);
+    title->setObjectName(QStringLiteral("featureTitle"));
+    QFont font = title->font();
+    font.setPointSize(font.pointSize() + 3);
+    font.setBold(true);
+    title->setFont(font);
+    return title;
+}
+
+QLabel* MakeMissingLabel(QWidget* parent)
+{
+    auto* missing = new QLabel(parent);
+    missing->setObjectName(QStringLiteral("missingHistory"));
+    missing->setAlignment(Qt::AlignCenter);
+    missing->setWordWrap(true);
+    return missing;
+}
+
+QSpinBox* MakeSpin(QWidget* parent, const QString& name, int low, int high)
+{
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(low, high);
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QTableView* MakeTable(QWidget* parent, const QString& name)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->setVisible(false);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return view;
+}
+
+} // namespace vesk::pick

@@ -1,0 +1,22 @@
+#pragma once
+// Pieces every smart-pick page builds the same way.
+
+#include <QString>
+
+class QLabel;
+class QSpinBox;
+class QTableView;
+class QWidget;
+
+namespace vesk::pick {
+
+// The page's bold title ("featureTitle").
+QLabel* MakeTitle(QWidget* parent, const QString& text);
+// The centred line shown instead of the page without draws ("missingHistory").
+QLabel* MakeMissingLabel(QWidget* parent);
+// A spin box that reports only finished edits.
+QSpinBox* MakeSpin(QWidget* parent, const QString& name, int low, int high);
+// A read-only table view with compact rows and stretched columns.
+QTableView* MakeTable(QWidget* parent, const QString& name);
+
+} // namespace vesk::pick
