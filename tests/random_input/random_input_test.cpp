@@ -12,10 +12,14 @@
 #include "tests/workbench/session_driver.h"
 
 #include "app/chart/chart_feature.h"
+#include "app/services/host_feature_set.h"
+#include "app/window/feature_area.h"
+#include "app/window/workbench_feature.h"
 #include "filtering/grouping/grouping_panel.h"
 #include "pages/result/result_ids.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QApplication>
@@ -25,6 +29,8 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -90,8 +96,10 @@ std::string Repeated(const std::vector<std::string>& numbers)
 
 class RandomInput {
 public:
-    RandomInput(SessionDriver& driver, std::mt19937& random)
-        : m_driver(driver), m_random(random), m_trace(EnvNumber("VESK_RANDOM_INPUT_TRACE", 0) != 0)
+    // wander: move between the tree's features instead of keeping to the workbench.
+    RandomInput(SessionDriver& driver, std::mt19937& random, bool wander = false)
+        : m_driver(driver), m_random(random), m_wander(wander),
+          m_trace(EnvNumber("VESK_RANDOM_INPUT_TRACE", 0) != 0)
     {
     }
 
@@ -163,9 +171,52 @@ private:
             return popup;
         if (QWidget* modal = QApplication::activeModalWidget())
             return modal;
+        if (m_wander) {
+            // Now and then another leaf of the tree, as people move between
+            // features, and seldom the other tree with the banker check.
+            QAction* shortTree = m_driver.Window().ShortTreeAction();
+            if (Below(shortTree->isChecked() ? 60 : 400) == 0) {
+                Trace("short tree", nullptr);
+                shortTree->trigger();
+            }
+            if (Below(30) == 0 || !OpenFeature())
+                SelectAnyLeaf();
+            return OpenFeature();
+        }
         if (!m_driver.Workbench())
             m_driver.Select(QStringLiteral("组号缩水"));
         return m_driver.Workbench();
+    }
+
+    QWidget* OpenFeature() const
+    {
+        for (QWidget* child : m_driver.Window().Area()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                return child;
+        return nullptr;
+    }
+
+    // Any leaf but the calculator, which starts a program of the desktop.
+    void SelectAnyLeaf()
+    {
+        QTreeWidget* tree = m_driver.Window().Tree().GetTreeWidget();
+        // The omission lists' hundreds of catalogue leaves open one window;
+        // the other features get most of the visits.
+        std::vector<QTreeWidgetItem*> lists, others;
+        for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::NoChildren); *it; ++it) {
+            if ((*it)->text(0) == QStringLiteral("计算器"))
+                continue;
+            bool list = false;
+            for (QTreeWidgetItem* up = (*it)->parent(); up && !list; up = up->parent())
+                list = up->text(0) == QStringLiteral("遗漏列表（分布）");
+            (list ? lists : others).push_back(*it);
+        }
+        const auto& leaves = (others.empty() || (!lists.empty() && Below(4) == 0)) ? lists : others;
+        if (leaves.empty())
+            return;
+        QTreeWidgetItem* leaf = leaves[static_cast<std::size_t>(Below(static_cast<int>(leaves.size())))];
+        Trace(("leaf " + leaf->text(0).toStdString()).c_str(), nullptr);
+        tree->setCurrentItem(leaf);
     }
 
     void Act()
@@ -173,22 +224,23 @@ private:
         QWidget* root = Root();
         if (!root)
             return;
-        const bool modal = root != m_driver.Workbench();
-        if (modal && Below(12) == 0) {
+        const bool dialog = QApplication::activePopupWidget() || QApplication::activeModalWidget();
+        const bool onWorkbench = !dialog && root == m_driver.Workbench();
+        if (dialog && Below(12) == 0) {
             QTest::keyClick(root, Qt::Key_Escape);
             return;
         }
         const int choice = Below(100);
-        if (!modal && choice < 6) {
+        if (onWorkbench && choice < 6) {
             Trace("run", nullptr);
             RunFilter();
-        } else if (!modal && choice < 9) {
+        } else if (onWorkbench && choice < 9) {
             ClickControl(IDC_GROUP_GENERATE);
         } else if (choice < 16) {
             SwitchTab(root);
-        } else if (!modal && choice < 19) {
+        } else if (onWorkbench && choice < 19) {
             ClickButtonNamed(root, {QStringLiteral("载入"), QStringLiteral("打开")});
-        } else if (!modal && choice < 21) {
+        } else if (onWorkbench && choice < 21) {
             EmptyARow(Attention(root));
         } else if (QWidget* target = PickWidget(Attention(root))) {
             Poke(target, choice);
@@ -474,6 +526,7 @@ private:
 
     SessionDriver& m_driver;
     std::mt19937& m_random;
+    bool m_wander;
     bool m_trace;
     QElapsedTimer m_clock;
     qint64 m_limit = 0;
@@ -506,6 +559,34 @@ TEST(RandomInput, TheWorkbenchSurvivesSeededInputAndKeepsEveryNumber)
     input.Run(seconds * 1000);
 
     std::printf("random input: seed %u, %ld steps in %ld s\n", seed, input.Steps(), seconds);
+    for (const std::string& failure : input.Failures())
+        ADD_FAILURE() << failure << " (seed " << seed << ")";
+    for (const std::string& error : answers.InternalErrors())
+        ADD_FAILURE() << error << " (seed " << seed << ")";
+}
+
+TEST(RandomInput, TheAnalysisFeaturesSurviveSeededInputAndHandOverWhatTheyMake)
+{
+    const auto seed = static_cast<std::uint32_t>(EnvNumber("VESK_RANDOM_INPUT_SEED", 1));
+    const long seconds = EnvNumber("VESK_RANDOM_INPUT_SECONDS", 60);
+    std::mt19937 random(seed);
+    // The host's named features as its main sets them up: the chart, and the
+    // workbench the features opened by code alone hand their numbers to.
+    chart::ChartFeature chart;
+    app::WorkbenchFeature workbench;
+    app::HostFeatureSet features;
+    features.Add(&chart);
+    features.Add(&workbench);
+    SessionDriver driver;
+    chart.SetOwner(&driver.Window());
+    workbench.SetWindow(&driver.Window());
+    driver.Host().SetFeatures(&features);
+    RandomInteraction answers(random, PrepareFiles(driver.Folder(), random), driver.Folder());
+
+    RandomInput input(driver, random, true);
+    input.Run(seconds * 1000);
+
+    std::printf("random input over the features: seed %u, %ld steps in %ld s\n", seed, input.Steps(), seconds);
     for (const std::string& failure : input.Failures())
         ADD_FAILURE() << failure << " (seed " << seed << ")";
     for (const std::string& error : answers.InternalErrors())
