@@ -1,6 +1,7 @@
 #include "components/features/formula/formula_window.h"
 
 #include "components/features/kit/table_export.h"
+#include "components/features/kit/window_picker.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,8 +17,6 @@ namespace vesk::formula {
 
 namespace {
 
-// A search that finishes within this shows no progress bar.
-constexpr qint64 kQuietMilliseconds = 150;
 constexpr int kMaxTop = 1000;
 
 const char* const kTitles[] = {"排名", "公式", "命中", "验证期数", "命中率", "随机基准", "比随机", "最长连错", "下期"};
@@ -109,6 +108,9 @@ void FormulaWindow::Refill()
         return;
     }
     ShowContent();
+    // The last result stays in view, greyed, until the new one replaces it.
+    m_table->setEnabled(false);
+    m_shuffle->setEnabled(false);
     m_export->setEnabled(false);
     SetStatus(QStringLiteral("正在搜索一万个公式…"));
     m_runner.Start(std::make_unique<analysis::FormulaSearch>(Draws().codes, Last(), Use(), Top(), true));
@@ -121,13 +123,18 @@ void FormulaWindow::StopSearch()
     m_runner.Stop();
     m_progress->hide();
     m_stop->hide();
+    m_table->setEnabled(true);
+    m_shuffle->setEnabled(true);
     m_export->setEnabled(m_model->rowCount() > 0);
-    SetStatus(QStringLiteral("搜索已停止；表中仍是上一次的结果。改变统计期数或条件会重新搜索。"), true);
+    SetStatus(m_model->rowCount() > 0
+                  ? QStringLiteral("搜索已停止；表中仍是上一次（%1）的结果。改变统计期数或条件会重新搜索。").arg(m_resultChoices)
+                  : QStringLiteral("搜索已停止。改变统计期数或条件会重新搜索。"),
+              true);
 }
 
 void FormulaWindow::ShowProgress(double done, qint64 elapsed)
 {
-    if (elapsed < kQuietMilliseconds)
+    if (elapsed < m_progressDelay)
         return;
     m_progress->setValue(static_cast<int>(done * 100));
     m_progress->show();
@@ -138,9 +145,13 @@ void FormulaWindow::Show(const analysis::FormulaSearchResult& result)
 {
     m_progress->hide();
     m_stop->hide();
+    m_table->setEnabled(true);
+    m_shuffle->setEnabled(true);
     m_result = result;
     m_model->removeRows(0, m_model->rowCount());
     const bool kill = Use() == analysis::GuessUse::Kill;
+    m_resultChoices = features::WindowLabel(Last()) + QStringLiteral("，") +
+                      (kill ? QStringLiteral("杀码") : QStringLiteral("胆码"));
     for (std::size_t r = 0; r < result.top.size(); ++r) {
         const analysis::FormulaRow& row = result.top[r];
         const bool above = row.rate.Compare(row.baseline) > 0;

@@ -28,6 +28,8 @@ public:
     bool Searching() const { return m_runner.Running(); }
     // Stops a running search; the table keeps what it showed.
     void StopSearch();
+    // How long a search runs before the progress bar and 停止 show.
+    void SetProgressDelay(qint64 milliseconds) { m_progressDelay = milliseconds; }
 
     QTableView* Table() const { return m_table; }
     const analysis::FormulaSearchResult& Result() const { return m_result; }
@@ -47,6 +49,8 @@ private:
     QStandardItemModel* m_model = nullptr;
     QLabel* m_shuffle = nullptr;
     analysis::FormulaSearchResult m_result;
+    QString m_resultChoices; // "100期，胆码": what the shown result was searched with
+    qint64 m_progressDelay = 150; // a search done sooner shows no progress
 };
 
 // "(3a+0b+7c+2) mod 10".

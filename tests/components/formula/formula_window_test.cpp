@@ -212,12 +212,37 @@ TEST_F(FormulaWindowTest, StoppingTheSearchKeepsTheLastResultAndSaysSo)
     EXPECT_FALSE(feature->Searching());
     QTest::qWait(30);
     EXPECT_EQ(Cell(feature->Table(), 0, 1), first);
-    EXPECT_TRUE(feature->StatusText().contains(QStringLiteral("已停止")));
+    EXPECT_TRUE(feature->StatusText().contains(QStringLiteral("已停止；表中仍是上一次（100期，胆码）的结果")))
+        << feature->StatusText().toStdString();
     EXPECT_FALSE(feature->findChild<QPushButton*>(QStringLiteral("stopSearch"))->isVisible());
     // Another choice searches again to the end.
     feature->SetChoices(0, analysis::GuessUse::Banker);
     WaitForSearch(feature);
     EXPECT_EQ(feature->Result().scored, static_cast<std::int64_t>(SampleDraws().size()) - 1);
+}
+
+TEST_F(FormulaWindowTest, ALongSearchShowsItsProgressAndStopsOnAClick)
+{
+    Select(kFormulaLeaf);
+    FormulaWindow* feature = ShownFormula();
+    ASSERT_NE(feature, nullptr);
+    WaitForSearch(feature);
+    feature->SetProgressDelay(0);
+    feature->SetChoices(0, analysis::GuessUse::Kill);
+    auto* progress = feature->findChild<QProgressBar*>(QStringLiteral("searchProgress"));
+    auto* stop = feature->findChild<QPushButton*>(QStringLiteral("stopSearch"));
+    for (int i = 0; i < 200 && !progress->isVisible() && feature->Searching(); ++i)
+        QTest::qWait(1);
+    ASSERT_TRUE(feature->Searching());
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_LT(progress->value(), 100);
+    EXPECT_FALSE(feature->Table()->isEnabled()); // the last result, greyed
+    Snapshot(feature, "formula-progress");
+    QTest::mouseClick(stop, Qt::LeftButton);
+    EXPECT_FALSE(feature->Searching());
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(feature->Table()->model()->rowCount(), 20); // the last result stays
+    EXPECT_TRUE(feature->Table()->isEnabled());
 }
 
 TEST_F(FormulaWindowTest, BankerLeafChecksEveryRuleAsTheCoreDoes)
