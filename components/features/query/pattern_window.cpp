@@ -34,15 +34,6 @@ QString Percent(const analysis::Figure& figure)
 
 } // namespace
 
-std::vector<filter::ConditionType> PatternTypes()
-{
-    std::vector<filter::ConditionType> types;
-    for (int t = 0; t < filter::kConditionTypeCount; ++t)
-        if (analysis::IsFamilyType(static_cast<filter::ConditionType>(t)))
-            types.push_back(static_cast<filter::ConditionType>(t));
-    return types;
-}
-
 PatternWindow::PatternWindow(QWidget* parent)
     : QueryFrame(QStringLiteral("patternWindow"), QStringLiteral("特征串查询"), parent)
 {
@@ -50,9 +41,7 @@ PatternWindow::PatternWindow(QWidget* parent)
     Bar()->addWidget(new QLabel(QStringLiteral("类型"), this));
     m_type = new QComboBox(this);
     m_type->setObjectName(QStringLiteral("patternType"));
-    for (filter::ConditionType type : PatternTypes())
-        m_type->addItem(QString::fromUtf8(filter::InfoOf(type).name.data(), static_cast<int>(filter::InfoOf(type).name.size())),
-                        static_cast<int>(type));
+    FillTypes(3);
     Bar()->addWidget(m_type);
     Bar()->addWidget(new QLabel(QStringLiteral("期数K"), this));
     m_k = new QSpinBox(this);
@@ -67,7 +56,7 @@ PatternWindow::PatternWindow(QWidget* parent)
     const auto changed = [this] {
         m_edited = false;
         if (choiceChanged)
-            choiceChanged(Type(), K());
+            choiceChanged(Choice().key, K());
         if (HasDraws())
             Refill();
     };
@@ -125,16 +114,26 @@ PatternWindow::PatternWindow(QWidget* parent)
         {QStringLiteral("下期值"), QStringLiteral("次数"), QStringLiteral("占比"), QStringLiteral("理论概率")});
 }
 
-filter::Condition PatternWindow::Condition() const
+void PatternWindow::FillTypes(int length)
 {
-    filter::Condition condition;
-    condition.type = Type();
-    return condition;
+    if (m_typesLength == length)
+        return;
+    const QSignalBlocker quiet(m_type);
+    const std::uint32_t kept = m_types.empty() ? 0 : Choice().key;
+    m_types = analysis::PatternTypes(length);
+    m_typesLength = length;
+    m_type->clear();
+    for (std::size_t i = 0; i < m_types.size(); ++i)
+        m_type->addItem(QString::fromStdString(m_types[i].name), static_cast<uint>(m_types[i].key));
+    const int index = m_type->findData(static_cast<uint>(kept));
+    m_type->setCurrentIndex(index >= 0 ? index : 0);
 }
 
-filter::ConditionType PatternWindow::Type() const
+analysis::PatternType PatternWindow::Choice() const
 {
-    return static_cast<filter::ConditionType>(m_type->currentData().toInt());
+    const int index = m_type->currentIndex();
+    return index >= 0 && static_cast<std::size_t>(index) < m_types.size() ? m_types[static_cast<std::size_t>(index)]
+                                                                            : analysis::PatternType{};
 }
 
 std::size_t PatternWindow::K() const
@@ -142,11 +141,11 @@ std::size_t PatternWindow::K() const
     return static_cast<std::size_t>(m_k->value());
 }
 
-void PatternWindow::SetChoice(filter::ConditionType type, std::size_t k)
+void PatternWindow::SetChoice(std::uint32_t key, std::size_t k)
 {
     const QSignalBlocker quietType(m_type);
     const QSignalBlocker quietK(m_k);
-    const int index = m_type->findData(static_cast<int>(type));
+    const int index = m_type->findData(static_cast<uint>(key));
     if (index >= 0)
         m_type->setCurrentIndex(index);
     if (k >= 1 && k <= analysis::kMaxPatternLength)
@@ -158,6 +157,7 @@ void PatternWindow::SetChoice(filter::ConditionType type, std::size_t k)
 
 void PatternWindow::Refill()
 {
+    FillTypes(Length());
     m_values = analysis::DrawValues(Condition(), Length(), Draws().codes);
     if (m_edited && Search())
         return;

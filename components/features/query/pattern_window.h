@@ -5,9 +5,8 @@
 // beside its theoretical probability.
 
 #include "components/features/analysis/pattern_search.h"
+#include "components/features/analysis/pattern_types.h"
 #include "components/features/query/query_frame.h"
-
-#include "components/filter/engine/condition_type.h"
 
 #include <QStandardItemModel>
 
@@ -23,21 +22,19 @@ class QTableView;
 
 namespace vesk::query {
 
-// The value types the search offers: those that need neither a history nor
-// fields, in the condition window's order.
-std::vector<filter::ConditionType> PatternTypes();
-
 class PatternWindow final : public QueryFrame {
 public:
     explicit PatternWindow(QWidget* parent = nullptr);
 
-    // The user picked another type or length (to be remembered).
-    std::function<void(filter::ConditionType, std::size_t)> choiceChanged;
+    // The user picked another type (its key) or length, to be remembered.
+    std::function<void(std::uint32_t, std::size_t)> choiceChanged;
 
-    // Shows type and k without calling choiceChanged; the pattern goes back
-    // to the newest draws'. A type the search does not offer is ignored.
-    void SetChoice(filter::ConditionType type, std::size_t k);
-    filter::ConditionType Type() const;
+    // Shows the type of key and k without calling choiceChanged; the pattern
+    // goes back to the newest draws'. A key or k the search does not offer
+    // keeps the current one.
+    void SetChoice(std::uint32_t key, std::size_t k);
+    // The picked type (and its place, for the types that take one).
+    analysis::PatternType Choice() const;
     std::size_t K() const;
 
     // Reads the pattern text and searches; false (tables unchanged, the fault
@@ -53,7 +50,8 @@ protected:
 private:
     void ResetPattern();
     void Show(const std::vector<std::int64_t>& pattern);
-    filter::Condition Condition() const;
+    filter::Condition Condition() const { return Choice().condition; }
+    void FillTypes(int length);
 
     QComboBox* m_type = nullptr;
     QSpinBox* m_k = nullptr;
@@ -66,6 +64,8 @@ private:
     QTableView* m_summaryTable = nullptr;
     std::vector<std::int64_t> m_values; // of every draw, under the type
     analysis::PatternResult m_result;
+    std::vector<analysis::PatternType> m_types; // of the length the picker lists
+    int m_typesLength = 0;
     bool m_edited = false; // the user's own pattern stays when the window changes
 };
 

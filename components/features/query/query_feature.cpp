@@ -34,8 +34,8 @@ QWidget* QueryFeature::MakeWindow(QWidget* parent)
     }
     case SiblingRow::Pattern: {
         auto* window = new PatternWindow(parent);
-        window->choiceChanged = [this](filter::ConditionType type, std::size_t k) {
-            Host().WriteNumber(kPatternTypeOption, static_cast<std::uint32_t>(type));
+        window->choiceChanged = [this](std::uint32_t key, std::size_t k) {
+            Host().WriteNumber(kPatternTypeOption, key);
             Host().WriteNumber(kPatternLengthOption, static_cast<std::uint32_t>(k));
         };
         m_frame = window;
@@ -74,8 +74,7 @@ void QueryFeature::Opened()
     if (auto* pattern = dynamic_cast<PatternWindow*>(m_frame.data())) {
         const auto type = Host().ReadNumber(kPatternTypeOption);
         const auto k = Host().ReadNumber(kPatternLengthOption);
-        pattern->SetChoice(type ? static_cast<filter::ConditionType>(*type) : pattern->Type(),
-                           k ? *k : pattern->K());
+        pattern->SetChoice(type ? *type : pattern->Choice().key, k ? *k : pattern->K());
     }
     if (auto* state = dynamic_cast<StateWindow*>(m_frame.data()))
         state->SetColumns(ShownStateColumns(Host().ReadBytes(kStateShownColumnsOption),

@@ -21,7 +21,7 @@ inline constexpr SlotInt kLookupWindowOption = 4310;
 inline constexpr SlotInt kPatternWindowOption = 4311;
 inline constexpr SlotInt kStraightWindowOption = 4312;
 inline constexpr SlotInt kStateWindowOption = 4313;
-inline constexpr SlotInt kPatternTypeOption = 4314;   // the value type's index
+inline constexpr SlotInt kPatternTypeOption = 4314;   // the value type's key
 inline constexpr SlotInt kPatternLengthOption = 4315; // K
 
 class QueryFeature final : public features::FeatureBase {

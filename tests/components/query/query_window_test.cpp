@@ -238,7 +238,7 @@ TEST_F(QueryWindowTest, PatternSummaryAgreesWithTheCoreAndVeskCli)
     type->setCurrentIndex(span);
     emit type->activated(span);
     PickWindow(feature, QStringLiteral("1000期"));
-    EXPECT_EQ(feature->Type(), filter::ConditionType::Span);
+    EXPECT_EQ(feature->Choice().condition.type, filter::ConditionType::Span);
 
     const Sample& sample = SampleHistory();
     filter::Condition condition;
@@ -319,7 +319,7 @@ TEST_F(QueryWindowTest, PatternTakesTheUsersValuesAsTheConditionWindowWritesThem
     Select(QStringLiteral("号码查询"));
     Select(QStringLiteral("特征串查询"));
     feature = Shown<PatternWindow>(QStringLiteral("patternWindow"));
-    EXPECT_EQ(feature->Type(), filter::ConditionType::DistinctCount);
+    EXPECT_EQ(feature->Choice().condition.type, filter::ConditionType::DistinctCount);
     EXPECT_EQ(feature->K(), 2u);
     EXPECT_EQ(feature->findChild<QComboBox*>(QStringLiteral("windowPicker"))->currentText(), QStringLiteral("全部"));
 }
@@ -422,8 +422,9 @@ TEST_F(QueryWindowTest, StateColumnsComeFromTheArrangementAndAreRemembered)
     ScriptedInteraction script;
     SetInteraction(&script);
     bool ran = false;
-    script.QueueModalAction([&ran](CDialog& dialog) {
+    script.QueueModalAction([&ran, this](CDialog& dialog) {
         ran = dialog.m_hWnd->findChild<QWidget*>(QStringLiteral("shownArea")) != nullptr;
+        Snapshot(dialog.m_hWnd, "state-columns");
         dialog.EndDialog(IDCANCEL);
     });
     QTest::mouseClick(feature->findChild<QPushButton*>(QStringLiteral("arrangeColumns")), Qt::LeftButton);
