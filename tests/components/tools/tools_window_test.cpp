@@ -285,6 +285,12 @@ TEST_F(ToolsWindowTest, PlanStatisticsFromFilesAndPastedBlocks)
     EXPECT_EQ(Rows(page->NumberTable()).front(), (QStringList{QStringLiteral("123"), QStringLiteral("4")}));
     EXPECT_EQ(Rows(page->NumberTable()).back(), (QStringList{QStringLiteral("789"), QStringLiteral("1")}));
     Snapshot(tools, "plan-stats");
+    // Exported as shown.
+    script.QueueFileDialogAnswer({true, {files.Path() + "counts.txt"}, 2});
+    Click(page, "exportCounts");
+    const std::string exported = ReadAll(files.Path() + "counts.txt");
+    EXPECT_EQ(exported.rfind("方案数\t号码个数\t至少在这么多方案中\n", 0), 0u);
+    EXPECT_NE(exported.find("0\t996\t1000"), std::string::npos);
 
     // A bad pasted plan is named by its place; the tables stay.
     page->Editor()->setPlainText(QStringLiteral("123\n\n12x"));
