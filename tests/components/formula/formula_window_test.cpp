@@ -316,6 +316,8 @@ TEST_F(FormulaWindowTest, OwnDigitsAreARuleAndBadDigitsChangeNothing)
     EXPECT_EQ(feature->Use(), analysis::GuessUse::Kill);
     EXPECT_EQ(feature->FixedEdit()->text(), QStringLiteral("0 5"));
     EXPECT_EQ(Cell(feature->Table(), standard, 5), QStringLiteral("51.2%")); // 0.8^3
+    feature->Table()->scrollToBottom();
+    Snapshot(feature, "banker-kill-own-digits");
 }
 
 TEST_F(FormulaWindowTest, BothWindowsOpenInTurnAndAfterTheTreeIsRebuilt)
