@@ -125,6 +125,9 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     m_model = new QStandardItemModel(this);
     m_model->setHorizontalHeaderLabels({QStringLiteral("形态"), QStringLiteral("出现次数"), QStringLiteral("出现率"),
                                         QStringLiteral("随机基准"), QStringLiteral("下期占比"), QStringLiteral("下期注数")});
+    m_scored = new QLabel(content);
+    m_scored->setObjectName(QStringLiteral("scoredLine"));
+    contentLayout->addWidget(m_scored);
     m_view = MakeTable(content, QStringLiteral("patternTable"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -283,6 +286,10 @@ void MethodWindow::Recompute()
                               .arg(analysis::InfoOf(m_method).drawsNeeded));
     }
     m_numbers->SetAvailable(m_table.next.has_value());
+    m_scored->setText(QStringLiteral("%1：计分 %2 期（每期只按它之前的开奖分类%3）")
+                          .arg(WindowText(m_last, m_table.window))
+                          .arg(m_table.scored)
+                          .arg(m_table.scored < m_table.window ? QStringLiteral("；开奖不足的期不计") : QString()));
     FillTable(keep);
 }
 

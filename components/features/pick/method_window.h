@@ -94,6 +94,7 @@ private:
     std::array<QCheckBox*, 7> m_formulas{};
     QStandardItemModel* m_model;
     QTableView* m_view;
+    QLabel* m_scored;
     QLabel* m_backTest;
     NumberPanel* m_numbers;
 };

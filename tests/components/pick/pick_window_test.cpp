@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -71,6 +72,7 @@ TEST_F(PickWindowTest, EachLeafShowsTheCoresClassesAndPatternTable)
             EXPECT_EQ(table->model()->index(r, kPatternNextCount).data().toString(),
                       QString::number(space.SpaceCount(p, *expected.next)));
         }
+        EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("scoredLine"))->text().startsWith(QStringLiteral("近100期：计分 100 期")));
         // Nothing ticked: no numbers, and the back-test says what it will show.
         EXPECT_TRUE(feature->Numbers()->CountLabel()->text().contains(QStringLiteral("共 0 注")));
         const std::string name = "pick-" + std::string(analysis::InfoOf(method).name);
@@ -162,6 +164,17 @@ TEST_F(PickWindowTest, ParametersAreRememberedAndChangeTheClasses)
     EXPECT_EQ(feature->findChild<QSpinBox*>(QStringLiteral("followTop"))->value(), 3);
     Select(QStringLiteral("魔数选号"));
     EXPECT_EQ(Method()->Parameters().formulas, analysis::kAllMagicFormulas & ~analysis::kMagicSumABC);
+
+    // The history window is remembered per method.
+    auto* picker = Method()->findChild<QComboBox*>(QStringLiteral("windowPicker"));
+    picker->setCurrentIndex(picker->findData(qulonglong{30}));
+    emit picker->activated(picker->currentIndex());
+    EXPECT_EQ(Method()->Table().window, 30u);
+    Select(QStringLiteral("金字塔选号"));
+    EXPECT_EQ(Method()->Table().window, 100u);
+    Select(QStringLiteral("魔数选号"));
+    EXPECT_EQ(Method()->Table().window, 30u);
+    EXPECT_TRUE(Method()->findChild<QLabel*>(QStringLiteral("scoredLine"))->text().startsWith(QStringLiteral("近30期：计分 30 期")));
 }
 
 TEST_F(PickWindowTest, RefreshAfterAnImportAndTheNoHistoryLine)
