@@ -38,11 +38,7 @@ BankerWindow::BankerWindow(QWidget* parent) : GuessFrame(QStringLiteral("bankerW
 
     m_tabs = new QTabWidget(this);
     m_table = MakeTableView(m_tabs, QStringLiteral("ruleTable"));
-    m_model = new QStandardItemModel(this);
-    QStringList titles;
-    for (const char* title : kTitles)
-        titles << QString::fromUtf8(title);
-    m_model->setHorizontalHeaderLabels(titles);
+    m_model = MakeTableModel(this, kTitles);
     m_table->setModel(m_model);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);

@@ -11,7 +11,6 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace vesk::formula {
 
@@ -52,18 +51,10 @@ FormulaWindow::FormulaWindow(QWidget* parent) : GuessFrame(QStringLiteral("formu
     m_export->setObjectName(QStringLiteral("exportTable"));
     Bar()->addWidget(m_export);
 
-    auto* content = new QWidget(this);
-    auto* layout = new QVBoxLayout(content);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_table = MakeTableView(content, QStringLiteral("formulaTable"));
-    m_model = new QStandardItemModel(this);
-    QStringList titles;
-    for (const char* title : kTitles)
-        titles << QString::fromUtf8(title);
-    m_model->setHorizontalHeaderLabels(titles);
+    m_table = MakeTableView(this, QStringLiteral("formulaTable"));
+    m_model = MakeTableModel(this, kTitles);
     m_table->setModel(m_model);
-    layout->addWidget(m_table, 1);
-    SetContent(content);
+    SetContent(m_table);
     m_shuffle = new QLabel(this);
     m_shuffle->setObjectName(QStringLiteral("shuffleSummary"));
     m_shuffle->setWordWrap(true);

@@ -9,7 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QStackedWidget>
-#include <QStandardItem>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -141,6 +141,16 @@ QStandardItem* TableCell(const QString& text, const QVariant& exact)
     if (exact.isValid())
         item->setData(exact, features::kExportNumberRole);
     return item;
+}
+
+QStandardItemModel* MakeTableModel(QObject* parent, std::span<const char* const> titles)
+{
+    auto* model = new QStandardItemModel(parent);
+    QStringList labels;
+    for (const char* title : titles)
+        labels << QString::fromUtf8(title);
+    model->setHorizontalHeaderLabels(labels);
+    return model;
 }
 
 QTableView* MakeTableView(QWidget* parent, const QString& name)

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 
 class QComboBox;
@@ -18,6 +19,7 @@ class QHBoxLayout;
 class QLabel;
 class QStackedWidget;
 class QStandardItem;
+class QStandardItemModel;
 class QTableView;
 
 namespace vesk::features {
@@ -74,6 +76,8 @@ private:
 
 // A read-only cell; exact, when valid, is what an export writes.
 QStandardItem* TableCell(const QString& text, const QVariant& exact = {});
+// A table model with these column titles.
+QStandardItemModel* MakeTableModel(QObject* parent, std::span<const char* const> titles);
 // A read-only table view selecting whole rows.
 QTableView* MakeTableView(QWidget* parent, const QString& name);
 // A rate as a percentage with one decimal: "27.1%".
