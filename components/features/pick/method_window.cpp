@@ -168,6 +168,13 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_pages, 1);
 
     m_numbers->straightNumbers = [this] { return StraightNumbers(); };
+    m_numbers->straightCount = [this] {
+        std::uint64_t count = 0;
+        const std::vector<bool> picked = Picked();
+        for (std::size_t p = 0; m_space && m_table.next && p < picked.size(); ++p)
+            count += picked[p] ? m_space->SpaceCount(p, *m_table.next) : 0;
+        return count;
+    };
     m_numbers->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) {
         if (sendNumbers)
             sendNumbers(numbers);

@@ -80,12 +80,12 @@ void NumberPanel::SetAvailable(bool available)
 
 void NumberPanel::PicksChanged()
 {
-    const std::size_t count = Numbers().size();
+    const std::uint64_t count = !Grouped() && straightCount ? straightCount() : Numbers().size();
     QString text = m_prefix.isEmpty() ? QString() : m_prefix + QStringLiteral(" · ");
     text += QStringLiteral("共 %1 %2 · 金额 %3 元")
                 .arg(count)
                 .arg(Grouped() ? QStringLiteral("组") : QStringLiteral("注"))
-                .arg(static_cast<qulonglong>(count) * kPricePerNumber);
+                .arg(count * kPricePerNumber);
     m_count->setText(text);
     m_list->clear();
 }

@@ -25,6 +25,9 @@ public:
 
     // The straight numbers of the current picks, ascending (set by the window).
     std::function<std::vector<std::uint32_t>()> straightNumbers;
+    // How many straight numbers there are, without listing them (a 7-digit
+    // space is large); the list's size when not set.
+    std::function<std::uint64_t()> straightCount;
     // Called by 发送到缩水器 with what Numbers() gives.
     std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
 

@@ -95,6 +95,7 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_pages, 1);
 
     m_numbers->straightNumbers = [this] { return analysis::ProductNumbers(Picked()); };
+    m_numbers->straightCount = [this] { return analysis::ProductCount(Picked()); };
     m_numbers->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) {
         if (sendNumbers)
             sendNumbers(numbers);
