@@ -356,6 +356,21 @@ TEST_F(FormulaWindowTest, WithoutDrawsOneLineSaysHowToImport)
     EXPECT_FALSE(feature->Searching());
 }
 
+TEST(OtherGames, FiveDigitDrawsGetTheirRulesAndTheSearchSaysWhyNot)
+{
+    features::HistoryDraws draws{{12345, 67890, 13579, 24680}, {}};
+    BankerWindow banker;
+    banker.SetHistory(draws, 5, "");
+    ASSERT_EQ(banker.Table()->model()->rowCount(), 25 + 5); // no magic formulas of three digits
+    EXPECT_EQ(banker.Table()->model()->index(4, 0).data().toString(), QStringLiteral("上1期第5位"));
+    EXPECT_EQ(banker.Trend()->model()->index(3, 1).data().toString(), QStringLiteral("24680"));
+
+    FormulaWindow formula;
+    formula.SetHistory(draws, 5, "");
+    EXPECT_FALSE(formula.Searching());
+    EXPECT_TRUE(formula.findChild<QLabel*>(QStringLiteral("missingHistory"))->text().contains(QStringLiteral("三位数")));
+}
+
 TEST(TrendModelTest, PassesTheModelTester)
 {
     const std::vector<std::uint32_t> draws = {358, 127, 490, 336, 815};
