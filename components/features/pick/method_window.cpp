@@ -7,6 +7,7 @@
 #include "components/features/kit/window_picker.h"
 #include "components/features/pick/digit_chips.h"
 #include "components/features/pick/number_panel.h"
+#include "components/features/kit/feature_look.h"
 #include "components/features/pick/window_parts.h"
 
 #include <QCheckBox>
@@ -68,7 +69,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(8, 6, 8, 6);
 
     auto* bar = new QHBoxLayout;
-    m_title = MakeTitle(this, {});
+    m_title = features::MakeFeatureTitle({}, this);
     bar->addWidget(m_title);
     bar->addStretch();
     m_windowControls = new QWidget(this);

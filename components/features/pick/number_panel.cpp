@@ -1,6 +1,7 @@
 #include "components/features/pick/number_panel.h"
 
 #include "components/features/analysis/pick_numbers.h"
+#include "components/features/kit/feature_look.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -98,7 +99,7 @@ void NumberPanel::Generate()
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         if (i > 0)
             text += i % kNumbersPerLine == 0 ? QLatin1Char('\n') : QLatin1Char(' ');
-        text += QStringLiteral("%1").arg(numbers[i], m_length, 10, QLatin1Char('0'));
+        text += features::NumberText(numbers[i], m_length);
     }
     m_list->setPlainText(text.isEmpty() ? QStringLiteral("（没有号码：请先勾选）") : text);
 }

@@ -1,5 +1,6 @@
 #include "components/features/pick/pick_feature.h"
 
+#include "components/features/kit/feature_look.h"
 #include "components/features/pick/method_list.h"
 #include "components/features/pick/method_window.h"
 #include "components/features/pick/pick_options.h"
@@ -13,10 +14,7 @@ QWidget* PickFeature::MakeWindow(QWidget* parent)
 {
     m_pages = new QStackedWidget(parent);
     m_pages->setObjectName(QStringLiteral("pickWindow"));
-    m_pages->setAutoFillBackground(true);
-    QPalette palette = m_pages->palette();
-    palette.setColor(QPalette::Window, QColor(250, 252, 254));
-    m_pages->setPalette(palette);
+    features::PaintFeatureBackground(m_pages);
     m_list = new MethodList(m_pages);
     m_method = new MethodWindow(m_pages);
     m_position = new PositionWindow(m_pages);

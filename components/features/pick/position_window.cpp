@@ -8,6 +8,7 @@
 #include "components/features/kit/window_picker.h"
 #include "components/features/pick/method_window.h"
 #include "components/features/pick/number_panel.h"
+#include "components/features/kit/feature_look.h"
 #include "components/features/pick/window_parts.h"
 
 #include <QHBoxLayout>
@@ -41,7 +42,7 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     auto* bar = new QHBoxLayout;
-    m_title = MakeTitle(this, QStringLiteral("智能选号 · 单选定位"));
+    m_title = features::MakeFeatureTitle(QStringLiteral("智能选号 · 单选定位"), this);
     bar->addWidget(m_title);
     bar->addStretch();
     bar->addWidget(new QLabel(QStringLiteral("次数统计 近"), this));

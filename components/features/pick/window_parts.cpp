@@ -7,17 +7,6 @@
 
 namespace vesk::pick {
 
-QLabel* MakeTitle(QWidget* parent, const QString& text)
-{
-    auto* title = new QLabel(text, parent);
-    title->setObjectName(QStringLiteral("featureTitle"));
-    QFont font = title->font();
-    font.setPointSize(font.pointSize() + 3);
-    font.setBold(true);
-    title->setFont(font);
-    return title;
-}
-
 QLabel* MakeMissingLabel(QWidget* parent)
 {
     auto* missing = new QLabel(parent);

@@ -10,8 +10,6 @@ class QWidget;
 
 namespace vesk::pick {
 
-// The page's bold title ("featureTitle").
-QLabel* MakeTitle(QWidget* parent, const QString& text);
 // The centred line shown instead of the page without draws ("missingHistory").
 QLabel* MakeMissingLabel(QWidget* parent);
 // A spin box that reports only finished edits.
