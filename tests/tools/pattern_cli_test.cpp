@@ -78,6 +78,27 @@ TEST(PatternCommand, HandMadeHistory)
     EXPECT_EQ(PatternLines(whole.out)[2], "1\t0\t0.0000\t0.3750");
 }
 
+TEST(PatternCommand, APlaceTypeTakesItsPlace)
+{
+    ToolRunner tool;
+    // Units digits 0 0 3 0 0 0: the newest "0 0" came twice before, with 3
+    // and 0 next; the tens and units sum to 0 0 3 0 7 0.
+    const std::string history = tool.WriteFile("draws.txt", "100\n200\n503\n400\n070\n900\n");
+    const ToolRun units = tool.Run({"pattern", "--draws", history, "--type", "position", "--position", "2", "--length", "2"});
+    ASSERT_EQ(units.status, 0) << units.err;
+    const std::vector<std::string> lines = PatternLines(units.out);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[1], "0\t1\t0.5000\t0.1000");
+    EXPECT_EQ(lines[4], "3\t1\t0.5000\t0.1000");
+    const ToolRun pair = tool.Run({"pattern", "--draws", history, "--type", "pair-sum", "--pair", "1,2", "--length", "1"});
+    ASSERT_EQ(pair.status, 0) << pair.err;
+    // The newest sum, 0, came three times before: next 0, 3 and 7.
+    ASSERT_EQ(PatternLines(pair.out).size(), 20u);
+    EXPECT_EQ(PatternLines(pair.out)[1], "0\t1\t0.3333\t0.0100");
+    EXPECT_EQ(PatternLines(pair.out)[4], "3\t1\t0.3333\t0.0400");
+    EXPECT_EQ(PatternLines(pair.out)[6], "5\t0\t0.0000\t0.0600");
+}
+
 TEST(PatternCommand, RefusesBadUseAndUnreadableHistories)
 {
     ToolRunner tool;
@@ -93,6 +114,13 @@ TEST(PatternCommand, RefusesBadUseAndUnreadableHistories)
         {{"pattern", "--draws", history, "--type", "weather"}, 2},
         {{"pattern", "--draws", history, "--type", "repeat"}, 2},
         {{"pattern", "--draws", history, "--type", "position"}, 2},
+        {{"pattern", "--draws", history, "--type", "position", "--position", "3"}, 2},
+        {{"pattern", "--draws", history, "--type", "position", "--position", "-1"}, 2},
+        {{"pattern", "--draws", history, "--type", "pair-sum", "--pair", "1,1"}, 2},
+        {{"pattern", "--draws", history, "--type", "pair-sum", "--pair", "0"}, 2},
+        {{"pattern", "--draws", history, "--type", "pair-sum", "--position", "0"}, 2},
+        {{"pattern", "--draws", history, "--type", "sum", "--position", "0"}, 2},
+        {{"pattern", "--draws", history, "--type", "contains"}, 2},
         {{"pattern", "--draws", history, "--type", "sum", "--length", "0"}, 2},
         {{"pattern", "--draws", history, "--type", "sum", "--length", "11"}, 2},
         {{"pattern", "--draws", history, "--type", "sum", "--length", "x"}, 2},

@@ -4,9 +4,9 @@
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 
-#include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/pattern_search.h"
 
+#include "components/filter/engine/condition_checks.h"
 #include "components/filter/engine/condition_type.h"
 
 #include <ostream>
@@ -19,13 +19,59 @@ constexpr std::string_view kCommand = "pattern";
 // The game the command reads: the summary has no --digits.
 constexpr int kLength = 3;
 
+// The place a type with one takes: --position P, or --pair A,B. False, with
+// the reason after the type's id, for a type the search does not take or a
+// place that is missing, out of range or given to a type without places.
+bool PlaceOfType(const ParsedOptions& options, filter::Condition& condition, std::string& error)
+{
+    const filter::TypeInfo& info = filter::InfoOf(condition.type);
+    if (info.needsHistory) {
+        error = "needs a draw history; the search takes a value type without one";
+        return false;
+    }
+    const bool wantsPosition = info.field == filter::TypeField::Position;
+    const bool wantsPair = info.field == filter::TypeField::Pair;
+    if (info.field != filter::TypeField::None && !wantsPosition && !wantsPair) {
+        error = "needs fields; the search takes a value type without any, or with a position or a pair";
+        return false;
+    }
+    for (const auto& [name, wanted] : {std::pair{"--position", wantsPosition}, std::pair{"--pair", wantsPair}}) {
+        if (options.Has(name) != wanted) {
+            error = wanted ? std::string("needs ") + name : std::string("takes no ") + name;
+            return false;
+        }
+    }
+    const auto digit = [](const std::string& text) -> std::optional<int> {
+        if (text.size() != 1 || text[0] < '0' || text[0] > '9')
+            return std::nullopt;
+        return text[0] - '0';
+    };
+    if (wantsPosition) {
+        const std::optional<int> position = digit(options.values.at("--position"));
+        condition.position = position.value_or(-1);
+    }
+    if (wantsPair) {
+        const std::string& text = options.values.at("--pair");
+        const std::size_t comma = text.find(',');
+        const std::optional<int> a = comma == std::string::npos ? std::nullopt : digit(text.substr(0, comma));
+        const std::optional<int> b = comma == std::string::npos ? std::nullopt : digit(text.substr(comma + 1));
+        condition.pair = {a.value_or(-1), b.value_or(-1)};
+    }
+    if (const auto issue = filter::CheckCondition(condition, kLength)) {
+        error = issue->english;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int RunPattern(const Args& args, CommandIo& io)
 {
     int status = kExitOk;
     const auto options = StartCommand(kCommand, args,
-                                      {{"--draws", true}, {"--type", true}, {"--length", true}, {"--last", true}}, io, status);
+                                      {{"--draws", true}, {"--type", true}, {"--length", true}, {"--last", true},
+                                       {"--position", true}, {"--pair", true}}, io, status);
     if (!options)
         return status;
     if (!options->operands.empty())
@@ -50,10 +96,10 @@ int RunPattern(const Args& args, CommandIo& io)
     const std::optional<filter::ConditionType> type = filter::TypeOfId(id);
     if (!type)
         return UsageError(kCommand, "unknown value type '" + id + "'", io);
-    if (!analysis::IsFamilyType(*type))
-        return UsageError(kCommand, "'" + id + "' needs " +
-                                        (filter::InfoOf(*type).needsHistory ? "a draw history" : "fields") +
-                                        "; the search takes a value type without either", io);
+    filter::Condition condition;
+    condition.type = *type;
+    if (!PlaceOfType(*options, condition, error))
+        return UsageError(kCommand, "'" + id + "' " + error, io);
 
     const std::string& path = options->values.at("--draws");
     const std::optional<DrawsRead> draws = ReadDrawFile(path, kLength, io);
@@ -67,8 +113,6 @@ int RunPattern(const Args& args, CommandIo& io)
         io.err << "vesk-cli: " << path << ": " << draws->codes.size() << " draws, fewer than the pattern's " << *k << "\n";
         return kExitDataError;
     }
-    filter::Condition condition;
-    condition.type = *type;
     const std::vector<std::int64_t> values = analysis::DrawValues(condition, kLength, draws->codes);
     const analysis::PatternResult result =
         analysis::SearchPattern(condition, kLength, values, analysis::NewestPattern(values, *k), *last);

@@ -180,7 +180,8 @@ decimals, rate four, rounded half up.
   --digits L       digits per number, 1 to 8 (default 3)
 )";
 
-constexpr std::string_view kPattern = R"(Usage: vesk-cli pattern --draws HISTORY --type TYPE [--length K] [--last N]
+constexpr std::string_view kPattern = R"(Usage: vesk-cli pattern --draws HISTORY --type TYPE [--position P | --pair A,B]
+                       [--length K] [--last N]
 
 Takes the values of TYPE of the newest K draws of the draw history HISTORY
 (one 3-digit draw per line, oldest first) as a pattern, finds every earlier
@@ -196,11 +197,15 @@ numbers. Four decimals, rounded half up.
 TYPE is a value type without history or fields (sum, sum-tail, span,
 odd-count, big-count, prime-count, road-counts, dzx-counts, distinct-count,
 max-digit, min-digit, mid-digit, consecutive, odd-pattern, big-pattern,
-prime-pattern, road-pattern, dzx-pattern, shape, diff-count); a value prints
-as the integer the condition files hold.
+prime-pattern, road-pattern, dzx-pattern, shape, diff-count), or position
+with --position P, or pair-sum, pair-sum-tail or pair-diff with --pair A,B
+(places counted from 0, the most significant digit); a value prints as the
+integer the condition files hold.
 
   --draws HISTORY  the draw history (required)
   --type TYPE      the value type (required)
+  --position P     the digit's place for position, 0 to 2
+  --pair A,B       the two places for the pair types, A < B
   --length K       the pattern's length, 1 to 10 (default 3)
   --last N         the window: the latest N draws, at least 1 (default: all)
 )";

@@ -86,6 +86,37 @@ QStringList Row(const QAbstractItemModel* model, int row)
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+// vesk-cli pattern prints the summary the window shows (its value as the
+// condition file's integer, shares with four decimals where the window
+// shows percentages with two).
+void ExpectCliAgrees(PatternWindow* feature, const QStringList& typeArgs)
+{
+    SCOPED_TRACE(typeArgs.join(QLatin1Char(' ')).toStdString());
+    QProcess cli;
+    cli.start(Q(BuildFolder() + "bin/vesk-cli"),
+              QStringList{QStringLiteral("pattern"), QStringLiteral("--draws"), Q(BuildFolder() + "data/draws-3d.txt"),
+                          QStringLiteral("--length"), QString::number(feature->K())} +
+                  typeArgs);
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QAbstractItemModel* summary = feature->Summary()->model();
+    ASSERT_EQ(lines.size(), summary->rowCount() + 1);
+    EXPECT_EQ(lines[0], QStringLiteral("value\tcount\tshare\tprobability"));
+    const analysis::ValueLabels labels(feature->Choice().condition, 3);
+    const auto percent = [](const QString& share) {
+        return QString::number(share.toDouble() * 100, 'f', 2) + QLatin1Char('%');
+    };
+    for (int r = 0; r < summary->rowCount(); ++r) {
+        const QStringList printed = lines[r + 1].split(QLatin1Char('\t'));
+        const QStringList shown = Row(summary, r);
+        EXPECT_EQ(shown[0], Q(labels.Text(printed[0].toLongLong())));
+        EXPECT_EQ(shown[1], printed[1]);
+        EXPECT_EQ(shown[2], percent(printed[2])) << r;
+        EXPECT_EQ(shown[3], percent(printed[3])) << r;
+    }
+}
+
 class QueryWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -256,29 +287,14 @@ TEST_F(QueryWindowTest, PatternSummaryAgreesWithTheCoreAndVeskCli)
               (QStringList{Q(sample.periods[newest]), QStringLiteral("%1").arg(sample.codes[newest], 3, 10, QLatin1Char('0')),
                            Q(labels.Text(values[newest]))}));
 
-    // vesk-cli prints the same summary: value, count, share, probability.
-    QProcess cli;
-    cli.start(Q(BuildFolder() + "bin/vesk-cli"), {QStringLiteral("pattern"), QStringLiteral("--draws"),
-                                                  Q(BuildFolder() + "data/draws-3d.txt"), QStringLiteral("--type"),
-                                                  QStringLiteral("span"), QStringLiteral("--length"), QStringLiteral("3"),
-                                                  QStringLiteral("--last"), QStringLiteral("1000")});
-    ASSERT_TRUE(cli.waitForFinished(30000));
-    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QAbstractItemModel* summary = feature->Summary()->model();
-    ASSERT_EQ(lines.size(), summary->rowCount() + 1);
-    EXPECT_EQ(lines[0], QStringLiteral("value\tcount\tshare\tprobability"));
-    const auto percent = [](const QString& share) {
-        return QString::number(share.toDouble() * 100, 'f', 2) + QLatin1Char('%');
-    };
-    for (int r = 0; r < summary->rowCount(); ++r) {
-        const QStringList cli = lines[r + 1].split(QLatin1Char('\t'));
-        const QStringList shown = Row(summary, r);
-        EXPECT_EQ(shown[0], Q(labels.Text(cli[0].toLongLong())));
-        EXPECT_EQ(shown[1], cli[1]);
-        EXPECT_EQ(shown[2], percent(cli[2])) << r;
-        EXPECT_EQ(shown[3], percent(cli[3])) << r;
-    }
+    ExpectCliAgrees(feature, {"--type", "span", "--last", "1000"});
+    // A type with a place: the units digit.
+    const int units = type->findText(QStringLiteral("定位·个位"));
+    ASSERT_GE(units, 0);
+    type->setCurrentIndex(units);
+    emit type->activated(units);
+    PickWindow(feature, QStringLiteral("500期"));
+    ExpectCliAgrees(feature, {"--type", "position", "--position", "2", "--last", "500"});
     Snapshot(feature, "pattern");
 }
 
