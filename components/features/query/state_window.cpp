@@ -86,8 +86,8 @@ QMenu* StateWindow::DistributionMenu(int section)
     menu->addSection(QStringLiteral("%1 最近%2期的分布").arg(title).arg(m_model.rowCount()));
     for (const QString& line : m_model.Distribution(*column)) {
         const QStringList parts = line.split(QLatin1Char('\t'));
-        QAction* action = menu->addAction(QStringLiteral("%1：%2次（%3）").arg(parts[0], parts[1], parts[2]));
-        action->setEnabled(false);
+        // Enabled, so the figures read in full colour; choosing one does nothing.
+        menu->addAction(QStringLiteral("%1：%2次（%3）").arg(parts[0], parts[1], parts[2]));
     }
     return menu;
 }

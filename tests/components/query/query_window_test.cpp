@@ -428,6 +428,11 @@ TEST_F(QueryWindowTest, StateHeaderMenuShowsTheColumnsDistribution)
     }
     EXPECT_EQ(total, 50) << lines.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(lines.join(QLatin1Char('|')).contains(QStringLiteral("组六：")));
+    if (const char* folder = std::getenv("VESK_SCREENSHOT_DIR")) {
+        menu->popup(feature->mapToGlobal(QPoint(300, 60)));
+        menu->grab().save(QString::fromUtf8(folder) + "/state-distribution.png");
+        menu->hide();
+    }
 }
 
 TEST_F(QueryWindowTest, StateColumnsComeFromTheArrangementAndAreRemembered)
