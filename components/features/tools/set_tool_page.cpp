@@ -15,10 +15,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace vesk::tools {
 
-SetToolPage::SetToolPage(QWidget* parent)
-    : QWidget(parent), m_a(new ListInput(QStringLiteral("号码 A"), QStringLiteral("listA"), this)),
+SetToolPage::SetToolPage(const features::FeatureHost* host, QWidget* parent)
+    : QWidget(parent), m_host(host), m_a(new ListInput(QStringLiteral("号码 A"), QStringLiteral("listA"), this)),
       m_b(new ListInput(QStringLiteral("号码 B"), QStringLiteral("listB"), this)), m_operation(new QComboBox(this)),
       m_groups(new QCheckBox(QStringLiteral("按组选（数字由小到大）"), this)), m_count(new QLabel(this)),
       m_resultText(new QPlainTextEdit(this))
@@ -61,6 +63,9 @@ SetToolPage::SetToolPage(QWidget* parent)
     layout->addLayout(lists, 1);
     m_count->setText(QStringLiteral("结果：0 注"));
 
+    connect(m_operation, &QComboBox::activated, this,
+            [this](int index) { m_host->WriteNumber(kSetOperationOption, static_cast<std::uint32_t>(index)); });
+    connect(m_groups, &QCheckBox::clicked, this, [this](bool on) { m_host->WriteNumber(kSetGroupsOption, on ? 1 : 0); });
     connect(calculate, &QPushButton::clicked, this, [this] { Calculate(); });
     connect(save, &QPushButton::clicked, this, [this] { SaveResult(); });
     connect(send, &QPushButton::clicked, this, [this] {
@@ -69,11 +74,15 @@ SetToolPage::SetToolPage(QWidget* parent)
     });
 }
 
-void SetToolPage::SetLength(int length)
+void SetToolPage::Reload()
 {
-    m_length = length;
-    m_a->SetLength(length);
-    m_b->SetLength(length);
+    m_length = m_host->Length();
+    m_a->SetLength(m_length);
+    m_b->SetLength(m_length);
+    const auto operation = m_host->ReadNumber(kSetOperationOption);
+    if (operation && *operation < std::size(analysis::kSetOperations))
+        m_operation->setCurrentIndex(static_cast<int>(*operation));
+    m_groups->setChecked(m_host->ReadNumber(kSetGroupsOption).value_or(0) == 1);
 }
 
 void SetToolPage::SetOperation(analysis::SetOperation operation, bool asGroups)

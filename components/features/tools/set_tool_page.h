@@ -5,6 +5,7 @@
 // entry is named and the result shown before stays as it was.
 
 #include "components/features/analysis/set_operations.h"
+#include "components/features/kit/feature_host.h"
 
 #include <QWidget>
 
@@ -21,13 +22,20 @@ namespace vesk::tools {
 
 class ListInput;
 
+// Option records of the picked operation (4 bytes, its place in the list of
+// operations) and of 按组选 (4 bytes, 0 or 1).
+inline constexpr SlotInt kSetOperationOption = 4363;
+inline constexpr SlotInt kSetGroupsOption = 4364;
+
 class SetToolPage final : public QWidget {
 public:
-    explicit SetToolPage(QWidget* parent = nullptr);
+    // host: borrowed, outlives the page (the feature's own).
+    explicit SetToolPage(const features::FeatureHost* host, QWidget* parent = nullptr);
 
     std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
 
-    void SetLength(int length);
+    // The game's length and the remembered operation, on every opening.
+    void Reload();
     ListInput* InputA() const { return m_a; }
     ListInput* InputB() const { return m_b; }
     void SetOperation(analysis::SetOperation operation, bool asGroups);
@@ -39,6 +47,7 @@ public:
     const std::vector<std::uint32_t>& Result() const { return m_result; }
 
 private:
+    const features::FeatureHost* m_host;
     int m_length = 3;
     ListInput* m_a;
     ListInput* m_b;

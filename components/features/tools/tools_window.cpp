@@ -14,7 +14,7 @@ namespace vesk::tools {
 
 ToolsWindow::ToolsWindow(const features::FeatureHost* host, QWidget* parent)
     : QWidget(parent), m_host(host), m_title(new QLabel(this)), m_pages(new QStackedWidget(this)),
-      m_guide(new GuidePage(m_pages)), m_setTool(new SetToolPage(m_pages)), m_planStats(new PlanStatsPage(m_pages)),
+      m_guide(new GuidePage(m_pages)), m_setTool(new SetToolPage(host, m_pages)), m_planStats(new PlanStatsPage(m_pages)),
       m_groupStats(new GroupStatsPage(host, m_pages)), m_numberStats(new NumberStatsPage(host, m_pages))
 {
     setObjectName(QStringLiteral("toolsWindow"));
@@ -53,7 +53,8 @@ void ToolsWindow::ShowTool(std::uint32_t code)
     m_title->setText(QString::fromUtf8(kTools[index].title));
     const int length = m_host->Length();
     m_guide->SetLength(length);
-    m_setTool->SetLength(length);
+    if (index == 1)
+        m_setTool->Reload();
     m_planStats->SetLength(length);
     if (index == 3)
         m_groupStats->Reload();

@@ -25,6 +25,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -257,8 +258,17 @@ TEST_F(ToolsWindowTest, SetToolComputesSavesAndRefusesBadInput)
     ASSERT_EQ(script.MessageBoxes().size(), 3u);
     EXPECT_NE(script.MessageBoxes()[2].text.find("保存失败"), std::string::npos);
 
+    // The operation picked by the user is remembered.
+    auto* operation = page->findChild<QComboBox*>(QStringLiteral("setOperation"));
+    operation->setCurrentIndex(2);
+    emit operation->activated(2);
+    QTest::mouseClick(page->findChild<QCheckBox*>(QStringLiteral("asGroups")), Qt::LeftButton);
+
     Click(page, "sendNumbers");
     EXPECT_TRUE(WorkbenchHolds(5));
+    tools = Open(QStringLiteral("集合工具"));
+    EXPECT_EQ(tools->findChild<QComboBox*>(QStringLiteral("setOperation"))->currentText(), QStringLiteral("A − B"));
+    EXPECT_TRUE(tools->findChild<QCheckBox*>(QStringLiteral("asGroups"))->isChecked());
 }
 
 TEST_F(ToolsWindowTest, PlanStatisticsFromFilesAndPastedBlocks)
