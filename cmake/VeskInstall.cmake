@@ -15,6 +15,11 @@ file(RELATIVE_PATH VESK_PLUGINS_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
 file(RELATIVE_PATH VESK_RESOURCES_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_PREFIX}/${VESK_INSTALL_RESOURCEDIR})
 
+# `install` and `cpack` do not build everything first (tests, benchmarks):
+# build the target install_parts, which is what they take, then install.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+add_custom_target(install_parts)
+
 # Programs find the shared framework in the plug-in folder, plug-ins beside themselves.
 set(CMAKE_INSTALL_RPATH "$ORIGIN/${VESK_PLUGINS_FROM_BIN};$ORIGIN")
 
@@ -51,7 +56,8 @@ function(vesk_install_plugins)
         if(folder MATCHES "^${CMAKE_SOURCE_DIR}/(tests|bench)(/|$)")
             continue()
         endif()
-        install(TARGETS ${target} LIBRARY DESTINATION ${VESK_INSTALL_PLUGINDIR} COMPONENT runtime)
+        install(TARGETS ${target} LIBRARY DESTINATION ${VESK_INSTALL_PLUGINDIR})
+        add_dependencies(install_parts ${target})
     endforeach()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL vesk_install_plugins)

@@ -65,6 +65,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             result.size = ParseSize(arguments[++i]);
             if (!result.size)
                 return fail("--size: not a window size (200x150 to 4000x3000): " + arguments[i]);
+        } else if (argument == "--click") {
+            if (!hasValue)
+                return fail("--click needs a control id");
+            const auto id = ParseCode(arguments[++i]);
+            if (!id)
+                return fail("--click: not a control id: " + arguments[i]);
+            result.steps.push_back({*id, {}});
+        } else if (argument == "--press") {
+            if (!hasValue || arguments[i + 1].empty())
+                return fail("--press needs the text of a button or tab");
+            result.steps.push_back({0, arguments[++i]});
+        } else if (argument == "--dialog") {
+            result.dialogPicture = true;
         } else if (argument == "--version") {
             result.version = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -75,8 +88,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     }
     if (result.openCode && !result.screenshotPath)
         return fail("--open is only used with --screenshot");
-    if (result.size && !result.screenshotPath)
-        return fail("--size is only used with --screenshot");
+    if ((result.size || !result.steps.empty() || result.dialogPicture) && !result.screenshotPath)
+        return fail("--size, --click, --press and --dialog are only used with --screenshot");
+    if (result.dialogPicture && result.steps.empty())
+        return fail("--dialog needs a --click or --press that opens a dialog");
     return result;
 }
 

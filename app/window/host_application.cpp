@@ -6,7 +6,10 @@
 #include "app/session/command_line.h"
 #include "app/session/install_layout.h"
 #include "app/window/desktop_integration.h"
+#include "app/window/feature_area.h"
 #include "app/window/main_window.h"
+#include "app/window/screenshot_interaction.h"
+#include "app/window/screenshot_steps.h"
 #include "app/window/workbench_feature.h"
 #include "framework/internal_error.h"
 #include "framework/module_context.h"
@@ -16,7 +19,9 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vesk::app {
 namespace {
@@ -46,7 +51,7 @@ void Settle()
         QApplication::processEvents();
 }
 
-int WriteScreenshot(MainWindow& window, const CommandLine& options)
+int WriteScreenshot(MainWindow& window, const CommandLine& options, ScreenshotInteraction& interaction)
 {
     if (!window.Session().IsRunning()) {
         std::fprintf(stderr, "vesk: %s\n", window.Session().Error().c_str());
@@ -60,8 +65,27 @@ int WriteScreenshot(MainWindow& window, const CommandLine& options)
         return 1;
     }
     Settle();
+    const std::vector<QWidget*> before = VisibleWindows();
+    for (const ScreenshotStep& step : options.steps) {
+        const bool taken = step.text.empty() ? ClickControl(window.Area(), static_cast<int>(step.id))
+                                             : PressByText(window.Area(), step.text);
+        if (!taken) {
+            const std::string what = step.text.empty() ? "control with id " + std::to_string(step.id) : "\"" + step.text + "\"";
+            std::fprintf(stderr, "vesk: no %s in the open feature\n", what.c_str());
+            return 1;
+        }
+        Settle();
+    }
     const QString path = QString::fromStdString(*options.screenshotPath);
-    if (!window.grab().save(path, "PNG")) {
+    if (options.dialogPicture) {
+        if (QWidget* opened = WindowOpenedSince(before))
+            interaction.Picture(*opened);
+        if (!interaction.Pictured()) {
+            const std::string why = interaction.PictureError().empty() ? "the steps opened no dialog" : interaction.PictureError();
+            std::fprintf(stderr, "vesk: %s\n", why.c_str());
+            return 1;
+        }
+    } else if (!window.grab().save(path, "PNG")) {
         std::fprintf(stderr, "vesk: cannot write %s\n", options.screenshotPath->c_str());
         return 1;
     }
@@ -106,11 +130,15 @@ int RunHost(int argc, char** argv)
     MainWindow window(host);
     chart.SetOwner(&window);
     workbench.SetWindow(&window);
+    // Nobody answers offscreen: questions are answered "no", dialogs closed.
+    std::optional<ScreenshotInteraction> unattended;
+    if (options.screenshotPath)
+        unattended.emplace(options.dialogPicture ? *options.screenshotPath : std::string());
     window.show();
     // Without the module the status bar says why; the window and its menu still work.
     window.StartModule();
     if (options.screenshotPath)
-        return WriteScreenshot(window, options);
+        return WriteScreenshot(window, options, *unattended);
     return application.exec();
 }
 

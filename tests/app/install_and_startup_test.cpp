@@ -65,6 +65,31 @@ TEST(CommandLine, VersionHelpAndPictureSize)
         EXPECT_FALSE(ParseCommandLine(arguments).error.empty()) << arguments.back();
 }
 
+TEST(CommandLine, PictureStepsKeepTheirOrder)
+{
+    const CommandLine run = ParseCommandLine(
+        {"--screenshot", "a.png", "--open", "1", "--click", "7512", "--press", "缩水", "--click", "0x1D5C", "--dialog"});
+    ASSERT_TRUE(run.error.empty()) << run.error;
+    ASSERT_EQ(run.steps.size(), 3u);
+    EXPECT_EQ(run.steps[0].id, 7512u);
+    EXPECT_TRUE(run.steps[0].text.empty());
+    EXPECT_EQ(run.steps[1].text, "缩水");
+    EXPECT_EQ(run.steps[2].id, 0x1D5Cu);
+    EXPECT_TRUE(run.dialogPicture);
+
+    const std::vector<std::vector<std::string>> wrong = {
+        {"--screenshot", "a.png", "--click"},
+        {"--screenshot", "a.png", "--click", "ok"},
+        {"--screenshot", "a.png", "--press"},
+        {"--screenshot", "a.png", "--press", ""},
+        {"--screenshot", "a.png", "--dialog"}, // nothing would open one
+        {"--press", "缩水"},
+        {"--click", "1"},
+    };
+    for (const auto& arguments : wrong)
+        EXPECT_FALSE(ParseCommandLine(arguments).error.empty()) << arguments.back();
+}
+
 TEST(DialogFolderRecord, KeepsTheNewestFolderPerKindFirst)
 {
     DialogFolderRecord record;

@@ -1,0 +1,84 @@
+#include "app/window/screenshot_interaction.h"
+
+#include "framework/cdialog.h"
+#include "framework/styles.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace vesk::app {
+namespace {
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+} // namespace
+
+ScreenshotInteraction::ScreenshotInteraction(std::string dialogPicture)
+    : m_dialogPicture(std::move(dialogPicture))
+{
+    SetInteraction(this);
+    m_modalWatch.setInterval(20);
+    QObject::connect(&m_modalWatch, &QTimer::timeout, [this] { CloseModalWidget(); });
+    m_modalWatch.start();
+}
+
+ScreenshotInteraction::~ScreenshotInteraction() { SetInteraction(nullptr); }
+
+int ScreenshotInteraction::MessageBox(const MessageBoxRequest& request)
+{
+    std::fprintf(stderr, "vesk: message: %s\n", request.text.c_str());
+    switch (request.type & MB_TYPEMASK) {
+    case MB_OK:
+        return IDOK;
+    case MB_YESNO:
+        return IDNO;
+    default:
+        return IDCANCEL;
+    }
+}
+
+FileDialogResult ScreenshotInteraction::FileDialog(const FileDialogRequest&) { return {}; }
+
+PrintDialogResult ScreenshotInteraction::PrintDialog(const PrintDialogRequest&) { return {}; }
+
+UINT ScreenshotInteraction::ChooseMenuItem(const MenuRequest&) { return 0; }
+
+void ScreenshotInteraction::ModalDialogStarted(CDialog& dialog)
+{
+    if (dialog.m_hWnd) {
+        Settle();
+        Picture(*dialog.m_hWnd->window());
+    }
+    dialog.EndDialog(IDCANCEL);
+}
+
+void ScreenshotInteraction::Picture(QWidget& window)
+{
+    if (m_dialogPicture.empty() || m_pictured)
+        return;
+    if (window.grab().save(QString::fromStdString(m_dialogPicture), "PNG"))
+        m_pictured = true;
+    else
+        m_pictureError = "cannot write " + m_dialogPicture;
+}
+
+void ScreenshotInteraction::CloseModalWidget()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    Picture(*modal);
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+} // namespace vesk::app
