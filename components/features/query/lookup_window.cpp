@@ -100,10 +100,15 @@ bool LookupWindow::RunQuery()
     const analysis::LookupQuery query =
         analysis::ParseLookupQuery(m_input->toPlainText().toStdString(), Length(), Draws().periods);
     if (!query.errors.empty()) {
+        // A long paste may hold thousands of faults: the first few say enough.
+        constexpr std::size_t kShownErrors = 5;
         QStringList lines;
-        for (const std::string& error : query.errors)
-            lines << QString::fromStdString(error);
-        m_errors->setText(QStringLiteral("未能查询：") + lines.join(QStringLiteral("；")));
+        for (std::size_t i = 0; i < query.errors.size() && i < kShownErrors; ++i)
+            lines << QString::fromStdString(query.errors[i]);
+        QString text = QStringLiteral("未能查询：") + lines.join(QStringLiteral("；"));
+        if (query.errors.size() > kShownErrors)
+            text += QStringLiteral("……共 %1 处").arg(query.errors.size());
+        m_errors->setText(text);
         m_errors->show();
         return false;
     }

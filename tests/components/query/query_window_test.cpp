@@ -244,6 +244,16 @@ TEST_F(QueryWindowTest, LookupNamesBadTokensAndChangesNothing)
     EXPECT_TRUE(errors->text().contains(QStringLiteral("2099001")));
     ASSERT_EQ(feature->Results()->model()->rowCount(), 1);
     EXPECT_EQ(Row(feature->Results()->model(), 0), before);
+
+    // A long paste of faults names the first few and counts the rest.
+    QString faults;
+    for (int i = 0; i < 2000; ++i)
+        faults += QStringLiteral("12x ");
+    input->setPlainText(faults);
+    EXPECT_FALSE(feature->RunQuery());
+    EXPECT_TRUE(errors->text().contains(QStringLiteral("共 2000 处"))) << errors->text().left(200).toStdString();
+    EXPECT_LT(errors->text().size(), 400);
+    EXPECT_EQ(Row(feature->Results()->model(), 0), before);
 }
 
 TEST_F(QueryWindowTest, LookupHandsItsHitsToTheWorkbench)
