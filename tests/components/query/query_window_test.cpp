@@ -466,6 +466,25 @@ TEST_F(QueryWindowTest, StateColumnsComeFromTheArrangementAndAreRemembered)
     EXPECT_EQ(environment.ReadOption(kStateShownColumnsOption, nullptr), 14 * 36);
     EXPECT_EQ(environment.ReadOption(kStateHiddenColumnsOption, nullptr), 0);
 
+    // 和值 moved to the hidden columns and 和尾 one place on, by the keys
+    // the arrangement takes, then OK: the table follows at once.
+    SetInteraction(&script);
+    script.QueueModalAction([](CDialog& dialog) {
+        QWidget* area = dialog.m_hWnd->findChild<QWidget*>(QStringLiteral("shownArea"));
+        ASSERT_NE(area, nullptr);
+        QTest::keyClick(area, Qt::Key_Space);
+        QTest::keyClick(area, Qt::Key_Right, Qt::ControlModifier);
+        QWidget* ok = dialog.GetDlgItem(IDOK)->m_hWnd;
+        QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+    });
+    QTest::mouseClick(feature->findChild<QPushButton*>(QStringLiteral("arrangeColumns")), Qt::LeftButton);
+    SetInteraction(nullptr);
+    const QAbstractItemModel* arranged = feature->Table()->model();
+    ASSERT_EQ(arranged->columnCount(), 15);
+    EXPECT_EQ(arranged->headerData(2, Qt::Horizontal).toString(), QStringLiteral("跨度"));
+    EXPECT_EQ(arranged->headerData(3, Qt::Horizontal).toString(), QStringLiteral("和尾"));
+    EXPECT_EQ(environment.ReadOption(kStateHiddenColumnsOption, nullptr), 36);
+
     // What the arrangement stores is shown when the table opens again.
     const std::string shown = StateColumnRecords({7, 0});
     const std::string hidden = StateColumnRecords(HiddenStateColumns({7, 0}));
