@@ -3,6 +3,7 @@
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/number_statistics.h"
+#include "components/features/kit/feature_look.h"
 #include "components/features/kit/feature_table.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
@@ -157,8 +158,8 @@ void NumberStatsPage::ShowBacktest(const std::vector<std::uint32_t>& list)
     for (auto it = test.draws.rbegin(); it != test.draws.rend(); ++it) {
         const QString hit = QStringLiteral("中");
         const QString miss = QStringLiteral("—");
-        m_draws->appendRow({TextCell(Q(m_history.periods[it->draw])),
-                            TextCell(Q(analysis::DigitsText(m_history.codes[it->draw], m_length))),
+        m_draws->appendRow({TextCell(features::PeriodText(m_history, it->draw)),
+                            TextCell(features::NumberText(m_history.codes[it->draw], m_length)),
                             TextCell(it->straight ? hit : miss), TextCell(it->group ? hit : miss)});
     }
     m_drawTable->resizeColumnsToContents();

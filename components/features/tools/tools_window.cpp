@@ -5,6 +5,7 @@
 #include "components/features/tools/number_stats_page.h"
 #include "components/features/tools/plan_stats_page.h"
 #include "components/features/tools/set_tool_page.h"
+#include "components/features/kit/feature_look.h"
 
 #include <QLabel>
 #include <QStackedWidget>
@@ -13,16 +14,12 @@
 namespace vesk::tools {
 
 ToolsWindow::ToolsWindow(const features::FeatureHost* host, QWidget* parent)
-    : QWidget(parent), m_host(host), m_title(new QLabel(this)), m_pages(new QStackedWidget(this)),
+    : QWidget(parent), m_host(host), m_title(features::MakeFeatureTitle(QString(), this)), m_pages(new QStackedWidget(this)),
       m_guide(new GuidePage(m_pages)), m_setTool(new SetToolPage(host, m_pages)), m_planStats(new PlanStatsPage(m_pages)),
       m_groupStats(new GroupStatsPage(host, m_pages)), m_numberStats(new NumberStatsPage(host, m_pages))
 {
     setObjectName(QStringLiteral("toolsWindow"));
-    m_title->setObjectName(QStringLiteral("featureTitle"));
-    QFont font = m_title->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.2);
-    m_title->setFont(font);
+    features::PaintFeatureBackground(this);
     for (QWidget* page : {static_cast<QWidget*>(m_guide), static_cast<QWidget*>(m_setTool), static_cast<QWidget*>(m_planStats),
                           static_cast<QWidget*>(m_groupStats), static_cast<QWidget*>(m_numberStats)})
         m_pages->addWidget(page);
