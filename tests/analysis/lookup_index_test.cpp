@@ -70,5 +70,26 @@ TEST(LookupQuery, ReadsNumbersAndPeriodsAndNamesWhatItCannotRead)
     EXPECT_TRUE(ParseLookupQuery("  \n ", 3, periods).entries.empty());
 }
 
+TEST(LookupQuery, ANumberOfTheGamesLengthIsANumberUnlessMarkedAsAPeriod)
+{
+    // A file whose periods are short: "123" is still the number.
+    const std::vector<std::string> periods = {"1", "123", "45"};
+    LookupQuery query = ParseLookupQuery("123 123期 45 45期", 3, periods);
+    ASSERT_TRUE(query.errors.empty()) << query.errors.front();
+    ASSERT_EQ(query.entries.size(), 4u);
+    EXPECT_FALSE(query.entries[0].period);
+    EXPECT_EQ(query.entries[0].number, 123u);
+    EXPECT_TRUE(query.entries[1].period);
+    EXPECT_EQ(query.entries[1].draw, 1u);
+    EXPECT_TRUE(query.entries[2].period);
+    EXPECT_EQ(query.entries[2].draw, 2u);
+    EXPECT_TRUE(query.entries[3].period);
+    // A marked period the history lacks is named, not read as a number.
+    query = ParseLookupQuery("456期 期", 3, periods);
+    ASSERT_EQ(query.errors.size(), 2u);
+    EXPECT_NE(query.errors[0].find("456期"), std::string::npos);
+    EXPECT_TRUE(query.entries.empty());
+}
+
 } // namespace
 } // namespace vesk::analysis

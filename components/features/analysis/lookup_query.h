@@ -1,8 +1,12 @@
 #pragma once
 // What a user typed into 号码查询: numbers of the game's length and periods
 // of the history. Tokens are separated as ValueLabels' lists are (blanks,
-// commas, 、, line breaks). A token of digits is
-//   - a period when the history has a draw of that period;
+// commas, 、, line breaks). A token
+//   - ending in 期 is a period ("2025100期"), refused when the history has
+//     no draw of it;
+//   - of exactly the game's length in digits is a number, even when some
+//     period is written the same;
+//   - else is a period when the history has a draw of it;
 //   - else numbers as ParseNumberEntry reads them ("123456" is 123 and 456);
 //   - else refused, and named.
 
