@@ -2,6 +2,7 @@
 
 #include "tools/cli/commands.h"
 #include "tools/cli/usage.h"
+#include "app_version.h"
 
 #ifdef VESK_CLI_CATALOGUE
 #include "tools/cli/catalogue_command.h"
@@ -44,6 +45,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     const std::string& name = args.front();
     if (name == "--help" || name == "-h" || name == "help") {
         out << ToolUsage();
+        return kExitOk;
+    }
+    if (name == "--version") {
+        out << "vesk-cli " << kAppVersion << '\n';
         return kExitOk;
     }
     const Args rest(args.begin() + 1, args.end());

@@ -29,7 +29,8 @@ Commands:
   catalogue  build or dump a condition catalogue
   pick       the numbers of a smart-pick method for the next draw, or its classes
 
-Run 'vesk-cli COMMAND --help' for the options of a command.
+Run 'vesk-cli COMMAND --help' for the options of a command, 'vesk-cli --version'
+for the version.
 Exit status: 0 success, 1 unreadable or damaged input, 2 bad usage.
 )";
 
