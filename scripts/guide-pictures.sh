@@ -15,7 +15,10 @@ conditions=docs/guide-conditions.json # the fixed page's conditions in the filte
 [[ -x "$host" ]] || { echo "no host at $host: build it first" >&2; exit 1; }
 mkdir -p "$out"
 
-work=$(mktemp -d)
+# A fixed place, so that paths shown in dialogs are the same every run.
+work="${TMPDIR:-/tmp}/3dvesk-guide"
+rm -rf "$work"
+mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 made=0
 skipped=()
@@ -28,8 +31,10 @@ shot() {
     local name=$1
     shift
     rm -rf "$work/home"
-    mkdir -p "$work/home/state/3dvesk" "$work/home/runtime"
+    mkdir -p "$work/home/state/3dvesk" "$work/home/runtime" "$work/home/Documents"
     chmod 700 "$work/home/runtime"
+    # The documents folder, where file dialogs open first, holds a number file.
+    cp data/samples/bets.txt "$work/home/Documents/投注号码.txt"
     if [[ ${1:-} == --conditions ]]; then
         cp "$conditions" "$work/home/state/3dvesk/TS3D-3.gfc"
         shift
@@ -63,6 +68,8 @@ shot workbench-combined --open 1 --press 组合条件
 shot workbench-backtest --conditions --open 1 --press 历史验证 --dialog
 shot workbench-options --open 1 --press 设置 --dialog
 shot workbench-chart --conditions "${run[@]}" --press 转图表 --dialog
+shot workbench-print --conditions "${run[@]}" --press 打印 --dialog
+shot workbench-open-file --open 1 --press 打开 --dialog
 
 # The analysis features, one line each: picture name, the feature's code and,
 # for the features of the short tree, --short-tree.

@@ -3,6 +3,7 @@
 #include "framework/cdialog.h"
 #include "framework/styles.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QWidget>
@@ -34,6 +35,8 @@ ScreenshotInteraction::~ScreenshotInteraction() { SetInteraction(nullptr); }
 int ScreenshotInteraction::MessageBox(const MessageBoxRequest& request)
 {
     std::fprintf(stderr, "vesk: message: %s\n", request.text.c_str());
+    if (WantsPicture())
+        ShownByQt([&request](InteractionProvider& qt) { qt.MessageBox(request); });
     switch (request.type & MB_TYPEMASK) {
     case MB_OK:
         return IDOK;
@@ -44,9 +47,28 @@ int ScreenshotInteraction::MessageBox(const MessageBoxRequest& request)
     }
 }
 
-FileDialogResult ScreenshotInteraction::FileDialog(const FileDialogRequest&) { return {}; }
+FileDialogResult ScreenshotInteraction::FileDialog(const FileDialogRequest& request)
+{
+    if (WantsPicture())
+        ShownByQt([&request](InteractionProvider& qt) { qt.FileDialog(request); });
+    return {};
+}
 
-PrintDialogResult ScreenshotInteraction::PrintDialog(const PrintDialogRequest&) { return {}; }
+PrintDialogResult ScreenshotInteraction::PrintDialog(const PrintDialogRequest& request)
+{
+    if (WantsPicture())
+        ShownByQt([&request](InteractionProvider& qt) { qt.PrintDialog(request); });
+    return {};
+}
+
+void ScreenshotInteraction::ShownByQt(const std::function<void(InteractionProvider&)>& show)
+{
+    // The Qt provider shows the real dialog; the watch pictures it and closes
+    // it, and the answer stays the unattended one.
+    SetInteraction(nullptr);
+    show(Interaction());
+    SetInteraction(this);
+}
 
 UINT ScreenshotInteraction::ChooseMenuItem(const MenuRequest&) { return 0; }
 
@@ -63,9 +85,16 @@ void ScreenshotInteraction::Picture(QWidget& window)
 {
     if (m_dialogPicture.empty() || m_pictured)
         return;
-    if (window.grab().save(QString::fromStdString(m_dialogPicture), "PNG"))
+    if (window.grab().save(QString::fromStdString(m_dialogPicture), "PNG")) {
         m_pictured = true;
-    else
+        // What the picture's buttons say, for scripts that check the words.
+        QStringList buttons;
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && !button->text().isEmpty())
+                buttons << button->text();
+        }
+        std::fprintf(stderr, "vesk: pictured buttons: %s\n", buttons.join(QLatin1Char('|')).toLocal8Bit().constData());
+    } else
         m_pictureError = "cannot write " + m_dialogPicture;
 }
 

@@ -3,13 +3,16 @@
 // nobody is there to answer, so nothing may wait for an answer. Message
 // boxes are answered "cancel"/"no" (their text goes to standard error), file
 // and print dialogs are cancelled, menus dismissed, and any modal dialog,
-// the framework's or a plain Qt one, is closed as soon as it is up; the
-// first one may be pictured before that. Installed for its lifetime.
+// the framework's or a plain Qt one, is closed as soon as it is up. With a
+// dialog picture asked for, the first question is shown as Qt shows it (a
+// message box, a file or print dialog) or the first dialog is left up long
+// enough to be pictured, then closed. Installed for its lifetime.
 
 #include "framework/interaction.h"
 
 #include <QTimer>
 
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -30,13 +33,16 @@ public:
     UINT ChooseMenuItem(const MenuRequest& request) override;
     void ModalDialogStarted(CDialog& dialog) override;
 
-    // Pictures window into the dialog picture unless one was taken already.
+    // Pictures window into the dialog picture unless one was taken already,
+    // and lists its buttons' texts on standard error ("vesk: pictured buttons: A|B").
     void Picture(QWidget& window);
     bool Pictured() const { return m_pictured; }
     // Why the picture could not be written; empty when it was or none was asked.
     const std::string& PictureError() const { return m_pictureError; }
 
 private:
+    bool WantsPicture() const { return !m_dialogPicture.empty() && !m_pictured; }
+    void ShownByQt(const std::function<void(InteractionProvider&)>& show);
     void CloseModalWidget();
 
     std::string m_dialogPicture;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QImage>
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -48,6 +49,20 @@ TEST(ScreenshotInteraction, AModalQtDialogIsPicturedAndClosed)
     // Only the first is pictured; later ones are still closed.
     QDialog second;
     EXPECT_EQ(second.exec(), QDialog::Rejected);
+}
+
+TEST(ScreenshotInteraction, AFileDialogAskedForIsShownPicturedAndCancelled)
+{
+    test::TempFolder folder;
+    const std::string picture = folder.Path() + "open.png";
+    ScreenshotInteraction unattended(picture);
+    FileDialogRequest request;
+    request.filter = "号码文件(*.txt)|*.txt||";
+    EXPECT_FALSE(Interaction().FileDialog(request).accepted);
+    EXPECT_TRUE(unattended.Pictured());
+    const QImage shown(QString::fromStdString(picture));
+    EXPECT_GT(shown.width(), 200); // the dialog, not an empty grab
+    EXPECT_EQ(&Interaction(), &unattended); // back in charge after showing it
 }
 
 TEST(ScreenshotSteps, PressFindsEnabledButtonsAndTabsByTheirShownText)

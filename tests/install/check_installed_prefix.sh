@@ -63,9 +63,10 @@ moved=""
 trap 'rm -rf "$home" ${moved:+"$moved"}' EXIT
 start_host() {
     local root=$1 picture=$2
+    shift 2
     mkdir -p -m 700 "$home/runtime"
     env HOME="$home" XDG_DATA_HOME="$home/data" XDG_STATE_HOME="$home/state" XDG_CONFIG_HOME="$home/config" \
-        XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen "$root/bin/vesk" --screenshot "$picture" --open 1 >/dev/null
+        XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen "$root/bin/vesk" --screenshot "$picture" --open 1 "$@" >/dev/null
 }
 if start_host "$prefix" "$home/installed.png"; then
     [[ $(stat -c %s "$home/installed.png") -gt 10000 ]] || fail "the installed host's picture is nearly empty"
@@ -73,6 +74,14 @@ if start_host "$prefix" "$home/installed.png"; then
     [[ -s "$home/data/3dvesk/S3Cdt.dat" ]] || fail "the catalogue was not copied for the user"
 else
     fail "the installed host did not start"
+fi
+# Under a Chinese locale the standard dialogs speak Chinese: the result
+# page's file dialog, pictured, names its buttons.
+mkdir -p "$home/Documents"
+if LANG=zh_CN.UTF-8 LC_ALL= LC_MESSAGES= LANGUAGE= start_host "$prefix" "$home/open.png" --press 打开 --dialog 2>"$home/open.err"; then
+    grep -q 'pictured buttons:.*取消' "$home/open.err" || fail "the file dialog does not speak Chinese: $(grep pictured "$home/open.err")"
+else
+    fail "the installed host could not picture its file dialog"
 fi
 moved=$(mktemp -d)
 cp -a "$prefix/." "$moved/"
