@@ -35,6 +35,11 @@ shot() {
     chmod 700 "$work/home/runtime"
     # The documents folder, where file dialogs open first, holds a number file.
     cp data/samples/bets.txt "$work/home/Documents/投注号码.txt"
+    # Newer draws to import: three new periods, one already known, one
+    # conflicting with the history and one line that holds no draw.
+    printf '%s\n' '期号,日期,开奖号码' '2025216,2025-08-14,625' '2025217,2025-08-15,123' \
+        '2025218,2025-08-16,305' '2025219,2025-08-17,771' '2025220,2025-08-18,4x8' '2025221,2025-08-19,962' \
+        >"$work/home/Documents/新开奖号码.csv"
     if [[ ${1:-} == --conditions ]]; then
         cp "$conditions" "$work/home/state/3dvesk/TS3D-3.gfc"
         shift
@@ -52,6 +57,11 @@ shot() {
         skipped+=("$name: $(grep -v 'does not support' "$work/errors" | tail -n 1)")
     fi
 }
+
+# The draw history: the settings menu's import and entry.
+shot import-draws --press 导入开奖号码 --dialog
+shot import-report --press 导入开奖号码 --answer-file "$work/home/Documents/新开奖号码.csv" --dialog
+shot enter-draw --press 录入开奖号码 --dialog
 
 # The workbench (feature 1) through one filter run.
 run=(--open 1 --press 组号 --press 缩水)

@@ -76,6 +76,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             if (!hasValue || arguments[i + 1].empty())
                 return fail("--press needs the text of a button or tab");
             result.steps.push_back({0, arguments[++i]});
+        } else if (argument == "--answer-file") {
+            if (!hasValue || arguments[i + 1].empty())
+                return fail("--answer-file needs a path");
+            result.fileAnswers.push_back(arguments[++i]);
         } else if (argument == "--dialog") {
             result.dialogPicture = true;
         } else if (argument == "--version") {
@@ -88,8 +92,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     }
     if (result.openCode && !result.screenshotPath)
         return fail("--open is only used with --screenshot");
-    if ((result.size || !result.steps.empty() || result.dialogPicture) && !result.screenshotPath)
-        return fail("--size, --click, --press and --dialog are only used with --screenshot");
+    if ((result.size || !result.steps.empty() || !result.fileAnswers.empty() || result.dialogPicture) &&
+        !result.screenshotPath)
+        return fail("--size, --click, --press, --answer-file and --dialog are only used with --screenshot");
     if (result.dialogPicture && result.steps.empty())
         return fail("--dialog needs a --click or --press that opens a dialog");
     return result;

@@ -65,13 +65,15 @@ int WriteScreenshot(MainWindow& window, const CommandLine& options, ScreenshotIn
         return 1;
     }
     Settle();
+    for (const std::string& path : options.fileAnswers)
+        interaction.QueueFileAnswer(path);
     const std::vector<QWidget*> before = VisibleWindows();
     for (const ScreenshotStep& step : options.steps) {
         const bool taken = step.text.empty() ? ClickControl(window.Area(), static_cast<int>(step.id))
-                                             : PressByText(window.Area(), step.text);
+                                             : PressByText(&window, step.text);
         if (!taken) {
             const std::string what = step.text.empty() ? "control with id " + std::to_string(step.id) : "\"" + step.text + "\"";
-            std::fprintf(stderr, "vesk: no %s in the open feature\n", what.c_str());
+            std::fprintf(stderr, "vesk: no %s in the open feature or the menus\n", what.c_str());
             return 1;
         }
         Settle();

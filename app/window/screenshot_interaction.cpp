@@ -49,6 +49,11 @@ int ScreenshotInteraction::MessageBox(const MessageBoxRequest& request)
 
 FileDialogResult ScreenshotInteraction::FileDialog(const FileDialogRequest& request)
 {
+    if (!m_fileAnswers.empty()) {
+        FileDialogResult answer{true, {m_fileAnswers.front()}, 1};
+        m_fileAnswers.pop_front();
+        return answer;
+    }
     if (WantsPicture())
         ShownByQt([&request](InteractionProvider& qt) { qt.FileDialog(request); });
     return {};

@@ -2,7 +2,8 @@
 // What the host does with questions while it takes a picture offscreen:
 // nobody is there to answer, so nothing may wait for an answer. Message
 // boxes are answered "cancel"/"no" (their text goes to standard error), file
-// and print dialogs are cancelled, menus dismissed, and any modal dialog,
+// dialogs get the queued answers, then are cancelled, print dialogs are
+// cancelled, menus dismissed, and any modal dialog,
 // the framework's or a plain Qt one, is closed as soon as it is up. With a
 // dialog picture asked for, the first question is shown as Qt shows it (a
 // message box, a file or print dialog) or the first dialog is left up long
@@ -12,6 +13,7 @@
 
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -33,6 +35,10 @@ public:
     UINT ChooseMenuItem(const MenuRequest& request) override;
     void ModalDialogStarted(CDialog& dialog) override;
 
+    // The next file dialog is answered with this path instead of being
+    // cancelled (answers are used in the order queued).
+    void QueueFileAnswer(std::string path) { m_fileAnswers.push_back(std::move(path)); }
+
     // Pictures window into the dialog picture unless one was taken already,
     // and lists its buttons' texts on standard error ("vesk: pictured buttons: A|B").
     void Picture(QWidget& window);
@@ -48,6 +54,7 @@ private:
     std::string m_dialogPicture;
     bool m_pictured = false;
     std::string m_pictureError;
+    std::deque<std::string> m_fileAnswers;
     QTimer m_modalWatch; // closes modal Qt dialogs that do not ask through the provider
 };
 

@@ -5,6 +5,7 @@
 #include "framework/window_class.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -71,6 +72,15 @@ bool PressByText(QWidget* root, const std::string& text)
         auto* button = qobject_cast<QAbstractButton*>(widget);
         if (button && button->isEnabled() && WithoutMnemonic(button->text()) == wanted) {
             button->click();
+            return true;
+        }
+    }
+    // Then the menus' commands, "..." optional.
+    for (QAction* action : root->findChildren<QAction*>()) {
+        QString shown = WithoutMnemonic(action->text());
+        if (action->isEnabled() && !action->isSeparator() &&
+            (shown == wanted || (shown.endsWith(QLatin1String("...")) && shown.chopped(3) == wanted))) {
+            action->trigger();
             return true;
         }
     }

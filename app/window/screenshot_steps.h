@@ -16,7 +16,8 @@ bool ClickControl(QWidget* root, int id);
 
 // Presses the first visible button (a Qt button or a framework control)
 // whose text is text, mnemonics ("&" and "(&X)") left out, or selects the
-// tab of that text; false when nothing below root shows it.
+// tab of that text; failing those, triggers the menu command of that text
+// (a trailing "..." may be left out); false when nothing below root has it.
 bool PressByText(QWidget* root, const std::string& text);
 
 // The visible top-level windows (windows, dialogs and tool windows; no popups).

@@ -76,6 +76,8 @@ TEST(CommandLine, PictureStepsKeepTheirOrder)
     EXPECT_EQ(run.steps[1].text, "缩水");
     EXPECT_EQ(run.steps[2].id, 0x1D5Cu);
     EXPECT_TRUE(run.dialogPicture);
+    EXPECT_TRUE(ParseCommandLine({"--screenshot", "a.png", "--answer-file", "a.csv", "--answer-file", "b.csv"}).fileAnswers ==
+                (std::vector<std::string>{"a.csv", "b.csv"}));
 
     const std::vector<std::vector<std::string>> wrong = {
         {"--screenshot", "a.png", "--click"},
@@ -85,6 +87,8 @@ TEST(CommandLine, PictureStepsKeepTheirOrder)
         {"--screenshot", "a.png", "--dialog"}, // nothing would open one
         {"--press", "缩水"},
         {"--click", "1"},
+        {"--screenshot", "a.png", "--answer-file"},
+        {"--answer-file", "a.csv"},
     };
     for (const auto& arguments : wrong)
         EXPECT_FALSE(ParseCommandLine(arguments).error.empty()) << arguments.back();

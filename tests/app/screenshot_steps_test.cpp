@@ -7,6 +7,7 @@
 #include "framework/styles.h"
 #include "tests/support/temp_folder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -33,6 +34,18 @@ TEST(ScreenshotInteraction, QuestionsAreAnsweredWithoutWaiting)
     EXPECT_EQ(Interaction().MessageBox(question), IDOK);
     EXPECT_FALSE(Interaction().FileDialog({}).accepted);
     EXPECT_FALSE(Interaction().PrintDialog({}).accepted);
+}
+
+TEST(ScreenshotInteraction, FileDialogsTakeTheQueuedAnswersInOrderThenCancel)
+{
+    ScreenshotInteraction unattended;
+    unattended.QueueFileAnswer("/tmp/a.csv");
+    unattended.QueueFileAnswer("/tmp/b.txt");
+    EXPECT_EQ(Interaction().FileDialog({}).paths, std::vector<std::string>{"/tmp/a.csv"});
+    const FileDialogResult second = Interaction().FileDialog({});
+    EXPECT_TRUE(second.accepted);
+    EXPECT_EQ(second.paths, std::vector<std::string>{"/tmp/b.txt"});
+    EXPECT_FALSE(Interaction().FileDialog({}).accepted);
 }
 
 TEST(ScreenshotInteraction, AModalQtDialogIsPicturedAndClosed)
@@ -90,6 +103,14 @@ TEST(ScreenshotSteps, PressFindsEnabledButtonsAndTabsByTheirShownText)
     EXPECT_EQ(reports, 0);
     EXPECT_TRUE(PressByText(&root, "组合条件"));
     EXPECT_EQ(tabs->currentIndex(), 1);
+    auto* import = new QAction(QStringLiteral("导入开奖号码(&I)..."), &root);
+    int imports = 0;
+    QObject::connect(import, &QAction::triggered, [&imports] { ++imports; });
+    EXPECT_TRUE(PressByText(&root, "导入开奖号码"));
+    EXPECT_TRUE(PressByText(&root, "导入开奖号码..."));
+    EXPECT_EQ(imports, 2);
+    import->setEnabled(false);
+    EXPECT_FALSE(PressByText(&root, "导入开奖号码"));
     EXPECT_FALSE(PressByText(&root, "打印"));
     EXPECT_FALSE(ClickControl(&root, 7512)); // plain Qt widgets have no control id
 }
