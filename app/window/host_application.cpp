@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 #include <cstdio>
 #include <optional>
@@ -113,6 +114,9 @@ int RunHost(int argc, char** argv)
 
     HostApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("3DVesk"));
+    // The desktop finds the entry and the icon the install put in place by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kAppId)));
     const InstallLayout layout =
         InstallLayout::FromExecutableFolder(QApplication::applicationDirPath().toStdString());
     SetResourceFolder(layout.resourceFolder);
