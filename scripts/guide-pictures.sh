@@ -40,6 +40,8 @@ shot() {
     printf '%s\n' '期号,日期,开奖号码' '2025216,2025-08-14,625' '2025217,2025-08-15,123' \
         '2025218,2025-08-16,305' '2025219,2025-08-17,771' '2025220,2025-08-18,4x8' '2025221,2025-08-19,962' \
         >"$work/home/Documents/新开奖号码.csv"
+    # Fixed dates, so the file dialogs' pictures do not change from run to run.
+    touch -d '2025-08-20 09:00' "$work/home/Documents"/*
     if [[ ${1:-} == --conditions ]]; then
         cp "$conditions" "$work/home/state/3dvesk/TS3D-3.gfc"
         shift
