@@ -1,9 +1,10 @@
 #pragma once
 // The sibling feature modules the feature tree opens, one name record per row
-// of the dispatch table. The host maps "VeskOmit.dll" to libveskomit.so in
-// its plug-in folder, the omission lists of row 1, and "VeskFeature.dll" to
-// libveskfeature.so, the sample library that serves the other rows for now. The rows are installation configuration: change a row here
-// to route its features to another library.
+// of the dispatch table. The host maps "VeskX.dll" to libveskx.so in its
+// plug-in folder: libveskomit.so serves row 1, libveskquery.so rows 2-5,
+// libveskpick.so rows 6-7, libvesktools.so row 8 and libveskformula.so rows
+// 9-10. The rows are installation configuration: change a row here to route
+// its features to another library.
 
 #include "host/module_name_record.h"
 
@@ -11,8 +12,6 @@
 #include <cstddef>
 
 namespace vesk {
-
-inline constexpr const char* kSiblingLibraryName = "VeskFeature.dll";
 
 // Row numbers count from 1, as the dispatch rules name them.
 enum class SiblingRow : std::size_t {

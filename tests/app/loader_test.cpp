@@ -22,7 +22,7 @@ TEST(LibraryName, MapsFileNamesToPluginLibraries)
         {"3DVesk.dll", "lib3dvesk.so"},
         {"Vesk.dll", "libvesk.so"},
         {"RyxGrid.dll", "libryxgrid.so"},
-        {"VeskFeature.dll", "libveskfeature.so"},
+        {"VeskQuery.dll", "libveskquery.so"},
         {"Plain", "libplain.so"},
         {"my.tool.dll", "libmy.tool.so"},
     };
@@ -51,7 +51,7 @@ TEST(ComponentLoader, LoadsTheSampleForEveryInterfaceName)
 TEST(ComponentLoader, RefusesWhatItCannotServe)
 {
     ComponentLoader loader(PluginFolder());
-    EXPECT_EQ(loader.Load(ModuleNameRecord::Make("VeskFeature.dll", "IVeskUnknown")), nullptr);
+    EXPECT_EQ(loader.Load(ModuleNameRecord::Make("VeskQuery.dll", "IVeskUnknown")), nullptr);
     EXPECT_NE(loader.LastError().find("IVeskUnknown"), std::string::npos);
 
     // A record equal to a known one except for a byte after its terminator.
@@ -113,32 +113,45 @@ TEST(HostObject, HandsOutServicesAndLoadsIntoHolders)
     EXPECT_EQ(entry.instance, nullptr);
     EXPECT_EQ(host.ReleaseComponent(&entry), 0);
 
-    const ModuleNameRecord unknown = ModuleNameRecord::Make("VeskFeature.dll", "INope");
+    const ModuleNameRecord unknown = ModuleNameRecord::Make("VeskQuery.dll", "INope");
     entry.instance = reinterpret_cast<void*>(0x1);
     EXPECT_EQ(host.LoadComponent(&unknown, &entry), 0);
     EXPECT_EQ(entry.instance, nullptr);
     EXPECT_EQ(host.LoadComponent(nullptr, &entry), 0);
 }
 
-TEST(SampleFeature, WindowShowsTheFeatureAndItsArguments)
+TEST(FeatureLibraries, EveryRowLoadsAWindowThatGoesWithTheFeature)
 {
     ComponentLoader loader(PluginFolder());
     QWidget area;
-    auto* feature = static_cast<IFeatureModule*>(loader.Load(SiblingModule(SiblingRow::Lookup)));
-    ASSERT_NE(feature, nullptr);
-    feature->Initialize(nullptr, reinterpret_cast<WindowHandle>(&area));
-    feature->Open(6, 0x1234, 0, 0);
-    auto* window = reinterpret_cast<QWidget*>(feature->GetWindow());
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->parentWidget(), &area);
-    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("featureTitle"))->property("text").toString(),
-              QStringLiteral("号码查询"));
-    EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("featureDetails"))
-                    ->property("text").toString().contains(QStringLiteral("模块：0x1234")));
-    feature->Show(0);
-    EXPECT_TRUE(window->isHidden());
-    EXPECT_TRUE(loader.Release(feature));
-    EXPECT_TRUE(area.findChildren<QWidget*>().isEmpty());
+    // Each row with a code it serves; rows 6-8 are opened before they are
+    // initialised, the others after.
+    const std::pair<SiblingRow, std::uint32_t> rows[] = {
+        {SiblingRow::Omission, 4},       {SiblingRow::Lookup, 6},         {SiblingRow::Pattern, 7},
+        {SiblingRow::Straight, 5},       {SiblingRow::StateTable, 9},     {SiblingRow::SmartPick, 0x30},
+        {SiblingRow::PickHelper, 55},    {SiblingRow::Toolkit, 0x50},     {SiblingRow::BankerCheck, 96},
+        {SiblingRow::Formula, 97},
+    };
+    for (const auto& [row, code] : rows) {
+        SCOPED_TRACE(code);
+        auto* feature = static_cast<IFeatureModule*>(loader.Load(SiblingModule(row)));
+        ASSERT_NE(feature, nullptr);
+        const bool codeOnly = row == SiblingRow::SmartPick || row == SiblingRow::PickHelper || row == SiblingRow::Toolkit;
+        if (codeOnly)
+            feature->Open(code, 0, 0, 0);
+        feature->Initialize(nullptr, reinterpret_cast<WindowHandle>(&area));
+        if (!codeOnly)
+            feature->Open(code, 0, 0, 0);
+        feature->Show(5);
+        auto* window = reinterpret_cast<QWidget*>(feature->GetWindow());
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->parentWidget(), &area);
+        EXPECT_TRUE(window->isVisibleTo(&area));
+        feature->Show(0);
+        EXPECT_TRUE(window->isHidden());
+        EXPECT_TRUE(loader.Release(feature));
+        EXPECT_TRUE(area.findChildren<QWidget*>().isEmpty()) << "the window goes with its feature";
+    }
 }
 
 } // namespace

@@ -219,13 +219,13 @@ TEST_F(ModuleInstanceTest, SiblingRowsAreLoadedAndCalledInTheirOrder)
         {0x80000002, 0x10005, {"load VeskOmit.dll IVeskOmission", "IVeskOmission.init(host,42)",
                                "IVeskOmission.open(80000002,10005,self,analysis)",
                                "move 1001 to 0,0,640,480", "IVeskOmission.show(5)"}},
-        {6, 0, {"load VeskFeature.dll IVeskLookup", "IVeskLookup.init(host,42)",
+        {6, 0, {"load VeskQuery.dll IVeskLookup", "IVeskLookup.init(host,42)",
                 "IVeskLookup.open(6,self,analysis,0)", "move 1002 to 0,0,640,480", "IVeskLookup.show(5)"}},
-        {7, 0, {"load VeskFeature.dll IVeskPattern", "IVeskPattern.init(host,42)",
+        {7, 0, {"load VeskQuery.dll IVeskPattern", "IVeskPattern.init(host,42)",
                 "IVeskPattern.open(7,self,analysis,0)", "move 1003 to 0,0,640,480", "IVeskPattern.show(5)"}},
-        {5, 0, {"load VeskFeature.dll IVeskStraight", "IVeskStraight.init(host,42)",
+        {5, 0, {"load VeskQuery.dll IVeskStraight", "IVeskStraight.init(host,42)",
                 "IVeskStraight.open(5,self,analysis,0)", "move 1004 to 0,0,640,480", "IVeskStraight.show(5)"}},
-        {9, 0, {"load VeskFeature.dll IVeskStateTab", "IVeskStateTab.init(host,42)",
+        {9, 0, {"load VeskQuery.dll IVeskStateTab", "IVeskStateTab.init(host,42)",
                 "IVeskStateTab.open(9,self,analysis,0)", "move 1005 to 0,0,640,480", "IVeskStateTab.show(5)"}},
         {0x33, 0, {"load VeskPick.dll IVeskSmartPick", "IVeskSmartPick.open(33,0,0,0)",
                    "IVeskSmartPick.init(host,42)", "move 1006 to 0,0,640,480", "IVeskSmartPick.show(5)"}},
@@ -233,9 +233,9 @@ TEST_F(ModuleInstanceTest, SiblingRowsAreLoadedAndCalledInTheirOrder)
                  "IVeskPickHelp.init(host,42)", "move 1007 to 0,0,640,480", "IVeskPickHelp.show(5)"}},
         {0x54, 0, {"load VeskTools.dll IVeskToolkit", "IVeskToolkit.open(54,0,0,0)",
                    "IVeskToolkit.init(host,42)", "move 1008 to 0,0,640,480", "IVeskToolkit.show(5)"}},
-        {96, 0, {"load VeskFeature.dll IVeskBankerChk", "IVeskBankerChk.init(host,42)",
+        {96, 0, {"load VeskFormula.dll IVeskBankerChk", "IVeskBankerChk.init(host,42)",
                  "IVeskBankerChk.open(60,self,analysis,0)", "move 1009 to 0,0,640,480", "IVeskBankerChk.show(5)"}},
-        {97, 0, {"load VeskFeature.dll IVeskFormula", "IVeskFormula.init(host,42)",
+        {97, 0, {"load VeskFormula.dll IVeskFormula", "IVeskFormula.init(host,42)",
                  "IVeskFormula.open(61,self,analysis,0)", "move 100A to 0,0,640,480", "IVeskFormula.show(5)"}},
     };
     Initialize();
@@ -361,7 +361,7 @@ TEST_F(ModuleInstanceTest, ModuleTheHostCannotLoadOpensNothing)
     EXPECT_EQ(instance->FindEntry(6), nullptr);
     instance->RefreshFeature();
     instance->ShowFeature(0);
-    EXPECT_THAT(log, ElementsAre("load VeskFeature.dll IVeskLookup"));
+    EXPECT_THAT(log, ElementsAre("load VeskQuery.dll IVeskLookup"));
 }
 
 TEST_F(ModuleInstanceTest, CloseFeatureHidesOrReleasesByFlag)

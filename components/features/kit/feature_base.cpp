@@ -1,6 +1,8 @@
 #include "components/features/kit/feature_base.h"
 
 #include "framework/cwnd.h"
+#include "framework/messages.h"
+#include "framework/win_structs.h"
 #include "host/module_messages.h"
 
 #include <QApplication>
@@ -69,9 +71,16 @@ WindowHandle FeatureBase::GetWindow()
     return reinterpret_cast<WindowHandle>(m_window.data());
 }
 
-SlotInt FeatureBase::FilterMessage(void*)
+SlotInt FeatureBase::FilterMessage(void* message)
 {
-    return 0;
+    // F5 reads the draw history again, as the host's refresh after an import
+    // does; the key is used up here, so the tree does not also act on it.
+    constexpr WPARAM kF5 = VK_F1 + 4;
+    const auto* msg = static_cast<const MSG*>(message);
+    if (!msg || !m_window || !m_window->isVisible() || msg->message != WM_KEYDOWN || msg->wParam != kF5)
+        return 0;
+    HistoryChanged();
+    return 1;
 }
 
 SlotInt FeatureBase::Open(SlotInt a, SlotInt b, SlotInt c, SlotInt)

@@ -35,7 +35,8 @@ public:
     SlotInt Initialize(IHostObject* host, WindowHandle parent) final;
     SlotInt Show(SlotInt showCommand) final;
     WindowHandle GetWindow() final;
-    SlotInt FilterMessage(void* message) override;
+    // Consumes F5 and reads the history again.
+    SlotInt FilterMessage(void* message) final;
     SlotInt Open(SlotInt a, SlotInt b, SlotInt c, SlotInt d) final;
     SlotInt Refresh() final;
 
