@@ -1,41 +1,18 @@
-// The two entry points of libveskformula.so. It serves rows 9 and 10 of the
-// sibling module table, one feature instance per interface name; release
-// accepts only pointers this library handed out.
+// The two entry points of libveskformula.so: rows 9-10 of the sibling module table, the banker/kill check and
+// the formula search.
 
 #include "components/features/formula/formula_feature.h"
-#include "components/features/handed_out.h"
-#include "host/module_interface.h"
+#include "components/features/kit/feature_exports.h"
 
-#include <new>
-
-namespace {
-
-vesk::features::HandedOut<vesk::formula::FormulaFeature>& LiveInstances()
+extern "C" __attribute__((visibility("default"))) std::intptr_t DllCreateInstance(
+    const vesk::ModuleNameRecord* name, void** out)
 {
-    static vesk::features::HandedOut<vesk::formula::FormulaFeature> live;
-    return live;
-}
-
-} // namespace
-
-extern "C" __attribute__((visibility("default"))) std::intptr_t
-DllCreateInstance(const vesk::ModuleNameRecord* name, void** out)
-{
-    if (!name || !out)
-        return 0;
-    const std::optional<vesk::SiblingRow> row = vesk::formula::FormulaRowOf(*name);
-    // A window's export dialog and the host's release may outlive a
-    // feature; the library stays mapped once it was loaded.
-    if (!row || !vesk::features::PinThisLibrary())
-        return 0;
-    auto* feature = new (std::nothrow) vesk::formula::FormulaFeature(*row);
-    if (!feature)
-        return 0;
-    *out = LiveInstances().Add(feature);
-    return 1;
+    return vesk::features::CreateFeature<vesk::formula::FormulaFeature>(name, out,
+        { vesk::SiblingRow::BankerCheck, vesk::SiblingRow::Formula },
+        [](vesk::SiblingRow row) { return new (std::nothrow) vesk::formula::FormulaFeature(row); });
 }
 
 extern "C" __attribute__((visibility("default"))) std::intptr_t DllReleaseInstance(void** ref)
 {
-    return LiveInstances().Release(ref) ? 1 : 0;
+    return vesk::features::ReleaseFeature<vesk::formula::FormulaFeature>(ref);
 }

@@ -5,14 +5,6 @@
 
 namespace vesk::formula {
 
-std::optional<SiblingRow> FormulaRowOf(const ModuleNameRecord& name)
-{
-    for (SiblingRow row : {SiblingRow::BankerCheck, SiblingRow::Formula})
-        if (name == SiblingModule(row))
-            return row;
-    return std::nullopt;
-}
-
 FormulaFeature::FormulaFeature(SiblingRow row) : FeatureBase(features::OpenArguments::CodeModule), m_row(row) {}
 
 QWidget* FormulaFeature::MakeWindow(QWidget* parent)

@@ -11,7 +11,6 @@
 
 #include <QPointer>
 
-#include <optional>
 
 namespace vesk::formula {
 
@@ -42,8 +41,5 @@ private:
     SiblingRow m_row;
     QPointer<GuessFrame> m_frame;
 };
-
-// The row a name record of this library asks for; nothing for another name.
-std::optional<SiblingRow> FormulaRowOf(const ModuleNameRecord& name);
 
 } // namespace vesk::formula

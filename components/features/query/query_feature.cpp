@@ -12,14 +12,6 @@
 
 namespace vesk::query {
 
-std::optional<SiblingRow> QueryRowOf(const ModuleNameRecord& name)
-{
-    for (SiblingRow row : {SiblingRow::Lookup, SiblingRow::Pattern, SiblingRow::Straight, SiblingRow::StateTable})
-        if (name == SiblingModule(row))
-            return row;
-    return std::nullopt;
-}
-
 QueryFeature::QueryFeature(SiblingRow row) : FeatureBase(features::OpenArguments::CodeModule), m_row(row) {}
 
 QWidget* QueryFeature::MakeWindow(QWidget* parent)

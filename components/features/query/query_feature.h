@@ -42,7 +42,4 @@ private:
     QPointer<QueryFrame> m_frame;
 };
 
-// The row a name record of this library asks for; nothing for another name.
-std::optional<SiblingRow> QueryRowOf(const ModuleNameRecord& name);
-
 } // namespace vesk::query
