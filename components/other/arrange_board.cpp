@@ -55,7 +55,7 @@ std::optional<ItemRef> ArrangeBoard::TargetAt(QPoint global) const
         int count = static_cast<int>(m_arrangement.Size(area));
         if (m_pressed && m_pressed->area == area)
             --count;
-        else if (m_arrangement.Size(area) >= kMaxColumns)
+        else if (m_arrangement.Size(area) >= m_arrangement.Capacity())
             return std::nullopt; // a full area takes no more
         return ItemRef{area, DropSlotAt(local.x(), local.y(), widget->width(), count)};
     }

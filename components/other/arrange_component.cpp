@@ -13,6 +13,8 @@
 namespace vesk::other {
 namespace {
 
+constexpr SlotInt kHostShownColumnsRecord = 4204;
+
 QImage ImageOf(void* handle)
 {
     const auto* object = static_cast<const GdiObject*>(handle);
@@ -81,7 +83,11 @@ SlotInt ArrangeComponent::Run()
     InstallFontSubstitutions();
     const std::vector<std::uint8_t> shownBytes = ReadRecord(*m_environment, m_shownRecord);
     const std::vector<std::uint8_t> hiddenBytes = ReadRecord(*m_environment, m_hiddenRecord);
-    const Arrangement before = Arrangement::FromRecords(shownBytes, hiddenBytes);
+    Arrangement before = Arrangement::FromRecords(shownBytes, hiddenBytes);
+    // The host's own column records hold 11 columns at most; a caller's
+    // records of more columns (the state table's 14) keep them all movable.
+    if (m_shownRecord != kHostShownColumnsRecord)
+        before.RaiseCapacityToItems();
     // A handle that is no window (any more) gets no owner rather than a wrapper around nothing.
     const HWND owner = FromWindowHandle(m_owner);
     ArrangeDialog dialog(before, m_images, {m_caption, m_shownCaption, m_hiddenCaption},

@@ -38,9 +38,14 @@ Arrangement Arrangement::FromRecords(std::span<const std::uint8_t> shown, std::s
     return arrangement;
 }
 
+void Arrangement::RaiseCapacityToItems()
+{
+    m_capacity = std::max(m_capacity, Size(Area::Shown) + Size(Area::Hidden));
+}
+
 bool Arrangement::Move(Area from, std::size_t index, Area to, std::size_t position)
 {
-    if (index >= Size(from) || (from != to && Size(to) >= kMaxColumns))
+    if (index >= Size(from) || (from != to && Size(to) >= m_capacity))
         return false;
     auto& source = Mutable(from);
     ColumnItem item = std::move(source[index]);

@@ -23,13 +23,19 @@ public:
     // From the two records' bytes, completed with the attributes neither holds.
     static Arrangement FromRecords(std::span<const std::uint8_t> shown, std::span<const std::uint8_t> hidden);
 
+    // How many items an area may hold: kMaxColumns, the most the host's
+    // column records take, unless raised for records of a caller's own that
+    // name more columns, so that each of them fits in either area.
+    std::size_t Capacity() const { return m_capacity; }
+    void RaiseCapacityToItems();
+
     const std::vector<ColumnItem>& Items(Area area) const { return m_areas[static_cast<int>(area)]; }
     std::size_t Size(Area area) const { return Items(area).size(); }
 
     // Moves item index of area from so that it stands at position in area to
     // (position counted without the moved item; clamped to the end). False,
     // changing nothing, for an index outside the area or when the target area
-    // already holds kMaxColumns items.
+    // already holds Capacity() items.
     bool Move(Area from, std::size_t index, Area to, std::size_t position);
 
     bool operator==(const Arrangement& other) const = default;
@@ -38,6 +44,7 @@ private:
     std::vector<ColumnItem>& Mutable(Area area) { return m_areas[static_cast<int>(area)]; }
 
     std::vector<ColumnItem> m_areas[2];
+    std::size_t m_capacity = kMaxColumns;
 };
 
 } // namespace vesk::other

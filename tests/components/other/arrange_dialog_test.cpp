@@ -3,6 +3,7 @@
 #include "app/services/column_defaults.h"
 #include "app/services/host_object.h"
 #include "app/services/option_ids.h"
+#include "components/other/column_records.h"
 #include "components/other/tile_geometry.h"
 #include "framework/framework.h"
 #include "host/other_interfaces.h"
@@ -170,6 +171,35 @@ TEST_F(ArrangeDialogTest, KeysSelectMoveAndSendToTheOtherArea)
     EXPECT_TRUE(tabReachedHidden);
     EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{0, 2, 1, 3, 4, 5, 6, 8}));
     EXPECT_EQ(Attributes(Record(app::kOptionHiddenColumns)), (std::vector<int>{9, 10, 7}));
+}
+
+TEST_F(ArrangeDialogTest, ACallersRecordsOfMoreColumnsLetAHiddenColumnComeBack)
+{
+    // Fourteen columns of a caller's own records, all shown, as a feature's
+    // table keeps them; the host's records stay at their eleven.
+    constexpr SlotInt kShown = 4316, kHidden = 4317;
+    std::vector<other::ColumnItem> fourteen;
+    for (int i = 0; i < 14; ++i) {
+        const std::string title = std::to_string(100 + i); // any title the records may hold
+        fourteen.push_back({i, title, title});
+    }
+    const auto bytes = other::SerializeColumnRecords(fourteen);
+    ASSERT_EQ(host.Environment().WriteOption(kShown, static_cast<SlotInt>(bytes.size()), bytes.data()), 1);
+    ASSERT_EQ(host.Environment().WriteOption(kHidden, 0, nullptr), 1);
+    arrange->SetShownRecord(kShown);
+    arrange->SetHiddenRecord(kHidden);
+    ASSERT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget* hidden) {
+                  shown->setFocus();
+                  QTest::keyClick(shown, Qt::Key_Home);
+                  QTest::keyClick(shown, Qt::Key_Space); // c0 to hidden
+                  QTest::keyClick(shown, Qt::Key_Tab);
+                  QTest::keyClick(hidden, Qt::Key_Home);
+                  QTest::keyClick(hidden, Qt::Key_Space); // and back, at the end
+              }),
+              1);
+    const std::vector<int> shownAfter = Attributes(Record(kShown));
+    ASSERT_EQ(shownAfter.size(), 14u);
+    EXPECT_EQ(shownAfter.back(), 0);
 }
 
 TEST_F(ArrangeDialogTest, NothingIsStoredAfterCancelOrWithoutANetChange)

@@ -103,6 +103,27 @@ TEST(Arrangement, AFullAreaTakesNoMoreButStillReorders)
     EXPECT_EQ(full.Items(Area::Shown).front().attribute, 10);
 }
 
+TEST(Arrangement, RecordsOfMoreColumnsKeepEveryOneMovableOnceRaised)
+{
+    // A caller's fourteen columns, all shown: without the raise nothing could
+    // come back from the hidden area once one went there.
+    std::vector<ColumnItem> fourteen;
+    for (int i = 0; i < 14; ++i) {
+        const std::string title = std::to_string(100 + i); // any title the records may hold
+        fourteen.push_back({i, title, title});
+    }
+    Arrangement a(fourteen, {});
+    a.RaiseCapacityToItems();
+    EXPECT_EQ(a.Capacity(), 14u);
+    ASSERT_TRUE(a.Move(Area::Shown, 3, Area::Hidden, 0));
+    EXPECT_TRUE(a.Move(Area::Hidden, 0, Area::Shown, 3));
+    EXPECT_EQ(a.Items(Area::Shown), fourteen);
+
+    Arrangement host = Arrangement::FromRecords(Records({0, 1, 2}), {});
+    host.RaiseCapacityToItems();
+    EXPECT_EQ(host.Capacity(), kMaxColumns) << "never below what the host's records hold";
+}
+
 TEST(TileGeometry, TilesWrapAndPointsFindThem)
 {
     // 6 + 3 × 81 − 6 + 6 = 249: three tiles per row.
