@@ -1,5 +1,7 @@
 #include "components/features/formula/banker_window.h"
 
+#include "components/features/kit/feature_table.h"
+
 #include "components/features/formula/trend_model.h"
 
 #include "components/features/analysis/bet_calculator.h"
@@ -37,13 +39,13 @@ BankerWindow::BankerWindow(QWidget* parent) : GuessFrame(QStringLiteral("bankerW
     Bar()->addWidget(m_export);
 
     m_tabs = new QTabWidget(this);
-    m_table = MakeTableView(m_tabs, QStringLiteral("ruleTable"));
+    m_table = features::MakeFeatureTable(m_tabs, QStringLiteral("ruleTable"));
     m_model = MakeTableModel(this, kTitles);
     m_table->setModel(m_model);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_tabs->addTab(m_table, QStringLiteral("验证结果"));
-    m_trend = MakeTableView(m_tabs, QStringLiteral("ruleTrend"));
+    m_trend = features::MakeFeatureTable(m_tabs, QStringLiteral("ruleTrend"));
     m_trendModel = new TrendModel(this);
     m_trend->setModel(m_trendModel);
     m_trend->horizontalHeader()->setDefaultSectionSize(70);

@@ -1,5 +1,7 @@
 #include "components/features/formula/formula_window.h"
 
+#include "components/features/kit/feature_table.h"
+
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 
@@ -51,7 +53,7 @@ FormulaWindow::FormulaWindow(QWidget* parent) : GuessFrame(QStringLiteral("formu
     m_export->setObjectName(QStringLiteral("exportTable"));
     Bar()->addWidget(m_export);
 
-    m_table = MakeTableView(this, QStringLiteral("formulaTable"));
+    m_table = features::MakeFeatureTable(this, QStringLiteral("formulaTable"));
     m_model = MakeTableModel(this, kTitles);
     m_table->setModel(m_model);
     SetContent(m_table);

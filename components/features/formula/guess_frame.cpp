@@ -153,17 +153,6 @@ QStandardItemModel* MakeTableModel(QObject* parent, std::span<const char* const>
     return model;
 }
 
-QTableView* MakeTableView(QWidget* parent, const QString& name)
-{
-    auto* view = new QTableView(parent);
-    view->setObjectName(name);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(22);
-    return view;
-}
-
 QString PercentText(const analysis::Figure& figure)
 {
     return QString::fromStdString(analysis::FormatFigure(figure, 1, 100)) + QLatin1Char('%');

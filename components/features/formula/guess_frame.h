@@ -78,8 +78,6 @@ private:
 QStandardItem* TableCell(const QString& text, const QVariant& exact = {});
 // A table model with these column titles.
 QStandardItemModel* MakeTableModel(QObject* parent, std::span<const char* const> titles);
-// A read-only table view selecting whole rows.
-QTableView* MakeTableView(QWidget* parent, const QString& name);
 // A rate as a percentage with one decimal: "27.1%".
 QString PercentText(const analysis::Figure& figure);
 

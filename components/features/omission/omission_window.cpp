@@ -2,6 +2,7 @@
 
 #include "components/features/omission/table_text.h"
 #include "components/features/omission/trend_view.h"
+#include "components/features/kit/feature_table.h"
 #include "components/features/kit/window_picker.h"
 
 #include "framework/interaction.h"
@@ -36,14 +37,8 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QTableView* MakeTable(QWidget* parent, const QString& name)
 {
-    auto* table = new QTableView(parent);
-    table->setObjectName(name);
+    QTableView* table = features::MakeFeatureTable(parent, name);
     table->setSortingEnabled(true);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setVisible(false);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->setAlternatingRowColors(true);
     return table;
 }
 

@@ -1,5 +1,7 @@
 #include "components/features/query/lookup_window.h"
 
+#include "components/features/kit/feature_table.h"
+
 #include "components/features/analysis/omission_table.h"
 #include "components/features/kit/table_export.h"
 
@@ -66,7 +68,7 @@ LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupW
     layout->addWidget(m_errors);
 
     auto* splitter = new QSplitter(Qt::Vertical, content);
-    m_resultTable = MakeTable(splitter, QStringLiteral("lookupResults"));
+    m_resultTable = features::MakeFeatureTable(splitter, QStringLiteral("lookupResults"));
     m_resultTable->setModel(&m_results);
     m_resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* lower = new QWidget(splitter);
@@ -75,7 +77,7 @@ LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupW
     m_hitCaption = new QLabel(lower);
     m_hitCaption->setObjectName(QStringLiteral("lookupHitCaption"));
     lowerLayout->addWidget(m_hitCaption);
-    m_hitTable = MakeTable(lower, QStringLiteral("lookupHits"));
+    m_hitTable = features::MakeFeatureTable(lower, QStringLiteral("lookupHits"));
     m_hitTable->setModel(&m_hits);
     lowerLayout->addWidget(m_hitTable, 1);
     splitter->addWidget(m_resultTable);

@@ -1,5 +1,7 @@
 #include "components/features/query/pattern_window.h"
 
+#include "components/features/kit/feature_table.h"
+
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/value_labels.h"
 #include "components/features/kit/table_export.h"
@@ -98,9 +100,9 @@ PatternWindow::PatternWindow(QWidget* parent)
     layout->addWidget(m_count);
 
     auto* splitter = new QSplitter(Qt::Horizontal, content);
-    m_placeTable = MakeTable(splitter, QStringLiteral("patternPlaces"));
+    m_placeTable = features::MakeFeatureTable(splitter, QStringLiteral("patternPlaces"));
     m_placeTable->setModel(&m_places);
-    m_summaryTable = MakeTable(splitter, QStringLiteral("patternSummary"));
+    m_summaryTable = features::MakeFeatureTable(splitter, QStringLiteral("patternSummary"));
     m_summaryTable->setModel(&m_summary);
     splitter->addWidget(m_placeTable);
     splitter->addWidget(m_summaryTable);

@@ -91,17 +91,4 @@ void QueryFrame::ShowContent()
     Refill();
 }
 
-QTableView* MakeTable(QWidget* parent, const QString& name)
-{
-    auto* table = new QTableView(parent);
-    table->setObjectName(name);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setVisible(false);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->setAlternatingRowColors(true);
-    table->horizontalHeader()->setHighlightSections(false);
-    return table;
-}
-
 } // namespace vesk::query

@@ -65,9 +65,6 @@ private:
     int m_length = 3;
 };
 
-// A read-only table view with whole-row selection, as every table here is.
-QTableView* MakeTable(QWidget* parent, const QString& name);
-
 using features::NumberText;
 using features::PeriodText;
 

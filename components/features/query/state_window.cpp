@@ -1,5 +1,7 @@
 #include "components/features/query/state_window.h"
 
+#include "components/features/kit/feature_table.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -33,7 +35,7 @@ StateWindow::StateWindow(QWidget* parent) : QueryFrame(QStringLiteral("stateWind
     });
     Bar()->addWidget(send);
 
-    m_table = MakeTable(this, QStringLiteral("stateTable"));
+    m_table = features::MakeFeatureTable(this, QStringLiteral("stateTable"));
     m_table->setModel(&m_model);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Fixed sizes keep the view from measuring every row of the history.

@@ -1,5 +1,7 @@
 #include "components/features/query/straight_window.h"
 
+#include "components/features/kit/feature_table.h"
+
 #include "components/features/analysis/falls.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/omission_table.h"
@@ -54,7 +56,7 @@ StraightWindow::StraightWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* splitter = new QSplitter(Qt::Vertical, content);
-    m_digitTable = MakeTable(splitter, QStringLiteral("straightDigits"));
+    m_digitTable = features::MakeFeatureTable(splitter, QStringLiteral("straightDigits"));
     m_digitTable->setModel(&m_digits);
     auto* lower = new QWidget(splitter);
     auto* lowerLayout = new QVBoxLayout(lower);
@@ -63,7 +65,7 @@ StraightWindow::StraightWindow(QWidget* parent)
     m_scored->setObjectName(QStringLiteral("fallsScored"));
     m_scored->setWordWrap(true);
     lowerLayout->addWidget(m_scored);
-    m_fallTable = MakeTable(lower, QStringLiteral("straightFalls"));
+    m_fallTable = features::MakeFeatureTable(lower, QStringLiteral("straightFalls"));
     m_fallTable->setModel(&m_falls);
     lowerLayout->addWidget(m_fallTable, 1);
     splitter->addWidget(m_digitTable);
