@@ -2,6 +2,7 @@
 #include "tool_runner.h"
 
 #include "tests/support/build_folders.h"
+#include "tests/support/file_size_limit.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,24 @@ TEST(FilterCommand, RefusalsNameTheFileAndLeaveNoOutputFile)
         EXPECT_EQ(run.out, "");
         EXPECT_FALSE(std::filesystem::exists(rejected));
     }
+}
+
+TEST(FilterCommand, ARejectedFileThatFailsHalfWayPrintsNothing)
+{
+    ToolRunner tool;
+    const std::string sum = tool.WriteFile("sum.json", Set(3, R"({"type": "sum", "values": [6]})"));
+    std::string every;
+    for (int n = 0; n < 1000; ++n)
+        every += std::to_string(1000 + n).substr(1) + ' ';
+    const std::string numbers = tool.WriteFile("every.txt", every);
+    // 28 numbers kept, 972 rejected: the rejected file outgrows the limit
+    // while the kept text would fit.
+    test::FileSizeLimit limit(1024);
+    ASSERT_TRUE(limit.Active());
+    const ToolRun run = tool.Run({"filter", "--conditions", sum, "--rejected", tool.PathOf("rejected.txt"), numbers});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(std::filesystem::exists(tool.PathOf("rejected.txt")));
 }
 
 TEST(BacktestCommand, JudgesTheLastDrawsWithTheirEarlierHistory)

@@ -75,8 +75,38 @@ int RunFilter(const Args& args, CommandIo& io)
             return kExitDataError;
     }
 
-    // The rejected file first: when it cannot be written, nothing is printed.
-    if (options->Has("--rejected")) {
+    // One pass judges every number. With a rejected file the kept text waits
+    // in memory until the file is safely written: when it cannot be, nothing
+    // is printed.
+    const bool rejectedFile = options->Has("--rejected");
+    std::string keptText;
+    NumberTextWriter kept(length, '\n', NumberTextWriter::Separators::After,
+                          [&io, &keptText, rejectedFile](const char* data, std::size_t size) {
+                              if (rejectedFile)
+                                  keptText.append(data, size);
+                              else
+                                  io.out.write(data, static_cast<std::streamsize>(size));
+                              return true;
+                          });
+    std::optional<RunCounter> tally;
+    if (options->Has("--report")) {
+        // Every number takes at least its digits and a separator.
+        const std::uint64_t expected = text ? text->View().size() / static_cast<std::size_t>(length + 1) + 1
+                                            : compiled.compiled->Space().Size();
+        tally.emplace(*compiled.compiled, expected);
+    }
+    const auto judgeAll = [&](NumberTextWriter* rejected) {
+        Judge(text, *compiled.compiled, [&](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
+            kept.Append(codes, passes, count, 1);
+            if (rejected)
+                rejected->Append(codes, passes, count, 0);
+            if (tally)
+                tally->Add(codes, count);
+        });
+        kept.Finish();
+    };
+
+    if (rejectedFile) {
         const std::string& path = options->values.at("--rejected");
         const files::WriteOutcome written = files::WriteFileReplacing(path, [&](std::FILE* file) -> std::string {
             // Blanks between the numbers, as the result page writes a text
@@ -89,34 +119,17 @@ int RunFilter(const Args& args, CommandIo& io)
                                           writeError = errno;
                                           return false;
                                       });
-            Judge(text, *compiled.compiled, [&](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
-                rejected.Append(codes, passes, count, 0);
-            });
+            judgeAll(&rejected);
             return rejected.Finish() ? std::string() : std::string("cannot write: ") + std::strerror(writeError);
         });
         if (!written.ok) {
             io.err << "vesk-cli: " << path << ": " << written.error << '\n';
             return kExitDataError;
         }
+        io.out.write(keptText.data(), static_cast<std::streamsize>(keptText.size()));
+    } else {
+        judgeAll(nullptr);
     }
-
-    NumberTextWriter kept(length, '\n', NumberTextWriter::Separators::After, [&io](const char* data, std::size_t size) {
-        io.out.write(data, static_cast<std::streamsize>(size));
-        return true;
-    });
-    std::optional<RunCounter> tally;
-    if (options->Has("--report")) {
-        // Every number takes at least its digits and a separator.
-        const std::uint64_t expected = text ? text->View().size() / static_cast<std::size_t>(length + 1) + 1
-                                            : compiled.compiled->Space().Size();
-        tally.emplace(*compiled.compiled, expected);
-    }
-    Judge(text, *compiled.compiled, [&](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
-        kept.Append(codes, passes, count, 1);
-        if (tally)
-            tally->Add(codes, count);
-    });
-    kept.Finish();
     if (tally)
         io.err << RunReport(*set, *compiled.compiled, tally->Finish());
     return kExitOk;
