@@ -5,6 +5,7 @@
 #include "tool_runner.h"
 
 #include "tools/cli/filter_report.h"
+#include "tools/cli/run_counter.h"
 
 #include "components/filter/engine/compiled_set.h"
 #include "components/filter/engine/condition_set_file.h"
@@ -186,6 +187,35 @@ TEST(FilterStream, AllJudgesTheWholeSpace)
     EXPECT_TRUE(run.out == expected.kept) << run.out.size() << " bytes, expected " << expected.kept.size();
     EXPECT_TRUE(tool.ReadFile(rejected) == expected.rejected);
     EXPECT_EQ(run.err, expected.report);
+}
+
+TEST(RunCounter, CountsOnItsThreadEveryBatchAddedBeforeTheTallyIsTaken)
+{
+    // Seven digits: counting in 40 MB is slower than handing batches over,
+    // so the hand-over ring is full when the last batch comes.
+    const filter::SetReadResult read = filter::ReadConditionSet(SevenDigitSet(), 7);
+    ASSERT_TRUE(read.set.has_value()) << read.error;
+    const filter::CompileResult compiled = filter::Compile(*read.set, 7, nullptr);
+    ASSERT_TRUE(compiled.compiled) << compiled.error;
+    cli::RunCounter counter(*compiled.compiled, compiled.compiled->Space().Size());
+    ASSERT_TRUE(counter.CountsPerNumber());
+    std::mt19937 random(5);
+    std::vector<std::vector<std::uint32_t>> batches(3000);
+    for (std::size_t b = 0; b < batches.size(); ++b) {
+        batches[b].resize(b % 7 == 0 ? 1 + random() % cli::BatchTally::kMaxBatch : cli::BatchTally::kMaxBatch);
+        for (std::uint32_t& code : batches[b])
+            code = static_cast<std::uint32_t>(random() % 10000000);
+    }
+    for (const auto& batch : batches)
+        counter.Add(batch.data(), batch.size());
+    const cli::RunCounts counts = counter.Finish();
+    cli::BatchTally expected(*compiled.compiled);
+    for (const auto& batch : batches)
+        expected.Add(batch.data(), batch.size());
+    EXPECT_EQ(counts.in, expected.Counts().in);
+    EXPECT_EQ(counts.kept, expected.Counts().kept);
+    EXPECT_EQ(counts.conditionFailures, expected.Counts().conditionFailures);
+    EXPECT_EQ(counts.groupFailures, expected.Counts().groupFailures);
 }
 
 } // namespace

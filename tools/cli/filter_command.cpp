@@ -80,6 +80,12 @@ int RunFilter(const Args& args, CommandIo& io)
     // is printed.
     const bool rejectedFile = options->Has("--rejected");
     std::string keptText;
+    if (rejectedFile) {
+        // A kept number takes at most what it took in the text (digits and
+        // a separator), so the text's size is room enough: no copying on growth.
+        keptText.reserve(text ? text->View().size() + static_cast<std::size_t>(length) + 1
+                              : static_cast<std::size_t>(compiled.compiled->Space().Size()) * static_cast<std::size_t>(length + 1));
+    }
     NumberTextWriter kept(length, '\n', NumberTextWriter::Separators::After,
                           [&io, &keptText, rejectedFile](const char* data, std::size_t size) {
                               if (rejectedFile)

@@ -4,6 +4,7 @@
 #include "framework/module_context.h"
 #include "numbers/draw_history.h"
 #include "tests/support/build_folders.h"
+#include "tests/support/visible_label.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -63,12 +64,7 @@ void PickFixture::Snapshot(const char* name)
 
 bool PickFixture::WorkbenchShows(const QString& text)
 {
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-    for (auto* label : window->Area()->findChildren<QLabel*>())
-        if (label->isVisible() && label->text() == text)
-            return true;
-    return false;
+    return test::WaitForVisibleLabel(window->Area(), text);
 }
 
 std::vector<std::uint32_t> PickFixture::SampleDraws()

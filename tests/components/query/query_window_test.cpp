@@ -24,6 +24,7 @@
 #include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/xls_readback.h"
+#include "tests/support/visible_label.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -172,15 +173,7 @@ protected:
             widget->window()->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
     }
 
-    bool WorkbenchShows(const QString& text)
-    {
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
-        for (auto* label : window->Area()->findChildren<QLabel*>())
-            if (label->isVisible() && label->text() == text)
-                return true;
-        return false;
-    }
+    bool WorkbenchShows(const QString& text) { return test::WaitForVisibleLabel(window->Area(), text); }
 
     test::TempFolder root;
     std::unique_ptr<app::HostObject> host;

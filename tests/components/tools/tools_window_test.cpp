@@ -23,6 +23,7 @@
 #include "pages/files/result_file.h"
 #include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/visible_label.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -125,13 +126,7 @@ protected:
     // The workbench opened with count numbers in its result list.
     bool WorkbenchHolds(std::size_t count)
     {
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
-        const QString text = QStringLiteral("缩水结果:%1注").arg(count);
-        for (auto* label : window->Area()->findChildren<QLabel*>())
-            if (label->isVisible() && label->text() == text)
-                return Shown() == nullptr;
-        return false;
+        return test::WaitForVisibleLabel(window->Area(), QStringLiteral("缩水结果:%1注").arg(count)) && Shown() == nullptr;
     }
 
     void Snapshot(QWidget* widget, const char* name)
