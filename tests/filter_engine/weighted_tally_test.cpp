@@ -50,7 +50,7 @@ TEST(WeightedTally, AgreesWithThePerNumberTallyOverRandomSets)
         std::vector<std::string> history;
         for (int i = 0; i < 15; ++i)
             history.push_back(RandomNumber(length, rng));
-        for (int i = 0; i < (length < 5 ? 30 : 6); ++i) {
+        for (int i = 0; i < 40; ++i) {
             SCOPED_TRACE("length " + std::to_string(length) + ", set " + std::to_string(i));
             ExpectSameAsPerNumber(RandomSet(length, history, rng), length, history, rng);
             if (HasFailure())

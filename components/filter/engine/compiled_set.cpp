@@ -4,8 +4,10 @@
 
 #include "numbers/digit_packing.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <thread>
 
 namespace vesk::filter {
 
@@ -92,14 +94,15 @@ void CompiledSet::UpdateHistory(const HistoryIndex& history)
 
 namespace {
 
-// Walks the space one high part at a time, working out each group's errors
-// for every low number of that high part. onOrdered(condition, row, base)
+// Walks the highs [highBegin, highEnd) of the space one high part at a time,
+// working out each group's errors for every low number of that high part. onOrdered(condition, row, base)
 // sees each ordered condition's fail row as it is added; onGroup(g, errors,
 // plan, base) sees a group's errors once complete, with the bias not yet
 // added. What the pass table and a weighted tally both build on.
 template <class OnOrdered, class OnGroup>
 void WalkSpace(const NumberSpace& space, const std::vector<CompiledGroup>& groups,
-               const std::vector<CompiledCondition>& conditions, OnOrdered&& onOrdered, OnGroup&& onGroup)
+               const std::vector<CompiledCondition>& conditions, std::uint32_t highBegin, std::uint32_t highEnd,
+               OnOrdered&& onOrdered, OnGroup&& onGroup)
 {
     const std::uint32_t lowCount = space.LowCount();
     std::vector<GroupPlan> plans;
@@ -108,12 +111,20 @@ void WalkSpace(const NumberSpace& space, const std::vector<CompiledGroup>& group
 
     // Per listed condition, its first listed number not yet reached; the
     // highs go up, and so do the listed numbers.
+    const std::uint64_t firstCode = std::uint64_t(highBegin) * lowCount;
     std::vector<std::vector<std::size_t>> nextListed;
-    for (const GroupPlan& plan : plans)
-        nextListed.emplace_back(plan.listed.size(), 0);
+    for (const GroupPlan& plan : plans) {
+        auto& next = nextListed.emplace_back();
+        for (const CompiledCondition* c : plan.listed) {
+            const auto& listed = c->Listed();
+            next.push_back(static_cast<std::size_t>(
+                std::partition_point(listed.begin(), listed.end(), [firstCode](const auto& l) { return l.first < firstCode; })
+                - listed.begin()));
+        }
+    }
 
     std::vector<std::uint16_t> errors(lowCount);
-    for (std::uint32_t high = 0; high < space.HighCount(); ++high) {
+    for (std::uint32_t high = highBegin; high < highEnd; ++high) {
         const std::uint32_t highMultiset = space.HighMultiset(high);
         const std::uint64_t base = std::uint64_t(high) * lowCount;
         for (std::size_t p = 0; p < plans.size(); ++p) {
@@ -143,6 +154,9 @@ void WalkSpace(const NumberSpace& space, const std::vector<CompiledGroup>& group
     }
 }
 
+// Spaces with fewer highs than this are walked at once.
+constexpr std::uint32_t kSplitHighs = 64;
+
 } // namespace
 
 void CompiledSet::BuildPassTable()
@@ -167,7 +181,8 @@ void CompiledSet::BuildPassTable()
         return;
     }
     WalkSpace(
-        *m_space, m_groups, m_conditions, [](const CompiledCondition*, const std::uint8_t*, std::uint64_t) {},
+        *m_space, m_groups, m_conditions, 0, m_space->HighCount(),
+        [](const CompiledCondition*, const std::uint8_t*, std::uint64_t) {},
         [&](std::size_t g, const std::uint16_t* errors, const GroupPlan& plan, std::uint64_t base) {
             for (std::uint32_t low = 0; low < lowCount; ++low)
                 pass[low] &= static_cast<std::uint16_t>(errors[low] + plan.bias) <= plan.spread ? 1 : 0;
@@ -187,48 +202,80 @@ WeightedTally CompiledSet::TallyWeighted(std::span<const std::uint32_t> weights)
         tally.in += w;
 
     const std::uint32_t lowCount = m_space->LowCount();
-    // Weights by high multiset and low number: the multiset conditions are
-    // tallied from them after the walk, one product per multiset.
-    std::vector<std::uint64_t> byHighMultiset(std::size_t(m_space->HighMultisetCount()) * lowCount, 0);
-    std::vector<std::uint8_t> pass(lowCount, 1);
-    std::vector<std::uint8_t> fails(lowCount);
-    const std::size_t lastGroup = m_groups.empty() ? 0 : m_groups.size() - 1;
-    const auto keep = [&](std::uint64_t base) {
-        std::uint64_t kept = 0;
-        for (std::uint32_t low = 0; low < lowCount; ++low)
-            kept += std::uint64_t(weights[base + low]) * pass[low];
-        tally.kept += kept;
-        std::fill(pass.begin(), pass.end(), 1);
+    // The walk over the highs [begin, end) into part: the ordered conditions,
+    // the groups and the kept numbers, and the weights by high multiset and
+    // low number, from which the multiset conditions are tallied after it,
+    // one product per multiset.
+    struct Part {
+        WeightedTally tally;
+        std::vector<std::uint64_t> byHighMultiset;
     };
-    for (std::uint32_t high = 0; high < m_space->HighCount(); ++high) {
-        const std::uint64_t base = std::uint64_t(high) * lowCount;
-        std::uint64_t* row = &byHighMultiset[std::size_t(m_space->HighMultiset(high)) * lowCount];
-        for (std::uint32_t low = 0; low < lowCount; ++low)
-            row[low] += weights[base + low];
-        if (m_groups.empty())
-            keep(base);
-    }
-    WalkSpace(
-        *m_space, m_groups, m_conditions,
-        [&](const CompiledCondition* c, const std::uint8_t* row, std::uint64_t base) {
-            std::uint64_t failed = 0;
+    const auto walk = [&](std::uint32_t begin, std::uint32_t end, Part& part) {
+        WeightedTally& t = part.tally;
+        t.conditionFailures.assign(m_conditions.size(), 0);
+        t.groupFailures.assign(m_groups.size(), 0);
+        part.byHighMultiset.assign(std::size_t(m_space->HighMultisetCount()) * lowCount, 0);
+        std::vector<std::uint8_t> pass(lowCount, 1);
+        std::vector<std::uint8_t> fails(lowCount);
+        const std::size_t lastGroup = m_groups.empty() ? 0 : m_groups.size() - 1;
+        const auto keep = [&](std::uint64_t base) {
+            std::uint64_t kept = 0;
             for (std::uint32_t low = 0; low < lowCount; ++low)
-                failed += std::uint64_t(weights[base + low]) * row[low];
-            tally.conditionFailures[static_cast<std::size_t>(c - m_conditions.data())] += failed;
-        },
-        [&](std::size_t g, const std::uint16_t* errors, const GroupPlan& plan, std::uint64_t base) {
-            // Branch-free, in two loops of one width each, so both vectorise.
+                kept += std::uint64_t(weights[base + low]) * pass[low];
+            t.kept += kept;
+            std::fill(pass.begin(), pass.end(), 1);
+        };
+        for (std::uint32_t high = begin; high < end; ++high) {
+            const std::uint64_t base = std::uint64_t(high) * lowCount;
+            std::uint64_t* row = &part.byHighMultiset[std::size_t(m_space->HighMultiset(high)) * lowCount];
             for (std::uint32_t low = 0; low < lowCount; ++low)
-                fails[low] = static_cast<std::uint16_t>(errors[low] + plan.bias) > plan.spread ? 1 : 0;
-            std::uint64_t failed = 0;
-            for (std::uint32_t low = 0; low < lowCount; ++low) {
-                failed += std::uint64_t(weights[base + low]) * fails[low];
-                pass[low] &= static_cast<std::uint8_t>(fails[low] ^ 1);
-            }
-            tally.groupFailures[g] += failed;
-            if (g == lastGroup)
+                row[low] += weights[base + low];
+            if (m_groups.empty())
                 keep(base);
-        });
+        }
+        WalkSpace(
+            *m_space, m_groups, m_conditions, begin, end,
+            [&](const CompiledCondition* c, const std::uint8_t* row, std::uint64_t base) {
+                std::uint64_t failed = 0;
+                for (std::uint32_t low = 0; low < lowCount; ++low)
+                    failed += std::uint64_t(weights[base + low]) * row[low];
+                t.conditionFailures[static_cast<std::size_t>(c - m_conditions.data())] += failed;
+            },
+            [&](std::size_t g, const std::uint16_t* errors, const GroupPlan& plan, std::uint64_t base) {
+                // Branch-free, in two loops of one width each, so both vectorise.
+                for (std::uint32_t low = 0; low < lowCount; ++low)
+                    fails[low] = static_cast<std::uint16_t>(errors[low] + plan.bias) > plan.spread ? 1 : 0;
+                std::uint64_t failed = 0;
+                for (std::uint32_t low = 0; low < lowCount; ++low) {
+                    failed += std::uint64_t(weights[base + low]) * fails[low];
+                    pass[low] &= static_cast<std::uint8_t>(fails[low] ^ 1);
+                }
+                t.groupFailures[g] += failed;
+                if (g == lastGroup)
+                    keep(base);
+            });
+    };
+    // Large spaces in two halves at once: the walk is most of a report's
+    // work once the numbers are counted.
+    const std::uint32_t highs = m_space->HighCount();
+    const std::uint32_t middle = highs >= kSplitHighs ? highs / 2 : highs;
+    Part first, second;
+    std::thread other;
+    if (middle < highs)
+        other = std::thread([&] { walk(middle, highs, second); });
+    walk(0, middle, first);
+    if (other.joinable())
+        other.join();
+    else
+        walk(highs, highs, second);
+    tally.kept = first.tally.kept + second.tally.kept;
+    for (std::size_t i = 0; i < m_conditions.size(); ++i)
+        tally.conditionFailures[i] = first.tally.conditionFailures[i] + second.tally.conditionFailures[i];
+    for (std::size_t g = 0; g < m_groups.size(); ++g)
+        tally.groupFailures[g] = first.tally.groupFailures[g] + second.tally.groupFailures[g];
+    std::vector<std::uint64_t>& byHighMultiset = first.byHighMultiset;
+    for (std::size_t i = 0; i < byHighMultiset.size(); ++i)
+        byHighMultiset[i] += second.byHighMultiset[i];
 
     std::vector<std::uint64_t> byMultiset(m_space->MultisetCount(), 0);
     for (std::uint32_t h = 0; h < m_space->HighMultisetCount(); ++h)
