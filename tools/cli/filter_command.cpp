@@ -1,6 +1,7 @@
 // filter: the numbers of a text, or of the whole space, that pass a
 // condition set.
 #include "tools/cli/command_line.h"
+#include "tools/cli/batch_worker.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 #include "tools/cli/filter_report.h"
@@ -101,11 +102,11 @@ int RunFilter(const Args& args, CommandIo& io)
                                             : compiled.compiled->Space().Size();
         tally.emplace(*compiled.compiled, expected);
     }
-    const auto judgeAll = [&](NumberTextWriter* rejected) {
+    const auto judgeAll = [&](BatchWorker* rejected) {
         Judge(text, *compiled.compiled, [&](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
             kept.Append(codes, passes, count, 1);
             if (rejected)
-                rejected->Append(codes, passes, count, 0);
+                rejected->Add(codes, passes, count);
             if (tally)
                 tally->Add(codes, count);
         });
@@ -125,7 +126,13 @@ int RunFilter(const Args& args, CommandIo& io)
                                           writeError = errno;
                                           return false;
                                       });
-            judgeAll(&rejected);
+            // The rejected text is written on a thread of its own beside the parsing.
+            {
+                BatchWorker writer([&rejected](const std::uint32_t* codes, const std::uint8_t* passes, std::size_t count) {
+                    rejected.Append(codes, passes, count, 0);
+                });
+                judgeAll(&writer);
+            }
             return rejected.Finish() ? std::string() : std::string("cannot write: ") + std::strerror(writeError);
         });
         if (!written.ok) {

@@ -1,6 +1,5 @@
 #include "tools/cli/run_counter.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace vesk::cli {
@@ -9,6 +8,8 @@ namespace {
 
 // Seven digits: 40 MB of counts; eight would take 400 MB.
 constexpr int kLongestCountedSpace = 7;
+
+static_assert(BatchWorker::kMaxBatch >= BatchTally::kMaxBatch, "a tallied batch is counted as one");
 
 } // namespace
 
@@ -23,74 +24,31 @@ RunCounter::RunCounter(const filter::CompiledSet& compiled, std::uint64_t expect
         return;
     }
     m_perNumber.assign(size, 0);
-    m_ring.resize(kQueued);
-    m_counter = std::thread([this] { CountBatches(); });
-}
-
-RunCounter::~RunCounter()
-{
-    StopCounting();
+    m_counter.emplace([counts = m_perNumber.data()](const std::uint32_t* codes, const std::uint8_t*, std::size_t count) {
+        // Numbers in random order miss the cache on every count; fetching a
+        // few numbers ahead lets those misses overlap.
+        constexpr std::size_t kAhead = 16;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i + kAhead < count)
+                __builtin_prefetch(counts + codes[i + kAhead], 1);
+            ++counts[codes[i]];
+        }
+    });
 }
 
 void RunCounter::Add(const std::uint32_t* codes, std::size_t count)
 {
-    if (m_batches) {
+    if (m_batches)
         m_batches->Add(codes, count);
-        return;
-    }
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_written - m_read < kQueued; });
-    Batch& batch = m_ring[m_written % kQueued];
-    lock.unlock();
-    // The slot is the producer's until it is published below.
-    std::copy_n(codes, count, batch.codes.begin());
-    batch.count = count;
-    lock.lock();
-    ++m_written;
-    m_changed.notify_all();
-}
-
-void RunCounter::CountBatches()
-{
-    std::uint32_t* counts = m_perNumber.data();
-    for (;;) {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_read < m_written || m_done; });
-        if (m_read == m_written)
-            return;
-        const Batch& batch = m_ring[m_read % kQueued];
-        lock.unlock();
-        // Numbers in random order miss the cache on every count; fetching a
-        // few numbers ahead lets those misses overlap.
-        constexpr std::size_t kAhead = 16;
-        for (std::size_t i = 0; i < batch.count; ++i) {
-            if (i + kAhead < batch.count)
-                __builtin_prefetch(counts + batch.codes[i + kAhead], 1);
-            ++counts[batch.codes[i]];
-        }
-        lock.lock();
-        ++m_read;
-        m_changed.notify_all();
-    }
-}
-
-void RunCounter::StopCounting()
-{
-    if (!m_counter.joinable())
-        return;
-    {
-        const std::lock_guard lock(m_mutex);
-        m_done = true;
-    }
-    m_changed.notify_all();
-    m_counter.join();
+    else
+        m_counter->Add(codes, nullptr, count);
 }
 
 RunCounts RunCounter::Finish()
 {
     if (m_batches)
         return m_batches->Counts();
-    StopCounting(); // every batch added is counted first
+    m_counter->Finish(); // every batch added is counted first
     filter::WeightedTally tally = m_compiled->TallyWeighted(m_perNumber);
     return RunCounts{tally.in, tally.kept, std::move(tally.conditionFailures), std::move(tally.groupFailures)};
 }
