@@ -52,6 +52,9 @@ FilterWorkbench::FilterWorkbench(IModule* owner)
     HandleMessage(kMessageTransferNumbers, [this](WPARAM wParam, LPARAM lParam) {
         return OnTransferNumbers(wParam, reinterpret_cast<const void*>(lParam));
     });
+    HandleMessage(kMessageCopyResults, [this](WPARAM, LPARAM lParam) {
+        return LRESULT{m_right.Results().CopyResults(reinterpret_cast<ListSnapshot*>(lParam)) ? 1 : 0};
+    });
     HandleMessage(kMessageResultSnapshot, [this](WPARAM wParam, LPARAM lParam) {
         if (wParam == kSnapshotTake || wParam == kSnapshotRestore)
             m_right.ForwardSnapshotRequest(wParam, reinterpret_cast<ListSnapshot*>(lParam));

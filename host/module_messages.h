@@ -12,6 +12,11 @@ namespace vesk {
 inline constexpr std::uint32_t kMessageFeatureClose = 1125; // WM_FEATURE_CLOSE, WM_USER + 101
 // host or sibling features → workbench: numbers handed in (wParam: the kind).
 inline constexpr std::uint32_t kMessageTransferNumbers = 1126; // WM_TRANSFER_NUMBERS, WM_USER + 102
+// a sibling feature → workbench: copy the result list into lParam, a
+// ListSnapshot* whose buffer the caller then owns (ReleaseSnapshot); unlike
+// the snapshot requests below, whatever the host's options. Returns 1 when
+// copied.
+inline constexpr std::uint32_t kMessageCopyResults = 1127; // WM_USER + 103
 // outside → workbench → result page: wParam 101 take, 102 restore; lParam a ListSnapshot*.
 inline constexpr std::uint32_t kMessageResultSnapshot = 2104; // WM_RESULT_SNAPSHOT
 inline constexpr std::uintptr_t kSnapshotTake = 101;

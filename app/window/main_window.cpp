@@ -19,6 +19,13 @@
 
 namespace vesk::app {
 
+namespace {
+
+// The workbench's feature code in the tree.
+constexpr std::uint32_t kWorkbenchCode = 1;
+
+} // namespace
+
 inline constexpr SlotInt kShortTreeVariant = 12;
 inline constexpr UINT kTreeControlId = 1001;
 
@@ -142,16 +149,22 @@ void MainWindow::OnTreeSelection(TreeItem item)
     if (opened > 0) {
         m_openCode = request.code;
         m_openWindow = opened;
+        if (request.code == kWorkbenchCode)
+            m_workbench = reinterpret_cast<QWidget*>(opened);
         ShowStatus(QString::fromStdString(m_tree.GetItemText(item)));
     }
 }
 
 WindowHandle MainWindow::OpenWorkbench()
 {
-    constexpr std::uint32_t kWorkbenchCode = 1;
     if (!OpenByCode(kWorkbenchCode))
         return 0;
     return m_openCode == kWorkbenchCode ? m_openWindow : 0;
+}
+
+WindowHandle MainWindow::ExistingWorkbench() const
+{
+    return reinterpret_cast<WindowHandle>(m_workbench.data());
 }
 
 void MainWindow::OnFeatureClose(std::int32_t code)

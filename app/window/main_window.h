@@ -14,6 +14,7 @@
 #include "framework/pre_translate.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -39,6 +40,9 @@ public:
     // Opens the workbench (selecting its tree item) and answers its window,
     // 0 when the tree has none or it did not open.
     WindowHandle OpenWorkbench();
+    // The workbench's window once it was made (the module keeps it while
+    // other features are open), else 0; opens nothing.
+    WindowHandle ExistingWorkbench() const;
 
     CTreeCtrl& Tree() { return m_tree; }
     FeatureArea* Area() const { return m_area; }
@@ -81,6 +85,7 @@ private:
     std::unique_ptr<PreTranslateFilter> m_preTranslate;
     std::uint32_t m_openCode = 0;  // the feature the last selection opened
     WindowHandle m_openWindow = 0; // and its window
+    QPointer<QWidget> m_workbench; // the workbench's window, once opened
     bool m_fillingTree = false; // selections made while the module fills the tree open nothing
 };
 

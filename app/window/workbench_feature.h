@@ -2,6 +2,9 @@
 // The workbench as a named host feature ("Workbench"): the features that the
 // module opens with their code alone have no module to ask, so a hand-off of
 // numbers opens the workbench through the host, which selects its tree item.
+// Opened with kPeekWorkbench it only answers the workbench's window when the
+// workbench was made already, opening nothing: a feature reads its result
+// list so and stays open.
 
 #include "app/services/host_features.h"
 
@@ -12,6 +15,7 @@ namespace vesk::app {
 class MainWindow;
 
 inline constexpr std::string_view kWorkbenchFeatureName = "Workbench";
+inline constexpr SlotInt kPeekWorkbench = 1;
 
 class WorkbenchFeature final : public HostFeatures {
 public:

@@ -310,6 +310,11 @@ bool ResultPage::TakeResultSnapshot(ListSnapshot* snapshot)
     return m_result->ToSnapshot(*snapshot);
 }
 
+bool ResultPage::CopyResults(ListSnapshot* snapshot) const
+{
+    return snapshot && m_result && m_result->ToSnapshot(*snapshot);
+}
+
 bool ResultPage::RestoreResultSnapshot(const ListSnapshot* snapshot)
 {
     if (!snapshot || !m_result || !m_options.KeepWithConditions() || snapshot->count == 0)

@@ -71,6 +71,9 @@ public:
     // Take fills snapshot with a buffer the caller owns.
     bool TakeResultSnapshot(ListSnapshot* snapshot);
     bool RestoreResultSnapshot(const ListSnapshot* snapshot);
+    // A copy of the result list for a feature that reads it, whatever the
+    // options; false when there is no list or no memory for the copy.
+    bool CopyResults(ListSnapshot* snapshot) const;
 
     // The user's operations, as the buttons and the menu run them.
     void AddNumber();

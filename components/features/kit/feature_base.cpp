@@ -4,6 +4,7 @@
 #include "framework/messages.h"
 #include "framework/win_structs.h"
 #include "host/module_messages.h"
+#include "numbers/list_snapshot.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,8 +16,10 @@ namespace vesk::features {
 namespace {
 
 // The host's named feature that opens the workbench for rows opened without
-// the module.
+// the module; opened with kPeekWorkbench it only answers the workbench's
+// window when there is one.
 constexpr const char* kWorkbenchFeatureName = "Workbench";
+constexpr SlotInt kPeekWorkbench = 1;
 
 WindowHandle OpenWorkbench(IModule* module, IHostObject* host)
 {
@@ -141,6 +144,34 @@ void FeatureBase::SendToWorkbench(const std::vector<std::uint32_t>& codes) const
         SendMessage(FromWindowHandle(workbench), kMessageTransferNumbers, kTransferPackedDigits,
                     reinterpret_cast<LPARAM>(&record));
     });
+}
+
+std::optional<std::vector<std::uint32_t>> FeatureBase::WorkbenchResults() const
+{
+    if (!m_host || m_host->OpenFeatureByName(kWorkbenchFeatureName, kPeekWorkbench) != 1)
+        return std::nullopt;
+    const WindowHandle workbench = m_host->GetFeatureWindow(1);
+    if (workbench == 0 || workbench == static_cast<WindowHandle>(-1))
+        return std::nullopt;
+    ListSnapshot snapshot;
+    const LRESULT copied =
+        SendMessage(FromWindowHandle(workbench), kMessageCopyResults, 0, reinterpret_cast<LPARAM>(&snapshot));
+    const int length = m_featureHost.Length();
+    if (copied != 1 || snapshot.marker != kSnapshotMarker || snapshot.length != length ||
+        (!snapshot.digits && snapshot.count != 0)) {
+        ReleaseSnapshot(snapshot);
+        return std::nullopt;
+    }
+    std::vector<std::uint32_t> codes;
+    codes.reserve(snapshot.count);
+    for (std::uint32_t i = 0; i < snapshot.count; ++i) {
+        std::uint32_t code = 0;
+        for (int d = 0; d < length; ++d)
+            code = code * 10 + snapshot.digits[std::size_t(i) * std::size_t(length) + std::size_t(d)] % 10;
+        codes.push_back(code);
+    }
+    ReleaseSnapshot(snapshot);
+    return codes;
 }
 
 bool PinThisLibrary()

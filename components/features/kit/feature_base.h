@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vesk::features {
@@ -60,6 +61,11 @@ protected:
     // result list and opens the workbench, after the current event: opening
     // it closes this feature. Nothing happens for an empty list.
     void SendToWorkbench(const std::vector<std::uint32_t>& codes) const;
+    // The numbers of the workbench's result list (codes of the game's
+    // length, in the list's order), read without opening the workbench;
+    // nullopt when the workbench has not been opened yet or its list could
+    // not be copied.
+    std::optional<std::vector<std::uint32_t>> WorkbenchResults() const;
 
 private:
     void EnsureWindow();

@@ -29,21 +29,48 @@ QStandardItem* NumberCell(const QString& text, double value)
 }
 
 ListInput::ListInput(const QString& title, const QString& name, QWidget* parent)
-    : QWidget(parent), m_editor(new QPlainTextEdit(this))
+    : QWidget(parent), m_editor(new QPlainTextEdit(this)), m_take(new QPushButton(QStringLiteral("取缩水结果"), this))
 {
     setObjectName(name);
     m_editor->setObjectName(name + QStringLiteral("Text"));
     m_editor->setPlaceholderText(QStringLiteral("输入或粘贴号码，以空格、逗号或换行分隔"));
     auto* load = new QPushButton(QStringLiteral("载入文件…"), this);
     load->setObjectName(name + QStringLiteral("Load"));
+    m_take->setObjectName(name + QStringLiteral("TakeResults"));
+    m_take->setToolTip(QStringLiteral("取缩水器里“缩水结果”的号码"));
+    m_take->hide();
     auto* head = new QHBoxLayout;
     head->addWidget(new QLabel(title, this), 1);
+    head->addWidget(m_take);
     head->addWidget(load);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(head);
     layout->addWidget(m_editor, 1);
     connect(load, &QPushButton::clicked, this, [this] { LoadFile(); });
+    connect(static_cast<QPushButton*>(m_take), &QPushButton::clicked, this, [this] { TakeWorkbenchResults(); });
+}
+
+void ListInput::SetWorkbenchSource(WorkbenchSource source)
+{
+    m_source = std::move(source);
+    m_take->setVisible(static_cast<bool>(m_source));
+}
+
+void ListInput::TakeWorkbenchResults()
+{
+    if (!m_source)
+        return;
+    const std::optional<std::vector<std::uint32_t>> codes = m_source();
+    if (!codes) {
+        features::ShowInformation(this, "没有取到缩水器的号码：缩水器还没有打开，请先在“组号缩水”里得到号码，再来取。");
+        return;
+    }
+    if (codes->empty()) {
+        features::ShowInformation(this, "缩水器的缩水结果是空的。");
+        return;
+    }
+    SetCodes(*codes);
 }
 
 analysis::NumberEntry ListInput::Read() const

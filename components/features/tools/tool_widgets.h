@@ -11,6 +11,8 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,11 +29,20 @@ inline QString Q(const std::string& text) { return QString::fromStdString(text);
 QStandardItem* TextCell(const QString& text);
 QStandardItem* NumberCell(const QString& text, double value);
 
+// The numbers of the workbench's result list, nullopt when it is not open.
+using WorkbenchSource = std::function<std::optional<std::vector<std::uint32_t>>()>;
+
 // A titled text box for a list of numbers with a button that loads a result
-// file into it (.txt or .flt). The text is what counts: Read checks it.
+// file into it (.txt or .flt), and one that takes the workbench's result
+// list. The text is what counts: Read checks it.
 class ListInput final : public QWidget {
 public:
     ListInput(const QString& title, const QString& name, QWidget* parent = nullptr);
+
+    // Where 取缩水结果 reads from; the button is hidden without a source.
+    void SetWorkbenchSource(WorkbenchSource source);
+    // Shows the workbench's result list; says so when there is none.
+    void TakeWorkbenchResults();
 
     void SetLength(int length) { m_length = length; }
     // The numbers typed; the error names the first bad token.
@@ -44,6 +55,8 @@ public:
 
 private:
     QPlainTextEdit* m_editor;
+    QWidget* m_take;
+    WorkbenchSource m_source;
     int m_length = 3;
 };
 

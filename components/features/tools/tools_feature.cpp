@@ -8,6 +8,7 @@ QWidget* ToolsFeature::MakeWindow(QWidget* parent)
 {
     auto* window = new ToolsWindow(&Host(), parent);
     window->sendNumbers = [this](const std::vector<std::uint32_t>& codes) { SendToWorkbench(codes); };
+    window->SetWorkbenchSource([this] { return WorkbenchResults(); });
     return window;
 }
 

@@ -36,6 +36,12 @@ ToolsWindow::ToolsWindow(const features::FeatureHost* host, QWidget* parent)
     m_planStats->sendNumbers = send;
 }
 
+void ToolsWindow::SetWorkbenchSource(const WorkbenchSource& source)
+{
+    for (ListInput* input : {m_setTool->InputA(), m_setTool->InputB(), m_groupStats->Input(), m_numberStats->Input()})
+        input->SetWorkbenchSource(source);
+}
+
 void ToolsWindow::ShowTool(std::uint32_t code)
 {
     static const struct {

@@ -3,6 +3,7 @@
 // of the opened code shown under its title.
 
 #include "components/features/kit/feature_host.h"
+#include "components/features/tools/tool_widgets.h"
 
 #include <QWidget>
 
@@ -34,6 +35,8 @@ public:
 
     // Numbers a page hands to the workbench.
     std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    // Where every list box's 取缩水结果 reads the workbench's result list.
+    void SetWorkbenchSource(const WorkbenchSource& source);
 
     // Shows the tool of code (the guide for a code this row does not
     // serve), with the game's length and the history read again.

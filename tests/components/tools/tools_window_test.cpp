@@ -266,6 +266,37 @@ TEST_F(ToolsWindowTest, SetToolComputesSavesAndRefusesBadInput)
     EXPECT_TRUE(tools->findChild<QCheckBox*>(QStringLiteral("asGroups"))->isChecked());
 }
 
+TEST_F(ToolsWindowTest, ListsTakeTheWorkbenchsResultsWithoutClosingTheTool)
+{
+    ToolsWindow* tools = Open(QStringLiteral("集合工具"));
+    ASSERT_NE(tools, nullptr);
+    SetToolPage* page = tools->SetTool();
+    ScriptedInteraction script;
+    // Before the workbench was ever opened there is nothing to take, and
+    // nothing is opened for it.
+    Click(page->InputA(), "listATakeResults");
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_NE(script.MessageBoxes()[0].text.find("缩水器还没有打开"), std::string::npos);
+    EXPECT_TRUE(page->InputA()->Editor()->toPlainText().isEmpty());
+    EXPECT_EQ(Shown(), tools);
+
+    // Two numbers handed to the workbench come back into B, in its order,
+    // and the tool stays open.
+    page->InputA()->Editor()->setPlainText(QStringLiteral("789 123 456"));
+    page->InputB()->Editor()->setPlainText(QStringLiteral("456"));
+    page->SetOperation(analysis::SetOperation::AMinusB, false);
+    Click(page, "calculate");
+    Click(page, "sendNumbers");
+    ASSERT_TRUE(WorkbenchHolds(2));
+    tools = Open(QStringLiteral("集合工具"));
+    ASSERT_NE(tools, nullptr);
+    page = tools->SetTool();
+    Click(page->InputB(), "listBTakeResults");
+    EXPECT_EQ(page->InputB()->Read().codes, (Codes{123, 789}));
+    EXPECT_EQ(Shown(), tools);
+    EXPECT_EQ(script.MessageBoxes().size(), 1u) << script.MessageBoxes().back().text;
+}
+
 TEST_F(ToolsWindowTest, PlanStatisticsFromFilesAndPastedBlocks)
 {
     ToolsWindow* tools = Open(QStringLiteral("大方案统计"));
