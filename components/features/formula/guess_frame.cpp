@@ -37,10 +37,7 @@ GuessFrame::GuessFrame(const QString& objectName, const QString& title, QWidget*
     layout->addLayout(m_bar);
 
     m_pages = new QStackedWidget(this);
-    m_reason = new QLabel(this);
-    m_reason->setObjectName(QStringLiteral("missingHistory"));
-    m_reason->setAlignment(Qt::AlignCenter);
-    m_reason->setWordWrap(true);
+    m_reason = features::MakeMissingHistoryLabel(this);
     m_pages->addWidget(m_reason);
     layout->addWidget(m_pages, 1);
     m_status = new QLabel(this);

@@ -25,6 +25,15 @@ QLabel* MakeFeatureTitle(const QString& text, QWidget* parent)
     return title;
 }
 
+QLabel* MakeMissingHistoryLabel(QWidget* parent)
+{
+    auto* missing = new QLabel(parent);
+    missing->setObjectName(QStringLiteral("missingHistory"));
+    missing->setAlignment(Qt::AlignCenter);
+    missing->setWordWrap(true);
+    return missing;
+}
+
 QString PeriodText(const HistoryDraws& draws, std::size_t i)
 {
     if (i < draws.periods.size() && !draws.periods[i].empty())

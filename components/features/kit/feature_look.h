@@ -20,6 +20,10 @@ void PaintFeatureBackground(QWidget* window);
 // The window's title: bold, a little larger, named "featureTitle".
 QLabel* MakeFeatureTitle(const QString& text, QWidget* parent);
 
+// The line a window shows instead of its content when there are no draws
+// (centred, wrapped, named "missingHistory"); its text is set by the window.
+QLabel* MakeMissingHistoryLabel(QWidget* parent);
+
 // The period of draw i ("第i+1期" when the file gave none).
 QString PeriodText(const HistoryDraws& draws, std::size_t i);
 // A number's digits with leading zeros.

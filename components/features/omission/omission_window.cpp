@@ -7,6 +7,7 @@
 
 #include "framework/interaction.h"
 #include "pages/files/file_access.h"
+#include "components/features/kit/feature_look.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -125,10 +126,7 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     layout->addLayout(bar);
 
     m_pages = new QStackedWidget(this);
-    m_missing = new QLabel(this);
-    m_missing->setObjectName(QStringLiteral("missingHistory"));
-    m_missing->setAlignment(Qt::AlignCenter);
-    m_missing->setWordWrap(true);
+    m_missing = features::MakeMissingHistoryLabel(this);
     m_pages->addWidget(m_missing);
 
     m_tabs = new QTabWidget(this);

@@ -111,7 +111,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_formulaControls);
 
     m_pages = new QStackedWidget(this);
-    m_missing = MakeMissingLabel(this);
+    m_missing = features::MakeMissingHistoryLabel(this);
     m_pages->addWidget(m_missing);
 
     auto* content = new QWidget(this);

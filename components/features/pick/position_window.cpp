@@ -56,7 +56,7 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     layout->addLayout(bar);
 
     m_pages = new QStackedWidget(this);
-    m_missing = MakeMissingLabel(this);
+    m_missing = features::MakeMissingHistoryLabel(this);
     m_pages->addWidget(m_missing);
     auto* content = new QWidget(this);
     auto* contentLayout = new QVBoxLayout(content);

@@ -7,15 +7,6 @@
 
 namespace vesk::pick {
 
-QLabel* MakeMissingLabel(QWidget* parent)
-{
-    auto* missing = new QLabel(parent);
-    missing->setObjectName(QStringLiteral("missingHistory"));
-    missing->setAlignment(Qt::AlignCenter);
-    missing->setWordWrap(true);
-    return missing;
-}
-
 QSpinBox* MakeSpin(QWidget* parent, const QString& name, int low, int high)
 {
     auto* box = new QSpinBox(parent);

@@ -3,15 +3,12 @@
 
 #include <QString>
 
-class QLabel;
 class QSpinBox;
 class QTableView;
 class QWidget;
 
 namespace vesk::pick {
 
-// The centred line shown instead of the page without draws ("missingHistory").
-QLabel* MakeMissingLabel(QWidget* parent);
 // A spin box that reports only finished edits.
 QSpinBox* MakeSpin(QWidget* parent, const QString& name, int low, int high);
 // A read-only table view with compact rows and stretched columns.

@@ -35,10 +35,7 @@ QueryFrame::QueryFrame(const QString& objectName, const QString& title, QWidget*
     layout->addLayout(m_bar);
 
     m_pages = new QStackedWidget(this);
-    m_missing = new QLabel(this);
-    m_missing->setObjectName(QStringLiteral("missingHistory"));
-    m_missing->setAlignment(Qt::AlignCenter);
-    m_missing->setWordWrap(true);
+    m_missing = features::MakeMissingHistoryLabel(this);
     m_pages->addWidget(m_missing);
     layout->addWidget(m_pages, 1);
 }
