@@ -10,13 +10,7 @@
 #include "components/features/analysis/formula_search.h"
 #include "components/features/kit/table_export.h"
 
-#include "app/services/host_object.h"
-#include "app/window/feature_area.h"
-#include "app/window/main_window.h"
-#include "framework/module_context.h"
-#include "numbers/draw_history.h"
-#include "tests/support/build_folders.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/feature_host_test.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -34,64 +28,26 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 namespace vesk::formula {
 namespace {
 
-using test::BuildFolder;
-
 const QString kBankerLeaf = QStringLiteral("胆杀验证");
 const QString kFormulaLeaf = QStringLiteral("公式搜索（开发中）");
 
-std::vector<std::uint32_t> SampleDraws()
-{
-    std::ifstream file(BuildFolder() + "data/draws-3d.txt", std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    const DrawHistory history = DrawHistory::Parse({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, 3);
-    return {history.Codes().begin(), history.Codes().end()};
-}
-
-class FormulaWindowTest : public ::testing::Test {
+class FormulaWindowTest : public test::FeatureHostTest {
 protected:
     void SetUp() override
     {
-        SetResourceFolder(BuildFolder());
-        host = std::make_unique<app::HostObject>(app::HostConfig{app::HostPaths::UnderRoot(root.Path()),
-                                                                 BuildFolder() + "plugins/", BuildFolder() + "data/S3Cdt.dat",
-                                                                 BuildFolder() + "data/draws-3d.txt"});
-        window = std::make_unique<app::MainWindow>(*host);
-        window->resize(1100, 720);
-        window->show();
-        ASSERT_TRUE(window->StartModule()) << window->Session().Error();
+        StartHost({1100, 720});
         // Codes 96 and 97 are leaves of the short tree only.
         window->ShortTreeAction()->setChecked(true);
     }
-    void TearDown() override
-    {
-        window.reset();
-        host.reset();
-    }
 
-    void Select(const QString& text)
-    {
-        QTreeWidget* tree = window->Tree().GetTreeWidget();
-        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        tree->setCurrentItem(found.front());
-        QApplication::processEvents();
-    }
-
-    // The library's windows by name: the test links the same sources, so
-    // their members are those of the loaded library.
     template <class Window>
     Window* Shown(const char* name)
     {
-        for (auto* feature : window->Area()->findChildren<QWidget*>(QString::fromUtf8(name)))
-            if (feature->isVisible())
-                return static_cast<Window*>(feature);
-        return nullptr;
+        return ShownNamed<Window>(QString::fromUtf8(name));
     }
     FormulaWindow* ShownFormula() { return Shown<FormulaWindow>("formulaWindow"); }
     BankerWindow* ShownBanker() { return Shown<BankerWindow>("bankerWindow"); }
@@ -123,10 +79,6 @@ protected:
     {
         return table->model()->index(row, column).data().toString();
     }
-
-    test::TempFolder root;
-    std::unique_ptr<app::HostObject> host;
-    std::unique_ptr<app::MainWindow> window;
 };
 
 TEST_F(FormulaWindowTest, FormulaLeafListsTheSearchesTopFormulasBesideTheShuffledBest)

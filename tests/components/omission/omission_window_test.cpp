@@ -8,14 +8,10 @@
 #include "components/features/omission/table_text.h"
 #include "components/features/omission/trend_view.h"
 
-#include "app/services/host_object.h"
-#include "app/window/feature_area.h"
-#include "app/window/main_window.h"
-#include "framework/module_context.h"
 #include "framework/scripted_interaction.h"
 #include "numbers/draw_history.h"
 #include "tests/support/build_folders.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/feature_host_test.h"
 #include "tests/support/xls_readback.h"
 #include "tests/support/visible_label.h"
 
@@ -39,58 +35,13 @@
 namespace vesk::omission {
 namespace {
 
-using test::BuildFolder;
+using test::ReadAll;
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::uint32_t> SampleDraws()
-{
-    const std::string text = ReadAll(BuildFolder() + "data/draws-3d.txt");
-    const DrawHistory history = DrawHistory::Parse({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, 3);
-    return {history.Codes().begin(), history.Codes().end()};
-}
-
-class OmissionWindowTest : public ::testing::Test {
+class OmissionWindowTest : public test::FeatureHostTest {
 protected:
-    void SetUp() override
-    {
-        SetResourceFolder(BuildFolder());
-        host = std::make_unique<app::HostObject>(app::HostConfig{app::HostPaths::UnderRoot(root.Path()),
-                                                                 BuildFolder() + "plugins/", BuildFolder() + "data/S3Cdt.dat",
-                                                                 BuildFolder() + "data/draws-3d.txt"});
-        window = std::make_unique<app::MainWindow>(*host);
-        window->show();
-        ASSERT_TRUE(window->StartModule()) << window->Session().Error();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        host.reset();
-    }
+    void SetUp() override { StartHost({1000, 640}); }
 
-    void Select(const QString& text)
-    {
-        QTreeWidget* tree = window->Tree().GetTreeWidget();
-        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        tree->setCurrentItem(found.front());
-        QApplication::processEvents();
-    }
-
-    // The library's window, by name: the class has no meta-object of its own
-    // to cast by. The test links the same sources, so its members are those
-    // of the loaded library.
-    OmissionWindow* Shown()
-    {
-        for (auto* feature : window->Area()->findChildren<QWidget*>(QStringLiteral("omissionWindow")))
-            if (feature->isVisible())
-                return static_cast<OmissionWindow*>(feature);
-        return nullptr;
-    }
+    OmissionWindow* Shown() { return ShownNamed<OmissionWindow>(QStringLiteral("omissionWindow")); }
 
     QStringList Column(QTableView* table, int column)
     {
@@ -105,10 +56,6 @@ protected:
         if (const char* folder = std::getenv("VESK_SCREENSHOT_DIR"))
             widget->window()->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
     }
-
-    test::TempFolder root;
-    std::unique_ptr<app::HostObject> host;
-    std::unique_ptr<app::MainWindow> window;
 };
 
 TEST_F(OmissionWindowTest, CatalogueLeafShowsItsCategoryWithTheCoresFigures)

@@ -14,15 +14,9 @@
 #include "components/features/query/state_window.h"
 #include "components/features/query/straight_window.h"
 
-#include "app/services/host_object.h"
-#include "app/window/feature_area.h"
-#include "app/window/main_window.h"
 #include "framework/cdialog.h"
-#include "framework/module_context.h"
 #include "framework/scripted_interaction.h"
-#include "numbers/draw_history.h"
-#include "tests/support/build_folders.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/feature_host_test.h"
 #include "tests/support/xls_readback.h"
 #include "tests/support/visible_label.h"
 
@@ -50,12 +44,7 @@ namespace vesk::query {
 namespace {
 
 using test::BuildFolder;
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test::ReadAll;
 
 struct Sample {
     std::vector<std::uint32_t> codes;
@@ -118,44 +107,19 @@ void ExpectCliAgrees(PatternWindow* feature, const QStringList& typeArgs)
     }
 }
 
-class QueryWindowTest : public ::testing::Test {
+class QueryWindowTest : public test::FeatureHostTest {
 protected:
-    void SetUp() override
-    {
-        SetResourceFolder(BuildFolder());
-        host = std::make_unique<app::HostObject>(app::HostConfig{app::HostPaths::UnderRoot(root.Path()),
-                                                                 BuildFolder() + "plugins/", BuildFolder() + "data/S3Cdt.dat",
-                                                                 BuildFolder() + "data/draws-3d.txt"});
-        window = std::make_unique<app::MainWindow>(*host);
-        window->resize(1280, 800);
-        window->show();
-        ASSERT_TRUE(window->StartModule()) << window->Session().Error();
-    }
+    void SetUp() override { StartHost({1280, 800}); }
     void TearDown() override
     {
         SetInteraction(nullptr);
-        window.reset();
-        host.reset();
+        FeatureHostTest::TearDown();
     }
 
-    void Select(const QString& text)
-    {
-        QTreeWidget* tree = window->Tree().GetTreeWidget();
-        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        tree->setCurrentItem(found.front());
-        QApplication::processEvents();
-    }
-
-    // The library's window, by object name (the test links the same sources
-    // as the loaded library, so the members are those of the shown window).
     template <class Window>
     Window* Shown(const QString& name)
     {
-        for (auto* feature : window->Area()->findChildren<QWidget*>(name))
-            if (feature->isVisible())
-                return static_cast<Window*>(feature);
-        return nullptr;
+        return ShownNamed<Window>(name);
     }
 
     void PickWindow(QWidget* feature, const QString& label)
@@ -173,11 +137,10 @@ protected:
             widget->window()->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
     }
 
-    bool WorkbenchShows(const QString& text) { return test::WaitForVisibleLabel(window->Area(), text); }
-
-    test::TempFolder root;
-    std::unique_ptr<app::HostObject> host;
-    std::unique_ptr<app::MainWindow> window;
+    bool WorkbenchShows(const QString& text, int milliseconds = 10000)
+    {
+        return test::WaitForVisibleLabel(window->Area(), text, milliseconds);
+    }
 };
 
 TEST_F(QueryWindowTest, LookupShowsTheCoresFiguresForNumbersAndPeriods)
@@ -560,7 +523,8 @@ TEST_F(QueryWindowTest, AHistoryEmptiedUnderTheWindowLeavesNothingToActOn)
     EXPECT_EQ(state->Table()->model()->rowCount(), 0);
     EXPECT_TRUE(state->SelectedNumbers().empty());
     QTest::mouseClick(state->findChild<QPushButton*>(QStringLiteral("sendNumbers")), Qt::LeftButton);
-    EXPECT_FALSE(WorkbenchShows(QStringLiteral("缩水结果:1注")));
+    // Nothing to hand on: a short wait shows nothing arrives.
+    EXPECT_FALSE(WorkbenchShows(QStringLiteral("缩水结果:1注"), 300));
     EXPECT_TRUE(state->isVisible());
 }
 

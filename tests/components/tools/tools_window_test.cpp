@@ -13,16 +13,9 @@
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/tools/tools_window.h"
 
-#include "app/services/host_object.h"
-#include "app/window/feature_area.h"
-#include "app/window/main_window.h"
-#include "app/window/workbench_feature.h"
-#include "framework/module_context.h"
 #include "framework/scripted_interaction.h"
-#include "numbers/draw_history.h"
 #include "pages/files/result_file.h"
-#include "tests/support/build_folders.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/feature_host_test.h"
 #include "tests/support/visible_label.h"
 
 #include <QApplication>
@@ -50,63 +43,16 @@ namespace vesk::tools {
 namespace {
 
 using test::BuildFolder;
+using test::ReadAll;
 using Codes = std::vector<std::uint32_t>;
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-Codes SampleDraws()
-{
-    const std::string text = ReadAll(BuildFolder() + "data/draws-3d.txt");
-    const DrawHistory history = DrawHistory::Parse({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, 3);
-    return {history.Codes().begin(), history.Codes().end()};
-}
-
-class ToolsWindowTest : public ::testing::Test {
+class ToolsWindowTest : public test::FeatureHostTest {
 protected:
     void SetUp() override { Start(root.Path(), BuildFolder() + "data/draws-3d.txt"); }
-    void TearDown() override
-    {
-        workbench.SetWindow(nullptr);
-        window.reset();
-        host.reset();
-    }
 
-    void Start(const std::string& rootPath, const std::string& draws)
-    {
-        SetResourceFolder(BuildFolder());
-        host = std::make_unique<app::HostObject>(
-            app::HostConfig{app::HostPaths::UnderRoot(rootPath), BuildFolder() + "plugins/", BuildFolder() + "data/S3Cdt.dat", draws});
-        // Features opened with their code alone reach the workbench by name,
-        // as the host application sets it up.
-        host->SetFeatures(&workbench);
-        window = std::make_unique<app::MainWindow>(*host);
-        workbench.SetWindow(window.get());
-        window->resize(1280, 800);
-        window->show();
-        ASSERT_TRUE(window->StartModule()) << window->Session().Error();
-    }
+    void Start(const std::string& rootPath, const std::string& draws) { StartHost({1280, 800}, draws, rootPath); }
 
-    void Select(const QString& text)
-    {
-        QTreeWidget* tree = window->Tree().GetTreeWidget();
-        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        tree->setCurrentItem(found.front());
-        QApplication::processEvents();
-    }
-
-    // The library's window by name; the test links the same sources.
-    ToolsWindow* Shown()
-    {
-        for (auto* feature : window->Area()->findChildren<QWidget*>(QStringLiteral("toolsWindow")))
-            if (feature->isVisible())
-                return static_cast<ToolsWindow*>(feature);
-        return nullptr;
-    }
+    ToolsWindow* Shown() { return ShownNamed<ToolsWindow>(QStringLiteral("toolsWindow")); }
 
     ToolsWindow* Open(const QString& leaf)
     {
@@ -148,11 +94,7 @@ protected:
         return rows;
     }
 
-    test::TempFolder root;
     test::TempFolder files;
-    app::WorkbenchFeature workbench;
-    std::unique_ptr<app::HostObject> host;
-    std::unique_ptr<app::MainWindow> window;
 };
 
 TEST_F(ToolsWindowTest, EachLeafOpensItsTool)
