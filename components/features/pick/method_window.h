@@ -5,6 +5,7 @@
 // patterns give and the back-test of those patterns over the history window.
 // The analysis core computes every figure; the window shows them.
 
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/analysis/pick_table.h"
 #include "components/features/kit/history_draws.h"
 
@@ -44,7 +45,7 @@ public:
     std::function<void(std::size_t)> windowChanged;
     std::function<void(const analysis::PickParameters&)> parametersChanged;
     // 发送到缩水器.
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     // Shows method with these settings; the ticked patterns are kept by label
     // while the method stays the same.

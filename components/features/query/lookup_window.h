@@ -3,6 +3,7 @@
 // group figures over the history window, and the draws where it came.
 // Input that cannot be read is named token by token and changes nothing.
 
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/analysis/lookup_index.h"
 #include "components/features/analysis/lookup_query.h"
 #include "components/features/query/query_frame.h"
@@ -25,7 +26,7 @@ public:
     explicit LookupWindow(QWidget* parent = nullptr);
 
     // The numbers of the window's hits, for the workbench.
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     // Reads the input and shows its figures; false (tables unchanged, the
     // faults shown) when a token could not be read.

@@ -55,6 +55,7 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     exportCounts->setObjectName(QStringLiteral("exportCounts"));
     auto* exportNumbers = new QPushButton(QStringLiteral("导出号码…"), this);
     exportNumbers->setObjectName(QStringLiteral("exportNumbers"));
+    auto* handOff = new features::HandOffChoice(QStringLiteral("planStatsPage"), this);
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
     send->setObjectName(QStringLiteral("sendNumbers"));
 
@@ -74,6 +75,7 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     pick->addWidget(new QLabel(QStringLiteral("个方案中的号码"), this));
     pick->addWidget(m_picked, 1);
     pick->addWidget(exportNumbers);
+    pick->addWidget(handOff);
     pick->addWidget(send);
     auto* countHead = new QHBoxLayout;
     countHead->addWidget(m_summary, 1);
@@ -98,9 +100,9 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     connect(exportNumbers, &QPushButton::clicked, this,
             [this] { features::AskExportModel(this, *m_numberModel, "大方案统计-号码"); });
     connect(m_minimum, &QSpinBox::valueChanged, this, [this] { ShowPicked(); });
-    connect(send, &QPushButton::clicked, this, [this] {
+    connect(send, &QPushButton::clicked, this, [this, handOff] {
         if (sendNumbers)
-            sendNumbers(PickedNumbers());
+            sendNumbers(PickedNumbers(), handOff->Mode());
     });
 }
 

@@ -4,6 +4,7 @@
 // saved through the result-file layer or handed to the workbench. A refused
 // entry is named and the result shown before stays as it was.
 
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/analysis/set_operations.h"
 #include "components/features/kit/feature_host.h"
 
@@ -32,7 +33,7 @@ public:
     // host: borrowed, outlives the page (the feature's own).
     explicit SetToolPage(const features::FeatureHost* host, QWidget* parent = nullptr);
 
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     // The game's length and the remembered operation, on every opening.
     void Reload();
