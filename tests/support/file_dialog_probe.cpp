@@ -46,6 +46,10 @@ DeleteAttempt PressDeleteOnFolder(QFileDialog& dialog, const QString& name)
     }, 3000);
     if (!listed || !index.isValid())
         return attempt;
+    // The dialog's Delete is a shortcut of its window: only an active window gets it.
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog, 3000))
+        return attempt;
     view->setFocus();
     view->setCurrentIndex(index);
     view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
