@@ -5,7 +5,7 @@
 
 #include "components/features/kit/hand_off_choice.h"
 #include "components/features/omission/family_source.h"
-#include "components/features/analysis/skew_search.h"
+#include "components/features/analysis/omission/skew_search.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QWidget>

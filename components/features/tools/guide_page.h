@@ -4,8 +4,8 @@
 // and their cost live; the numbers of a play are listed on request and can
 // be handed to the workbench.
 
+#include "components/features/analysis/tools/bet_calculator.h"
 #include "components/features/kit/hand_off_choice.h"
-#include "components/features/analysis/bet_calculator.h"
 
 #include <QWidget>
 

@@ -4,8 +4,8 @@
 // it, the table of numbers by that count, and the numbers in at least k
 // plans handed to the workbench.
 
+#include "components/features/analysis/tools/plan_tally.h"
 #include "components/features/kit/hand_off_choice.h"
-#include "components/features/analysis/plan_tally.h"
 
 #include <QWidget>
 
