@@ -1,42 +1,57 @@
 #include "components/features/analysis/chance_verdict.h"
 
-#include <cmath>
+#include "components/filter/engine/binomial.h"
 
 namespace vesk::analysis {
 
-ChanceVerdict JudgeAgainstChance(std::int64_t hits, std::size_t scored, const Figure& baseline)
+ChanceTest JudgeAgainstChance(std::int64_t hits, std::size_t scored, const Figure& baseline)
 {
-    if (scored == 0)
-        return ChanceVerdict::NothingScored;
-    const Figure rate{hits, static_cast<std::int64_t>(scored)};
-    if (rate.Compare(baseline) <= 0)
-        return ChanceVerdict::NoBetter;
-    const double n = static_cast<double>(scored);
-    const double p = baseline.Value();
-    const double spread = std::sqrt(n * p * (1 - p));
-    // A baseline of 0 or 1 leaves no room for chance: any excess is real.
-    if (spread == 0)
-        return ChanceVerdict::Better;
-    return (static_cast<double>(hits) - n * p) / spread >= 2 ? ChanceVerdict::Better : ChanceVerdict::WithinChance;
+    if (scored == 0 || hits < 0)
+        return {};
+    const auto k = static_cast<std::uint64_t>(hits);
+    const double chance = baseline.Value();
+    const double above = filter::BinomialAtLeast(k, scored, chance);
+    if (above < filter::kChanceLevel)
+        return {ChanceVerdict::Higher, above};
+    const double below = filter::BinomialAtMost(k, scored, chance);
+    if (below < filter::kChanceLevel)
+        return {ChanceVerdict::Lower, below};
+    return {ChanceVerdict::WithinChance, above};
 }
 
-std::string BackTestText(const std::string& windowText, std::int64_t hits, std::size_t scored, const Figure& baseline)
+std::string HitsText(std::int64_t hits, std::size_t scored, const Figure& baseline)
 {
-    const ChanceVerdict verdict = JudgeAgainstChance(hits, scored, baseline);
-    std::string text = "回测 " + windowText;
-    if (verdict == ChanceVerdict::NothingScored)
+    const Figure rate{hits, static_cast<std::int64_t>(scored == 0 ? 1 : scored)};
+    return "命中 " + std::to_string(hits) + " 期 " + FormatFigure(rate, 1, 100) + "% · 随机基准 " +
+           FormatFigure(baseline, 1, 100) + "%" + (scored < kFewScored ? kFewScoredNote : "");
+}
+
+std::string BackTestText(const std::string& label, const std::string& windowText, std::int64_t hits,
+                         std::size_t scored, const Figure& baseline)
+{
+    const ChanceTest test = JudgeAgainstChance(hits, scored, baseline);
+    std::string text = label + " " + windowText;
+    if (test.verdict == ChanceVerdict::NothingScored)
         return text + "：没有可计分的期（方法需要更早的开奖）";
-    const Figure rate{hits, static_cast<std::int64_t>(scored)};
-    text += "（计分" + std::to_string(scored) + "期）：命中 " + std::to_string(hits) + " 期 " + FormatFigure(rate, 1, 100) +
-            "% · 随机基准 " + FormatFigure(baseline, 1, 100) + "% · ";
-    switch (verdict) {
-    case ChanceVerdict::NoBetter:
-        return text + "不比随机好";
-    case ChanceVerdict::WithinChance:
-        return text + "高出部分在随机波动之内";
+    text += "（计分" + std::to_string(scored) + "期）：" + HitsText(hits, scored, baseline) + " · 单侧 p = " +
+            filter::PValueText(test.p) + " · ";
+    switch (test.verdict) {
+    case ChanceVerdict::Higher:
+        return text + "高于随机";
+    case ChanceVerdict::Lower:
+        return text + "低于随机";
     default:
-        return text + "明显高于随机";
+        return text + "在随机波动之内";
     }
+}
+
+std::string InSampleText(const std::string& windowText, std::int64_t hits, std::size_t scored, const Figure& baseline)
+{
+    std::string text = "挑选所用 " + windowText;
+    if (scored == 0)
+        return text + "：没有可计分的期（方法需要更早的开奖）";
+    return text + "（计分" + std::to_string(scored) + "期）：" + HitsText(hits, scored, baseline) +
+           "（是看着这些期选的，这里的命中率说明不了好坏）";
 }
 
 } // namespace vesk::analysis
