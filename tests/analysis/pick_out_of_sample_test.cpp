@@ -79,6 +79,7 @@ const std::vector<std::pair<PickMethod, test::SlowPickParameters>> kMethods = {
 TEST(PickOutOfSample, HeldOutScoresThePatternsOnTheDrawsBeforeTheWindow)
 {
     const std::vector<std::uint32_t> all = test::SampleDraws();
+    ASSERT_GT(all.size(), 400u);
     const std::vector<std::uint32_t> draws(all.begin(), all.begin() + 400);
     for (const auto& [method, slowParameters] : kMethods) {
         SCOPED_TRACE(slowParameters.method);
@@ -106,6 +107,7 @@ TEST(PickOutOfSample, HeldOutScoresThePatternsOnTheDrawsBeforeTheWindow)
 TEST(PickOutOfSample, WalkForwardPicksEachDrawFromTheWindowBeforeIt)
 {
     const std::vector<std::uint32_t> all = test::SampleDraws();
+    ASSERT_GT(all.size(), 300u);
     const std::vector<std::uint32_t> draws(all.begin(), all.begin() + 300);
     const std::size_t ruleWindow = 40;
     const std::size_t count = 30;
@@ -153,6 +155,7 @@ TEST(PickOutOfSample, WalkForwardPicksEachDrawFromTheWindowBeforeIt)
 TEST(PickOutOfSample, WalkForwardWalksOnlyDrawsWithAWholeWindowBeforeThem)
 {
     const std::vector<std::uint32_t> all = test::SampleDraws();
+    ASSERT_GT(all.size(), 130u);
     const std::vector<std::uint32_t> draws(all.begin(), all.begin() + 130);
     const PatternSpace space(PickMethod::Neighbour, 3);
     const PickParameters parameters = DefaultParameters(PickMethod::Neighbour);

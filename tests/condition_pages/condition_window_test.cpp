@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -329,6 +330,52 @@ TEST_F(ConditionWindow, BacktestJudgesTheLastDrawsOfTheHostsHistory)
                                                   "456（第 2024002 期）：和值\n"
                                                   "789（第 2024003 期）：和值\n"
                                                   "111（第 2024004 期）：和值");
+}
+
+// 历史表现: the sum's own record beside its chance, worked out by hand: sum 6
+// keeps 28 of the 1000 numbers and only 123 of the four draws; P(at least one
+// of four at 0.028) = 1 - 0.972^4 = 0.1074. A double click finds its row.
+TEST_F(ConditionWindow, RecordsShowEachConditionBesideItsChanceAndFindItsRow)
+{
+    WriteFile(pages.Root() + "data/draws.txt", "2024001 123\n2024002 456\n2024003 789\n2024004 111\n");
+    QWidget* sum = Row(fixed, QStringLiteral("和值"));
+    QTest::mouseClick(Toggle(sum, QStringLiteral("6")), Qt::LeftButton);
+    QTest::mouseClick(Visible<QPushButton>(fixed, QStringLiteral("历史表现")), Qt::LeftButton);
+    QWidget* view = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowTitle() == QStringLiteral("条件历史表现") && top->isVisible())
+            view = top;
+    ASSERT_NE(view, nullptr);
+    auto* table = view->findChild<QTableView*>(QStringLiteral("recordTable"));
+    ASSERT_NE(table, nullptr);
+    const QAbstractItemModel* model = table->model();
+    ASSERT_EQ(model->rowCount(), 3); // the sum, its group, the set
+    const auto row = [model](int r) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells << model->index(r, c).data().toString();
+        return cells;
+    };
+    const QStringList first = row(0);
+    EXPECT_TRUE(first[0].endsWith(QStringLiteral(" 和值"))) << first[0].toStdString();
+    EXPECT_EQ(first.mid(1), (QStringList{QStringLiteral("2.8%"), QStringLiteral("1"), QStringLiteral("25.0%"),
+                                         QStringLiteral("0.1074"), QStringLiteral("3"), QStringLiteral("3")}));
+    EXPECT_EQ(row(2)[0], QStringLiteral("全部条件"));
+    EXPECT_EQ(row(2).mid(1), first.mid(1));
+    EXPECT_TRUE(view->findChild<QLabel*>(QStringLiteral("recordStatus"))->text().contains(QStringLiteral("（样本少于 30 期）")));
+
+    // Sorted by the longest cut, then back by the file's order.
+    table->sortByColumn(6, Qt::DescendingOrder);
+    EXPECT_EQ(model->index(0, 6).data().toString(), QStringLiteral("3"));
+    table->sortByColumn(0, Qt::AscendingOrder);
+    EXPECT_TRUE(model->index(0, 0).data().toString().endsWith(QStringLiteral(" 和值")));
+
+    auto* enable = sum->findChild<QCheckBox*>();
+    ASSERT_NE(enable, nullptr);
+    enable->clearFocus();
+    const QRect cell = table->visualRect(model->index(0, 0));
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return enable->hasFocus(); }, 2000));
 }
 
 } // namespace

@@ -96,6 +96,7 @@ TEST(PickBacktest, FiguresAgreeWithTheSlowEvaluatorAndExactSums)
 {
     ToolRunner tool;
     const std::vector<std::uint32_t> all = SampleDraws();
+    ASSERT_GT(all.size(), 260u);
     // A short history keeps the slow evaluator quick.
     std::string text;
     const std::vector<std::uint32_t> draws(all.begin(), all.begin() + 260);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace vesk::filter {
 
@@ -73,10 +72,9 @@ std::string PValueText(double p)
 {
     if (p < 0.00005)
         return "<0.0001";
-    const auto scaled = static_cast<long long>(std::floor(p * 10000 + 0.5));
-    char text[16];
-    std::snprintf(text, sizeof text, "%lld.%04lld", scaled / 10000, scaled % 10000);
-    return text;
+    const auto scaled = static_cast<long long>(std::floor(std::min(p, 1.0) * 10000 + 0.5));
+    std::string fraction = std::to_string(scaled % 10000);
+    return std::to_string(scaled / 10000) + "." + std::string(4 - fraction.size(), '0') + fraction;
 }
 
 } // namespace vesk::filter

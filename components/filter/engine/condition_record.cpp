@@ -42,7 +42,7 @@ ConditionRecords RecordConditions(const ConditionSet& set, int length, std::span
             result.records.push_back({RecordItem::Group, {g, 0}});
     }
     const std::size_t groups = result.records.size() - conditions;
-    result.records.push_back({RecordItem::Set});
+    result.records.push_back({RecordItem::Set, {}});
     std::vector<std::uint8_t> fails;
     std::vector<std::uint8_t> groupFails;
     // Fail counts of the conditions that need no history stay as the first
