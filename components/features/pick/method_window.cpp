@@ -156,7 +156,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
                 PickByRule();
                 return;
             }
-            m_ruleApplied = false;
+            ForgetRule();
             m_filling = true;
             for (int r = 0; r < m_model->rowCount(); ++r)
                 m_model->item(r, kPatternLabel)->setCheckState(kind == 0 ? Qt::Checked : Qt::Unchecked);
@@ -203,7 +203,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     connect(m_top, &QSpinBox::valueChanged, this, [this] { ReadParameterControls(); });
     connect(m_model, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
         if (!m_filling && item->column() == kPatternLabel) {
-            m_ruleApplied = false;
+            ForgetRule();
             PicksChanged();
         }
     });
@@ -339,6 +339,13 @@ void MethodWindow::PickByRule()
     m_ruleApplied = true;
     PicksChanged();
     ShowRuleRecord();
+}
+
+void MethodWindow::ForgetRule()
+{
+    // Ticks by hand are the user's own choice, which the rule's record says nothing about.
+    m_ruleApplied = false;
+    m_ruleRecord->hide();
 }
 
 void MethodWindow::ShowRuleRecord()

@@ -77,6 +77,7 @@ private:
     void ReadParameterControls();
     void ShowParameterControls();
     void ShowRuleRecord();
+    void ForgetRule();
 
     analysis::PickMethod m_method = analysis::PickMethod::Neighbour;
     analysis::PickParameters m_parameters;

@@ -13,6 +13,7 @@
 #include "framework/styles.h"
 #include "skin/workbench_colors.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
