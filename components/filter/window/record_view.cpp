@@ -70,6 +70,7 @@ RecordView::RecordView(FilterComponent& engine, QWidget* owner)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setToolTip(QStringLiteral("随机保留率：各期这个条件保留全部号码的平均比例，即随便一注被它保留的机会；"
@@ -90,7 +91,14 @@ RecordView::RecordView(FilterComponent& engine, QWidget* owner)
         if (record.item != RecordItem::Set && selectCondition)
             selectCondition(record.ref);
     });
-    resize(560, 380);
+    resize(700, 420);
+}
+
+RecordView::~RecordView()
+{
+    // The count box loses its focus as the children go and would ask for a
+    // run of a view whose records are already gone.
+    QObject::disconnect(m_draws, nullptr, this, nullptr);
 }
 
 void RecordView::Run()

@@ -25,6 +25,7 @@ class RecordView final : public QWidget {
 public:
     // engine must outlive the view (the panel closes it when the engine goes).
     RecordView(FilterComponent& engine, QWidget* owner);
+    ~RecordView() override;
     // Works out the records of the last Draws() draws again and shows them.
     void Run();
     // Called with a condition's place when its line is double-clicked.
