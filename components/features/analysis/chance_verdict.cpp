@@ -19,6 +19,20 @@ ChanceTest JudgeAgainstChance(std::int64_t hits, std::size_t scored, const Figur
     return {ChanceVerdict::WithinChance, above};
 }
 
+std::string VerdictWord(ChanceVerdict verdict)
+{
+    switch (verdict) {
+    case ChanceVerdict::Higher:
+        return "高于随机";
+    case ChanceVerdict::Lower:
+        return "低于随机";
+    case ChanceVerdict::WithinChance:
+        return "在随机波动之内";
+    default:
+        return "-";
+    }
+}
+
 std::string HitsText(std::int64_t hits, std::size_t scored, const Figure& baseline)
 {
     const Figure rate{hits, static_cast<std::int64_t>(scored == 0 ? 1 : scored)};
@@ -33,16 +47,8 @@ std::string BackTestText(const std::string& label, const std::string& windowText
     std::string text = label + " " + windowText;
     if (test.verdict == ChanceVerdict::NothingScored)
         return text + "：没有可计分的期（方法需要更早的开奖）";
-    text += "（计分" + std::to_string(scored) + "期）：" + HitsText(hits, scored, baseline) + " · 单侧 p = " +
-            filter::PValueText(test.p) + " · ";
-    switch (test.verdict) {
-    case ChanceVerdict::Higher:
-        return text + "高于随机";
-    case ChanceVerdict::Lower:
-        return text + "低于随机";
-    default:
-        return text + "在随机波动之内";
-    }
+    return text + "（计分" + std::to_string(scored) + "期）：" + HitsText(hits, scored, baseline) + " · 单侧 p = " +
+           filter::PValueText(test.p) + " · " + VerdictWord(test.verdict);
 }
 
 std::string InSampleText(const std::string& windowText, std::int64_t hits, std::size_t scored, const Figure& baseline)

@@ -31,6 +31,9 @@ struct ChanceTest {
 // averaged, taken as one Bernoulli chance per draw).
 ChanceTest JudgeAgainstChance(std::int64_t hits, std::size_t scored, const Figure& baseline);
 
+// "高于随机", "在随机波动之内", "低于随机"; "-" when nothing was scored.
+std::string VerdictWord(ChanceVerdict verdict);
+
 // Below this many scored draws a rate says little; the lines say so.
 inline constexpr std::size_t kFewScored = 30;
 inline constexpr const char* kFewScoredNote = "（样本少于 30 期）";

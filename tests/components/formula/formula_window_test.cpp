@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 
 namespace vesk::formula {
 namespace {
@@ -229,6 +231,21 @@ TEST_F(FormulaWindowTest, BankerLeafChecksEveryRuleAsTheCoreDoes)
         EXPECT_EQ(Cell(table, r, 3).toLongLong(), check.scored);
         EXPECT_EQ(Cell(table, r, 4), PercentText(check.rate));
         EXPECT_EQ(Cell(table, r, 5), PercentText(check.baseline));
+        // p as the exact binomial sum at the mean chance; the verdict at 1 %.
+        const long double chance = check.baseline.Value();
+        long double term = std::pow(1 - chance, static_cast<long double>(check.scored));
+        long double above = 0;
+        for (std::int64_t i = 0; i <= check.scored; ++i) {
+            if (i >= check.hits)
+                above += term;
+            term = term * static_cast<long double>(check.scored - i) / static_cast<long double>(i + 1) * chance / (1 - chance);
+        }
+        EXPECT_NEAR(Cell(table, r, 7).toDouble(), static_cast<double>(above), 0.00005 + 1e-12) << r;
+        if (above < 0.01L) {
+            EXPECT_EQ(Cell(table, r, 8), QStringLiteral("高于随机")) << r;
+        } else if (Cell(table, r, 8) != QStringLiteral("低于随机")) {
+            EXPECT_EQ(Cell(table, r, 8), QStringLiteral("在随机波动之内")) << r;
+        }
     }
     // The trend: one row per draw of the window, one column per rule, the
     // newest draw in view.
