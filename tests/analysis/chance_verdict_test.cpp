@@ -48,5 +48,21 @@ TEST(ChanceVerdict, LinesShowRateBaselinePAndVerdict)
               "（是看着这些期选的，这里的命中率说明不了好坏）");
 }
 
+TEST(ChanceVerdict, WilsonIntervalsWorkedOutByHand)
+{
+    // (p + z²/2n ± z·sqrt(p(1-p)/n + z²/4n²)) / (1 + z²/n), z = 1.96.
+    EXPECT_NEAR(Wilson95(5, 20).low, 0.1118617, 1e-6);
+    EXPECT_NEAR(Wilson95(5, 20).high, 0.4687009, 1e-6);
+    EXPECT_NEAR(Wilson95(27, 99).low, 0.1947240, 1e-6);
+    EXPECT_NEAR(Wilson95(27, 99).high, 0.3677092, 1e-6);
+    // The ends stay inside [0, 1] and still have width.
+    EXPECT_EQ(Wilson95(0, 10).low, 0);
+    EXPECT_NEAR(Wilson95(0, 10).high, 0.2775328, 1e-6);
+    EXPECT_NEAR(Wilson95(10, 10).low, 0.7224672, 1e-6);
+    EXPECT_LE(Wilson95(10, 10).high, 1);
+    EXPECT_EQ(IntervalText(5, 20), "11.2%–46.9%");
+    EXPECT_EQ(IntervalText(0, 0), "-");
+}
+
 } // namespace
 } // namespace vesk::analysis

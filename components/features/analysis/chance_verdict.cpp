@@ -2,6 +2,10 @@
 
 #include "components/filter/engine/binomial.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 namespace vesk::analysis {
 
 ChanceTest JudgeAgainstChance(std::int64_t hits, std::size_t scored, const Figure& baseline)
@@ -31,6 +35,29 @@ std::string VerdictWord(ChanceVerdict verdict)
     default:
         return "-";
     }
+}
+
+ShareInterval Wilson95(std::int64_t count, std::int64_t n)
+{
+    if (n <= 0)
+        return {};
+    constexpr double z = 1.959963984540054;
+    const double size = static_cast<double>(n);
+    const double share = static_cast<double>(count) / size;
+    const double scale = 1 + z * z / size;
+    const double centre = (share + z * z / (2 * size)) / scale;
+    const double half = z * std::sqrt(share * (1 - share) / size + z * z / (4 * size * size)) / scale;
+    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+std::string IntervalText(std::int64_t count, std::int64_t n)
+{
+    if (n <= 0)
+        return "-";
+    const ShareInterval interval = Wilson95(count, n);
+    char text[48];
+    std::snprintf(text, sizeof text, "%.1f%%–%.1f%%", interval.low * 100, interval.high * 100);
+    return text;
 }
 
 std::string HitsText(std::int64_t hits, std::size_t scored, const Figure& baseline)

@@ -34,6 +34,16 @@ ChanceTest JudgeAgainstChance(std::int64_t hits, std::size_t scored, const Figur
 // "高于随机", "在随机波动之内", "低于随机"; "-" when nothing was scored.
 std::string VerdictWord(ChanceVerdict verdict);
 
+// The 95 % Wilson interval of a share count / n, which stays inside [0, 1]
+// and is honest for small n and shares near 0 or 1; {0, 1} when n is 0.
+struct ShareInterval {
+    double low = 0;
+    double high = 1;
+};
+ShareInterval Wilson95(std::int64_t count, std::int64_t n);
+// "11.2%–46.9%", one decimal; "-" when n is 0.
+std::string IntervalText(std::int64_t count, std::int64_t n);
+
 // Below this many scored draws a rate says little; the lines say so.
 inline constexpr std::size_t kFewScored = 30;
 inline constexpr const char* kFewScoredNote = "（样本少于 30 期）";
