@@ -1,5 +1,7 @@
 #include "components/features/omission/omission_window.h"
 
+#include "components/features/analysis/due_check.h"
+
 #include "components/features/omission/table_text.h"
 #include "components/features/omission/trend_view.h"
 #include "components/features/kit/feature_table.h"
@@ -255,6 +257,9 @@ void OmissionWindow::Recompute()
         status += QStringLiteral("；还没有项目：点“编辑自定义项目”添加");
     if (!m_family.error.empty())
         status += QStringLiteral("；自定义项目文件有误：") + Q(m_family.error);
+    // Whether a high 欲出几率 made items come more often than their chance.
+    if (m_family.family->Size() > 0)
+        status += QStringLiteral("\n检验：") + Q(analysis::DueCheckText(analysis::CheckDue(*m_family.family, m_draws.codes, m_last)));
     m_status->setText(status);
 }
 
