@@ -2,6 +2,8 @@
 
 #include "components/features/kit/feature_table.h"
 
+#include "components/features/analysis/chance_verdict.h"
+
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 
@@ -172,9 +174,12 @@ void FormulaWindow::Show(const analysis::FormulaSearchResult& result)
     m_shuffle->setText(ShuffleText());
     m_export->setEnabled(true);
     SetStatus(QStringLiteral("%1：每期用上一期开奖号码的百、十、个位 a b c 算出一个数字，共验证 %2 期；"
-                             "命中数相同时 x、y、z、k 小的在前。")
+                             "命中数相同时 x、y、z、k 小的在前。%3")
                   .arg(kill ? QStringLiteral("杀码（下期不出为中）") : QStringLiteral("胆码（下期出现为中）"))
-                  .arg(result.scored));
+                  .arg(result.scored)
+                  .arg(result.scored > 0 && static_cast<std::size_t>(result.scored) < analysis::kFewScored
+                           ? QString::fromUtf8(analysis::kFewScoredNote)
+                           : QString()));
 }
 
 features::ExportNotes FormulaWindow::ExportNotes() const

@@ -1,5 +1,6 @@
 #include "components/features/omission/omission_window.h"
 
+#include "components/features/analysis/chance_verdict.h"
 #include "components/features/analysis/due_check.h"
 
 #include "components/features/omission/table_text.h"
@@ -227,9 +228,11 @@ void OmissionWindow::Recompute()
         m_status->clear();
         return;
     }
-    const QString scored = QStringLiteral("统计最近 %1 期（共 %2 期）")
-                               .arg(analysis::WindowSize(m_last, m_draws.codes.size()))
-                               .arg(m_draws.codes.size());
+    const std::size_t window = analysis::WindowSize(m_last, m_draws.codes.size());
+    const QString scored = QStringLiteral("统计最近 %1 期（共 %2 期）%3")
+                               .arg(window)
+                               .arg(m_draws.codes.size())
+                               .arg(window < analysis::kFewScored ? QString::fromUtf8(analysis::kFewScoredNote) : QString());
     if (m_skewMode) {
         FillSkew();
         m_pages->setCurrentIndex(2);

@@ -313,7 +313,8 @@ void MethodWindow::Recompute()
     m_scored->setText(QStringLiteral("%1：计分 %2 期（每期只按它之前的开奖分类%3）")
                           .arg(WindowText(m_last, m_table.window))
                           .arg(m_table.scored)
-                          .arg(m_table.scored < m_table.window ? QStringLiteral("；开奖不足的期不计") : QString()));
+                          .arg(m_table.scored < m_table.window ? QStringLiteral("；开奖不足的期不计") : QString()) +
+                      (m_table.scored < analysis::kFewScored ? QString::fromUtf8(analysis::kFewScoredNote) : QString()));
     if (m_ruleApplied) {
         // The rule picks again from the window now on screen.
         const std::vector<bool> rule = analysis::RulePicks(m_table);

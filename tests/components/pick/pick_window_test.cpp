@@ -170,6 +170,14 @@ TEST_F(PickWindowTest, TheRulePicksAndIsGradedOnDrawsItDidNotSee)
                                  labels.join(QLatin1Char(','))});
     Snapshot("pick-rule");
 
+    // A short window says its rates rest on few draws.
+    feature->ShowMethod(feature->Method(), feature->Parameters(), 20);
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("scoredLine"))->text().endsWith(QStringLiteral("（样本少于 30 期）")));
+    const QStringList few = feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(few.size(), 2);
+    EXPECT_TRUE(few[0].contains(QStringLiteral("（样本少于 30 期）"))) << few[0].toStdString();
+    EXPECT_TRUE(few[1].contains(QStringLiteral("（样本少于 30 期）"))) << few[1].toStdString();
+
     feature->ShowMethod(feature->Method(), feature->Parameters(), 0);
     EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().endsWith(
         QStringLiteral("检验：全部期数已用于挑选，没有可检验的期")));
