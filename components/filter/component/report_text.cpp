@@ -101,7 +101,7 @@ std::string RecordLabel(const ConditionSet& set, const ConditionRecord& record, 
         return "全部条件";
     const Group& group = set.groups[record.ref.group];
     if (record.item == RecordItem::Group)
-        return "第" + RecordName(record) + "组" + (group.name.empty() ? "" : " " + group.name) + "（容错 " +
+        return (group.name.empty() ? "第" + RecordName(record) + "组" : group.name) + "（容错 " +
                std::to_string(group.minErrors) + "-" + std::to_string(group.maxErrors) + "）";
     if (record.ref.condition >= group.conditions.size())
         return RecordName(record);
