@@ -4,9 +4,9 @@
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 
-#include "components/features/analysis/pick_numbers.h"
-#include "components/features/analysis/pick_table.h"
-#include "components/features/analysis/position_pick.h"
+#include "components/features/analysis/pick/pick_numbers.h"
+#include "components/features/analysis/pick/pick_table.h"
+#include "components/features/analysis/pick/position_pick.h"
 #include "components/filter/engine/binomial.h"
 
 #include <cstdio>

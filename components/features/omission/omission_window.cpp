@@ -1,7 +1,7 @@
 #include "components/features/omission/omission_window.h"
 
 #include "components/features/analysis/chance_verdict.h"
-#include "components/features/analysis/due_check.h"
+#include "components/features/analysis/omission/due_check.h"
 
 #include "components/features/omission/table_text.h"
 #include "components/features/omission/trend_view.h"
@@ -9,7 +9,7 @@
 #include "components/features/kit/window_picker.h"
 
 #include "framework/interaction.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 #include "components/features/kit/feature_look.h"
 
 #include <QBuffer>

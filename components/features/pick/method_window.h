@@ -8,7 +8,7 @@
 // walk-forward record.
 // The analysis core computes every figure; the window shows them.
 
-#include "components/features/analysis/pick_table.h"
+#include "components/features/analysis/pick/pick_table.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QWidget>
