@@ -3,16 +3,14 @@
 // rest is the file. The host hands a record only into buffers of the size
 // its id allows (each one here is exactly that size, so a longer copy is a
 // sanitizer report), a refused record answers the defaults, and every reader
-// of a record (settings, result options, the editor's columns, the grid's
-// and the arrangement's column records, the dialog folders) stays inside
-// the bytes it was given.
+// of a record (settings, result options, the grid's and the arrangement's
+// column records, the dialog folders) stays inside the bytes it was given.
 #include "app/services/column_defaults.h"
 #include "app/services/dialog_folder_record.h"
 #include "app/services/environment_service.h"
 #include "app/services/number_attributes.h"
 #include "app/services/option_ids.h"
 #include "components/other/arrangement.h"
-#include "pages/editor/column_setting.h"
 #include "pages/options/result_options.h"
 #include "pages/result/grid_columns.h"
 #include "tests/support/fuzz_folder.h"
@@ -87,20 +85,6 @@ void CheckColumnRecords(const Bytes& record)
 void CheckReaders(app::EnvironmentService& environment, std::int32_t id, const Bytes& answer)
 {
     switch (id) {
-    case app::kOptionEditorColumns: {
-        std::uint8_t record[kColumnRecordSize] = {};
-        const bool whole = answer.size() == kColumnRecordSize;
-        if (whole)
-            std::copy(answer.begin(), answer.end(), record);
-        const ColumnSetting setting = DecodeColumnSetting(record, whole ? answer.size() : 0);
-        if (whole) {
-            const auto encoded = EncodeColumnSetting(setting);
-            Require(std::equal(encoded.begin(), encoded.end(), answer.begin()));
-        } else {
-            Require(setting == DecodeColumnSetting(nullptr, 0));
-        }
-        break;
-    }
     case app::kOptionResultOptions: {
         const options::ResultOptions read = options::ReadResultOptions(environment);
         for (std::size_t i = 0; i < read.bytes.size(); ++i)
