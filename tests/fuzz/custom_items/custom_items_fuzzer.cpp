@@ -3,7 +3,7 @@
 // names its fault. As the file read when a family opens: a refused file is
 // set aside whole (nothing of it lost) and the fault named; an accepted one
 // saves and reloads equal.
-#include "components/features/analysis/custom_items.h"
+#include "components/features/analysis/omission/custom_items.h"
 #include "tests/support/fuzz_folder.h"
 
 #include <cstdlib>
