@@ -53,6 +53,14 @@ std::string SheetName(const std::string& title)
 
 std::string ModelText(const QAbstractItemModel& model)
 {
+    std::vector<int> rows(static_cast<std::size_t>(model.rowCount()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        rows[r] = static_cast<int>(r);
+    return RowsText(model, rows);
+}
+
+std::string RowsText(const QAbstractItemModel& model, const std::vector<int>& rows)
+{
     std::string text;
     const int columns = model.columnCount();
     for (int c = 0; c < columns; ++c) {
@@ -61,7 +69,7 @@ std::string ModelText(const QAbstractItemModel& model)
         text += Title(model, c);
     }
     text += '\n';
-    for (int r = 0; r < model.rowCount(); ++r) {
+    for (int r : rows) {
         for (int c = 0; c < columns; ++c) {
             if (c > 0)
                 text += '\t';

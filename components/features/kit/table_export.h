@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 class QAbstractItemModel;
 class QWidget;
@@ -17,6 +18,8 @@ inline constexpr int kExportNumberRole = 0x0100 + 40; // Qt::UserRole + 40
 
 // Tab-separated text: the title line, then one line per row.
 std::string ModelText(const QAbstractItemModel& model);
+// The same for these rows only, in this order.
+std::string RowsText(const QAbstractItemModel& model, const std::vector<int>& rows);
 // The workbook's bytes; error set (and "" returned) when refused.
 std::string ModelWorkbook(const QAbstractItemModel& model, const std::string& sheetName, std::string& error);
 

@@ -6,9 +6,9 @@
 // The analysis core computes every figure; the window shows them.
 
 #include "components/features/analysis/pick_table.h"
+#include "components/features/kit/feature_frame.h"
+#include "components/features/kit/kept_state.h"
 #include "components/features/kit/history_draws.h"
-
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -23,10 +23,6 @@ class QStackedWidget;
 class QStandardItemModel;
 class QTableView;
 
-namespace vesk::features {
-class WindowPicker;
-}
-
 namespace vesk::pick {
 
 class DigitChips;
@@ -35,13 +31,16 @@ class NumberPanel;
 // Columns of the pattern table.
 enum PatternColumn { kPatternLabel, kPatternCount, kPatternShare, kPatternBaseline, kPatternNextShare, kPatternNextCount, kPatternColumns };
 
-class MethodWindow final : public QWidget {
+class MethodWindow final : public features::FeatureFrame, public features::KeepsState {
 public:
+    // The ticked patterns and whether their numbers were generated.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     explicit MethodWindow(QWidget* parent = nullptr);
     ~MethodWindow() override;
 
-    // The user changed the history window or the parameters.
-    std::function<void(std::size_t)> windowChanged;
+    // The user changed the parameters.
     std::function<void(const analysis::PickParameters&)> parametersChanged;
     // 发送到缩水器.
     std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
@@ -65,6 +64,7 @@ public:
     DigitChips* Chips() const { return m_chips; }
 
 private:
+    void WindowPicked(std::size_t last) override;
     void Recompute();
     void FillTable(const std::vector<std::string>& keep);
     void PicksChanged();
@@ -81,10 +81,6 @@ private:
     analysis::PickTable m_table;
     bool m_filling = false;
 
-    QLabel* m_title;
-    features::WindowPicker* m_windowPicker;
-    QStackedWidget* m_pages;
-    QLabel* m_missing;
     DigitChips* m_chips;
     QWidget* m_windowControls;
     QSpinBox* m_window;
@@ -94,6 +90,8 @@ private:
     std::array<QCheckBox*, 7> m_formulas{};
     QStandardItemModel* m_model;
     QTableView* m_view;
+    QLabel* m_help;    // what the classes mean, how a label reads
+    QLabel* m_ranking; // 热温冷 and 金字塔: each digit's count and age
     QLabel* m_scored;
     QLabel* m_backTest;
     NumberPanel* m_numbers;

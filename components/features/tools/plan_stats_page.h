@@ -5,6 +5,7 @@
 // plans handed to the workbench.
 
 #include "components/features/analysis/plan_tally.h"
+#include "components/features/kit/kept_state.h"
 
 #include <QWidget>
 
@@ -21,8 +22,12 @@ class QTableView;
 
 namespace vesk::tools {
 
-class PlanStatsPage final : public QWidget {
+class PlanStatsPage final : public QWidget, public features::KeepsState {
 public:
+    // The loaded files' plans and whether they were tallied.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     explicit PlanStatsPage(QWidget* parent = nullptr);
 
     std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
@@ -45,11 +50,13 @@ public:
 private:
     void ShowTally();
     void ShowPicked();
+    void ShowFiles();
 
     int m_length = 3;
     std::vector<std::vector<std::uint32_t>> m_filePlans;
     std::vector<std::string> m_fileNames;
     analysis::PlanTally m_tally;
+    std::vector<std::uint32_t> m_shownNumbers; // the number of each row of the number table
     QPlainTextEdit* m_pasted;
     QLabel* m_files;
     QLabel* m_summary;

@@ -236,7 +236,7 @@ TEST_F(OmissionWindowTest, TheUsersOwnItemsAreEditedValidatedAndShown)
     ASSERT_NE(feature, nullptr);
     EXPECT_EQ(feature->Table()->model()->rowCount(), 0);
     EXPECT_TRUE(feature->findChild<QWidget*>(QStringLiteral("editCustomItems"))->isVisible());
-    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("omissionStatus"))->text().contains(QStringLiteral("编辑自定义项目")));
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("featureStatus"))->text().contains(QStringLiteral("编辑自定义项目")));
 
     const std::string path = analysis::CustomItemsPath(host->Environment().GetDirectory(6), 3);
     CustomItemsDialog dialog(path, 3);

@@ -109,8 +109,17 @@ TEST_F(PickWindowTest, TickedPatternsGiveTheirNumbersCountAndBackTestAtOnce)
     feature->findChild<QCheckBox*>(QStringLiteral("groupBox"))->setChecked(true);
     const std::vector<std::uint32_t> groups = analysis::GroupsOf(straight, 3);
     EXPECT_TRUE(feature->Numbers()->CountLabel()->text().contains(QStringLiteral("共 %1 组").arg(groups.size())));
-    EXPECT_TRUE(feature->Numbers()->List()->toPlainText().isEmpty()); // the old list no longer holds
     EXPECT_EQ(feature->Numbers()->Numbers(), groups);
+    // The generated list is converted, not dropped, and the line says how they go on.
+    QStringList groupTexts;
+    for (std::uint32_t group : groups)
+        groupTexts << QStringLiteral("%1").arg(group, 3, 10, QLatin1Char('0'));
+    EXPECT_EQ(feature->Numbers()->List()->toPlainText().split(QRegularExpression(QStringLiteral("\\s+"))), groupTexts);
+    EXPECT_TRUE(feature->Numbers()->CountLabel()->text().contains(QStringLiteral("以组选号码")));
+    feature->findChild<QCheckBox*>(QStringLiteral("groupBox"))->setChecked(false);
+    EXPECT_EQ(feature->Numbers()->List()->toPlainText().split(QRegularExpression(QStringLiteral("\\s+"))), listed)
+        << "and back";
+    feature->findChild<QCheckBox*>(QStringLiteral("groupBox"))->setChecked(true);
 
     // 全选 covers the whole space: every scored draw hits, at a baseline of 100%.
     QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("pickButton0")), Qt::LeftButton);
