@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSet>
+#include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -86,9 +87,13 @@ std::vector<std::uint32_t> CodesOf(const QVariant& value)
 QVariantMap TableState(const QTableView* view)
 {
     QVariantMap state;
+    // The proxy's sort, not the header's mark, which a refill of the columns moves.
+    const auto* proxy = qobject_cast<const QSortFilterProxyModel*>(view->model());
     const QHeaderView* header = view->horizontalHeader();
-    state[QStringLiteral("sortColumn")] = view->isSortingEnabled() ? header->sortIndicatorSection() : -1;
-    state[QStringLiteral("sortOrder")] = static_cast<int>(header->sortIndicatorOrder());
+    state[QStringLiteral("sortColumn")] = !view->isSortingEnabled() ? -1
+                                          : proxy                   ? proxy->sortColumn()
+                                                                    : header->sortIndicatorSection();
+    state[QStringLiteral("sortOrder")] = static_cast<int>(proxy ? proxy->sortOrder() : header->sortIndicatorOrder());
     QStringList selected;
     if (view->selectionModel() && view->model())
         for (const QModelIndex& index : view->selectionModel()->selectedRows())
@@ -131,6 +136,9 @@ void RestoreTableState(QTableView* view, const QVariantMap& state)
 QVariantMap CaptureWindow(const QWidget* root)
 {
     QVariantMap state;
+    // The window itself may keep more than its controls show.
+    if (const auto* part = dynamic_cast<const KeepsState*>(root))
+        state[QStringLiteral("window")] = part->SaveState();
     for (const QWidget* widget : root->findChildren<QWidget*>()) {
         if (!Kept(widget))
             continue;
@@ -203,6 +211,8 @@ void RestoreWindow(QWidget* root, const QVariantMap& state)
     for (QWidget* widget : widgets)
         if (auto* part = dynamic_cast<KeepsState*>(widget); part && Kept(widget) && value("part", widget).isValid())
             part->RestoreState(value("part", widget).toMap());
+    if (auto* part = dynamic_cast<KeepsState*>(root); part && state.contains(QStringLiteral("window")))
+        part->RestoreState(state.value(QStringLiteral("window")).toMap());
     for (QWidget* widget : widgets)
         if (auto* table = qobject_cast<QTableView*>(widget); table && Kept(widget) && value("table", widget).isValid())
             RestoreTableState(table, value("table", widget).toMap());

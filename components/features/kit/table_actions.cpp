@@ -74,6 +74,12 @@ QSortFilterProxyModel* MakeSortable(QTableView* view, QAbstractItemModel* source
     view->setModel(proxy);
     view->setSortingEnabled(true);
     view->horizontalHeader()->setSortIndicatorShown(true);
+    // A refill that clears and adds the columns again moves the header's
+    // mark off the column the proxy still sorts by: put it back.
+    QObject::connect(proxy, &QAbstractItemModel::columnsInserted, view, [view, proxy] {
+        if (view->horizontalHeader()->sortIndicatorSection() != proxy->sortColumn())
+            view->horizontalHeader()->setSortIndicator(proxy->sortColumn(), proxy->sortOrder());
+    });
     return proxy;
 }
 

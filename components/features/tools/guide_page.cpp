@@ -88,8 +88,8 @@ GuidePage::GuidePage(QWidget* parent)
     m_spans->setPlaceholderText(QStringLiteral("跨度，如 3 4"));
     m_byBankers->setObjectName(QStringLiteral("byBankers"));
     m_bankers->setObjectName(QStringLiteral("bankerDigits"));
-    m_bankers->setPlaceholderText(QStringLiteral("胆码（1到2个）"));
-    m_bankers->setToolTip(QStringLiteral("每注都含有全部胆码，其余数字取自拖码；组三、组六都算，豹子不算"));
+    m_bankers->setPlaceholderText(QStringLiteral("胆码"));
+    m_bankers->setToolTip(QStringLiteral("1 到 2 个胆码：每注都含有全部胆码，其余数字取自拖码；组三、组六都算，豹子不算"));
     m_drags->setObjectName(QStringLiteral("dragDigits"));
     m_drags->setPlaceholderText(QStringLiteral("拖码"));
     m_multiple->setObjectName(QStringLiteral("multiple"));

@@ -96,6 +96,7 @@ TEST_F(TableFixture, TheSortAndTheSelectionOutliveARefill)
         Fill(*model, {{"a", 9, 0.5}, {"b", 7, 0.25}, {"e", 8, 0.75}});
     }
     EXPECT_EQ(Column(view, 0), (QStringList{"a", "e", "b"})) << "the new figures, in the user's sort";
+    EXPECT_EQ(view.horizontalHeader()->sortIndicatorSection(), 1) << "the mark stays on the sorted column";
     EXPECT_EQ(SelectedSourceRows(&view), (std::vector<int>{0}));
 }
 

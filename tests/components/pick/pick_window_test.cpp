@@ -80,6 +80,34 @@ TEST_F(PickWindowTest, EachLeafShowsTheCoresClassesAndPatternTable)
     }
 }
 
+TEST_F(PickWindowTest, EachMethodKeepsItsTicksAndListAcrossASwitchAndSaysWhatItsClassesMean)
+{
+    Select(QStringLiteral("热温冷选号"));
+    MethodWindow* feature = Method();
+    ASSERT_NE(feature, nullptr);
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("methodHelp"))->text().contains(QStringLiteral("“111”")));
+    const QString ranking = feature->findChild<QLabel*>(QStringLiteral("digitRanking"))->text();
+    EXPECT_TRUE(ranking.startsWith(QStringLiteral("近 10 期排序："))) << ranking.toStdString();
+    EXPECT_EQ(ranking.count(QStringLiteral(" > ")), 9);
+    ASSERT_TRUE(feature->SetPicked("111", true));
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("generateNumbers")), Qt::LeftButton);
+    const QString listed = feature->Numbers()->List()->toPlainText();
+    ASSERT_FALSE(listed.isEmpty());
+    Select(QStringLiteral("邻孤传选号"));
+    feature = Method();
+    ASSERT_NE(feature, nullptr);
+    const std::vector<bool> other = feature->Picked();
+    EXPECT_EQ(std::count(other.begin(), other.end(), true), 0) << "another method keeps its own ticks";
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("methodHelp"))->text().contains(QStringLiteral("传")));
+    EXPECT_FALSE(feature->findChild<QLabel*>(QStringLiteral("digitRanking"))->isVisible());
+    Select(QStringLiteral("热温冷选号"));
+    feature = Method();
+    ASSERT_NE(feature, nullptr);
+    const std::vector<bool> kept = feature->Picked();
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), true), 1);
+    EXPECT_EQ(feature->Numbers()->List()->toPlainText(), listed);
+}
+
 TEST_F(PickWindowTest, TickedPatternsGiveTheirNumbersCountAndBackTestAtOnce)
 {
     Select(QStringLiteral("热温冷选号"));
