@@ -5,6 +5,7 @@
 
 #include "components/features/kit/feature_base.h"
 #include "components/features/kit/feature_frame.h"
+#include "components/features/kit/focus_ring.h"
 #include "components/features/kit/kept_state.h"
 #include "components/features/kit/table_actions.h"
 #include "components/features/kit/table_cells.h"
@@ -326,6 +327,45 @@ TEST(FeatureFrameTest, ShowsTheContentOrWhyNotAndPassesPicksOnOnce)
     EXPECT_EQ(frame.picks, (std::vector<std::size_t>{30}));
     EXPECT_EQ(written, (std::vector<std::size_t>{30}));
     EXPECT_EQ(frame.findChild<QLabel*>(QStringLiteral("featureTitle"))->text(), QStringLiteral("标题"));
+}
+
+TEST(FocusRingTest, TheFocusedControlIsRingedAndTabFollowsTheRows)
+{
+    QWidget window;
+    window.resize(400, 200);
+    // Made in another order than they stand: Tab must follow where they stand.
+    auto* lower = new QLineEdit(&window);
+    lower->setGeometry(10, 100, 100, 24);
+    auto* right = new QLineEdit(&window);
+    right->setGeometry(200, 10, 100, 24);
+    auto* left = new QLineEdit(&window);
+    left->setGeometry(10, 12, 100, 24);
+    ShowFocusRing(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTest::qWait(10); // the order is set once the window has shown
+    const auto next = [](QWidget* from) {
+        QWidget* w = from->nextInFocusChain();
+        while (w != from && !(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+        return w;
+    };
+    EXPECT_EQ(next(left), right);
+    EXPECT_EQ(next(right), lower);
+    EXPECT_EQ(next(lower), left);
+
+    left->setFocus();
+    QApplication::processEvents();
+    auto* ring = window.findChild<QWidget*>(QStringLiteral("focusRing"));
+    ASSERT_NE(ring, nullptr);
+    if (!left->hasFocus())
+        GTEST_SKIP() << "the platform gives no focus offscreen";
+    EXPECT_TRUE(ring->isVisible());
+    EXPECT_TRUE(ring->geometry().contains(left->geometry()));
+    EXPECT_FALSE(ring->geometry().intersects(right->geometry()));
+    right->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(ring->geometry().contains(right->geometry())) << "the ring follows the focus";
 }
 
 } // namespace
