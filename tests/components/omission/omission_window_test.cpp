@@ -336,6 +336,15 @@ TEST_F(OmissionWindowTest, TheUsersOwnItemsAreEditedValidatedAndShown)
         "combinations": [{"name": "大和值", "type": "sum", "values": [30]}]})"));
     EXPECT_FALSE(dialog.Save()); // 30 is no sum of three digits
     EXPECT_FALSE(std::filesystem::exists(path));
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_NE(script.MessageBoxes()[0].text.find("combinations[0].values"), std::string::npos) << script.MessageBoxes()[0].text;
+    EXPECT_EQ(script.MessageBoxes()[0].text.find("expected"), std::string::npos) << "in Chinese";
+    EXPECT_EQ(dialog.focusWidget(), dialog.Editor()) << "the focus goes back to the text";
+    // Escape with edits not saved asks; "no" keeps the dialog and the text.
+    script.QueueMessageBoxAnswer(7); // IDNO
+    dialog.reject();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(script.MessageBoxes().size(), 2u);
     dialog.Editor()->setPlainText(QStringLiteral(R"({"format": "3dvesk-omission-items", "version": 1, "digits": 3,
         "combinations": [{"name": "大和值", "type": "sum", "values": [20, 21, 22, 23, 24, 25, 26, 27]}]})"));
     EXPECT_TRUE(dialog.Save());
