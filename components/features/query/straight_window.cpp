@@ -76,7 +76,7 @@ void StraightWindow::Refill()
     m_digits.setHorizontalHeaderLabels(titles);
     m_digits.setRowCount(10);
     for (int d = 0; d < 10; ++d) {
-        auto* digit = new QStandardItem(QString::number(d));
+        QStandardItem* digit = features::NumberCell(d);
         digit->setTextAlignment(Qt::AlignCenter);
         m_digits.setItem(d, 0, digit);
     }
