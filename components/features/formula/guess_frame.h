@@ -2,7 +2,7 @@
 // The frame both windows of this library share: the feature frame with 胆/杀
 // beside the history window picker.
 
-#include "components/features/analysis/digit_guess.h"
+#include "components/features/analysis/formula/digit_guess.h"
 #include "components/features/kit/feature_frame.h"
 #include "components/features/kit/history_draws.h"
 #include "components/features/kit/table_cells.h"

@@ -1,11 +1,11 @@
 #include "components/features/omission/custom_items_dialog.h"
 
-#include "components/features/analysis/custom_items.h"
+#include "components/features/analysis/omission/custom_items.h"
 
 #include "framework/interaction.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>

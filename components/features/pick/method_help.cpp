@@ -1,6 +1,6 @@
 #include "components/features/pick/method_help.h"
 
-#include "components/features/analysis/digit_ranking.h"
+#include "components/features/analysis/pick/digit_ranking.h"
 
 #include <QStringList>
 

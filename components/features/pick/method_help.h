@@ -3,7 +3,7 @@
 // a pattern label reads, and for the ranked methods each digit's count with
 // the tie rule that placed it.
 
-#include "components/features/analysis/pick_method.h"
+#include "components/features/analysis/pick/pick_method.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 // 号码组统计: a list of numbers grouped by group number, with each group's
 // straight members in the list, its shape and its hits in the history window.
 
-#include "components/features/analysis/group_statistics.h"
+#include "components/features/analysis/tools/group_statistics.h"
 #include "components/features/kit/feature_host.h"
 #include "components/features/kit/kept_state.h"
 

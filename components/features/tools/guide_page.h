@@ -5,7 +5,7 @@
 // the bets and their cost at the 倍数 picked, live; the numbers of a play
 // are listed on request and can be handed to the workbench.
 
-#include "components/features/analysis/bet_calculator.h"
+#include "components/features/analysis/tools/bet_calculator.h"
 #include "components/features/kit/kept_state.h"
 
 #include <QWidget>
