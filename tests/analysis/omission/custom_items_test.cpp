@@ -63,6 +63,11 @@ TEST(CustomItems, DamagedTextsAreRefusedWithThePlace)
         {R"({"format": "other", "version": 1, "digits": 3})", "format"},
         {R"({"format": "3dvesk-omission-items", "version": 2, "digits": 3})", "version"},
         {R"({"format": "3dvesk-omission-items", "version": 1, "digits": 5})", "digits"},
+        // Past the signed range: named as written, not as the negative it wraps to.
+        {R"({"format": "3dvesk-omission-items", "version": 18446744073709551615, "digits": 3})",
+         "version: 应为整数，不是 18446744073709551615"},
+        {Wrap(R"(, "combinations": [{"type": "position", "position": 18446744073709551615, "values": [1]}])"),
+         "combinations[0].position: 应为整数"},
         {Wrap(R"(, "extra": 1)"), "不认识的键 \"extra\""},
         {Wrap(R"(, "combinations": [{"type": "和", "values": [1]}])"), "combinations[0].type: 没有这个类型"},
         {Wrap(R"(, "combinations": [{"type": "repeat", "values": [1]}])"), "combinations[0].type"},
@@ -91,6 +96,16 @@ TEST(CustomItems, DamagedTextsAreRefusedWithThePlace)
     const CustomItemsParse named = ParseCustomItems(Wrap(R"(, "combinations": [{"type": "和值", "values": [10, 11]}])"), 3);
     ASSERT_TRUE(named.ok) << named.error;
     EXPECT_EQ(named.items.combinations[0].condition.type, filter::ConditionType::Sum);
+}
+
+TEST(CustomItems, AValueNestedDeepIsRefusedByItsKindNotWrittenOut)
+{
+    const std::size_t depth = 400000;
+    const std::string deep = std::string(depth, '[') + std::string(depth, ']');
+    const CustomItemsParse parsed =
+        ParseCustomItems(R"({"format": "3dvesk-omission-items", "version": )" + deep + R"(, "digits": 3})", 3);
+    EXPECT_FALSE(parsed.ok);
+    EXPECT_EQ(parsed.error, "version: 应为整数，不是 an array");
 }
 
 TEST(CustomItems, DamagedFileIsSetAsideNotEmptied)
