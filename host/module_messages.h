@@ -17,6 +17,10 @@ inline constexpr std::uint32_t kMessageTransferNumbers = 1126; // WM_TRANSFER_NU
 // the snapshot requests below, whatever the host's options. Returns 1 when
 // copied.
 inline constexpr std::uint32_t kMessageCopyResults = 1127; // WM_USER + 103
+// a sibling feature → workbench: lParam a ConditionAddRecord* (host/filter_interfaces.h)
+// for the combined page, which the workbench shows and hands the record
+// (IRyxConWnd slot 4) during the call. Returns slot 4's answer.
+inline constexpr std::uint32_t kMessageAddConditions = 1128; // WM_USER + 104
 // outside → workbench → result page: wParam 101 take, 102 restore; lParam a ListSnapshot*.
 inline constexpr std::uint32_t kMessageResultSnapshot = 2104; // WM_RESULT_SNAPSHOT
 inline constexpr std::uintptr_t kSnapshotTake = 101;

@@ -52,6 +52,11 @@ public:
         log.push_back("window 2");
         return inner->Create(h, parent);
     }
+    SlotInt AddConditions(ConditionAddRecord* record) override
+    {
+        log.push_back("window 4");
+        return inner->AddConditions(record);
+    }
     SlotInt Bind(IRyxFilter* filter, IModule* catalogue) override
     {
         log.push_back("window 7");

@@ -11,6 +11,7 @@ QWidget* OmissionFeature::MakeWindow(QWidget* parent)
     auto* window = new OmissionWindow(parent);
     window->windowChanged = [this](std::size_t last) { Host().WriteWindow(WindowOption(), last); };
     window->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) { SendToWorkbench(numbers); };
+    window->sendConditions = [this](const std::string& setText) { SendConditionsToWorkbench(setText); };
     window->editCustomItems = [this] {
         CustomItemsDialog dialog(analysis::CustomItemsPath(Host().Directory(6), Host().Length()), Host().Length(),
                                  View());

@@ -4,6 +4,11 @@
 //
 // - Slot 2 Create(host, parent): remembers the page; 1, or 0 when parent is
 //   no window.
+// - Slot 4 AddConditions(record): the record's set (read as a set file for
+//   the engine's length) adds its groups after the combined page's own; the
+//   first new condition is shown selected. 0 with the reason in the record
+//   when the text is refused, the record is of another size or length, or
+//   the panel is not the combined page's.
 // - Slot 7 Bind(filter, catalogue): the engine to edit; 1 when it is a live
 //   engine of this library, else 0 (the window then stays empty).
 // - Slot 8 Place(placement, rect, flag, workbench): builds and shows the
@@ -34,6 +39,7 @@ public:
     ~ConditionWindow();
 
     SlotInt Create(IHostObject* host, WindowHandle parent) override;
+    SlotInt AddConditions(ConditionAddRecord* record) override;
     SlotInt Bind(IRyxFilter* filter, IModule* catalogue) override;
     SlotInt Place(SlotInt placement, const Rect* rect, SlotInt flag, void* workbench) override;
     SlotInt Resize(const Rect* rect) override;
