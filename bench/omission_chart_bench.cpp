@@ -5,7 +5,7 @@
 // screen within 16 ms, the export within 2 s. Offscreen.
 #include "components/features/analysis/family_builders.h"
 #include "components/features/omission/chart_pictures.h"
-#include "components/features/omission/trend_view.h"
+#include "components/features/omission/trend_content.h"
 
 #include "numbers/draw_history.h"
 
@@ -42,20 +42,11 @@ struct Chart {
         : family(which == 0 ? analysis::MakeSingle1(3) : analysis::MakeGroup2(3))
     {
         table = analysis::ComputeOmissions(*family, draws, 0);
-        const std::vector<std::size_t> columns = omission::ChartColumns(table, {});
-        omission::TrendContent content;
-        content.blocks = omission::MakeTrendBlocks(*family, table, columns);
-        content.data = omission::MakeTrend(*family, table, columns, draws);
-        for (std::size_t r : content.data.rows)
-            content.titles << QString::fromStdString(family->Items()[table.rows[r].item].title);
-        for (std::size_t i = 0; i < draws.size(); ++i) {
-            content.periods << QString::number(2002001 + i);
-            content.numbers << QStringLiteral("%1").arg(draws[i], 3, 10, QLatin1Char('0'));
-        }
-        content.summary.resize(4);
-        for (std::size_t r : content.data.rows)
-            for (QStringList& row : content.summary)
-                row << QString::number(table.rows[r].hits);
+        std::vector<std::string> periods;
+        for (std::size_t i = 0; i < draws.size(); ++i)
+            periods.push_back(std::to_string(2002001 + i));
+        omission::TrendContent content =
+            omission::MakeTrendContent(*family, table, omission::ChartColumns(table, {}), draws, periods);
         view.resize(960, 520); // the chart's part of the host's default 1000 x 640 window
         view.SetContent(std::move(content));
         view.show();

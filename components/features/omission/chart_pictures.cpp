@@ -1,12 +1,11 @@
 #include "components/features/omission/chart_pictures.h"
 
+#include "components/features/omission/png_file.h"
 #include "components/features/omission/trend_view.h"
 
 #include "pages/files/file_access.h"
 
-#include <QBuffer>
 #include <QImage>
-#include <QImageWriter>
 
 #include <atomic>
 #include <thread>
@@ -15,24 +14,17 @@ namespace vesk::omission {
 
 namespace {
 
-// PNG at zlib's fastest level: the chart is mostly flat colour, which that
-// level already packs well, and a whole history is over a hundred million pixels.
-constexpr int kPngQuality = 80;
-
 std::string WritePicture(const TrendView& chart, const RowSpan& span, bool last, const std::string& path)
 {
     const QImage image = chart.RenderRows(span.first, span.end, last);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.setQuality(kPngQuality);
     std::string error;
-    if (image.isNull() || !writer.write(image)) {
-        error.append(path).append("：无法生成图片");
+    if (image.isNull() || image.format() != QImage::Format_RGB32) {
+        error.append(path).append("：内存不足，无法生成图片");
         return error;
     }
-    const files::WriteOutcome outcome = files::WriteFileReplacing(path, bytes.toStdString());
+    const files::WriteOutcome outcome = files::WriteFileReplacing(path, [&image](std::FILE* file) {
+        return WritePng(file, image.width(), image.height(), [&image](int y) { return image.constScanLine(y); });
+    });
     if (!outcome.ok)
         error.append(path).append("：").append(outcome.error);
     return error;

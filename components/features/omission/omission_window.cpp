@@ -1,7 +1,9 @@
 #include "components/features/omission/omission_window.h"
 
 #include "components/features/omission/chart_pictures.h"
+#include "components/features/omission/chart_printing.h"
 #include "components/features/omission/table_text.h"
+#include "components/features/omission/trend_content.h"
 #include "components/features/omission/trend_view.h"
 #include "components/features/analysis/items_condition.h"
 #include "components/features/kit/feature_table.h"
@@ -143,20 +145,24 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     m_listControls = new QWidget(this);
     auto* listBar = new QHBoxLayout(m_listControls);
     listBar->setContentsMargins(0, 0, 0, 0);
-    m_showMisses = new QCheckBox(QStringLiteral("显示遗漏值"), m_listControls);
+    // The chart's and table's view options sit on the title's line.
+    m_viewOptions = new QWidget(this);
+    auto* optionsBar = new QHBoxLayout(m_viewOptions);
+    optionsBar->setContentsMargins(0, 0, 12, 0);
+    m_showMisses = new QCheckBox(QStringLiteral("显示遗漏值"), m_viewOptions);
     m_showMisses->setObjectName(QStringLiteral("showMisses"));
     m_showMisses->setChecked(true);
-    listBar->addWidget(m_showMisses);
-    m_showLines = new QCheckBox(QStringLiteral("走势线"), m_listControls);
+    optionsBar->addWidget(m_showMisses);
+    m_showLines = new QCheckBox(QStringLiteral("走势线"), m_viewOptions);
     m_showLines->setObjectName(QStringLiteral("showLines"));
     m_showLines->setToolTip(QStringLiteral("在每期只中一项的区块里连起各期的中出项"));
     m_showLines->setChecked(true);
-    listBar->addWidget(m_showLines);
-    m_sideBySide = new QCheckBox(QStringLiteral("并列30/100/全部"), m_listControls);
+    optionsBar->addWidget(m_showLines);
+    m_sideBySide = new QCheckBox(QStringLiteral("并列30/100/全部"), m_viewOptions);
     m_sideBySide->setObjectName(QStringLiteral("sideBySide"));
     m_sideBySide->setToolTip(QStringLiteral("遗漏表并列显示最近30期、100期和全部的出现次数与最大遗漏"));
-    listBar->addWidget(m_sideBySide);
-    listBar->addSpacing(8);
+    optionsBar->addWidget(m_sideBySide);
+    bar->insertWidget(2, m_viewOptions);
     const std::pair<const char*, int> buttons[] = {{"导出Excel", 0}, {"导出文本", 1}, {"导出图片", 2}};
     for (const auto& [text, kind] : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(text), m_listControls);
@@ -164,6 +170,11 @@ OmissionWindow::OmissionWindow(QWidget* parent)
         connect(button, &QPushButton::clicked, this, [this, kind = kind] { AskExport(kind); });
         listBar->addWidget(button);
     }
+    auto* print = new QPushButton(QStringLiteral("打印"), m_listControls);
+    print->setObjectName(QStringLiteral("printChart"));
+    print->setToolTip(QStringLiteral("打印分布图：统计期数内的每一期，每页重复表头"));
+    connect(print, &QPushButton::clicked, this, [this] { PrintChart(); });
+    listBar->addWidget(print);
     auto* edit = new QPushButton(QStringLiteral("编辑自定义项目"), m_listControls);
     edit->setObjectName(QStringLiteral("editCustomItems"));
     connect(edit, &QPushButton::clicked, this, [this] {
@@ -319,6 +330,7 @@ void OmissionWindow::Recompute()
                                       .arg(m_family.family ? Q(m_family.family->Name()) : QStringLiteral("未知列表")));
     m_skewControls->setVisible(m_skewMode);
     m_listControls->setVisible(!m_skewMode);
+    m_viewOptions->setVisible(!m_skewMode);
     const bool custom = m_family.subCode >= analysis::kCustomCombinationCode && m_family.subCode <= analysis::kCustomListCode;
     m_editCustom->setVisible(!m_skewMode && custom);
     if (m_draws.codes.empty()) {
@@ -402,25 +414,7 @@ void OmissionWindow::FillChart()
 {
     const analysis::Family& family = *m_family.family;
     const std::vector<std::size_t> columns = ChartColumns(m_tableData, {m_family.selected});
-    TrendContent content;
-    content.blocks = MakeTrendBlocks(family, m_tableData, columns);
-    content.data = MakeTrend(family, m_tableData, columns, m_draws.codes);
-    for (std::size_t r : content.data.rows)
-        content.titles << Q(family.Items()[m_tableData.rows[r].item].title);
-    content.periods.reserve(static_cast<qsizetype>(content.data.draws));
-    content.numbers.reserve(static_cast<qsizetype>(content.data.draws));
-    for (std::size_t i = content.data.firstDraw; i < m_draws.codes.size(); ++i) {
-        content.periods << Q(m_draws.periods[i]);
-        content.numbers << QStringLiteral("%1").arg(m_draws.codes[i], family.Length(), 10, QLatin1Char('0'));
-    }
-    content.summary.resize(4);
-    for (std::size_t r : content.data.rows) {
-        const analysis::OmissionRow& row = m_tableData.rows[r];
-        content.summary[0] << QString::number(row.hits);
-        content.summary[1] << Q(analysis::FormatFigure(row.average, 2));
-        content.summary[2] << QString::number(row.maximum);
-        content.summary[3] << QString::number(row.maxRun);
-    }
+    TrendContent content = MakeTrendContent(family, m_tableData, columns, m_draws.codes, m_draws.periods);
     const bool partial = columns.size() < m_tableData.rows.size();
     m_chartNote->setText((partial ? QStringLiteral("显示欲出几率最高的 %1 项及所选项，共 %2 项；")
                                         .arg(kTopChartColumns)
@@ -494,7 +488,7 @@ void OmissionWindow::FillSideBySide()
     QStringList titles = {QString::fromUtf8(ColumnTitle(0)), QString::fromUtf8(ColumnTitle(1))};
     for (std::size_t last : kWindows) {
         const QString window = last ? QStringLiteral("%1期").arg(last) : QStringLiteral("全部");
-        titles << window + QStringLiteral(" 出现次数") << window + QStringLiteral(" 最大遗漏");
+        titles << window + QStringLiteral("\n出现次数") << window + QStringLiteral("\n最大遗漏");
     }
     m_sideModel->setHorizontalHeaderLabels(titles);
     for (std::size_t r = 0; r < tables.front().rows.size(); ++r) {
@@ -601,6 +595,16 @@ std::string OmissionWindow::SendSelectedAsCondition()
     if (sendConditions)
         sendConditions(analysis::ItemsConditionSetText(condition, ConditionName(*family, items), family->Length()));
     return {};
+}
+
+void OmissionWindow::PrintChart()
+{
+    if (m_skewMode || !m_family.family || m_draws.codes.empty())
+        return;
+    const std::string title = m_family.family->Name() + " 分布图（最近 " + std::to_string(m_tableData.window) + " 期）";
+    const std::string error = omission::PrintChart(*m_chart, title, this);
+    if (!error.empty())
+        Tell(error);
 }
 
 void OmissionWindow::Tell(const std::string& text) const

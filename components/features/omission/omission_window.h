@@ -72,6 +72,8 @@ public:
     // condition, 保留 or 排除 as picked beside the button. The error, for the
     // user, is empty when the condition went out.
     std::string SendSelectedAsCondition();
+    // 打印: the chart through the print dialog.
+    void PrintChart();
     // The side-by-side table of 30, 100 and 全部 instead of the one window.
     void SetSideBySide(bool on);
     QTableView* SideTable() const { return m_sideTable; }
@@ -125,6 +127,7 @@ private:
     QSortFilterProxyModel* m_sideProxy = nullptr;
     bool m_syncingSelection = false;
     QWidget* m_listControls = nullptr; // what only the omission lists offer
+    QWidget* m_viewOptions = nullptr;
     QWidget* m_skewControls = nullptr;
     QWidget* m_editCustom = nullptr; // the skew search's two thresholds
     QDoubleSpinBox* m_minRatio = nullptr;

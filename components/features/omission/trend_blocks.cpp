@@ -132,7 +132,7 @@ TrendBlocks MakeTrendBlocks(const analysis::Family& family, const analysis::Omis
                 block.title = shared.find(place) != std::string::npos ? shared
                               : shared.empty() || members.size() == 1 ? place : shared + " " + place;
             else
-                block.title = shared.empty() ? family.Name() : shared;
+                block.title = members.size() == 1 || shared.empty() ? family.Name() : shared;
             result.blocks.push_back(block);
         }
         result.blocks.back().endColumn = c + 1;

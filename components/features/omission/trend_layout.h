@@ -48,21 +48,22 @@ namespace vesk::omission {
 // A picture may be at most this tall (what image formats and viewers take).
 inline constexpr int kMaxPictureHeight = 32767;
 
-// The draw rows [first, end) of each exported picture: every picture holds
-// the header on top, the last one the summary rows under its draws too; all
-// fit kMaxPictureHeight. Empty when not even one row fits.
+// The draw rows [first, end) of each exported picture (or printed page):
+// every picture holds the header on top, the last one the summary rows under
+// its draws too; all fit maxHeight. Empty when not even one row fits.
 struct RowSpan {
     int first = 0;
     int end = 0;
     friend bool operator==(const RowSpan&, const RowSpan&) = default;
 };
-inline std::vector<RowSpan> PictureRows(int rows, int rowHeight, int headerHeight, int summaryHeight)
+inline std::vector<RowSpan> PictureRows(int rows, int rowHeight, int headerHeight, int summaryHeight,
+                                        int maxHeight = kMaxPictureHeight)
 {
     std::vector<RowSpan> spans;
-    if (rowHeight <= 0 || headerHeight + summaryHeight + rowHeight > kMaxPictureHeight)
+    if (rowHeight <= 0 || headerHeight + summaryHeight + rowHeight > maxHeight)
         return spans;
-    const int perPicture = (kMaxPictureHeight - headerHeight) / rowHeight;
-    const int perLast = (kMaxPictureHeight - headerHeight - summaryHeight) / rowHeight;
+    const int perPicture = (maxHeight - headerHeight) / rowHeight;
+    const int perLast = (maxHeight - headerHeight - summaryHeight) / rowHeight;
     int first = 0;
     while (rows - first > perLast) {
         // Not the last picture: full, but leaving the last at least one draw

@@ -42,7 +42,11 @@ TrendView::TrendView(QWidget* parent)
     setObjectName(QStringLiteral("trendChart"));
     viewport()->setAutoFillBackground(false);
     viewport()->setMouseTracking(false);
-    m_ballFont = font();
+    // Sizes in pixels: a printed page scales the chart's pixels as a whole,
+    // texts with them.
+    m_textFont = font();
+    m_textFont.setPixelSize(QFontInfo(font()).pixelSize());
+    m_ballFont = m_textFont;
     m_ballFont.setBold(true);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] {
         // The user moved the draws: follow the newest only when back at them.
@@ -73,7 +77,7 @@ void TrendView::SetContent(TrendContent content)
 
     // Columns as narrow as a ball with its label, the summary's figures and
     // the head's label allow.
-    const QFontMetrics metrics(font());
+    const QFontMetrics metrics(m_textFont);
     const QFontMetrics ball(m_ballFont);
     int width = metrics.height() + 6;
     for (const std::string& label : m_content.blocks.labels)
@@ -83,6 +87,7 @@ void TrendView::SetContent(TrendContent content)
             width = std::max(width, metrics.horizontalAdvance(text) + 8);
     m_geometry.columnWidth = std::min(width, 96);
     m_geometry.rowHeight = metrics.height() + 6;
+    m_stamps.reset();
     m_headerHeight = 2 * m_geometry.rowHeight + 2;
     int periodWidth = metrics.horizontalAdvance(QStringLiteral("期号")) + 12;
     for (const QString& period : {m_content.periods.value(0), m_content.periods.value(m_content.periods.size() - 1)})
@@ -227,28 +232,31 @@ bool TrendView::viewportEvent(QEvent* event)
 void TrendView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
-    m_lastPainted = Paint(painter, horizontalScrollBar()->value(), verticalScrollBar()->value(), viewport()->width(),
+    const qreal ratio = viewport()->devicePixelRatioF();
+    if (!m_stamps || !m_stamps->Fits(QSize(m_geometry.columnWidth, m_geometry.rowHeight), ratio))
+        m_stamps = std::make_unique<CellStamps>(MakeStamps(ratio));
+    m_lastPainted = Paint(painter, *m_stamps, horizontalScrollBar()->value(), verticalScrollBar()->value(), viewport()->width(),
           viewport()->height(), true);
 }
 
-QRect TrendView::BallRect(const QRect& cell, const QString& label) const
+CellStamps TrendView::MakeStamps(qreal pixelRatio) const
 {
-    const int height = cell.height() - 4;
-    const int width = std::min(cell.width() - 4, std::max(height, QFontMetrics(m_ballFont).horizontalAdvance(label) + 8));
-    return QRect(cell.center().x() - width / 2 + (cell.width() % 2 == 0 ? 1 : 0), cell.top() + 2, width, height);
+    return CellStamps(QSize(m_geometry.columnWidth, m_geometry.rowHeight), m_textFont, m_ballFont, pixelRatio);
 }
 
-CellRange TrendView::Paint(QPainter& painter, int scrollX, int scrollY, int width, int height, bool withSummary) const
+CellRange TrendView::Paint(QPainter& painter, CellStamps& stamps, int scrollX, int scrollY, int width, int height,
+                           bool withSummary) const
 {
     const int summaryHeight = withSummary ? SummaryHeight() : 0;
     const int bodyWidth = std::max(0, width - m_leftWidth);
     const int bodyHeight = std::max(0, height - m_headerHeight - summaryHeight);
     const CellRange cells = VisibleCells(m_geometry, scrollX, scrollY, bodyWidth, bodyHeight);
     painter.fillRect(0, 0, width, height, Qt::white);
+    painter.setFont(m_textFont);
 
     painter.save();
     painter.setClipRect(m_leftWidth, m_headerHeight, bodyWidth, bodyHeight);
-    PaintBody(painter, cells, scrollX, scrollY, bodyWidth, bodyHeight);
+    PaintBody(painter, stamps, cells, scrollX, scrollY, bodyWidth, bodyHeight);
     painter.restore();
 
     // Period and number of each draw in view.
@@ -283,8 +291,8 @@ CellRange TrendView::Paint(QPainter& painter, int scrollX, int scrollY, int widt
     return cells;
 }
 
-void TrendView::PaintBody(QPainter& painter, const CellRange& cells, int scrollX, int scrollY, int bodyWidth,
-                          int bodyHeight) const
+void TrendView::PaintBody(QPainter& painter, CellStamps& stamps, const CellRange& cells, int scrollX, int scrollY,
+                          int bodyWidth, int bodyHeight) const
 {
     const TrendGeometry& g = m_geometry;
     const TrendData& data = m_content.data;
@@ -315,12 +323,11 @@ void TrendView::PaintBody(QPainter& painter, const CellRange& cells, int scrollX
     // Omission values between the hits.
     const std::size_t columns = data.rows.size();
     if (m_showMisses) {
-        painter.setPen(kMiss);
         for (int r = cells.firstRow; r < cells.endRow; ++r)
             for (int c = cells.firstColumn; c < cells.endColumn; ++c) {
                 const std::int32_t value = data.Cell(static_cast<std::size_t>(r), static_cast<std::size_t>(c));
                 if (value >= 0)
-                    painter.drawText(QRect(x0(c), y0(r), g.columnWidth, g.rowHeight), Qt::AlignCenter, QString::number(value));
+                    stamps.Miss(painter, x0(c), y0(r), value, kMiss);
             }
     }
 
@@ -349,25 +356,16 @@ void TrendView::PaintBody(QPainter& painter, const CellRange& cells, int scrollX
         }
     }
 
+    painter.setRenderHint(QPainter::Antialiasing, false);
     // Balls with the item's short label.
-    painter.setFont(m_ballFont);
     for (int r = cells.firstRow; r < cells.endRow; ++r)
         for (int c = cells.firstColumn; c < cells.endColumn; ++c) {
             if (data.Cell(static_cast<std::size_t>(r), static_cast<std::size_t>(c)) >= 0)
                 continue;
-            const QString label = QString::fromStdString(m_content.blocks.labels[static_cast<std::size_t>(c)]);
-            const QRect ball = BallRect(QRect(x0(c), y0(r), g.columnWidth, g.rowHeight), label);
-            const QColor colour = BlockColour(m_content.blocks.blockOf[static_cast<std::size_t>(c)]);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(colour);
-            const qreal radius = ball.height() / 2.0;
-            painter.drawRoundedRect(ball, radius, radius);
-            painter.setPen(Qt::white);
-            painter.drawText(ball, Qt::AlignCenter, label);
+            const auto column = static_cast<std::size_t>(c);
+            stamps.Ball(painter, x0(c), y0(r), c, QString::fromStdString(m_content.blocks.labels[column]),
+                        BlockColour(m_content.blocks.blockOf[column]));
         }
-    painter.setBrush(Qt::NoBrush);
-    painter.setFont(font());
-    painter.setRenderHint(QPainter::Antialiasing, false);
 
     // Heavier rules between blocks.
     painter.setPen(QPen(kRule, 2));
@@ -389,7 +387,7 @@ void TrendView::PaintHeader(QPainter& painter, const CellRange& cells, int scrol
                      QStringLiteral("号码"));
     painter.setClipRect(m_leftWidth, 0, std::max(0, width - m_leftWidth), m_headerHeight);
     const auto x0 = [&](int column) { return m_leftWidth + column * g.columnWidth - scrollX; };
-    QFont bold = font();
+    QFont bold = m_textFont;
     bold.setBold(true);
     const std::vector<TrendBlock>& blocks = m_content.blocks.blocks;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
@@ -405,7 +403,7 @@ void TrendView::PaintHeader(QPainter& painter, const CellRange& cells, int scrol
         painter.drawText(QRect(left, 0, right - left, rowHeight), Qt::AlignCenter,
                          QString::fromStdString(blocks[b].title));
     }
-    painter.setFont(font());
+    painter.setFont(m_textFont);
     for (int c = cells.firstColumn; c < cells.endColumn; ++c) {
         const QRect head(x0(c), rowHeight, g.columnWidth, m_headerHeight - rowHeight);
         if (m_selected[static_cast<std::size_t>(c)])
@@ -453,27 +451,31 @@ void TrendView::PaintSummary(QPainter& painter, const CellRange& cells, int scro
     painter.restore();
 }
 
-void TrendView::PaintRows(QPainter& painter, int firstRow, int endRow, bool withSummary) const
+int TrendView::RowsHeight(int firstRow, int endRow, bool withSummary) const
 {
-    const int rows = std::max(0, endRow - firstRow);
-    const int height = m_headerHeight + rows * m_geometry.rowHeight + (withSummary ? SummaryHeight() : 0);
-    painter.setFont(font());
-    Paint(painter, 0, firstRow * m_geometry.rowHeight, FullWidth(), height, withSummary);
+    return m_headerHeight + std::max(0, endRow - firstRow) * m_geometry.rowHeight + (withSummary ? SummaryHeight() : 0);
+}
+
+void TrendView::PaintRows(QPainter& painter, int firstRow, int endRow, bool withSummary, qreal pixelRatio) const
+{
+    painter.setFont(m_textFont);
+    CellStamps stamps = MakeStamps(pixelRatio);
+    Paint(painter, stamps, 0, firstRow * m_geometry.rowHeight, FullWidth(), RowsHeight(firstRow, endRow, withSummary),
+          withSummary);
 }
 
 QImage TrendView::RenderRows(int firstRow, int endRow, bool withSummary) const
 {
-    const int rows = std::max(0, endRow - firstRow);
-    const int height = m_headerHeight + rows * m_geometry.rowHeight + (withSummary ? SummaryHeight() : 0);
+    const int height = RowsHeight(firstRow, endRow, withSummary);
     QImage image(std::max(FullWidth(), 1), std::max(height, 1), QImage::Format_RGB32);
     QPainter painter(&image);
     PaintRows(painter, firstRow, endRow, withSummary);
     return image;
 }
 
-std::vector<RowSpan> TrendView::PictureSpans() const
+std::vector<RowSpan> TrendView::PictureSpans(int maxHeight) const
 {
-    return PictureRows(m_geometry.rows, m_geometry.rowHeight, m_headerHeight, SummaryHeight());
+    return PictureRows(m_geometry.rows, m_geometry.rowHeight, m_headerHeight, SummaryHeight(), maxHeight);
 }
 
 } // namespace vesk::omission

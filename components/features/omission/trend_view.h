@@ -6,6 +6,7 @@
 // A hit is a ball in its block's colour with the item's short label; a
 // linked block joins its balls from draw to draw with a trend line.
 
+#include "components/features/omission/cell_stamps.h"
 #include "components/features/omission/trend_blocks.h"
 #include "components/features/omission/trend_data.h"
 #include "components/features/omission/trend_layout.h"
@@ -15,6 +16,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace vesk::omission {
@@ -61,11 +63,15 @@ public:
     // Draw rows [firstRow, endRow) as one picture with the header on top and,
     // when asked, the summary rows below.
     QImage RenderRows(int firstRow, int endRow, bool withSummary) const;
-    // The picture's rows of the whole window of draws (PictureRows).
-    std::vector<RowSpan> PictureSpans() const;
+    // The picture's rows of the whole window of draws (PictureRows), for
+    // pictures of at most maxHeight.
+    std::vector<RowSpan> PictureSpans(int maxHeight = kMaxPictureHeight) const;
     // Paints rows [firstRow, endRow) on painter at its origin with the
-    // header, the summary when asked; for printing at any scale.
-    void PaintRows(QPainter& painter, int firstRow, int endRow, bool withSummary) const;
+    // header, the summary when asked; for printing at any scale (the cells'
+    // stamps made for pixelRatio device pixels a chart pixel).
+    void PaintRows(QPainter& painter, int firstRow, int endRow, bool withSummary, qreal pixelRatio = 1) const;
+    // Height of that picture.
+    int RowsHeight(int firstRow, int endRow, bool withSummary) const;
     int FullWidth() const { return m_leftWidth + m_geometry.columns * m_geometry.columnWidth; }
 
 protected:
@@ -78,12 +84,14 @@ private:
     void UpdateScrollBars();
     int BodyViewHeight() const;
     int ColumnAt(int x) const;
+    CellStamps MakeStamps(qreal pixelRatio) const;
     // Returns the body cells it painted.
-    CellRange Paint(QPainter& painter, int scrollX, int scrollY, int width, int height, bool withSummary) const;
-    void PaintBody(QPainter& painter, const CellRange& cells, int scrollX, int scrollY, int bodyWidth, int bodyHeight) const;
+    CellRange Paint(QPainter& painter, CellStamps& stamps, int scrollX, int scrollY, int width, int height,
+                    bool withSummary) const;
+    void PaintBody(QPainter& painter, CellStamps& stamps, const CellRange& cells, int scrollX, int scrollY, int bodyWidth,
+                   int bodyHeight) const;
     void PaintHeader(QPainter& painter, const CellRange& cells, int scrollX, int width) const;
     void PaintSummary(QPainter& painter, const CellRange& cells, int scrollX, int top, int width) const;
-    QRect BallRect(const QRect& cell, const QString& label) const;
 
     TrendContent m_content;
     std::vector<bool> m_selected; // per column
@@ -96,8 +104,10 @@ private:
     int m_leftWidth = 130;
     int m_periodWidth = 70;
     int m_headerHeight = 44;
+    QFont m_textFont;
     QFont m_ballFont;
     CellRange m_lastPainted;
+    std::unique_ptr<CellStamps> m_stamps; // the screen's; pictures make their own
 };
 
 } // namespace vesk::omission

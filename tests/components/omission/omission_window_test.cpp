@@ -28,6 +28,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "tests/support/pdf_text.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -176,6 +178,43 @@ TEST_F(OmissionWindowTest, ExportsReadBack)
     QImage image(QString::fromStdString(picture));
     EXPECT_FALSE(image.isNull());
     EXPECT_GT(image.height(), 100 * 10);
+}
+
+using test::PdfText;
+
+TEST_F(OmissionWindowTest, PrintingPutsEveryDrawOfTheWindowOnPagesWithTheHeader)
+{
+    Select(QStringLiteral("单选单码"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    ScriptedInteraction script;
+    SetInteraction(&script);
+    const std::string pdf = root.Path() + "chart.pdf";
+    script.QueuePrintToFile(pdf);
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("printChart")), Qt::LeftButton);
+    SetInteraction(nullptr);
+    ASSERT_EQ(script.PrintDialogs().size(), 1u);
+    const int pages = script.PrintDialogs().front().pageCount;
+    EXPECT_GT(pages, 1); // 100 draws do not fit one page
+    EXPECT_TRUE(script.MessageBoxes().empty());
+    const std::string text = PdfText(pdf);
+    ASSERT_FALSE(text.empty()) << "pdftotext gave nothing";
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), pages);
+    // Each page repeats the header; the periods come in order, each once.
+    std::size_t at = 0;
+    for (std::size_t i = 8374 - 100; i < 8374; ++i) {
+        const std::string period = feature->Chart()->Content().periods.value(static_cast<qsizetype>(i - (8374 - 100))).toStdString();
+        const std::size_t found = text.find(period, at);
+        ASSERT_NE(found, std::string::npos) << period;
+        at = found + period.size();
+    }
+    std::size_t headers = 0;
+    for (std::size_t p = text.find("期号"); p != std::string::npos; p = text.find("期号", p + 1))
+        ++headers;
+    EXPECT_EQ(headers, static_cast<std::size_t>(pages));
+    std::string compact = text; // pdftotext drops or adds spaces beside CJK characters
+    compact.erase(std::remove(compact.begin(), compact.end(), ' '), compact.end());
+    EXPECT_NE(compact.find("第" + std::to_string(pages) + "页/共" + std::to_string(pages) + "页"), std::string::npos);
 }
 
 TEST_F(OmissionWindowTest, ChartPaintsOnlyWhatIsInView)
@@ -345,7 +384,7 @@ TEST_F(OmissionWindowTest, SideBySideShowsThreeWindowsAtOnce)
     ASSERT_TRUE(side->isVisible());
     ASSERT_EQ(side->model()->rowCount(), 28);
     ASSERT_EQ(side->model()->columnCount(), 8);
-    EXPECT_EQ(side->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("全部 出现次数"));
+    EXPECT_EQ(side->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("全部\n出现次数"));
     const auto family = analysis::MakeTypeFamily(filter::ConditionType::Sum, 3);
     const std::vector<std::uint32_t> draws = SampleDraws();
     const std::size_t windows[] = {30, 100, 0};

@@ -5,7 +5,7 @@
 #include "components/features/analysis/custom_items.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/omission/chart_pictures.h"
-#include "components/features/omission/trend_view.h"
+#include "components/features/omission/trend_content.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -31,19 +31,10 @@ struct Chart {
     {
         table = analysis::ComputeOmissions(*family, draws, 0);
         const std::vector<std::size_t> columns = ChartColumns(table, {});
-        TrendContent content;
-        content.blocks = MakeTrendBlocks(*family, table, columns);
-        content.data = MakeTrend(*family, table, columns, draws);
-        for (std::size_t r : content.data.rows)
-            content.titles << QString::fromStdString(family->Items()[table.rows[r].item].title);
-        for (std::size_t i = 0; i < draws.size(); ++i) {
-            content.periods << QString::number(2024001 + i);
-            content.numbers << QStringLiteral("%1").arg(draws[i], 3, 10, QLatin1Char('0'));
-        }
-        content.summary.resize(4);
-        for (std::size_t r : content.data.rows)
-            for (QStringList& row : content.summary)
-                row << QString::number(table.rows[r].hits);
+        std::vector<std::string> periods;
+        for (std::size_t i = 0; i < draws.size(); ++i)
+            periods.push_back(std::to_string(2024001 + i));
+        TrendContent content = MakeTrendContent(*family, table, ChartColumns(table, {}), draws, periods);
         view.resize(size);
         view.SetContent(std::move(content));
         view.show();
@@ -77,7 +68,7 @@ QRect CellArea(const TrendView& view, int draw, int column)
 TEST(TrendView, OneBallPerPositionAtTheDrawnDigitFromFirstToNewest)
 {
     const std::vector<std::uint32_t> draws = {123, 456, 789, 111, 905};
-    Chart chart(analysis::MakeSingle1(3), draws);
+    Chart chart(analysis::MakeSingle1(3), draws, {1600, 420});
     chart.view.SetShowLines(false); // lines cross the cells between balls
     const QImage screen = chart.Screen();
     for (int d = 0; d < 5; ++d) {
@@ -216,7 +207,7 @@ TEST(TrendView, ColumnHeadsPickItemsAsListsDo)
 
 TEST(TrendView, ExportedPicturesHoldEveryDrawInOrder)
 {
-    const std::vector<std::uint32_t> draws = LongHistory(3500);
+    const std::vector<std::uint32_t> draws = LongHistory(2000);
     Chart chart(analysis::MakeSingle1(3), draws);
     chart.view.SetShowLines(false);
     const std::string folder = (std::filesystem::temp_directory_path() / "trend_view_export").string();
