@@ -314,6 +314,12 @@ TEST_F(OmissionWindowTest, ColumnHeadsOfTheChartPickItemsForAnExcludingCondition
     // The table follows the chart.
     EXPECT_EQ(feature->Table()->selectionModel()->selectedRows().size(), 2);
     Snapshot(feature, "omission-chart-picked");
+    // The host's window made larger: the newest draws stay in view.
+    window->resize(1280, 900);
+    QApplication::processEvents();
+    chart->grab();
+    EXPECT_EQ(chart->LastPainted().endRow, chart->Geometry().rows);
+    Snapshot(feature, "omission-chart-1280");
     auto* mode = feature->findChild<QComboBox*>(QStringLiteral("conditionMode"));
     mode->setCurrentIndex(1); // 排除
     QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("sendCondition")), Qt::LeftButton);

@@ -247,3 +247,18 @@ TEST(TrendView, ExportedPicturesHoldEveryDrawInOrder)
 
 } // namespace
 } // namespace vesk::omission
+
+namespace vesk::omission {
+namespace {
+
+TEST(TrendView, AnExportThatCannotBeWrittenSaysSoAndNamesThePicture)
+{
+    Chart chart(analysis::MakeSingle1(3), {123, 456});
+    const std::string path = (std::filesystem::temp_directory_path() / "no-such-folder-i33" / "chart.png").string();
+    const PicturesWritten written = WriteChartPictures(chart.view, path);
+    EXPECT_TRUE(written.paths.empty());
+    EXPECT_NE(written.error.find(path), std::string::npos) << written.error;
+}
+
+} // namespace
+} // namespace vesk::omission
