@@ -5,7 +5,7 @@
 #include "app/services/host_object.h"
 #include "application/module_app.h"
 #include "components/features/analysis/family_builders.h"
-#include "components/features/analysis/items_condition.h"
+#include "components/features/analysis/omission/items_condition.h"
 #include "filtering/condition_page.h"
 #include "framework/framework.h"
 

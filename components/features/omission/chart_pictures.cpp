@@ -3,7 +3,7 @@
 #include "components/features/omission/png_file.h"
 #include "components/features/omission/trend_view.h"
 
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 #include <QImage>
 

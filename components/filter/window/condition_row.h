@@ -5,7 +5,7 @@
 // condition in the set through its access functions on every refresh, so it
 // survives edits that move conditions around.
 
-#include "components/filter/component/value_choices.h"
+#include "components/filter/engine/value_choices.h"
 #include "components/filter/window/set_editor.h"
 
 #include <QWidget>
@@ -56,6 +56,8 @@ public:
     void CommitTexts();
 
     QCheckBox* EnableBox() const { return m_enable; }
+    // The row's condition in set, or null.
+    const Condition* Find(const ConditionSet& set) const { return m_access.find ? m_access.find(set) : nullptr; }
     // The value toggle of value, or null.
     QToolButton* ToggleOf(std::int64_t value) const;
 

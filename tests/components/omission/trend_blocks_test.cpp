@@ -1,7 +1,7 @@
 // The chart's blocks: one per position or pair, one for other families; the
 // short labels in the balls; trend lines only where every draw has exactly
 // one ball in the block.
-#include "components/features/analysis/catalogue_items.h"
+#include "components/features/analysis/omission/catalogue_items.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/omission/trend_blocks.h"
 #include "components/features/omission/trend_data.h"

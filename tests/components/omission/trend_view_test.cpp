@@ -2,7 +2,7 @@
 // cells, trend lines only in linked blocks, pinned header, left columns and
 // summary while the draws scroll, the newest draws in view after a resize,
 // column heads picking items, and exported pictures holding every draw.
-#include "components/features/analysis/custom_items.h"
+#include "components/features/analysis/omission/custom_items.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/omission/chart_pictures.h"
 #include "components/features/omission/trend_content.h"
