@@ -53,6 +53,9 @@ FilterWorkbench::FilterWorkbench(IModule* owner)
     HandleMessage(kMessageTransferNumbers, [this](WPARAM wParam, LPARAM lParam) {
         return OnTransferNumbers(wParam, reinterpret_cast<const void*>(lParam));
     });
+    HandleMessage(kMessageAddConditions, [this](WPARAM, LPARAM lParam) {
+        return OnAddConditions(reinterpret_cast<ConditionAddRecord*>(lParam));
+    });
     HandleMessage(kMessageCopyResults, [this](WPARAM, LPARAM lParam) {
         return LRESULT{m_right.Results().CopyResults(reinterpret_cast<ListSnapshot*>(lParam)) ? 1 : 0};
     });

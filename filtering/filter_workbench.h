@@ -88,6 +88,8 @@ private:
     void RegisterCommands();
     LRESULT OnEraseBackground(WPARAM wParam);
     LRESULT OnTransferNumbers(std::uintptr_t kind, const void* source);
+    // Conditions from a feature join the combined page, which comes to the front.
+    LRESULT OnAddConditions(ConditionAddRecord* record);
     void OnRightPageChanged();
     void CloseFeature();
     // Offers the work an unclean end left behind, then keeps the copy current.

@@ -102,4 +102,21 @@ void FilterWorkbench::TransferEditorText()
     m_resultPage->RecordChange();
 }
 
+LRESULT FilterWorkbench::OnAddConditions(ConditionAddRecord* record)
+{
+    if (!record || record->size != sizeof(ConditionAddRecord) || !m_combinedPage)
+        return 0;
+    IRyxConWnd* window = m_combinedPage->ConditionWindow();
+    if (!window)
+        return 0;
+    m_left.SelectLeftPage(kLeftPageCombinedConditions);
+    const SlotInt added = window->AddConditions(record);
+    if (added == 0) {
+        // The feature that sent them has closed: the workbench tells why.
+        record->message[sizeof record->message - 1] = '\0';
+        ShowMessage(record->message[0] ? record->message : "条件没有加入组合条件。", "提示信息");
+    }
+    return added;
+}
+
 } // namespace vesk

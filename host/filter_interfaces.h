@@ -13,6 +13,17 @@ namespace vesk {
 
 class IModule;
 
+// What IRyxConWnd slot 4 takes: conditions from outside (an analysis feature's
+// items) as the text of a condition-set file (UTF-8 JSON, format
+// "3dvesk-conditions"), whose groups join the combined page after its own.
+struct ConditionAddRecord {
+    std::uint32_t size;      // sizeof(ConditionAddRecord): the receiver refuses other sizes
+    std::int32_t digits;     // the game's number length the set is written for
+    const char* setText;     // NUL-terminated; borrowed for the call
+    char message[256];       // out: why nothing was added, NUL-terminated, for the user
+};
+static_assert(sizeof(ConditionAddRecord) == 272);
+
 class IRyxFilter {
 public:
     VESK_RESERVED_SLOT(0)
@@ -75,7 +86,11 @@ public:
     // 0 (digits may then be null) over the whole game space. 1 when taken, 0
     // for another length than the game's or a digit above 9.
     virtual SlotInt SetJudgedNumbers(const std::uint8_t* digits, SlotInt count, SlotInt length) = 0;
-    VESK_RESERVED_SLOT(4)
+    // Slot 4: adds the record's groups to the combined page, shows the first
+    // new condition selected and the preview updated; nothing else of the
+    // page changes. 1 when added; 0, with record->message set, when the text
+    // is refused or the window shows no combined page.
+    virtual SlotInt AddConditions(ConditionAddRecord* record) = 0;
     VESK_RESERVED_SLOT(5)
     VESK_RESERVED_SLOT(6)
     // Slot 7: the engine whose conditions the window edits.

@@ -26,6 +26,10 @@ inline constexpr std::uint32_t kMessageShowStatus = 1128; // WM_USER + 104
 // kQuitRefused to keep the program open; anything else lets it end.
 inline constexpr std::uint32_t kMessageQueryQuit = 1129; // WM_USER + 105
 inline constexpr std::intptr_t kQuitRefused = 2;
+// a sibling feature → workbench: lParam a ConditionAddRecord* (host/filter_interfaces.h)
+// for the combined page, which the workbench shows and hands the record
+// (IRyxConWnd slot 4) during the call. Returns slot 4's answer.
+inline constexpr std::uint32_t kMessageAddConditions = 1130; // WM_USER + 106
 // outside → workbench → result page: wParam 101 take, 102 restore; lParam a ListSnapshot*.
 inline constexpr std::uint32_t kMessageResultSnapshot = 2104; // WM_RESULT_SNAPSHOT
 inline constexpr std::uintptr_t kSnapshotTake = 101;

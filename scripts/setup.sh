@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6opengl6-dev
   qt6-qpa-plugins libgl1-mesa-dev qt6-translations-l10n
   fonts-wqy-zenhei
-  nlohmann-json3-dev
+  nlohmann-json3-dev libpng-dev
   xvfb xauth hyperfine
   python3-xlrd libreoffice-calc-nogui poppler-utils
   dpkg-dev appstream desktop-file-utils man-db

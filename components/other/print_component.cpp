@@ -2,13 +2,13 @@
 
 #include "components/other/print_pages.h"
 #include "framework/interaction.h"
+#include "framework/print_target.h"
 #include "framework/styles.h"
 #include "framework/system_api.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QWidget>
 
 namespace vesk::other {
@@ -24,26 +24,6 @@ void Tell(const QString& text)
     request.caption = kCaption;
     request.type = MB_OK | MB_ICONWARNING;
     Interaction().MessageBox(request);
-}
-
-// Points the printer where the dialog's answer says; false when that
-// printer (or, for no name, any default printer) does not exist.
-bool Direct(QPrinter& printer, const PrintDialogResult& answer)
-{
-    if (!answer.outputFile.empty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(answer.outputFile));
-    } else {
-        // Qt quietly falls back to another printer for an unknown name; the user asked for this one.
-        const QString name = QString::fromStdString(answer.printerName);
-        const QPrinterInfo info = name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
-        if (info.isNull())
-            return false;
-        printer.setOutputFormat(QPrinter::NativeFormat);
-        printer.setPrinterName(info.printerName());
-    }
-    printer.setCopyCount(std::max(1, answer.copies));
-    return printer.isValid();
 }
 
 } // namespace
@@ -88,7 +68,7 @@ SlotInt PrintComponent::Print()
     if (!answer.accepted)
         return 0;
     QPrinter printer(QPrinter::HighResolution);
-    if (!Direct(printer, answer)) {
+    if (!DirectPrinter(printer, answer)) {
         Tell(answer.printerName.empty()
                  ? QStringLiteral("没有可用的打印机。")
                  : QStringLiteral("找不到打印机“%1”。").arg(QString::fromStdString(answer.printerName)));

@@ -471,3 +471,81 @@ TEST_F(ConditionWindow, RecordsOfACombinedGroupAreVeskClisLines)
 
 } // namespace
 } // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+ConditionAddRecord RecordOf(const std::string& text, int digits = 3)
+{
+    return ConditionAddRecord{sizeof(ConditionAddRecord), digits, text.c_str(), {}};
+}
+
+std::string OneGroup(const std::string& name, const std::string& condition, int digits = 3)
+{
+    return R"({"format": "3dvesk-conditions", "version": 1, "digits": )" + std::to_string(digits) +
+           R"(, "groups": [{"name": ")" + name + R"(", "conditions": [)" + condition + "]}]}";
+}
+
+TEST_F(ConditionWindow, ConditionsFromOutsideJoinTheCombinedPageSelectedWithTheirPreview)
+{
+    QWidget* panel = ShowCombined();
+    IRyxConWnd* window = pages.Combined().ConditionWindow();
+    std::string text = OneGroup("和值：和值10", R"({"type": "sum", "values": [10, 11]})");
+    ConditionAddRecord record = RecordOf(text);
+    ASSERT_EQ(window->AddConditions(&record), 1) << record.message;
+    filter::ConditionSet first = SetOf(*pages.Engine(pages.Combined()));
+    ASSERT_EQ(first.groups.size(), 1u);
+    EXPECT_EQ(first.groups[0].name, "和值：和值10");
+    EXPECT_EQ(Preview(panel), PreviewOf(63 + 69));
+    QWidget* selected = panel->findChild<QWidget*>(QStringLiteral("selectedCondition"));
+    ASSERT_NE(selected, nullptr);
+    Settle();
+    EXPECT_TRUE(selected->isVisible());
+
+    // A second one: the first group stays as it was; the new one is selected.
+    text = OneGroup("组选单码：含7", R"({"type": "contains", "digits": [7], "values": [1], "mode": "exclude"})");
+    record = RecordOf(text);
+    ASSERT_EQ(window->AddConditions(&record), 1) << record.message;
+    const filter::ConditionSet both = SetOf(*pages.Engine(pages.Combined()));
+    ASSERT_EQ(both.groups.size(), 2u);
+    EXPECT_EQ(both.groups[0], first.groups[0]);
+    EXPECT_EQ(Preview(panel), PreviewOf(EngineKept(both)));
+    const std::vector<QWidget*> rows = AllRows(panel);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1]->objectName(), QStringLiteral("selectedCondition"));
+    Settle(); // the rows replaced go before the component's library does
+}
+
+TEST_F(ConditionWindow, ConditionsFromOutsideAreRefusedWithAReasonAndNothingChanges)
+{
+    ShowCombined();
+    IRyxConWnd* window = pages.Combined().ConditionWindow();
+    const std::string good = OneGroup("g", R"({"type": "span", "values": [0]})");
+    ConditionAddRecord record = RecordOf(good);
+    record.size = sizeof(ConditionAddRecord) - 8;
+    EXPECT_EQ(window->AddConditions(&record), 0);
+    EXPECT_EQ(window->AddConditions(nullptr), 0);
+
+    const std::string four = OneGroup("g", R"({"type": "span", "values": [0]})", 4);
+    record = RecordOf(four, 4);
+    EXPECT_EQ(window->AddConditions(&record), 0);
+    EXPECT_NE(std::string(record.message).find("4 位"), std::string::npos) << record.message;
+
+    const std::string wrong = OneGroup("g", R"({"type": "span", "values": [12]})");
+    record = RecordOf(wrong);
+    EXPECT_EQ(window->AddConditions(&record), 0);
+    EXPECT_NE(std::string(record.message).find("groups[0].conditions[0].values"), std::string::npos) << record.message;
+
+    record = RecordOf("");
+    record.setText = nullptr;
+    EXPECT_EQ(window->AddConditions(&record), 0);
+    EXPECT_TRUE(SetOf(*pages.Engine(pages.Combined())).groups.empty());
+
+    // The fixed page's window takes none.
+    record = RecordOf(good);
+    EXPECT_EQ(pages.Fixed().ConditionWindow()->AddConditions(&record), 0);
+    EXPECT_NE(record.message[0], '\0');
+}
+
+} // namespace
+} // namespace vesk::test

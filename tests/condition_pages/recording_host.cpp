@@ -57,6 +57,11 @@ public:
         log.push_back("window 3 (" + std::to_string(count) + ")");
         return inner->SetJudgedNumbers(digits, count, length);
     }
+    SlotInt AddConditions(ConditionAddRecord* record) override
+    {
+        log.push_back("window 4");
+        return inner->AddConditions(record);
+    }
     SlotInt Bind(IRyxFilter* filter, IModule* catalogue) override
     {
         log.push_back("window 7");

@@ -125,8 +125,10 @@ std::unique_ptr<Family> MakeValueFamily(std::string name, int length, std::vecto
 {
     auto finder = std::make_unique<ValueFinder>(items, length);
     std::vector<Item> plain;
-    for (ValueItem& item : items)
+    for (ValueItem& item : items) {
         plain.push_back(std::move(item.item));
+        plain.back().condition = item.condition;
+    }
     return std::make_unique<Family>(std::move(name), length, std::move(plain), std::move(finder));
 }
 

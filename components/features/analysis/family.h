@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ namespace vesk::analysis {
 struct Item {
     std::string label; // plain: the value, "0:7", "1,2:35", "125" (what vesk-cli prints)
     std::string title; // as a window shows it: "和值10", "个位7", "组选125"
+    // The one engine condition (type, fields, values) that keeps exactly the
+    // item's numbers, where the family knows one; what lets items become a
+    // condition of the workbench in the plainest type.
+    std::optional<filter::Condition> condition{};
 };
 
 // Names the items a draw satisfies. digits: the draw's L digits, most

@@ -246,8 +246,13 @@ std::unique_ptr<Family> MakeSingle3(int length)
 std::unique_ptr<Family> MakeGroup1(int length)
 {
     std::vector<Item> items;
-    for (int d = 0; d < 10; ++d)
-        items.push_back({std::to_string(d), "含" + std::to_string(d)});
+    for (int d = 0; d < 10; ++d) {
+        filter::Condition contains;
+        contains.type = filter::ConditionType::Contains;
+        contains.digits = {d};
+        contains.values = {1};
+        items.push_back({std::to_string(d), "含" + std::to_string(d), std::move(contains)});
+    }
     return std::make_unique<Family>("组选单码", length, std::move(items), std::make_unique<Group1Finder>(length));
 }
 
@@ -257,7 +262,11 @@ std::unique_ptr<Family> MakeGroup2(int length)
     for (unsigned x = 0; x < 10; ++x) {
         for (unsigned y = x; y < 10; ++y) {
             const std::string digits = {static_cast<char>('0' + x), static_cast<char>('0' + y)};
-            items.push_back({digits, "含" + digits});
+            filter::Condition pairs;
+            pairs.type = filter::ConditionType::Pairs;
+            pairs.pairs = {digits};
+            pairs.values = {1};
+            items.push_back({digits, "含" + digits, std::move(pairs)});
         }
     }
     return std::make_unique<Family>("组选两码", length, std::move(items), std::make_unique<Group2Finder>(length));

@@ -6,6 +6,7 @@
 #include "framework/cwnd.h"
 #include "framework/messages.h"
 #include "framework/win_structs.h"
+#include "host/filter_interfaces.h"
 #include "host/module_messages.h"
 #include "numbers/list_snapshot.h"
 
@@ -221,6 +222,20 @@ void FeatureBase::SendToWorkbench(const std::vector<std::uint32_t>& codes, analy
         SendMessage(target, kMessageTransferNumbers, kTransferPackedDigits, reinterpret_cast<LPARAM>(&record));
         const auto now = CopyWorkbenchList(target, length);
         tell(analysis::HandOffStatus(mode, plan.added, now ? now->size() : plan.numbers.size()));
+    });
+}
+
+void FeatureBase::SendConditionsToWorkbench(std::string setText) const
+{
+    if (setText.empty())
+        return;
+    const int length = m_featureHost.Length();
+    QTimer::singleShot(0, qApp, [module = m_module, host = m_host, length, text = std::move(setText)] {
+        const WindowHandle workbench = OpenWorkbench(module, host);
+        if (workbench == 0 || workbench == static_cast<WindowHandle>(-1))
+            return;
+        ConditionAddRecord record{sizeof(ConditionAddRecord), length, text.c_str(), {}};
+        SendMessage(FromWindowHandle(workbench), kMessageAddConditions, 0, reinterpret_cast<LPARAM>(&record));
     });
 }
 

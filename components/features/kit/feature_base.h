@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vesk::features {
@@ -67,6 +68,10 @@ protected:
     // happens for an empty list.
     void SendToWorkbench(const std::vector<std::uint32_t>& codes,
                          analysis::HandOffMode mode = analysis::HandOffMode::Replace) const;
+    // Hands a condition set's text (one group or more) to the workbench's
+    // combined page and opens the workbench with that page in front, after
+    // the current event as above. Nothing happens for an empty text.
+    void SendConditionsToWorkbench(std::string setText) const;
     // The numbers of the workbench's result list (codes of the game's
     // length, in the list's order), read without opening the workbench;
     // nullopt when the workbench has not been opened yet or its list could

@@ -17,6 +17,7 @@ QWidget* OmissionFeature::MakeWindow(QWidget* parent)
         Host().WriteNumber(kSkewMinShareOption, static_cast<std::uint32_t>(std::llround(minShare * 100)));
     };
     window->sendNumbers = [this](const std::vector<std::uint32_t>& numbers, analysis::HandOffMode mode) { SendToWorkbench(numbers, mode); };
+    window->sendConditions = [this](const std::string& setText) { SendConditionsToWorkbench(setText); };
     window->editCustomItems = [this] {
         CustomItemsDialog dialog(analysis::CustomItemsPath(Host().Directory(6), Host().Length()), Host().Length(),
                                  View());

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QStandardItemModel;
@@ -42,6 +43,9 @@ public:
     features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
     // Called by 编辑自定义项目 (shown for the user's own families).
     std::function<void()> editCustomItems;
+    // Called by 设为条件 with the text of a condition set of one group: the
+    // selected items of one family as one condition, kept or excluded.
+    std::function<void(const std::string&)> sendConditions;
     // Called on a double click in 偏态搜索: the sub-code that opens the
     // item's family and the item's index in it.
     std::function<void(std::uint32_t, std::size_t)> openFamily;
@@ -55,16 +59,27 @@ public:
     // 偏态搜索 over these families.
     void ShowSkew(std::vector<SourcedFamily> families);
 
-    // The family items of the table's selected rows, and what 发送到缩水器
-    // hands on for them (in 偏态搜索, the selected items of every family).
+    // The family items selected in the page in front (the table, the
+    // side-by-side table or the chart's column heads), and what 发送到缩水器
+    // hands on for them.
     std::vector<std::size_t> SelectedItems() const;
     std::vector<std::uint32_t> SelectedNumbers() const;
     void SendSelected();
+    // 设为条件: the selected items of one family (in 偏态搜索 too) as one
+    // condition, 保留 or 排除 as picked beside the button. The error, for the
+    // user, is empty when the condition went out.
+    std::string SendSelectedAsCondition();
+    // 打印: the chart through the print dialog.
+    void PrintChart();
+    // The side-by-side table of 30, 100 and 全部 instead of the one window.
+    void SetSideBySide(bool on);
+    QTableView* SideTable() const { return m_sideTable; }
 
     // Exports; the error is empty on success.
     std::string ExportText(const std::string& path) const;
     std::string ExportWorkbook(const std::string& path) const;
-    std::string ExportChart(const std::string& path) const;
+    // Writes the chart's pictures; the paths written, or the error.
+    std::vector<std::string> ExportChart(const std::string& path, std::string* error) const;
 
     QTableView* Table() const { return m_table; }
     QTableView* SkewTable() const { return m_skewTable; }
@@ -82,7 +97,12 @@ private:
     void FillTable();
     void FillChart();
     void FillSkew();
+    void FillSideBySide();
     void AskExport(int kind);
+    void Tell(const std::string& text) const;
+    // Table selection to the chart's column heads, and back.
+    void TableSelectionToChart();
+    void ChartSelectionToTable(const std::vector<int>& columns);
 
     HistoryDraws m_draws;
     std::string m_missingText;
@@ -95,8 +115,18 @@ private:
     analysis::SkewResult m_skew;
 
     QCheckBox* m_showMisses = nullptr;
+    QCheckBox* m_showLines = nullptr;
+    QCheckBox* m_sideBySide = nullptr;
+    QComboBox* m_conditionMode = nullptr;
+    QLabel* m_chartNote = nullptr;
+    QStackedWidget* m_tableViews = nullptr; // the one window, or side by side
+    QTableView* m_sideTable = nullptr;
+    QStandardItemModel* m_sideModel = nullptr;
+    QSortFilterProxyModel* m_sideProxy = nullptr;
+    bool m_syncingSelection = false;
     QWidget* m_listControls = nullptr; // what only the omission lists offer
     features::HandOffChoice* m_handOff = nullptr;
+    QWidget* m_viewOptions = nullptr;
     QWidget* m_skewControls = nullptr;
     QWidget* m_editCustom = nullptr; // the skew search's two thresholds
     QDoubleSpinBox* m_minRatio = nullptr;

@@ -33,6 +33,18 @@ std::string CellText(const analysis::Family& family, const analysis::OmissionRow
     }
 }
 
+RowTint TintOf(const analysis::OmissionRow& row)
+{
+    if (row.ratio.Compare({2, 1}) >= 0)
+        return RowTint::Overdue;
+    return row.ratio.Compare({1, 1}) >= 0 ? RowTint::Due : RowTint::None;
+}
+
+bool NearRecord(const analysis::OmissionRow& row)
+{
+    return row.maximum > 0 && 10 * row.current >= 9 * row.maximum;
+}
+
 double CellValue(const analysis::OmissionRow& row, int column)
 {
     switch (column) {

@@ -19,6 +19,12 @@ std::string CellText(const analysis::Family& family, const analysis::OmissionRow
 // The exact value a column sorts by (the item's family order for 项目).
 double CellValue(const analysis::OmissionRow& row, int column);
 
+// What the table points at: rows tinted by 欲出几率 (at least 1, at least
+// 2), and a mark on items whose 当前遗漏 is within 10 % of their 最大遗漏.
+enum class RowTint { None, Due, Overdue };
+RowTint TintOf(const analysis::OmissionRow& row);
+bool NearRecord(const analysis::OmissionRow& row);
+
 // Tab-separated UTF-8 text: the title line, then one line per row.
 std::string TableText(const analysis::Family& family, const std::vector<analysis::OmissionRow>& rows);
 

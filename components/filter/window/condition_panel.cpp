@@ -139,6 +139,27 @@ void ConditionPanel::Edit(const std::function<void(ConditionSet&)>& edit, bool s
         Refresh();
 }
 
+void ConditionPanel::AddGroups(std::vector<Group> groups)
+{
+    std::size_t before = 0;
+    for (const Group& group : Set().groups)
+        before += group.conditions.size();
+    Edit([&groups](ConditionSet& set) {
+        for (Group& group : groups)
+            set.groups.push_back(std::move(group));
+    }, true);
+    const std::vector<ConditionRow*>& rows = m_body->Rows();
+    if (before >= rows.size())
+        return;
+    m_selectedRow = rows[before];
+    m_selectedRow->setObjectName(QStringLiteral("selectedCondition"));
+    m_selectedRow->setAttribute(Qt::WA_StyledBackground, true);
+    m_selectedRow->setStyleSheet(QStringLiteral("#selectedCondition{background:#fff3c4;border:1px solid #e0b040;}"));
+    m_body->layout()->activate();
+    m_scroll->ensureWidgetVisible(m_selectedRow, 0, 8);
+    m_selectedRow->EnableBox()->setFocus(Qt::OtherFocusReason);
+}
+
 void ConditionPanel::Rebuild()
 {
     // The old rows go later: the click that asked for this may come from

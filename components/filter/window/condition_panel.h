@@ -31,6 +31,13 @@ public:
     int Length() const override;
     void Edit(const std::function<void(ConditionSet&)>& edit, bool structural = false) override;
 
+    PageKind Kind() const { return m_kind; }
+    // Appends groups after the set's own and shows the first new condition
+    // selected: scrolled into view, marked, its enable box focused.
+    void AddGroups(std::vector<Group> groups);
+    // The row shown selected, or null.
+    ConditionRow* SelectedRow() const { return m_selectedRow; }
+
     // Typed texts go to the engine (slot 10).
     void Commit();
     // The engine is going: the panel shows nothing more of it.
@@ -72,6 +79,7 @@ private:
     ConditionBody* m_body = nullptr;
     QLabel* m_summary = nullptr;
     QPushButton* m_reportButton = nullptr;
+    QPointer<ConditionRow> m_selectedRow;
     QPointer<BacktestView> m_backtest;
     QPointer<RecordView> m_records;
     QPointer<ReportView> m_report;

@@ -2,7 +2,10 @@
 
 #include "components/filter/component/live_engines.h"
 #include "components/filter/window/condition_panel.h"
+#include "components/filter/engine/condition_set_file.h"
 #include "framework/cwnd.h"
+
+#include <cstring>
 
 namespace vesk::filter {
 
@@ -57,6 +60,31 @@ SlotInt ConditionWindow::SetJudgedNumbers(const std::uint8_t* digits, SlotInt co
     m_engine->SetJudgedList(std::move(codes));
     if (m_panel)
         m_panel->Refresh();
+    return 1;
+}
+
+SlotInt ConditionWindow::AddConditions(ConditionAddRecord* record)
+{
+    if (!record || record->size != sizeof(ConditionAddRecord))
+        return 0;
+    const auto refuse = [record](const std::string& why) {
+        const std::size_t n = std::min(why.size(), sizeof record->message - 1);
+        std::memcpy(record->message, why.data(), n);
+        record->message[n] = '\0';
+        return SlotInt{0};
+    };
+    if (!m_panel || !m_engine || m_panel->Kind() != PageKind::Combined)
+        return refuse("组合条件页还没有准备好。");
+    if (record->digits != m_engine->Length())
+        return refuse("条件是按 " + std::to_string(record->digits) + " 位号码写的，现在的号码是 " +
+                      std::to_string(m_engine->Length()) + " 位。");
+    SetReadResult read = ReadConditionSet(record->setText ? record->setText : "", m_engine->Length());
+    if (!read.set)
+        return refuse("条件无法读取：" + read.error);
+    if (read.set->groups.empty())
+        return refuse("没有要添加的条件。");
+    m_panel->AddGroups(std::move(read.set->groups));
+    record->message[0] = '\0';
     return 1;
 }
 

@@ -8,6 +8,11 @@
 //   counts over these numbers from now on (count 0: the whole space) and the
 //   panel shows it; 0 without an engine, for another length or a digit
 //   above 9, and nothing changes then.
+// - Slot 4 AddConditions(record): the record's set (read as a set file for
+//   the engine's length) adds its groups after the combined page's own; the
+//   first new condition is shown selected. 0 with the reason in the record
+//   when the text is refused, the record is of another size or length, or
+//   the panel is not the combined page's.
 // - Slot 7 Bind(filter, catalogue): the engine to edit; 1 when it is a live
 //   engine of this library, else 0 (the window then stays empty).
 // - Slot 8 Place(placement, rect, flag, workbench): builds and shows the
@@ -39,6 +44,7 @@ public:
 
     SlotInt Create(IHostObject* host, WindowHandle parent) override;
     SlotInt SetJudgedNumbers(const std::uint8_t* digits, SlotInt count, SlotInt length) override;
+    SlotInt AddConditions(ConditionAddRecord* record) override;
     SlotInt Bind(IRyxFilter* filter, IModule* catalogue) override;
     SlotInt Place(SlotInt placement, const Rect* rect, SlotInt flag, void* workbench) override;
     SlotInt Resize(const Rect* rect) override;

@@ -19,9 +19,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QHeaderView>
 #include <QImage>
 #include <QPlainTextEdit>
@@ -31,11 +33,14 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "tests/support/pdf_text.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 namespace vesk::omission {
 namespace {
@@ -174,11 +179,55 @@ TEST_F(OmissionWindowTest, ExportsReadBack)
     EXPECT_NE(read.text.find("== 遗漏表1 11x10"), std::string::npos) << read.text;
     EXPECT_NE(read.text.find("含7\t"), std::string::npos) << read.text;
 
+    // The picture through the button: where it went is said.
     const std::string picture = root.Path() + "chart.png";
-    ASSERT_EQ(feature->ExportChart(picture), "");
+    script.QueueFileDialogAnswer({true, {picture}, 1});
+    script.QueueMessageBoxAnswer(IDOK);
+    SetInteraction(&script);
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("export2")), Qt::LeftButton);
+    SetInteraction(nullptr);
+    ASSERT_FALSE(script.MessageBoxes().empty());
+    EXPECT_EQ(script.MessageBoxes().back().text, "分布图已导出到 " + picture);
     QImage image(QString::fromStdString(picture));
     EXPECT_FALSE(image.isNull());
     EXPECT_GT(image.height(), 100 * 10);
+}
+
+using test::PdfText;
+
+TEST_F(OmissionWindowTest, PrintingPutsEveryDrawOfTheWindowOnPagesWithTheHeader)
+{
+    Select(QStringLiteral("单选单码"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    ScriptedInteraction script;
+    SetInteraction(&script);
+    const std::string pdf = root.Path() + "chart.pdf";
+    script.QueuePrintToFile(pdf);
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("printChart")), Qt::LeftButton);
+    SetInteraction(nullptr);
+    ASSERT_EQ(script.PrintDialogs().size(), 1u);
+    const int pages = script.PrintDialogs().front().pageCount;
+    EXPECT_GT(pages, 1); // 100 draws do not fit one page
+    EXPECT_TRUE(script.MessageBoxes().empty());
+    const std::string text = PdfText(pdf);
+    ASSERT_FALSE(text.empty()) << "pdftotext gave nothing";
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), pages);
+    // Each page repeats the header; the periods come in order, each once.
+    std::size_t at = 0;
+    for (std::size_t i = 8374 - 100; i < 8374; ++i) {
+        const std::string period = feature->Chart()->Content().periods.value(static_cast<qsizetype>(i - (8374 - 100))).toStdString();
+        const std::size_t found = text.find(period, at);
+        ASSERT_NE(found, std::string::npos) << period;
+        at = found + period.size();
+    }
+    std::size_t headers = 0;
+    for (std::size_t p = text.find("期号"); p != std::string::npos; p = text.find("期号", p + 1))
+        ++headers;
+    EXPECT_EQ(headers, static_cast<std::size_t>(pages));
+    std::string compact = text; // pdftotext drops or adds spaces beside CJK characters
+    compact.erase(std::remove(compact.begin(), compact.end(), ' '), compact.end());
+    EXPECT_NE(compact.find("第" + std::to_string(pages) + "页/共" + std::to_string(pages) + "页"), std::string::npos);
 }
 
 TEST_F(OmissionWindowTest, ChartPaintsOnlyWhatIsInView)
@@ -193,12 +242,14 @@ TEST_F(OmissionWindowTest, ChartPaintsOnlyWhatIsInView)
     tabs->setCurrentIndex(1);
     TrendView* chart = feature->Chart();
     chart->grab();
-    // 220 items: the 30 of highest 欲出几率 and the selected one.
+    // 220 items: the 30 of highest 欲出几率 and the selected one, and the head says so.
     EXPECT_LE(chart->Geometry().columns, 31);
-    EXPECT_EQ(chart->Geometry().rows, 8374 + 4);
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("chartNote"))->text().startsWith(
+        QStringLiteral("显示欲出几率最高的 30 项及所选项，共 220 项")));
+    EXPECT_EQ(chart->Geometry().rows, 8374);
     const CellRange painted = chart->LastPainted();
     EXPECT_LT(painted.endRow - painted.firstRow, 60);
-    EXPECT_EQ(painted.endRow, 8378); // opens at the newest draws and the summary
+    EXPECT_EQ(painted.endRow, 8374); // opens at the newest draws
     Snapshot(feature, "omission-chart");
 }
 
@@ -324,6 +375,136 @@ TEST_F(OmissionWindowTest, SelectedItemsGoToTheWorkbenchsResultList)
     // under a sanitizer on a busy machine that takes a few turns of the loop.
     EXPECT_TRUE(test::WaitForVisibleLabel(window->Area(), QStringLiteral("缩水结果:271注")));
     EXPECT_EQ(Shown(), nullptr);
+}
+
+TEST_F(OmissionWindowTest, SelectedItemsBecomeOneConditionOfTheCombinedPage)
+{
+    Select(QStringLiteral("组选单码"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    QTableView* table = feature->Table();
+    table->selectRow(7); // 含7
+    table->selectionModel()->select(table->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_EQ(feature->SelectedItems(), (std::vector<std::size_t>{2, 7}));
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("sendCondition")), Qt::LeftButton);
+    // Numbers with a 2 or a 7: 1000 - 8^3; the new condition is shown selected.
+    EXPECT_TRUE(test::WaitForVisibleLabel(window->Area(), QStringLiteral("保留 488 注 / 共 1000 注")));
+    EXPECT_EQ(Shown(), nullptr);
+    QWidget* selected = window->Area()->findChild<QWidget*>(QStringLiteral("selectedCondition"));
+    ASSERT_NE(selected, nullptr);
+    EXPECT_TRUE(selected->isVisible());
+}
+
+TEST_F(OmissionWindowTest, ColumnHeadsOfTheChartPickItemsForAnExcludingCondition)
+{
+    Select(QStringLiteral("单选单码"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    feature->findChild<QTabWidget*>()->setCurrentIndex(1);
+    TrendView* chart = feature->Chart();
+    chart->grab();
+    const int labels = chart->HeaderHeight() - 4;
+    chart->horizontalScrollBar()->setValue(chart->horizontalScrollBar()->maximum());
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, QPoint(chart->CellCenter(0, 23).x(), labels));
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, Qt::ControlModifier, QPoint(chart->CellCenter(0, 27).x(), labels));
+    EXPECT_EQ(feature->SelectedItems(), (std::vector<std::size_t>{23, 27})); // 个位3, 个位7
+    // The table follows the chart.
+    EXPECT_EQ(feature->Table()->selectionModel()->selectedRows().size(), 2);
+    Snapshot(feature, "omission-chart-picked");
+    // The host's window made larger: the newest draws stay in view.
+    window->resize(1280, 900);
+    QApplication::processEvents();
+    chart->grab();
+    EXPECT_EQ(chart->LastPainted().endRow, chart->Geometry().rows);
+    Snapshot(feature, "omission-chart-1280");
+    auto* mode = feature->findChild<QComboBox*>(QStringLiteral("conditionMode"));
+    mode->setCurrentIndex(1); // 排除
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("sendCondition")), Qt::LeftButton);
+    EXPECT_TRUE(test::WaitForVisibleLabel(window->Area(), QStringLiteral("保留 800 注 / 共 1000 注")));
+}
+
+TEST_F(OmissionWindowTest, SkewSearchItemsOfOneFamilyBecomeACondition)
+{
+    Select(QStringLiteral("偏态搜索"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    QTableView* skew = feature->SkewTable();
+    ASSERT_GT(skew->model()->rowCount(), 1);
+    // Rows of two families are refused with a word to the user.
+    int other = -1;
+    for (int r = 1; r < skew->model()->rowCount() && other < 0; ++r)
+        if (skew->model()->index(r, 0).data() != skew->model()->index(0, 0).data())
+            other = r;
+    ScriptedInteraction script;
+    SetInteraction(&script);
+    if (other > 0) {
+        skew->selectRow(0);
+        skew->selectionModel()->select(skew->model()->index(other, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        EXPECT_NE(feature->SendSelectedAsCondition(), "");
+    }
+    SetInteraction(nullptr);
+    skew->selectRow(0);
+    EXPECT_EQ(feature->SendSelectedAsCondition(), "");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->Area()->findChild<QWidget*>(QStringLiteral("selectedCondition")) != nullptr; }, 10000));
+}
+
+TEST_F(OmissionWindowTest, TheTableTintsWhatIsDueAndMarksItemsNearTheirRecord)
+{
+    Select(QStringLiteral("组选两码"));
+    OmissionWindow* feature = Shown();
+    QTableView* table = feature->Table();
+    const analysis::OmissionTable& data = feature->CurrentTable();
+    // One tint for each level, the same across a row; none below 1.
+    std::set<QRgb> due, overdue;
+    for (int r = 0; r < table->model()->rowCount(); ++r) {
+        const analysis::OmissionRow& row = data.rows[static_cast<std::size_t>(r)];
+        const QVariant background = table->model()->index(r, 4).data(Qt::BackgroundRole);
+        EXPECT_EQ(background, table->model()->index(r, 0).data(Qt::BackgroundRole)) << r;
+        switch (TintOf(row)) {
+        case RowTint::None: EXPECT_FALSE(background.isValid()) << r; break;
+        case RowTint::Due: due.insert(background.value<QBrush>().color().rgb()); break;
+        case RowTint::Overdue: overdue.insert(background.value<QBrush>().color().rgb()); break;
+        }
+        EXPECT_EQ(table->model()->index(r, 0).data(Qt::DecorationRole).isValid(), NearRecord(row)) << r;
+    }
+    EXPECT_LE(due.size(), 1u);
+    EXPECT_LE(overdue.size(), 1u);
+    if (!due.empty() && !overdue.empty()) {
+        EXPECT_NE(*due.begin(), *overdue.begin());
+    }
+    EXPECT_GT(due.size() + overdue.size(), 0u);
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("tintLegend"))->isVisible());
+    Snapshot(feature, "omission-table-tints");
+}
+
+TEST_F(OmissionWindowTest, SideBySideShowsThreeWindowsAtOnce)
+{
+    Select(QStringLiteral("和值5"));
+    OmissionWindow* feature = Shown();
+    feature->findChild<QCheckBox*>(QStringLiteral("sideBySide"))->setChecked(true);
+    QTableView* side = feature->SideTable();
+    ASSERT_TRUE(side->isVisible());
+    ASSERT_EQ(side->model()->rowCount(), 28);
+    ASSERT_EQ(side->model()->columnCount(), 8);
+    EXPECT_EQ(side->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("全部\n出现次数"));
+    const auto family = analysis::MakeTypeFamily(filter::ConditionType::Sum, 3);
+    const std::vector<std::uint32_t> draws = SampleDraws();
+    const std::size_t windows[] = {30, 100, 0};
+    for (int w = 0; w < 3; ++w) {
+        const analysis::OmissionTable expected = analysis::ComputeOmissions(*family, draws, windows[w]);
+        for (int r = 0; r < 28; ++r) {
+            const analysis::OmissionRow& row = expected.rows[static_cast<std::size_t>(r)];
+            EXPECT_EQ(side->model()->index(r, 1).data().toString().toLongLong(), row.current);
+            EXPECT_EQ(side->model()->index(r, 2 + 2 * w).data().toString().toLongLong(), row.hits) << w << "," << r;
+            EXPECT_EQ(side->model()->index(r, 3 + 2 * w).data().toString().toLongLong(), row.maximum) << w << "," << r;
+        }
+    }
+    side->selectRow(10);
+    EXPECT_EQ(feature->SelectedItems(), std::vector<std::size_t>{10});
+    Snapshot(feature, "omission-side-by-side");
+    feature->findChild<QCheckBox*>(QStringLiteral("sideBySide"))->setChecked(false);
+    EXPECT_TRUE(feature->Table()->isVisible());
 }
 
 TEST_F(OmissionWindowTest, TheUsersOwnItemsAreEditedValidatedAndShown)

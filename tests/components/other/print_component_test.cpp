@@ -7,6 +7,8 @@
 #include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 
+#include "tests/support/pdf_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -17,19 +19,7 @@
 namespace vesk::other {
 namespace {
 
-// The text of the PDF, pages separated by form feeds.
-std::string PdfText(const std::string& pdf)
-{
-    const std::string command = "pdftotext -layout '" + pdf + "' - 2>/dev/null";
-    std::string text;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            text.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return text;
-}
+using test::PdfText;
 
 // pdftotext drops the spaces between CJK characters and digits.
 std::string Compact(const std::string& text)
