@@ -52,6 +52,10 @@ public:
     QAction* ReloadDrawsAction() const { return m_reloadDraws; }
     QAction* ImportDrawsAction() const { return m_importDraws; }
     QAction* EnterDrawAction() const { return m_enterDraw; }
+    QAction* CheckDrawsAction() const { return m_checkDraws; }
+    QAction* FetchDrawsAction() const { return m_fetchDraws; }
+    // Where the draw data ends, as the status bar shows it at all times.
+    QString DataEndText() const;
     DrawHistoryActions& DrawActions() const { return *m_drawActions; }
 
 protected:
@@ -66,6 +70,7 @@ private:
     // The history the omissions and the open feature now use.
     void ApplyDraws(std::optional<DrawHistory> history, const QString& status);
     void ShowStatus(const QString& text);
+    void ShowDataEnd();
     // The status once the module runs: ready, or why the catalogue did not load.
     QString ReadyStatus() const;
 
@@ -74,11 +79,14 @@ private:
     CTreeCtrl m_tree;
     FeatureArea* m_area = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_dataEnd = nullptr;
     QAction* m_keepConditions = nullptr;
     QAction* m_shortTree = nullptr;
     QAction* m_reloadDraws = nullptr;
     QAction* m_importDraws = nullptr;
     QAction* m_enterDraw = nullptr;
+    QAction* m_checkDraws = nullptr;
+    QAction* m_fetchDraws = nullptr;
     DrawHistoryActions* m_drawActions = nullptr; // a child of the window
     std::unique_ptr<ModuleSession> m_session;
     // Input goes to the module's pre-translation first; what it consumes is dropped.
