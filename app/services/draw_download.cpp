@@ -109,8 +109,7 @@ void DrawDownload::OnFinished()
         return Fail("连接在文件传完之前断开（收到 " + std::to_string(m_bytes.size()) + " 字节，应有 "
                     + std::to_string(declared.toULongLong()) + " 字节）");
     if (status >= 300 && status < 400)
-        return Fail("服务器转向了不能跟随的地址："
-                    + m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl().toString().toStdString());
+        return Fail("服务器转向了不能跟随的地址（只跟随 http 和 https）：" + m_reply->rawHeader("Location").toStdString());
     if (status >= 400)
         return Fail("服务器回答 HTTP " + std::to_string(status) + "（"
                     + m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString() + "）");

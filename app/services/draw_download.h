@@ -7,6 +7,7 @@
 // hands none, so nothing is changed by it.
 
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -18,7 +19,6 @@
 #include <string>
 #include <vector>
 
-class QNetworkReply;
 
 namespace vesk::app {
 

@@ -13,8 +13,8 @@ namespace vesk::test {
 
 struct HttpAnswer {
     int status = 200;
-    std::string body;
-    std::string location;       // a redirect's target
+    std::string body{};
+    std::string location{};     // a redirect's target
     bool declareLength = true;  // send Content-Length (of declaredLength when set)
     std::int64_t declaredLength = -1;
     std::size_t sendBytes = std::string::npos; // close after this many body bytes

@@ -17,7 +17,7 @@ TEST(DrawsCommand, ImportMergesByPeriodAndSaysWhatItRefused)
     const std::string b = tool.WriteFile("b.txt", "2025213 4 4 4\n2025211 222\n");
     const ToolRun run = tool.Run({"draws", "import", a, b, "--into", history});
     EXPECT_EQ(run.status, 1); // a conflict was refused
-    EXPECT_EQ(tool.ReadFile(history), "2025210 111\n2025211 222\n2025212 333\n2025213 444\n");
+    EXPECT_EQ(tool.ReadFile(history), "2025210 111\n2025211 222\n2025212,2025-08-10,333\n2025213 444\n");
     EXPECT_NE(run.err.find(a + ":3: 第 2025210 期已有号码 111，与 999 不同"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("新增 2 期，跳过 1 期，拒绝 1 行（其中冲突 1 行），共 4 期"), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty());
@@ -183,7 +183,7 @@ TEST_F(DrawsFetch, EveryFailedDownloadLeavesTheHistoryAsItWas)
 {
     const std::vector<std::pair<std::string, std::string>> failures = {
         {"/huge.txt", "16 MiB"},    {"/endless.txt", "16 MiB"}, {"/slow.txt", "1 秒没有收到数据"},
-        {"/to-ftp", ""},            {"/hop0", ""},              {"/half.txt", "断开"},
+        {"/to-ftp", "ftp://"},      {"/hop0", "3 次"},              {"/half.txt", "断开"},
         {"/missing.txt", "HTTP 404"},
     };
     for (const auto& [path, message] : failures) {
