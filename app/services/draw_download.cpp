@@ -70,7 +70,10 @@ void DrawDownload::Start(const QUrl& address, const DownloadLimits& limits, Prog
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
         const QVariant declared = reply->header(QNetworkRequest::ContentLengthHeader);
         if (declared.isValid() && declared.toULongLong() > m_limits.maxBytes)
-            Fail("文件大于 " + MegabytesText(m_limits.maxBytes) + "，不是开奖号码文件");
+            return Fail("文件大于 " + MegabytesText(m_limits.maxBytes) + "，不是开奖号码文件");
+        // The server answered: say so before the first bytes arrive.
+        if (m_progress)
+            m_progress(0, declared.isValid() ? declared.toLongLong() : -1);
     });
     connect(reply, &QNetworkReply::readyRead, this, [this] { OnReadyRead(); });
     connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {

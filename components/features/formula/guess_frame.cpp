@@ -24,6 +24,8 @@ GuessFrame::GuessFrame(const QString& objectName, const QString& title, QWidget*
     layout->setContentsMargins(8, 6, 8, 6);
     m_bar = new QHBoxLayout;
     m_bar->addWidget(features::MakeFeatureTitle(title, this));
+    m_bar->addSpacing(8);
+    m_bar->addWidget(features::MakeDataEndLabel(this));
     m_bar->addSpacing(12);
     m_bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     m_picker = new features::WindowPicker(this);
@@ -101,6 +103,7 @@ void GuessFrame::SetHistory(features::HistoryDraws draws, int length, const std:
     m_draws = std::move(draws);
     m_length = length;
     m_missingText = missingText;
+    features::ShowDataEnd(this, m_draws);
     FillIfDrawn();
 }
 

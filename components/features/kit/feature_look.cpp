@@ -25,6 +25,22 @@ QLabel* MakeFeatureTitle(const QString& text, QWidget* parent)
     return title;
 }
 
+QLabel* MakeDataEndLabel(QWidget* parent)
+{
+    auto* label = new QLabel(QStringLiteral("没有开奖数据"), parent);
+    label->setObjectName(QStringLiteral("dataEnd"));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(90, 96, 110));
+    label->setPalette(palette);
+    return label;
+}
+
+void ShowDataEnd(QWidget* window, const HistoryDraws& draws)
+{
+    for (QLabel* label : window->findChildren<QLabel*>(QStringLiteral("dataEnd")))
+        label->setText(QString::fromStdString(draws.dataEnd));
+}
+
 QLabel* MakeMissingHistoryLabel(QWidget* parent)
 {
     auto* missing = new QLabel(parent);

@@ -20,6 +20,12 @@ void PaintFeatureBackground(QWidget* window);
 // The window's title: bold, a little larger, named "featureTitle".
 QLabel* MakeFeatureTitle(const QString& text, QWidget* parent);
 
+// The title line's statement of where the data ends (named "dataEnd"),
+// placed beside the title so that a stale history is seen at a glance.
+QLabel* MakeDataEndLabel(QWidget* parent);
+// Sets every such label of the window to the draws' end.
+void ShowDataEnd(QWidget* window, const HistoryDraws& draws);
+
 // The line a window shows instead of its content when there are no draws
 // (centred, wrapped, named "missingHistory"); its text is set by the window.
 QLabel* MakeMissingHistoryLabel(QWidget* parent);

@@ -73,6 +73,8 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     font.setBold(true);
     m_title->setFont(font);
     bar->addWidget(m_title);
+    bar->addSpacing(8);
+    bar->addWidget(features::MakeDataEndLabel(this));
     bar->addStretch();
     bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     m_windowPicker = new features::WindowPicker(this);
@@ -178,6 +180,7 @@ void OmissionWindow::SetHistory(HistoryDraws draws, std::string missingText)
 {
     m_draws = std::move(draws);
     m_missingText = std::move(missingText);
+    features::ShowDataEnd(this, m_draws);
     Recompute();
 }
 

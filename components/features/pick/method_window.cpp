@@ -71,6 +71,8 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     auto* bar = new QHBoxLayout;
     m_title = features::MakeFeatureTitle({}, this);
     bar->addWidget(m_title);
+    bar->addSpacing(8);
+    bar->addWidget(features::MakeDataEndLabel(this));
     bar->addStretch();
     m_windowControls = new QWidget(this);
     auto* windowBar = new QHBoxLayout(m_windowControls);
@@ -220,6 +222,7 @@ void MethodWindow::SetHistory(features::HistoryDraws draws, int length, std::str
 {
     m_draws = std::move(draws);
     m_missingText = std::move(missingText);
+    features::ShowDataEnd(this, m_draws);
     if (length != m_length)
         m_space.reset();
     m_length = length;

@@ -44,6 +44,8 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     auto* bar = new QHBoxLayout;
     m_title = features::MakeFeatureTitle(QStringLiteral("智能选号 · 单选定位"), this);
     bar->addWidget(m_title);
+    bar->addSpacing(8);
+    bar->addWidget(features::MakeDataEndLabel(this));
     bar->addStretch();
     bar->addWidget(new QLabel(QStringLiteral("次数统计 近"), this));
     m_window = MakeSpin(this, QStringLiteral("methodWindow"), 1, static_cast<int>(analysis::kMaxPickWindow));
@@ -136,6 +138,7 @@ void PositionWindow::SetHistory(features::HistoryDraws draws, int length, std::s
 {
     m_draws = std::move(draws);
     m_missingText = std::move(missingText);
+    features::ShowDataEnd(this, m_draws);
     if (length != m_length) {
         m_length = length;
         m_model->clear();

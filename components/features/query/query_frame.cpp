@@ -23,6 +23,8 @@ QueryFrame::QueryFrame(const QString& objectName, const QString& title, QWidget*
     layout->setContentsMargins(8, 6, 8, 6);
     m_bar = new QHBoxLayout;
     m_bar->addWidget(features::MakeFeatureTitle(title, this));
+    m_bar->addSpacing(8);
+    m_bar->addWidget(features::MakeDataEndLabel(this));
     m_bar->addSpacing(12);
     m_bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     m_picker = new features::WindowPicker(this);
@@ -62,6 +64,7 @@ void QueryFrame::SetHistory(features::HistoryDraws draws, int length, const std:
 {
     m_draws = std::move(draws);
     m_length = length;
+    features::ShowDataEnd(this, m_draws);
     m_missing->setText(QString::fromStdString(missingText));
     ShowContent();
 }
