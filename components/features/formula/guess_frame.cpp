@@ -23,9 +23,7 @@ GuessFrame::GuessFrame(const QString& objectName, const QString& title, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     m_bar = new QHBoxLayout;
-    m_bar->addWidget(features::MakeFeatureTitle(title, this));
-    m_bar->addSpacing(8);
-    m_bar->addWidget(features::MakeDataEndLabel(this));
+    m_bar->addLayout(features::TitleLine(features::MakeFeatureTitle(title, this), this));
     m_bar->addSpacing(12);
     m_bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     m_picker = new features::WindowPicker(this);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace vesk::features {
@@ -25,14 +26,18 @@ QLabel* MakeFeatureTitle(const QString& text, QWidget* parent)
     return title;
 }
 
-QLabel* MakeDataEndLabel(QWidget* parent)
+QBoxLayout* TitleLine(QLabel* title, QWidget* parent)
 {
+    auto* line = new QVBoxLayout;
+    line->setSpacing(0);
+    line->addWidget(title);
     auto* label = new QLabel(QStringLiteral("没有开奖数据"), parent);
     label->setObjectName(QStringLiteral("dataEnd"));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(90, 96, 110));
     label->setPalette(palette);
-    return label;
+    line->addWidget(label);
+    return line;
 }
 
 void ShowDataEnd(QWidget* window, const HistoryDraws& draws)

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+class QBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -20,9 +21,10 @@ void PaintFeatureBackground(QWidget* window);
 // The window's title: bold, a little larger, named "featureTitle".
 QLabel* MakeFeatureTitle(const QString& text, QWidget* parent);
 
-// The title line's statement of where the data ends (named "dataEnd"),
-// placed beside the title so that a stale history is seen at a glance.
-QLabel* MakeDataEndLabel(QWidget* parent);
+// The title with the statement of where the data ends (a label named
+// "dataEnd") just under it, so that a stale history is seen at a glance
+// without taking width from the controls beside the title.
+QBoxLayout* TitleLine(QLabel* title, QWidget* parent);
 // Sets every such label of the window to the draws' end.
 void ShowDataEnd(QWidget* window, const HistoryDraws& draws);
 

@@ -72,9 +72,7 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     font.setPointSize(font.pointSize() + 3);
     font.setBold(true);
     m_title->setFont(font);
-    bar->addWidget(m_title);
-    bar->addSpacing(8);
-    bar->addWidget(features::MakeDataEndLabel(this));
+    bar->addLayout(features::TitleLine(m_title, this));
     bar->addStretch();
     bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     m_windowPicker = new features::WindowPicker(this);

@@ -30,9 +30,7 @@ MethodList::MethodList(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     auto* titleBar = new QHBoxLayout;
-    titleBar->addWidget(features::MakeFeatureTitle(QStringLiteral("智能选号：七种方法"), this));
-    titleBar->addSpacing(8);
-    titleBar->addWidget(features::MakeDataEndLabel(this));
+    titleBar->addLayout(features::TitleLine(features::MakeFeatureTitle(QStringLiteral("智能选号：七种方法"), this), this));
     titleBar->addStretch();
     layout->addLayout(titleBar);
     auto* note = new QLabel(QStringLiteral("每种方法都把上期之后的下期数字分类，并列出各形态在历史上的出现率与随机基准。"

@@ -70,9 +70,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
 
     auto* bar = new QHBoxLayout;
     m_title = features::MakeFeatureTitle({}, this);
-    bar->addWidget(m_title);
-    bar->addSpacing(8);
-    bar->addWidget(features::MakeDataEndLabel(this));
+    bar->addLayout(features::TitleLine(m_title, this));
     bar->addStretch();
     m_windowControls = new QWidget(this);
     auto* windowBar = new QHBoxLayout(m_windowControls);

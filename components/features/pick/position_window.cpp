@@ -43,9 +43,7 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(8, 6, 8, 6);
     auto* bar = new QHBoxLayout;
     m_title = features::MakeFeatureTitle(QStringLiteral("智能选号 · 单选定位"), this);
-    bar->addWidget(m_title);
-    bar->addSpacing(8);
-    bar->addWidget(features::MakeDataEndLabel(this));
+    bar->addLayout(features::TitleLine(m_title, this));
     bar->addStretch();
     bar->addWidget(new QLabel(QStringLiteral("次数统计 近"), this));
     m_window = MakeSpin(this, QStringLiteral("methodWindow"), 1, static_cast<int>(analysis::kMaxPickWindow));

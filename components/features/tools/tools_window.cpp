@@ -26,9 +26,7 @@ ToolsWindow::ToolsWindow(const features::FeatureHost* host, QWidget* parent)
         m_pages->addWidget(page);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    bar->addWidget(m_title);
-    bar->addSpacing(8);
-    bar->addWidget(features::MakeDataEndLabel(this));
+    bar->addLayout(features::TitleLine(m_title, this));
     bar->addStretch();
     layout->addLayout(bar);
     layout->addWidget(m_pages, 1);
