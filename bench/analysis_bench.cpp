@@ -2,9 +2,9 @@
 // family's table, from a click (the family built, its space counted) and the
 // table alone, and 偏态搜索 over all its items. Goals: a table within 20 ms
 // of CPU, the skew search within 50 ms.
-#include "components/features/analysis/catalogue_items.h"
+#include "components/features/analysis/omission/catalogue_items.h"
 #include "components/features/analysis/family_builders.h"
-#include "components/features/analysis/skew_search.h"
+#include "components/features/analysis/omission/skew_search.h"
 
 #include "module/catalogue/catalogue_source.h"
 #include "numbers/draw_history.h"

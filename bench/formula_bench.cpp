@@ -2,8 +2,8 @@
 // search and its 20 shuffled searches, 胆 and 杀, and the banker/kill check
 // of every rule. Goals: the whole search within 200 ms of CPU, the check
 // within 100 ms.
-#include "components/features/analysis/banker_rules.h"
-#include "components/features/analysis/formula_search.h"
+#include "components/features/analysis/formula/banker_rules.h"
+#include "components/features/analysis/formula/formula_search.h"
 
 #include "numbers/draw_history.h"
 

@@ -1,7 +1,7 @@
 // Snapshots and the binary list form.
 #include "bench_data.h"
 
-#include "pages/files/number_text_file.h"
+#include "storage/files/number_text_file.h"
 
 #include <sstream>
 

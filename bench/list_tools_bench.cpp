@@ -1,7 +1,7 @@
 // 大方案统计 over 100 plans of 1000 numbers each (goal: within 50 ms of CPU),
 // and the set tool's operations on two lists of 10^5 numbers.
-#include "components/features/analysis/plan_tally.h"
-#include "components/features/analysis/set_operations.h"
+#include "components/features/analysis/tools/plan_tally.h"
+#include "components/features/analysis/tools/set_operations.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,9 +3,9 @@
 // from the draws before it, and the numbers of half the patterns; for the
 // positional pick its figures, back-test and product. Goal: each method
 // within 30 ms of CPU.
-#include "components/features/analysis/pick_numbers.h"
-#include "components/features/analysis/pick_table.h"
-#include "components/features/analysis/position_pick.h"
+#include "components/features/analysis/pick/pick_numbers.h"
+#include "components/features/analysis/pick/pick_table.h"
+#include "components/features/analysis/pick/position_pick.h"
 
 #include "numbers/draw_history.h"
 

@@ -2,9 +2,9 @@
 // draws). Goals: 1000 numbers looked up within 20 ms of CPU, a pattern of
 // K = 10 searched over every draw within 20 ms, the state table's 8,374 rows
 // × 16 columns filled (values and the text of every cell) within 50 ms.
-#include "components/features/analysis/lookup_index.h"
-#include "components/features/analysis/pattern_search.h"
-#include "components/features/analysis/state_table.h"
+#include "components/features/analysis/query/lookup_index.h"
+#include "components/features/analysis/query/pattern_search.h"
+#include "components/features/analysis/query/state_table.h"
 #include "components/features/analysis/value_labels.h"
 
 #include "numbers/draw_history.h"

@@ -3,7 +3,7 @@
 // component loaded by the host's loader: a refill of the result grid from
 // its list, a recorded change (snapshot of both lists, then that refill), a
 // sort by an attribute column, and the attribute table's computation.
-#include "app/services/column_defaults.h"
+#include "application/column_defaults.h"
 #include "app/services/host_object.h"
 #include "application/module_app.h"
 #include "framework/framework.h"
@@ -41,7 +41,7 @@ struct PageFixture {
         SetResourceFolder(BuildFolder());
         std::vector<int> all(11);
         std::iota(all.begin(), all.end(), 0);
-        const app::Bytes records = app::MakeColumnRecords(all);
+        const Bytes records = MakeColumnRecords(all);
         host.Environment().WriteOption(4204, static_cast<SlotInt>(records.size()), records.data());
         moduleApp.Attach(&host);
         context.Templates().Register(result::ResultPageTemplate());

@@ -1,6 +1,6 @@
 #include "filtering/workbench_recovery.h"
 
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 #include <QTimer>
 

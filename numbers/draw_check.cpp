@@ -49,13 +49,15 @@ void AddGaps(const std::map<std::uint64_t, Seen>& firstSeen, std::vector<DrawFin
         const bool yearRun = period >= kYearPeriodsFrom && period < kYearPeriodsTo;
         if (below && yearRun && below->first / 1000 == period / 1000) {
             for (std::uint64_t missing = below->first + 1; missing < period; ++missing) {
+                // Placed at the later of the two lines, where the gap can first be seen.
+                const bool belowFirst = below->second.line <= entry.second.line;
                 DrawFinding gap;
                 gap.kind = DrawFindingKind::Gap;
-                gap.line = entry.second.line;
                 gap.period = missing;
-                gap.otherLine = below->second.line;
-                gap.otherPeriod = below->first;
-                gap.nextPeriod = period;
+                gap.line = belowFirst ? entry.second.line : below->second.line;
+                gap.nextPeriod = belowFirst ? period : below->first;
+                gap.otherLine = belowFirst ? below->second.line : entry.second.line;
+                gap.otherPeriod = belowFirst ? below->first : period;
                 findings.push_back(gap);
             }
         }

@@ -32,12 +32,12 @@ struct DrawFinding {
     DrawFindingKind kind = DrawFindingKind::Refused;
     std::size_t line = 0;                // where in the file (from 1)
     std::optional<std::uint64_t> period; // the period concerned, when one can be read
-    // The draw this one is measured against: the first of a duplicate or
-    // conflict, the draw before for Order and DateOrder, the present period
-    // below a gap.
+    // The draw this one is measured against, on an earlier line: the first of
+    // a duplicate or conflict, the draw before for Order and DateOrder, the
+    // earlier of the two present periods around a gap.
     std::size_t otherLine = 0;
     std::optional<std::uint64_t> otherPeriod;
-    std::optional<std::uint64_t> nextPeriod; // a gap's present period above it (on line)
+    std::optional<std::uint64_t> nextPeriod; // a gap's other present period (on line)
     std::uint32_t code = 0;                  // this line's number (Duplicate, Conflict)
     std::uint32_t otherCode = 0;             // the other line's number (Conflict)
     std::optional<DrawDate> date;            // DateOrder

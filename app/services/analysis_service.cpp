@@ -1,7 +1,7 @@
 #include "app/services/analysis_service.h"
 
 #include "app/services/attribute_selectors.h"
-#include "app/services/group_codes.h"
+#include "application/group_codes.h"
 
 namespace vesk::app {
 
@@ -44,7 +44,7 @@ SlotInt AnalysisService::ToGroupCodes(const std::uint32_t* codes, SlotInt count,
     if (!codes || !out || count <= 0)
         return 0;
     return static_cast<SlotInt>(
-        app::ToGroupCodes({codes, static_cast<std::size_t>(count)}, {out, kGroupCount}));
+        vesk::ToGroupCodes({codes, static_cast<std::size_t>(count)}, {out, kGroupCount}));
 }
 
 } // namespace vesk::app

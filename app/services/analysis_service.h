@@ -4,7 +4,7 @@
 // codes into group codes.
 
 #include "app/services/draw_history_file.h"
-#include "app/services/number_attributes.h"
+#include "application/number_attributes.h"
 #include "host/host_services.h"
 
 #include <optional>

@@ -13,7 +13,7 @@
 // Selectors are compared on their low 32 bits, whether the caller passed
 // them sign-extended or not. Calls not listed here answer 0.
 
-#include "app/services/number_attributes.h"
+#include "application/number_attributes.h"
 #include "host/win_types.h"
 
 #include <cstdint>

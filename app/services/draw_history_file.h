@@ -2,7 +2,7 @@
 // The user's draw history file in the data folder (numbers/draw_history.h
 // reads its text, numbers/draw_import.h writes it).
 
-#include "app/services/safe_file.h"
+#include "storage/safe_file.h"
 #include "numbers/draw_history.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "app/services/environment_service.h"
 
-#include "app/services/column_defaults.h"
-#include "app/services/option_ids.h"
+#include "application/column_defaults.h"
+#include "application/option_ids.h"
 
 #include <cstring>
 #include <filesystem>

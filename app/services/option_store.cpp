@@ -1,6 +1,6 @@
 #include "app/services/option_store.h"
 
-#include "app/services/option_ids.h"
+#include "application/option_ids.h"
 
 #include <filesystem>
 #include <system_error>

@@ -3,7 +3,7 @@
 // Each record is its own file "<id>.opt" in the store's folder holding exactly
 // the record's bytes, so what a module writes is what it reads back.
 
-#include "app/services/safe_file.h"
+#include "storage/safe_file.h"
 
 #include <cstdint>
 #include <map>

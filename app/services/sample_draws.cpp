@@ -1,7 +1,7 @@
 #include "app/services/sample_draws.h"
 
 #include "app/services/draw_history_file.h"
-#include "app/services/safe_file.h"
+#include "storage/safe_file.h"
 #include "numbers/draw_import.h"
 
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "app/window/draw_history_actions.h"
 
-#include "app/services/option_ids.h"
+#include "application/option_ids.h"
 #include "app/window/draw_check_dialog.h"
 #include "app/window/draw_entry_dialog.h"
 #include "app/window/draw_fetch_dialog.h"

@@ -1,6 +1,6 @@
 #include "app/window/option_folder_memory.h"
 
-#include "app/services/option_ids.h"
+#include "application/option_ids.h"
 
 namespace vesk::app {
 

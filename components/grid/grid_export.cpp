@@ -1,7 +1,7 @@
 #include "components/grid/grid_export.h"
 
-#include "pages/files/file_access.h"
-#include "pages/xls/workbook_writer.h"
+#include "storage/files/file_access.h"
+#include "storage/xls/workbook_writer.h"
 
 #include <algorithm>
 #include <cctype>

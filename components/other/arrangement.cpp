@@ -1,7 +1,7 @@
 #include "components/other/arrangement.h"
 
-#include "app/services/column_defaults.h"
-#include "app/services/number_attributes.h"
+#include "application/column_defaults.h"
+#include "application/number_attributes.h"
 
 #include <algorithm>
 #include <array>
@@ -21,18 +21,18 @@ Arrangement Arrangement::FromRecords(std::span<const std::uint8_t> shown, std::s
     // A column both records name (one of two writes failed once) is shown.
     const auto& shownItems = arrangement.Items(Area::Shown);
     std::erase_if(hiddenItems, [&shownItems](const ColumnItem& item) {
-        return item.attribute >= 0 && item.attribute < app::kAttributeCount
+        return item.attribute >= 0 && item.attribute < kAttributeCount
                && std::any_of(shownItems.begin(), shownItems.end(),
                               [&item](const ColumnItem& s) { return s.attribute == item.attribute; });
     });
-    for (int attribute = 0; attribute < app::kAttributeCount; ++attribute) {
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         const auto named = [attribute](const ColumnItem& item) { return item.attribute == attribute; };
         const bool present = std::any_of(arrangement.Items(Area::Shown).begin(), arrangement.Items(Area::Shown).end(), named)
                              || std::any_of(hiddenItems.begin(), hiddenItems.end(), named);
         if (present || hiddenItems.size() >= kMaxColumns)
             continue;
         const std::array<int, 1> one{attribute};
-        auto added = ParseColumnRecords(app::MakeColumnRecords(one));
+        auto added = ParseColumnRecords(MakeColumnRecords(one));
         hiddenItems.insert(hiddenItems.end(), added.begin(), added.end());
     }
     return arrangement;

@@ -5,7 +5,7 @@
 // with the host's title. Records the host set does not know (other indices)
 // stay where they are, as the user stored them.
 
-#include "components/other/column_records.h"
+#include "application/column_records.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Which feature a tree code opens and how its sibling module is driven.
 
-#include "module/sibling_modules.h"
+#include "host/sibling_modules.h"
 
 #include <cstdint>
 

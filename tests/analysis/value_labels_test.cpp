@@ -3,7 +3,7 @@
 
 #include "components/features/analysis/family_builders.h"
 
-#include "components/filter/component/value_choices.h"
+#include "components/filter/engine/value_choices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The attribute set, its selectors, group codes and the draw history.
 #include "app/services/analysis_service.h"
 #include "app/services/game_service.h"
-#include "app/services/group_codes.h"
-#include "app/services/number_attributes.h"
+#include "application/group_codes.h"
+#include "application/number_attributes.h"
 #include "numbers/draw_history.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The host on the user's desktop: Qt's dialogs in the user's language and
 // file dialogs that open where the user last went for that kind of file,
 // also on the next run.
-#include "app/services/option_ids.h"
+#include "application/option_ids.h"
 #include "app/services/option_store.h"
 #include "app/window/desktop_integration.h"
 #include "framework/dialog_folders.h"

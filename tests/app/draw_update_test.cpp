@@ -2,7 +2,7 @@
 // vesk-cli says of the same file; the online update against a server on the
 // loopback address, the history unchanged on every failure.
 #include "app/services/host_object.h"
-#include "app/services/option_ids.h"
+#include "application/option_ids.h"
 #include "app/window/draw_check_dialog.h"
 #include "app/window/draw_fetch_dialog.h"
 #include "app/window/draw_history_actions.h"

@@ -3,7 +3,7 @@
 #include "app/services/host_object.h"
 #include "app/services/library_name.h"
 #include "host/feature_module_interface.h"
-#include "module/sibling_modules.h"
+#include "host/sibling_modules.h"
 #include "tests/support/build_folders.h"
 #include "tests/support/temp_folder.h"
 

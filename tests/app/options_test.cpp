@@ -1,7 +1,7 @@
 // Option records, the host's settings and its directories on a temporary root.
-#include "app/services/column_defaults.h"
+#include "application/column_defaults.h"
 #include "app/services/environment_service.h"
-#include "app/services/option_ids.h"
+#include "application/option_ids.h"
 #include "app/services/option_store.h"
 #include "tests/support/temp_folder.h"
 

@@ -6,7 +6,7 @@
 #include "host/feature_module_interface.h"
 #include "host/host_services.h"
 #include "module/core/module_platform.h"
-#include "module/sibling_modules.h"
+#include "host/sibling_modules.h"
 
 #include <map>
 #include <memory>

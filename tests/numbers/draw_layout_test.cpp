@@ -132,6 +132,8 @@ TEST(DrawCheck, FindingsOfNamedAndPlainLayouts)
     // A period seen before is a duplicate or a conflict, not also out of order.
     EXPECT_EQ(Kinds("2025001 111\n2025003 222\n2025001 111\n2025001 999\n"),
               "gap 2 2025002\nduplicate 3 2025001\nconflict 4 2025001\n");
+    // A gap between draws out of order is placed at the later line.
+    EXPECT_EQ(Kinds("2025003 111\n2025001 222\n"), "order 2 2025001\ngap 2 2025002\n");
     // A named layout is checked by its columns; its header is no finding.
     EXPECT_EQ(Kinds(*Utf8ToGbk("期号,开奖日期,开奖号码\n2025001,2025-01-02,111\n2025002,2025-01-01,222\n"
                               "2025003,2025-01-03,2222\n")),

@@ -2,7 +2,7 @@
 // history and against the search it shares with the window, and the refusals.
 #include "tool_runner.h"
 
-#include "components/features/analysis/formula_search.h"
+#include "components/features/analysis/formula/formula_search.h"
 #include "tests/analysis/slow_omission.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "tool_runner.h"
 
 #include "tests/analysis/slow_omission.h"
-#include "tests/analysis/slow_pick.h"
+#include "tests/analysis/pick/slow_pick.h"
 
 #include <gtest/gtest.h>
 

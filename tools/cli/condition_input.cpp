@@ -5,7 +5,7 @@
 #include "components/filter/engine/backtest.h"
 #include "components/filter/engine/condition_set_file.h"
 #include "numbers/draw_records.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 #include <ostream>
 

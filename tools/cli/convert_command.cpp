@@ -4,8 +4,8 @@
 #include "tools/cli/commands.h"
 #include "tools/cli/default_columns.h"
 
-#include "pages/files/number_text_file.h"
-#include "pages/files/result_file.h"
+#include "storage/files/number_text_file.h"
+#include "storage/files/result_file.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 #include "tools/cli/default_columns.h"
 
-#include "app/services/column_defaults.h"
-#include "app/services/number_attributes.h"
+#include "application/column_defaults.h"
+#include "application/number_attributes.h"
 
 namespace vesk::cli {
 
@@ -9,15 +9,15 @@ void MakeDefaultColumns(DefaultColumns& made)
 {
     made.table.assign(std::size_t(files::kTableCodes) * files::kTableAttributes, 0);
     for (int code = 0; code < files::kTableCodes; ++code) {
-        const app::Digits3 digits{static_cast<std::uint8_t>(code / 100), static_cast<std::uint8_t>(code / 10 % 10),
+        const Digits3 digits{static_cast<std::uint8_t>(code / 100), static_cast<std::uint8_t>(code / 10 % 10),
                                   static_cast<std::uint8_t>(code % 10)};
         for (int k = 0; k < files::kTableAttributes; ++k)
             made.table[std::size_t(code) * files::kTableAttributes + std::size_t(k)]
-                = app::AttributeValue(static_cast<app::Attribute>(k), digits, nullptr);
+                = AttributeValue(static_cast<Attribute>(k), digits, nullptr);
     }
     made.columns = {};
-    for (int k : app::DefaultShownAttributes())
-        made.columns.attributes.push_back({std::string(app::AttributeTitle(k)), k});
+    for (int k : DefaultShownAttributes())
+        made.columns.attributes.push_back({std::string(AttributeTitle(k)), k});
     made.columns.table = made.table;
 }
 

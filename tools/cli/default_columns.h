@@ -4,7 +4,7 @@
 // history is read, so the omission attributes would show as -1; the default
 // columns do not include them.
 
-#include "pages/files/result_spreadsheet.h"
+#include "storage/files/result_spreadsheet.h"
 
 #include <cstdint>
 #include <vector>

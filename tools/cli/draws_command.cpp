@@ -5,10 +5,11 @@
 #include "app/services/draw_download.h"
 #include "app/services/draw_keeping.h"
 #include "numbers/draw_check.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <ostream>
@@ -116,7 +117,8 @@ std::string FindingDetail(const DrawFinding& finding, int length)
 {
     switch (finding.kind) {
     case DrawFindingKind::Gap:
-        return Lines(finding) + "between " + Period(finding.otherPeriod) + " and " + Period(finding.nextPeriod);
+        return Lines(finding) + "between " + Period(std::min(finding.otherPeriod, finding.nextPeriod)) + " and "
+            + Period(std::max(finding.otherPeriod, finding.nextPeriod));
     case DrawFindingKind::Duplicate:
         return Lines(finding) + DrawNumberText(finding.code, length);
     case DrawFindingKind::Conflict:

@@ -11,7 +11,7 @@
 
 #include "components/filter/engine/compiled_set.h"
 #include "components/filter/engine/validate.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 #include <cerrno>
 #include <cstdio>

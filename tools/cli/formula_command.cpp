@@ -4,7 +4,7 @@
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 
-#include "components/features/analysis/formula_search.h"
+#include "components/features/analysis/formula/formula_search.h"
 
 #include <ostream>
 

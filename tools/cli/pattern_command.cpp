@@ -4,7 +4,7 @@
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 
-#include "components/features/analysis/pattern_search.h"
+#include "components/features/analysis/query/pattern_search.h"
 
 #include "components/filter/engine/condition_checks.h"
 #include "components/filter/engine/condition_type.h"

@@ -4,8 +4,8 @@
 #include "tools/cli/commands.h"
 #include "tools/cli/condition_input.h"
 
-#include "components/features/analysis/pick_numbers.h"
-#include "components/features/analysis/pick_table.h"
+#include "components/features/analysis/pick/pick_numbers.h"
+#include "components/features/analysis/pick/pick_table.h"
 
 #include <cstdio>
 #include <ostream>

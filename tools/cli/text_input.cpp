@@ -1,7 +1,7 @@
 #include "tools/cli/text_input.h"
 
 #include "numbers/text_encoding.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 #include <istream>
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "components/features/analysis/value_labels.h"
 
-#include "components/filter/component/value_choices.h"
+#include "components/filter/engine/value_choices.h"
 #include "components/filter/engine/condition_checks.h"
 
 #include <charconv>

@@ -4,7 +4,7 @@
 
 #include "components/features/formula/trend_model.h"
 
-#include "components/features/analysis/bet_calculator.h"
+#include "components/features/analysis/tools/bet_calculator.h"
 #include "components/features/kit/table_export.h"
 
 #include <QHBoxLayout>

@@ -5,7 +5,7 @@
 
 #include "components/features/formula/guess_frame.h"
 
-#include "components/features/analysis/banker_rules.h"
+#include "components/features/analysis/formula/banker_rules.h"
 
 #include <cstdint>
 #include <vector>

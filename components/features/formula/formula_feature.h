@@ -7,7 +7,7 @@
 
 #include "components/features/kit/feature_base.h"
 
-#include "module/sibling_modules.h"
+#include "host/sibling_modules.h"
 
 #include <QPointer>
 

@@ -3,7 +3,7 @@
 // history window picker, 胆/杀 and the window's own controls, the content
 // (or the line that says why there is none) and a status line.
 
-#include "components/features/analysis/digit_guess.h"
+#include "components/features/analysis/formula/digit_guess.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QVariant>

@@ -2,7 +2,7 @@
 // Runs the formula search in slices on the GUI thread, a few milliseconds at
 // a time between events, so the window stays responsive and can stop it.
 
-#include "components/features/analysis/formula_search.h"
+#include "components/features/analysis/formula/formula_search.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -3,7 +3,7 @@
 // window (period and number), one column per rule. A table view paints only
 // the cells in sight, so the whole history scrolls smoothly.
 
-#include "components/features/analysis/banker_rules.h"
+#include "components/features/analysis/formula/banker_rules.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QAbstractTableModel>

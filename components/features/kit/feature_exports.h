@@ -6,7 +6,7 @@
 #include "components/features/kit/feature_base.h"
 #include "components/features/kit/handed_out.h"
 
-#include "module/sibling_modules.h"
+#include "host/sibling_modules.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -2,7 +2,7 @@
 
 #include "components/features/analysis/omission_table.h"
 #include "numbers/draw_import.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 namespace vesk::features {
 

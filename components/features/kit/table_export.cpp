@@ -2,9 +2,9 @@
 
 #include "framework/interaction.h"
 #include "framework/styles.h"
-#include "pages/files/file_access.h"
-#include "pages/xls/workbook_writer.h"
-#include "pages/xls/xls_output.h"
+#include "storage/files/file_access.h"
+#include "storage/xls/workbook_writer.h"
+#include "storage/xls/xls_output.h"
 
 #include <QAbstractItemModel>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 #include "components/features/omission/custom_items_dialog.h"
 
-#include "components/features/analysis/custom_items.h"
+#include "components/features/analysis/omission/custom_items.h"
 
 #include "framework/interaction.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>

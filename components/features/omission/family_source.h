@@ -3,8 +3,8 @@
 // through the workbench module's catalogue, the built-in families and the
 // user's own items; and the families 偏态搜索 looks through. No Qt.
 
-#include "components/features/analysis/catalogue_items.h"
-#include "components/features/analysis/custom_items.h"
+#include "components/features/analysis/omission/catalogue_items.h"
+#include "components/features/analysis/omission/custom_items.h"
 #include "components/features/analysis/family.h"
 
 #include "host/module_interface.h"

@@ -6,7 +6,7 @@
 #include "components/features/kit/window_picker.h"
 
 #include "framework/interaction.h"
-#include "pages/files/file_access.h"
+#include "storage/files/file_access.h"
 #include "components/features/kit/feature_look.h"
 
 #include <QBuffer>

@@ -4,7 +4,7 @@
 // analysis core computes them, the window shows them.
 
 #include "components/features/omission/family_source.h"
-#include "components/features/analysis/skew_search.h"
+#include "components/features/analysis/omission/skew_search.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "components/features/omission/table_text.h"
 
-#include "pages/xls/workbook_writer.h"
+#include "storage/xls/workbook_writer.h"
 
 namespace vesk::omission {
 

@@ -2,7 +2,7 @@
 // The ten digits as chips coloured by their class for the next draw, with
 // a legend naming each class and its digits.
 
-#include "components/features/analysis/pick_classes.h"
+#include "components/features/analysis/pick/pick_classes.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // The list of the seven smart-pick methods (the library's help entry, row
 // 7): each with what it does; a double click or 打开 opens it.
 
-#include "components/features/analysis/pick_method.h"
+#include "components/features/analysis/pick/pick_method.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "components/features/pick/method_window.h"
 
-#include "components/features/analysis/chance_verdict.h"
-#include "components/features/analysis/digit_ranking.h"
-#include "components/features/analysis/pick_numbers.h"
+#include "components/features/analysis/pick/chance_verdict.h"
+#include "components/features/analysis/pick/digit_ranking.h"
+#include "components/features/analysis/pick/pick_numbers.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 #include "components/features/pick/digit_chips.h"

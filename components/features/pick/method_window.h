@@ -5,7 +5,7 @@
 // patterns give and the back-test of those patterns over the history window.
 // The analysis core computes every figure; the window shows them.
 
-#include "components/features/analysis/pick_table.h"
+#include "components/features/analysis/pick/pick_table.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "components/features/pick/number_panel.h"
 
-#include "components/features/analysis/pick_numbers.h"
+#include "components/features/analysis/pick/pick_numbers.h"
 #include "components/features/kit/feature_look.h"
 
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 // host initialises the feature. The draw history is read on every opening
 // and refresh; the settings live in the host's option records.
 
-#include "components/features/analysis/pick_method.h"
+#include "components/features/analysis/pick/pick_method.h"
 #include "components/features/kit/feature_base.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 // + method); the follow top K (4344); the magic formulas (4345, the bits of
 // MagicFormula).
 
-#include "components/features/analysis/pick_method.h"
+#include "components/features/analysis/pick/pick_method.h"
 #include "components/features/kit/feature_host.h"
 
 #include <cstddef>

@@ -1,9 +1,9 @@
 #include "components/features/pick/position_window.h"
 
-#include "components/features/analysis/chance_verdict.h"
+#include "components/features/analysis/pick/chance_verdict.h"
 #include "components/features/analysis/family_builders.h"
-#include "components/features/analysis/pick_method.h"
-#include "components/features/analysis/position_pick.h"
+#include "components/features/analysis/pick/pick_method.h"
+#include "components/features/analysis/pick/position_pick.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 #include "components/features/pick/method_window.h"

@@ -5,7 +5,7 @@
 // back-test over the history window stands beside the chance of its share
 // of the space.
 
-#include "components/features/analysis/pick_numbers.h"
+#include "components/features/analysis/pick/pick_numbers.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QWidget>

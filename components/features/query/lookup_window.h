@@ -3,8 +3,8 @@
 // group figures over the history window, and the draws where it came.
 // Input that cannot be read is named token by token and changes nothing.
 
-#include "components/features/analysis/lookup_index.h"
-#include "components/features/analysis/lookup_query.h"
+#include "components/features/analysis/query/lookup_index.h"
+#include "components/features/analysis/query/lookup_query.h"
 #include "components/features/query/query_frame.h"
 
 #include <QStandardItemModel>

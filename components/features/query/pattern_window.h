@@ -4,8 +4,8 @@
 // window with the draw that followed it, and how often each value came next
 // beside its theoretical probability.
 
-#include "components/features/analysis/pattern_search.h"
-#include "components/features/analysis/pattern_types.h"
+#include "components/features/analysis/query/pattern_search.h"
+#include "components/features/analysis/query/pattern_types.h"
 #include "components/features/query/query_frame.h"
 
 #include <QStandardItemModel>

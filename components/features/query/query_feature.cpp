@@ -6,7 +6,7 @@
 #include "components/features/query/state_window.h"
 #include "components/features/query/straight_window.h"
 
-#include "pages/options/arrange_columns.h"
+#include "skin/column_arrangement.h"
 
 #include <algorithm>
 
@@ -92,10 +92,10 @@ void QueryFeature::ArrangeStateColumns()
     const std::vector<std::size_t> shown = state->Model().Columns();
     Host().WriteBytes(kStateShownColumnsOption, StateColumnRecords(shown));
     Host().WriteBytes(kStateHiddenColumnsOption, StateColumnRecords(HiddenStateColumns(shown)));
-    const options::ColumnArrangementCall call{
+    const ColumnArrangementCall call{
         "状态表列设置", "显示的列（可以拖动改变顺序，也可以拖动到隐藏区域以不显示该列）",
         "隐藏的列，可以拖动到显示区域以显示该列", kStateShownColumnsOption, kStateHiddenColumnsOption};
-    if (options::RunColumnArrangement(*host, reinterpret_cast<WindowHandle>(state), call))
+    if (RunColumnArrangement(*host, reinterpret_cast<WindowHandle>(state), call))
         state->SetColumns(ShownStateColumns(Host().ReadBytes(kStateShownColumnsOption),
                                             Host().ReadBytes(kStateHiddenColumnsOption)));
 }

@@ -1,7 +1,7 @@
 #include "components/features/query/state_columns.h"
 
-#include "components/features/analysis/state_table.h"
-#include "components/other/column_records.h"
+#include "components/features/analysis/query/state_table.h"
+#include "application/column_records.h"
 #include "numbers/gbk_text.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ std::vector<std::size_t> ShownStateColumns(const std::string& shownRecord, const
         return columns;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(shownRecord.data());
-    for (const other::ColumnItem& item : other::ParseColumnRecords({bytes, shownRecord.size()})) {
+    for (const ColumnItem& item : ParseColumnRecords({bytes, shownRecord.size()})) {
         if (item.attribute < 0 || static_cast<std::size_t>(item.attribute) >= analysis::kStateColumns)
             continue;
         const auto column = static_cast<std::size_t>(item.attribute);
@@ -38,17 +38,17 @@ std::vector<std::size_t> HiddenStateColumns(const std::vector<std::size_t>& show
 
 std::string StateColumnRecords(const std::vector<std::size_t>& columns)
 {
-    std::vector<other::ColumnItem> items;
+    std::vector<ColumnItem> items;
     for (std::size_t c : columns) {
         if (c >= analysis::kStateColumns)
             continue;
-        other::ColumnItem item;
+        ColumnItem item;
         item.attribute = static_cast<std::int32_t>(c);
         item.title = std::string(analysis::kStateColumnList[c].title);
         item.gbkTitle = Utf8ToGbk(item.title).value_or(std::string());
         items.push_back(std::move(item));
     }
-    const std::vector<std::uint8_t> bytes = other::SerializeColumnRecords(items);
+    const std::vector<std::uint8_t> bytes = SerializeColumnRecords(items);
     return {bytes.begin(), bytes.end()};
 }
 

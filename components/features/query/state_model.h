@@ -4,7 +4,7 @@
 // made when the view asks for them, so a view of the whole history costs
 // only the rows on screen.
 
-#include "components/features/analysis/state_table.h"
+#include "components/features/analysis/query/state_table.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QAbstractTableModel>

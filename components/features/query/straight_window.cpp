@@ -2,7 +2,7 @@
 
 #include "components/features/kit/feature_table.h"
 
-#include "components/features/analysis/falls.h"
+#include "components/features/analysis/query/falls.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/omission_table.h"
 #include "components/features/kit/table_export.h"

@@ -2,7 +2,7 @@
 
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
-#include "components/features/analysis/group_statistics.h"
+#include "components/features/analysis/tools/group_statistics.h"
 #include "components/features/kit/feature_table.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"

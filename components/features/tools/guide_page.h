@@ -4,7 +4,7 @@
 // and their cost live; the numbers of a play are listed on request and can
 // be handed to the workbench.
 
-#include "components/features/analysis/bet_calculator.h"
+#include "components/features/analysis/tools/bet_calculator.h"
 
 #include <QWidget>
 

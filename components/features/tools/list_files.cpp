@@ -1,8 +1,8 @@
 #include "components/features/tools/list_files.h"
 
 #include "components/filter/engine/digits.h"
-#include "pages/files/number_text_file.h"
-#include "pages/files/result_file.h"
+#include "storage/files/number_text_file.h"
+#include "storage/files/result_file.h"
 
 #include <filesystem>
 

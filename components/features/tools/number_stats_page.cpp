@@ -2,7 +2,7 @@
 
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
-#include "components/features/analysis/number_statistics.h"
+#include "components/features/analysis/tools/number_statistics.h"
 #include "components/features/kit/feature_look.h"
 #include "components/features/kit/feature_table.h"
 #include "components/features/kit/table_export.h"

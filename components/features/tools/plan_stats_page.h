@@ -4,7 +4,7 @@
 // it, the table of numbers by that count, and the numbers in at least k
 // plans handed to the workbench.
 
-#include "components/features/analysis/plan_tally.h"
+#include "components/features/analysis/tools/plan_tally.h"
 
 #include <QWidget>
 

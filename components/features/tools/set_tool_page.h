@@ -4,7 +4,7 @@
 // saved through the result-file layer or handed to the workbench. A refused
 // entry is named and the result shown before stays as it was.
 
-#include "components/features/analysis/set_operations.h"
+#include "components/features/analysis/tools/set_operations.h"
 #include "components/features/kit/feature_host.h"
 
 #include <QWidget>

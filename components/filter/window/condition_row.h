@@ -5,7 +5,7 @@
 // condition in the set through its access functions on every refresh, so it
 // survives edits that move conditions around.
 
-#include "components/filter/component/value_choices.h"
+#include "components/filter/engine/value_choices.h"
 #include "components/filter/window/set_editor.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 #include "components/filter/component/fixed_form.h"
 #include "components/filter/component/page_kind.h"
 #include "components/filter/component/set_edits.h"
-#include "components/filter/component/value_choices.h"
+#include "components/filter/engine/value_choices.h"
 #include "components/filter/engine/condition_set_file.h"
 
 #include <gtest/gtest.h>

@@ -6,8 +6,8 @@
 #include "components/features/formula/formula_window.h"
 #include "components/features/formula/trend_model.h"
 
-#include "components/features/analysis/banker_rules.h"
-#include "components/features/analysis/formula_search.h"
+#include "components/features/analysis/formula/banker_rules.h"
+#include "components/features/analysis/formula/formula_search.h"
 #include "components/features/kit/table_export.h"
 
 #include "tests/support/feature_host_test.h"

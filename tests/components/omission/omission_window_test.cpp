@@ -1,7 +1,7 @@
 // Row 1's library in the real host with the real module and the sample
 // history: leaves of 遗漏列表（分布） and 偏态搜索 clicked in the tree.
 #include "components/features/analysis/family_builders.h"
-#include "components/features/analysis/custom_items.h"
+#include "components/features/analysis/omission/custom_items.h"
 #include "components/features/omission/custom_items_dialog.h"
 #include "components/features/omission/omission_feature.h"
 #include "components/features/omission/omission_window.h"

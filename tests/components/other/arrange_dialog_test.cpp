@@ -1,9 +1,9 @@
 // The arrangement component loaded by the host's loader, its dialog driven
 // with real mouse and key input, and the option records it leaves behind.
-#include "app/services/column_defaults.h"
+#include "application/column_defaults.h"
 #include "app/services/host_object.h"
-#include "app/services/option_ids.h"
-#include "components/other/column_records.h"
+#include "application/option_ids.h"
+#include "application/column_records.h"
 #include "components/other/tile_geometry.h"
 #include "framework/framework.h"
 #include "host/other_interfaces.h"
@@ -25,7 +25,7 @@ namespace {
 std::vector<int> Attributes(const std::vector<std::uint8_t>& bytes)
 {
     std::vector<int> attributes;
-    for (std::size_t at = 0; at + app::kColumnRecordSize <= bytes.size(); at += app::kColumnRecordSize)
+    for (std::size_t at = 0; at + kColumnRecordSize <= bytes.size(); at += kColumnRecordSize)
         attributes.push_back(bytes[at]);
     return attributes;
 }
@@ -78,15 +78,15 @@ protected:
         arrange->SetImages(*images[0], *images[1], *images[2], *images[3]);
         arrange->SetCaption("缩水器选项");
         arrange->SetAreaCaptions(kShownCaption, kHiddenCaption);
-        arrange->SetShownRecord(app::kOptionShownColumns);
-        arrange->SetHiddenRecord(app::kOptionHiddenColumns);
+        arrange->SetShownRecord(kOptionShownColumns);
+        arrange->SetHiddenRecord(kOptionHiddenColumns);
         return 1;
     }
 
     std::vector<std::uint8_t> Record(std::int32_t id)
     {
         auto& environment = host.Environment();
-        std::vector<std::uint8_t> bytes(app::MaxOptionLength(id));
+        std::vector<std::uint8_t> bytes(MaxOptionLength(id));
         bytes.resize(static_cast<std::size_t>(environment.ReadOption(id, bytes.data())));
         return bytes;
     }
@@ -128,16 +128,16 @@ TEST_F(ArrangeDialogTest, DragAColumnToHiddenAndBack)
                   Drag(shown, 0, hidden, QPoint(hidden->width() - 10, hidden->height() - 5));
               }),
               1);
-    EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(Attributes(Record(app::kOptionHiddenColumns)), (std::vector<int>{8, 9, 10, 0}));
+    EXPECT_EQ(Attributes(Record(kOptionShownColumns)), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(Attributes(Record(kOptionHiddenColumns)), (std::vector<int>{8, 9, 10, 0}));
 
     ASSERT_EQ(RunWith([](CDialog&, QWidget* shown, QWidget* hidden) {
                   const TileRect first = TileAt(0, shown->width());
                   Drag(hidden, 3, shown, QPoint(first.x + 5, first.y + 5));
               }),
               1);
-    EXPECT_EQ(Record(app::kOptionShownColumns), app::DefaultShownColumns());
-    EXPECT_EQ(Record(app::kOptionHiddenColumns), app::DefaultHiddenColumns());
+    EXPECT_EQ(Record(kOptionShownColumns), DefaultShownColumns());
+    EXPECT_EQ(Record(kOptionHiddenColumns), DefaultHiddenColumns());
 }
 
 TEST_F(ArrangeDialogTest, DragReordersWithinTheShownArea)
@@ -148,7 +148,7 @@ TEST_F(ArrangeDialogTest, DragReordersWithinTheShownArea)
                   Drag(shown, 0, shown, QPoint(second.x + second.width - 5, second.y + 5));
               }),
               1);
-    EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{1, 2, 0, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(Attributes(Record(kOptionShownColumns)), (std::vector<int>{1, 2, 0, 3, 4, 5, 6, 7}));
     // The hidden record had no change and was not written.
     EXPECT_FALSE(std::filesystem::exists(host.Environment().Paths().options + "4205.opt"));
 }
@@ -169,8 +169,8 @@ TEST_F(ArrangeDialogTest, KeysSelectMoveAndSendToTheOtherArea)
               }),
               1);
     EXPECT_TRUE(tabReachedHidden);
-    EXPECT_EQ(Attributes(Record(app::kOptionShownColumns)), (std::vector<int>{0, 2, 1, 3, 4, 5, 6, 8}));
-    EXPECT_EQ(Attributes(Record(app::kOptionHiddenColumns)), (std::vector<int>{9, 10, 7}));
+    EXPECT_EQ(Attributes(Record(kOptionShownColumns)), (std::vector<int>{0, 2, 1, 3, 4, 5, 6, 8}));
+    EXPECT_EQ(Attributes(Record(kOptionHiddenColumns)), (std::vector<int>{9, 10, 7}));
 }
 
 TEST_F(ArrangeDialogTest, ACallersRecordsOfMoreColumnsLetAHiddenColumnComeBack)
@@ -178,12 +178,12 @@ TEST_F(ArrangeDialogTest, ACallersRecordsOfMoreColumnsLetAHiddenColumnComeBack)
     // Fourteen columns of a caller's own records, all shown, as a feature's
     // table keeps them; the host's records stay at their eleven.
     constexpr SlotInt kShown = 4316, kHidden = 4317;
-    std::vector<other::ColumnItem> fourteen;
+    std::vector<ColumnItem> fourteen;
     for (int i = 0; i < 14; ++i) {
         const std::string title = std::to_string(100 + i); // any title the records may hold
         fourteen.push_back({i, title, title});
     }
-    const auto bytes = other::SerializeColumnRecords(fourteen);
+    const auto bytes = SerializeColumnRecords(fourteen);
     ASSERT_EQ(host.Environment().WriteOption(kShown, static_cast<SlotInt>(bytes.size()), bytes.data()), 1);
     ASSERT_EQ(host.Environment().WriteOption(kHidden, 0, nullptr), 1);
     arrange->SetShownRecord(kShown);

@@ -1,6 +1,6 @@
 // Column records, the arrangement they make and the tile geometry of the
 // arrangement dialog, without windows.
-#include "app/services/column_defaults.h"
+#include "application/column_defaults.h"
 #include "components/other/arrangement.h"
 #include "components/other/tile_geometry.h"
 #include "numbers/gbk_text.h"
@@ -22,7 +22,7 @@ std::vector<int> Attributes(const std::vector<ColumnItem>& items)
 
 std::vector<std::uint8_t> Records(std::initializer_list<int> attributes)
 {
-    return app::MakeColumnRecords(std::vector<int>(attributes));
+    return MakeColumnRecords(std::vector<int>(attributes));
 }
 
 TEST(ColumnRecords, ReadAndWrittenBackByteForByte)

@@ -4,9 +4,9 @@
 // methods.
 #include "tests/components/pick/pick_fixture.h"
 
-#include "components/features/analysis/chance_verdict.h"
-#include "components/features/analysis/digit_ranking.h"
-#include "components/features/analysis/pick_numbers.h"
+#include "components/features/analysis/pick/chance_verdict.h"
+#include "components/features/analysis/pick/digit_ranking.h"
+#include "components/features/analysis/pick/pick_numbers.h"
 #include "components/features/pick/digit_chips.h"
 #include "components/features/pick/method_list.h"
 #include "components/features/pick/method_window.h"

@@ -3,8 +3,8 @@
 // hand-off.
 #include "tests/components/pick/pick_fixture.h"
 
-#include "components/features/analysis/chance_verdict.h"
-#include "components/features/analysis/position_pick.h"
+#include "components/features/analysis/pick/chance_verdict.h"
+#include "components/features/analysis/pick/position_pick.h"
 #include "components/features/pick/number_panel.h"
 #include "components/features/pick/position_window.h"
 

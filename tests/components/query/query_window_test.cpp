@@ -1,11 +1,11 @@
 // Rows 2-5 in the real host with the real module and the sample history:
 // the leaves 号码查询, 特征串查询, 直落统计 and 状态表 clicked in the tree.
-#include "components/features/analysis/falls.h"
+#include "components/features/analysis/query/falls.h"
 #include "components/features/analysis/family_builders.h"
-#include "components/features/analysis/lookup_index.h"
+#include "components/features/analysis/query/lookup_index.h"
 #include "components/features/analysis/omission_table.h"
-#include "components/features/analysis/pattern_search.h"
-#include "components/features/analysis/state_table.h"
+#include "components/features/analysis/query/pattern_search.h"
+#include "components/features/analysis/query/state_table.h"
 #include "components/features/analysis/value_labels.h"
 #include "components/features/query/lookup_window.h"
 #include "components/features/query/pattern_window.h"

@@ -2,8 +2,8 @@
 // shows, and records that a damaged or foreign writer left.
 #include "components/features/query/state_columns.h"
 
-#include "components/features/analysis/state_table.h"
-#include "components/other/column_records.h"
+#include "components/features/analysis/query/state_table.h"
+#include "application/column_records.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@ using Columns = std::vector<std::size_t>;
 
 std::string Records(const std::vector<std::pair<std::int32_t, std::string>>& items)
 {
-    std::vector<other::ColumnItem> list;
+    std::vector<ColumnItem> list;
     for (const auto& [attribute, title] : items)
         list.push_back({attribute, title, title});
-    const auto bytes = other::SerializeColumnRecords(list);
+    const auto bytes = SerializeColumnRecords(list);
     return {bytes.begin(), bytes.end()};
 }
 
@@ -34,10 +34,10 @@ TEST(StateColumns, RecordsRoundTripWithTheirTitles)
 {
     const Columns shown = {7, 0, 13};
     const std::string record = StateColumnRecords(shown);
-    ASSERT_EQ(record.size(), 3 * other::kColumnRecordBytes);
+    ASSERT_EQ(record.size(), 3 * kColumnRecordBytes);
     const std::string hidden = StateColumnRecords(HiddenStateColumns(shown));
     EXPECT_EQ(ShownStateColumns(record, hidden), shown);
-    const auto items = other::ParseColumnRecords({reinterpret_cast<const std::uint8_t*>(record.data()), record.size()});
+    const auto items = ParseColumnRecords({reinterpret_cast<const std::uint8_t*>(record.data()), record.size()});
     EXPECT_EQ(items[0].title, "形态");
     EXPECT_EQ(items[2].title, "邻号");
     EXPECT_EQ(HiddenStateColumns(shown).size(), analysis::kStateColumns - 3);
@@ -54,7 +54,7 @@ TEST(StateColumns, ForeignAndRepeatedRecordsAreDropped)
     const std::string shown = Records({{2, "跨度"}, {-1, "x"}, {14, "y"}, {2, "跨度"}, {5, "质合比"}});
     EXPECT_EQ(ShownStateColumns(shown, ""), (Columns{2, 5}));
     // A record cut short keeps its whole items.
-    EXPECT_EQ(ShownStateColumns(shown.substr(0, other::kColumnRecordBytes + 7), ""), (Columns{2}));
+    EXPECT_EQ(ShownStateColumns(shown.substr(0, kColumnRecordBytes + 7), ""), (Columns{2}));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // uses: what is refused is named and reads nothing; a failed save says so.
 #include "components/features/tools/list_files.h"
 
-#include "pages/files/result_file.h"
+#include "storage/files/result_file.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Row 8's library in the real host with the real module and the sample
 // history: the leaves of 辅助工具 clicked in the tree and each tool driven.
-#include "components/features/analysis/group_statistics.h"
-#include "components/features/analysis/number_statistics.h"
-#include "components/features/analysis/plan_tally.h"
+#include "components/features/analysis/tools/group_statistics.h"
+#include "components/features/analysis/tools/number_statistics.h"
+#include "components/features/analysis/tools/plan_tally.h"
 #include "components/features/kit/window_picker.h"
 #include "components/features/tools/group_stats_page.h"
 #include "components/features/tools/guide_page.h"
@@ -14,7 +14,7 @@
 #include "components/features/tools/tools_window.h"
 
 #include "framework/scripted_interaction.h"
-#include "pages/files/result_file.h"
+#include "storage/files/result_file.h"
 #include "tests/support/feature_host_test.h"
 #include "tests/support/visible_label.h"
 

@@ -1,7 +1,7 @@
 // Filter data files of either version: a refused file changes nothing, a
 // loaded one survives a write and a read unchanged.
-#include "pages/files/filter_data_file.h"
-#include "pages/files/number_text_file.h"
+#include "storage/files/filter_data_file.h"
+#include "storage/files/number_text_file.h"
 
 #include <cstdlib>
 #include <string>

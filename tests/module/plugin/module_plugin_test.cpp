@@ -8,7 +8,7 @@
 #include "framework/styles.h"
 #include "host/module_interface.h"
 #include "module/catalogue/catalogue_source.h"
-#include "module/sibling_modules.h"
+#include "host/sibling_modules.h"
 #include "numbers/uint_array.h"
 #include "tests/module/fake_tree.h"
 #include "tests/support/temp_folder.h"

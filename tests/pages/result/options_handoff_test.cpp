@@ -3,7 +3,7 @@
 #include "tests/pages/result/page_harness.h"
 
 #include "app/chart/chart_feature.h"
-#include "app/services/column_defaults.h"
+#include "application/column_defaults.h"
 #include "framework/scripted_interaction.h"
 #include "numbers/number_list.h"
 #include "pages/options/options_dialog.h"
@@ -103,7 +103,7 @@ TEST_F(OptionsAndHandoff, ArrangementCallsInOrderAndACancelledDialogStillRebuild
     const int columnsBefore = static_cast<int>(harness.Page().ResultGrid()->GetColumnCount());
     harness.Host().arrange.run = [this] {
         const int shown[] = {0, 7};
-        const app::Bytes records = app::MakeColumnRecords(shown);
+        const Bytes records = MakeColumnRecords(shown);
         harness.RealHost().Environment().WriteOption(4204, static_cast<SlotInt>(records.size()), records.data());
         return SlotInt(1);
     };

@@ -1,0 +1,58 @@
+#pragma once
+// A smart-pick method's pattern table over the history window, and the
+// back-test of a set of picked patterns.
+//
+// The scored draws are the window's last n = min(N, H) draws that have the
+// draws before them the method needs; each is classified from the draws
+// before it only. For each pattern:
+//   count      scored draws that had the pattern; share count / scored
+//   spaceShare its share of the number space under the classes for the
+//              next draw
+//   baseline   the mean, over the scored draws, of its share of the space
+//              under that draw's own classes
+
+#include "components/features/analysis/figure.h"
+#include "components/features/analysis/pick/pick_patterns.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace vesk::analysis {
+
+struct PickPatternRow {
+    std::int64_t count = 0;
+    Figure share;
+    Figure spaceShare;
+    Figure baseline;
+};
+
+struct PickTable {
+    std::size_t historySize = 0; // H
+    std::size_t window = 0;      // n
+    std::size_t scored = 0;      // the window's draws that could be classified
+    std::optional<DigitClasses> next; // for the next draw; none without enough draws
+    std::vector<PickPatternRow> rows; // one per pattern of the space, in its order
+    // Sum over the scored draws of each pattern's space count under the
+    // draw's classes: the baseline's numerator over scored * 10^L.
+    std::vector<std::uint64_t> baselineCounts;
+};
+
+// draws: oldest first, below 10^length; last: N, 0 for every draw;
+// parameters pass ParameterError.
+PickTable ComputePickTable(PickMethod method, const PickParameters& parameters, const PatternSpace& space,
+                           std::span<const std::uint32_t> draws, std::size_t last);
+
+struct PickBackTest {
+    std::int64_t hits = 0;   // scored draws whose pattern was picked
+    std::size_t scored = 0;
+    Figure rate;             // hits / scored, 0 when nothing was scored
+    Figure baseline;         // mean share of the space the picked patterns held
+};
+
+// picked: one flag per pattern of the table's space.
+PickBackTest BackTestPicked(const PickTable& table, const PatternSpace& space, const std::vector<bool>& picked);
+
+} // namespace vesk::analysis
