@@ -56,7 +56,8 @@ void DrawDownload::Start(const QUrl& address, const DownloadLimits& limits, Prog
     }
     QNetworkRequest request(address);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(limits.maxRedirects);
+    // One more than ours, so that our own count refuses the extra one with our words.
+    request.setMaximumRedirectsAllowed(limits.maxRedirects + 1);
     m_reply = m_manager.get(request);
     QNetworkReply* reply = m_reply;
     connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl& target) {
@@ -111,6 +112,8 @@ void DrawDownload::OnFinished()
         && (error == QNetworkReply::NoError || error == QNetworkReply::RemoteHostClosedError))
         return Fail("连接在文件传完之前断开（收到 " + std::to_string(m_bytes.size()) + " 字节，应有 "
                     + std::to_string(declared.toULongLong()) + " 字节）");
+    if (error == QNetworkReply::TooManyRedirectsError)
+        return Fail("转向超过 " + std::to_string(m_limits.maxRedirects) + " 次");
     if (status >= 300 && status < 400)
         return Fail("服务器转向了不能跟随的地址（只跟随 http 和 https）：" + m_reply->rawHeader("Location").toStdString());
     if (status >= 400)

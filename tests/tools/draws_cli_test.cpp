@@ -26,6 +26,17 @@ TEST(DrawsCommand, ImportMergesByPeriodAndSaysWhatItRefused)
     EXPECT_EQ(again.status, 0) << again.err;
 }
 
+TEST(DrawsCommand, ImportOfDatesAloneStillRewritesTheHistory)
+{
+    ToolRunner tool;
+    const std::string history = tool.WriteFile("draws.txt", "2025216 625\n2025217 894\n");
+    const std::string dates = tool.WriteFile("dates.tsv", "期号\t开奖日期\t开奖号码\n2025217\t2025-08-15\t894\n");
+    const ToolRun run = tool.Run({"draws", "import", dates, "--into", history});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(tool.ReadFile(history), "2025216 625\n2025217,2025-08-15,894\n");
+    EXPECT_NE(run.err.find("新增 0 期，跳过 0 期，补上日期 1 期，拒绝 0 行，共 2 期"), std::string::npos) << run.err;
+}
+
 TEST(DrawsCommand, ImportCreatesAMissingHistoryAndKeepsOtherLengths)
 {
     ToolRunner tool;
