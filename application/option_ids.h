@@ -18,6 +18,12 @@ inline constexpr std::int32_t kOptionHostVariant = 0x7FFF0001; // 4 bytes, littl
 // The folder last used per kind of file (dialog_folder_record.h).
 inline constexpr std::int32_t kOptionDialogFolders = 0x7FFF0002; // up to the default limit
 
+// The web address of the online draw update, UTF-8, one record per game: the
+// game's index added to the base (the 3-digit game is 0).
+inline constexpr std::int32_t kOptionDrawAddressBase = 0x7FFF0100; // up to the default limit
+constexpr std::int32_t DrawAddressOption(int game) { return kOptionDrawAddressBase + game; }
+inline constexpr int kThreeDigitGame = 0;
+
 inline constexpr std::size_t kColumnRecordSize = 36;
 inline constexpr std::size_t kMaxColumnRecords = 11;
 inline constexpr std::size_t kDefaultOptionLimit = 4096;

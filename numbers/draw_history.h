@@ -8,7 +8,7 @@
 // headers, blank lines and lines without a draw are skipped, and the draws
 // keep the file's order. Import (draw_import.h) is the strict reader.
 
-#include "numbers/draw_line.h"
+#include "numbers/draw_records.h"
 
 #include <cstdint>
 #include <optional>

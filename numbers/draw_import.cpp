@@ -4,17 +4,6 @@
 #include <limits>
 
 namespace vesk {
-namespace {
-
-std::string NumberText(std::uint32_t code, int length)
-{
-    std::string text = std::to_string(code);
-    if (text.size() < static_cast<std::size_t>(length))
-        text.insert(0, static_cast<std::size_t>(length) - text.size(), '0');
-    return text;
-}
-
-} // namespace
 
 std::size_t DrawImportReport::Conflicts() const
 {
@@ -26,6 +15,10 @@ std::string DrawImportReport::Summary() const
 {
     std::string text = "新增 " + std::to_string(added) + " 期，跳过 " + std::to_string(skipped) + " 期，拒绝 "
         + std::to_string(refused.size()) + " 行";
+    if (dated > 0) {
+        const std::size_t at = text.find("，拒绝");
+        text.insert(at, "，补上日期 " + std::to_string(dated) + " 期");
+    }
     if (const std::size_t conflicts = Conflicts(); conflicts > 0)
         text += "（其中冲突 " + std::to_string(conflicts) + " 行）";
     return text;
@@ -35,8 +28,9 @@ DrawMerge::DrawMerge(const DrawHistory& history) : m_length(history.Length()), m
 {
     for (const Draw& draw : history.Draws()) {
         if (draw.period) {
-            const auto [at, added] = m_byPeriod.try_emplace(*draw.period, draw.code);
-            if (!added && at->second != draw.code && !m_clash)
+            const auto [at, added] = m_byPeriod.try_emplace(*draw.period, Kept{draw.code, draw.date});
+            const bool datesDiffer = at->second.date && draw.date && at->second.date != draw.date;
+            if (!added && (at->second.code != draw.code || datesDiffer) && !m_clash)
                 m_clash = draw.period;
         } else
             m_unkeyed.push_back(draw);
@@ -95,16 +89,25 @@ void DrawMerge::Merge(const std::string& source, std::size_t lineNumber, const D
     }
     if (!draw.period)
         return Refuse(source, lineNumber, "没有期号");
-    const auto [at, added] = m_byPeriod.try_emplace(*draw.period, draw.code);
+    const auto [at, added] = m_byPeriod.try_emplace(*draw.period, Kept{draw.code, draw.date});
+    Kept& kept = at->second;
     if (added) {
         ++m_report.added;
-    } else if (at->second == draw.code) {
-        ++m_report.skipped;
-    } else {
+    } else if (kept.code != draw.code) {
         Refuse(source, lineNumber,
-               "第 " + std::to_string(*draw.period) + " 期已有号码 " + NumberText(at->second, m_length) + "，与 "
-                   + NumberText(draw.code, m_length) + " 不同",
+               "第 " + std::to_string(*draw.period) + " 期已有号码 " + DrawNumberText(kept.code, m_length) + "，与 "
+                   + DrawNumberText(draw.code, m_length) + " 不同",
                true);
+    } else if (kept.date && draw.date && kept.date != draw.date) {
+        Refuse(source, lineNumber,
+               "第 " + std::to_string(*draw.period) + " 期已有日期 " + FormatDrawDate(*kept.date) + "，与 "
+                   + FormatDrawDate(*draw.date) + " 不同",
+               true);
+    } else if (!kept.date && draw.date) {
+        kept.date = draw.date;
+        ++m_report.dated;
+    } else {
+        ++m_report.skipped;
     }
 }
 
@@ -117,8 +120,8 @@ DrawHistory DrawMerge::Result() const
 {
     std::vector<Draw> draws = m_unkeyed;
     draws.reserve(m_unkeyed.size() + m_byPeriod.size());
-    for (const auto& [period, code] : m_byPeriod)
-        draws.push_back({period, code});
+    for (const auto& [period, kept] : m_byPeriod)
+        draws.push_back({period, kept.code, kept.date});
     return DrawHistory(std::move(draws), m_length);
 }
 
@@ -127,9 +130,13 @@ std::string FormatDrawHistory(const DrawHistory& history)
     std::string text;
     text.reserve(history.Size() * (static_cast<std::size_t>(history.Length()) + 9));
     for (const Draw& draw : history.Draws()) {
-        if (draw.period)
+        if (draw.period && draw.date)
+            text += std::to_string(*draw.period) + ',' + FormatDrawDate(*draw.date) + ',';
+        else if (draw.period)
             text += std::to_string(*draw.period) + ' ';
-        text += NumberText(draw.code, history.Length());
+        else if (draw.date)
+            text += FormatDrawDate(*draw.date) + ',';
+        text += DrawNumberText(draw.code, history.Length());
         text += '\n';
     }
     return text;
@@ -142,6 +149,31 @@ std::optional<std::uint64_t> LatestPeriod(const DrawHistory& history)
         if (draw.period && (!latest || *draw.period > *latest))
             latest = draw.period;
     return latest;
+}
+
+std::optional<Draw> LatestDraw(const DrawHistory& history)
+{
+    const std::vector<Draw>& draws = history.Draws();
+    if (draws.empty())
+        return std::nullopt;
+    const Draw* latest = &draws.back();
+    for (const Draw& draw : draws)
+        if (draw.period && (!latest->period || *draw.period >= *latest->period))
+            latest = &draw;
+    return *latest;
+}
+
+std::string DataEndText(const DrawHistory& history)
+{
+    const std::optional<Draw> latest = LatestDraw(history);
+    if (!latest)
+        return "没有开奖数据";
+    if (!latest->period)
+        return "数据共 " + std::to_string(history.Size()) + " 期（没有期号）";
+    std::string text = "数据截至第 " + std::to_string(*latest->period) + " 期";
+    if (latest->date)
+        text += "（" + FormatDrawDate(*latest->date) + "）";
+    return text;
 }
 
 std::optional<std::uint64_t> NextPeriod(const DrawHistory& history)

@@ -6,7 +6,9 @@
 //   - a new period is added;
 //   - a period already there with the same number is skipped;
 //   - a period already there with another number is a conflict: refused,
-//     the history keeps its number.
+//     the history keeps its number;
+//   - a draw keeps its date: a known draw without one takes the imported
+//     draw's date ("dated"); a known draw with another date is a conflict.
 //
 // The result is ordered by period. A history without periods at all (a
 // hand-written list of numbers) can only grow by numbers without periods,
@@ -34,10 +36,14 @@ struct RefusedDrawLine {
 struct DrawImportReport {
     std::size_t added = 0;
     std::size_t skipped = 0;
+    std::size_t dated = 0; // known draws that took the imported date
     std::vector<RefusedDrawLine> refused;
 
     std::size_t Conflicts() const;
-    // One line for the user: "新增 3 期，跳过 1 期，拒绝 2 行（其中冲突 1 行）".
+    // Whether the history changes.
+    bool Changed() const { return added > 0 || dated > 0; }
+    // One line for the user: "新增 3 期，跳过 1 期，拒绝 2 行（其中冲突 1 行）",
+    // with "，补上日期 N 期" after the skipped ones when dates were taken.
     std::string Summary() const;
 };
 
@@ -69,17 +75,30 @@ private:
     // Decided by the history, or by the first draw read into an empty one.
     enum class Keying { Open, ByPeriod, Plain } m_keying;
     std::vector<Draw> m_unkeyed;
-    std::map<std::uint64_t, std::uint32_t> m_byPeriod;
+    struct Kept {
+        std::uint32_t code = 0;
+        std::optional<DrawDate> date;
+    };
+    std::map<std::uint64_t, Kept> m_byPeriod;
     std::optional<std::uint64_t> m_clash;
     DrawImportReport m_report;
 };
 
 // The history file's text: "period number" per line (the number alone when
-// it has no period), the number with its leading zeros, "\n" line ends.
+// it has no period), "period,date,number" for a draw with a date, the number
+// with its leading zeros, "\n" line ends.
 std::string FormatDrawHistory(const DrawHistory& history);
 
 // The history's highest period; nothing when no draw has one.
 std::optional<std::uint64_t> LatestPeriod(const DrawHistory& history);
+
+// The draw the data ends with: the one of the highest period, else the last.
+std::optional<Draw> LatestDraw(const DrawHistory& history);
+
+// Where the data ends, for titles and the status bar:
+// "数据截至第 2025217 期（2025-08-15）", the date only when the draw has one;
+// "数据共 N 期（没有期号）" without periods, "没有开奖数据" when empty.
+std::string DataEndText(const DrawHistory& history);
 
 // The period that most likely follows the history's latest one: one more.
 // Nothing when the history has no period.

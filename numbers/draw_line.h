@@ -9,16 +9,18 @@
 //
 // The number is the line's last token of digits when that token has exactly
 // the game's length, or its last tokens when each is a single digit. The
-// period is the first token before the number. Tokens joined by '-', '/' or
-// '.' (dates, times) are neither, unless every part is a single digit
-// ("8-9-4"). Only ASCII digits count: the text is passed through
-// PrepareNumberText first, so GB18030 characters never read as digits.
+// period is the one token before the number; a second token there (a sales
+// figure, a row count, a digit of a longer number) is a field this layout
+// does not know, so the line is refused rather than read wrongly. Tokens
+// joined by '-', '/', '.', ':', 年 or 月 (dates, times) are neither, unless
+// every part is a single digit ("8-9-4"); the first such piece that is a
+// date (a four-digit year, a month and a day) is the draw's date. Only ASCII
+// digits count. Files with a header row of named columns are read by
+// draw_records.h, which finds the columns and calls this for other files.
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,9 +31,24 @@ inline constexpr int kDefaultDrawLength = 3;
 // A period has at most this many digits, so it fits a 64-bit value.
 inline constexpr std::size_t kMaxPeriodDigits = 18;
 
+// A calendar day; ordered by year, month and day.
+struct DrawDate {
+    std::uint16_t year = 0;
+    std::uint8_t month = 0;
+    std::uint8_t day = 0;
+
+    friend auto operator<=>(const DrawDate&, const DrawDate&) = default;
+};
+
+// A date of years 1900..2999 that the calendar has; nothing otherwise.
+std::optional<DrawDate> MakeDrawDate(std::uint64_t year, std::uint64_t month, std::uint64_t day);
+// "2025-08-15".
+std::string FormatDrawDate(const DrawDate& date);
+
 struct Draw {
     std::optional<std::uint64_t> period;
     std::uint32_t code = 0; // the number's value, below 10^length
+    std::optional<DrawDate> date = std::nullopt;
 
     friend bool operator==(const Draw&, const Draw&) = default;
 };
@@ -43,7 +60,7 @@ enum class DrawLineKind {
     Refused,  // digits, but no draw of the game's length
 };
 
-enum class DrawLineFault { None, NoNumber, PeriodTooLong };
+enum class DrawLineFault { None, NoNumber, PeriodTooLong, ExtraField, BadPeriod, BadDate, MissingField };
 
 struct DrawLine {
     DrawLineKind kind = DrawLineKind::Blank;
@@ -51,14 +68,17 @@ struct DrawLine {
     DrawLineFault fault = DrawLineFault::None;
 };
 
-// line: one line without its break, already prepared as number text.
+// line: one line without its break, UTF-8 (draw_records.h decodes files).
 DrawLine ReadDrawLine(std::string_view line, int length);
 
 // Why a line was refused, for the user (UTF-8).
 std::string DescribeDrawLineFault(DrawLineFault fault, int length);
 
-// Prepares the text and reads each of its lines; lineNumber counts from 1.
-void ForEachDrawLine(std::span<const std::uint8_t> text, int length,
-                     const std::function<void(std::size_t lineNumber, const DrawLine& line)>& visit);
+// A drawn number with its leading zeros.
+std::string DrawNumberText(std::uint32_t code, int length);
+
+// The period's digits as a value; nothing when empty, not all digits or
+// longer than kMaxPeriodDigits.
+std::optional<std::uint64_t> PeriodValue(std::string_view digits);
 
 } // namespace vesk

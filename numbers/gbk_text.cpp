@@ -43,20 +43,24 @@ private:
     iconv_t m_cd;
 };
 
-} // namespace
-
-std::string GbkToUtf8(std::string_view gbk)
+std::string ToUtf8(std::string_view text, const char* from)
 {
-    Converter converter("UTF-8", "GBK");
+    Converter converter("UTF-8", from);
     std::string utf8;
     if (!converter.Valid())
-        return std::string(gbk);
-    while (!converter.Convert(gbk, utf8)) {
+        return std::string(text);
+    while (!converter.Convert(text, utf8)) {
         utf8 += "\xEF\xBF\xBD";
-        gbk.remove_prefix(1);
+        text.remove_prefix(1);
     }
     return utf8;
 }
+
+} // namespace
+
+std::string GbkToUtf8(std::string_view gbk) { return ToUtf8(gbk, "GBK"); }
+
+std::string Gb18030ToUtf8(std::string_view text) { return ToUtf8(text, "GB18030"); }
 
 std::optional<std::string> Utf8ToGbk(std::string_view utf8)
 {

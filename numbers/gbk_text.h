@@ -12,6 +12,10 @@ namespace vesk {
 // still shows what can be read.
 std::string GbkToUtf8(std::string_view gbk);
 
+// Text files that are not UTF-8: GB18030 (a superset of GBK, with four-byte
+// characters); bad bytes become U+FFFD as above.
+std::string Gb18030ToUtf8(std::string_view text);
+
 // Nothing when the text is not valid UTF-8 or holds a character GBK lacks.
 std::optional<std::string> Utf8ToGbk(std::string_view utf8);
 

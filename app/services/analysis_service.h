@@ -17,6 +17,7 @@ public:
     explicit AnalysisService(std::optional<DrawHistory> history = std::nullopt);
 
     void SetHistory(std::optional<DrawHistory> history) { m_history = std::move(history); }
+    const std::optional<DrawHistory>& History() const { return m_history; }
     const Digits3& Current() const { return m_current; }
 
     SlotInt GetAttribute(SlotInt selector) override;

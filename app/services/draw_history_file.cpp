@@ -25,15 +25,25 @@ std::optional<DrawHistory> LoadDrawHistory(const std::string& path, int length)
     return history;
 }
 
-HistoryForChange ReadHistoryForChange(const std::string& path, int length)
+HistoryBytes ReadHistoryBytes(const std::string& path)
 {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
-        return {DrawHistory({}, length), {}};
-    const std::optional<Bytes> bytes = ReadSmallFile(path, kMaxHistoryBytes);
+        return {{}, "没有开奖号码文件 " + path, true};
+    std::optional<Bytes> bytes = ReadSmallFile(path, kMaxHistoryBytes);
     if (!bytes)
-        return {DrawHistory({}, length), "无法读取开奖号码文件 " + path + "（不是普通文件、无权读取或大于 16 MB）"};
-    return {DrawHistory::Parse(*bytes, length), {}};
+        return {{}, "无法读取开奖号码文件 " + path + "（不是普通文件、无权读取或大于 16 MB）", false};
+    return {std::move(*bytes), {}, false};
+}
+
+HistoryForChange ReadHistoryForChange(const std::string& path, int length)
+{
+    const HistoryBytes read = ReadHistoryBytes(path);
+    if (read.missing)
+        return {DrawHistory({}, length), {}};
+    if (!read.error.empty())
+        return {DrawHistory({}, length), read.error};
+    return {DrawHistory::Parse(read.bytes, length), {}};
 }
 
 FileResult SaveDrawHistory(const std::string& path, const DrawHistory& history)

@@ -22,6 +22,15 @@ struct HistoryForChange {
 };
 HistoryForChange ReadHistoryForChange(const std::string& path, int length = kDefaultDrawLength);
 
+// The file's bytes for a check; error says why there are none (a missing
+// file is an error here: there is nothing to check).
+struct HistoryBytes {
+    Bytes bytes;
+    std::string error; // for the user; empty when read
+    bool missing = false;
+};
+HistoryBytes ReadHistoryBytes(const std::string& path);
+
 // Written beside the file and renamed in.
 FileResult SaveDrawHistory(const std::string& path, const DrawHistory& history);
 

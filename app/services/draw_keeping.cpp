@@ -32,7 +32,7 @@ DrawChange Change(const std::string& historyPath, int length, const std::functio
     }
     fill(merge);
     change.report = merge.Report();
-    if (change.report.added == 0) {
+    if (!change.report.Changed()) {
         change.history = std::move(current.history);
         return change;
     }
@@ -59,6 +59,12 @@ DrawChange ImportDrawFiles(const std::string& historyPath, const std::vector<std
                 merge.RefuseSource(file, "无法读取文件（不存在、不是普通文件或大于 64 MB）");
         }
     });
+}
+
+DrawChange ImportDrawText(const std::string& historyPath, const std::string& source,
+                          std::span<const std::uint8_t> text, int length)
+{
+    return Change(historyPath, length, [&](DrawMerge& merge) { merge.AddText(source, text); });
 }
 
 DrawChange EnterDraw(const std::string& historyPath, const std::string& period, const std::string& number,

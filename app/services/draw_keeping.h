@@ -7,6 +7,7 @@
 #include "app/services/draw_history_file.h"
 #include "numbers/draw_import.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,11 @@ struct DrawChange {
 // Files that cannot be read are refused as a whole (line 0).
 DrawChange ImportDrawFiles(const std::string& historyPath, const std::vector<std::string>& files,
                            int length = kDefaultDrawLength);
+
+// A text read from elsewhere (a download), named by source in the report,
+// merged exactly as an imported file's.
+DrawChange ImportDrawText(const std::string& historyPath, const std::string& source,
+                          std::span<const std::uint8_t> text, int length = kDefaultDrawLength);
 
 // One draw typed in: period digits (may be empty only for a history without
 // periods) and number digits of the game's length.

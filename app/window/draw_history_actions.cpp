@@ -1,6 +1,9 @@
 #include "app/window/draw_history_actions.h"
 
+#include "application/option_ids.h"
+#include "app/window/draw_check_dialog.h"
 #include "app/window/draw_entry_dialog.h"
+#include "app/window/draw_fetch_dialog.h"
 #include "app/window/draw_report_dialog.h"
 #include "framework/interaction.h"
 #include "framework/styles.h"
@@ -15,6 +18,10 @@ DrawHistoryActions::DrawHistoryActions(HostObject& host, QWidget* window, Change
 DrawReportDialog* DrawHistoryActions::Report() const { return m_report.data(); }
 
 DrawEntryDialog* DrawHistoryActions::Entry() const { return m_entry.data(); }
+
+DrawCheckDialog* DrawHistoryActions::CheckWindow() const { return m_check.data(); }
+
+DrawFetchDialog* DrawHistoryActions::FetchWindow() const { return m_fetch.data(); }
 
 void DrawHistoryActions::Apply(const DrawChange& change, const QString& status)
 {
@@ -40,10 +47,61 @@ void DrawHistoryActions::Import()
 
     const DrawChange change = ImportDrawFiles(m_host.DrawHistoryPath(), chosen.paths);
     Apply(change, QStringLiteral("导入开奖号码：%1").arg(QString::fromStdString(change.report.Summary())));
+    ShowReport(change, QStringLiteral("导入开奖号码"));
+}
+
+void DrawHistoryActions::ShowReport(const DrawChange& change, const QString& title)
+{
     delete m_report.data();
     m_report = new DrawReportDialog(change, m_window);
+    m_report->setWindowTitle(title);
     m_report->setAttribute(Qt::WA_DeleteOnClose);
     m_report->open();
+}
+
+void DrawHistoryActions::Check()
+{
+    delete m_check.data();
+    const std::string path = m_host.DrawHistoryPath();
+    std::vector<DrawFinding> findings;
+    std::string error;
+    const HistoryBytes read = ReadHistoryBytes(path);
+    if (read.error.empty())
+        findings = CheckDrawHistory(read.bytes, kDefaultDrawLength);
+    else
+        error = read.error;
+    m_check = new DrawCheckDialog(path, findings, kDefaultDrawLength, error, m_window);
+    m_check->setAttribute(Qt::WA_DeleteOnClose);
+    m_check->open();
+}
+
+void DrawHistoryActions::Fetch()
+{
+    if (m_fetch) {
+        m_fetch->raise();
+        return;
+    }
+    const std::int32_t option = DrawAddressOption(kThreeDigitGame);
+    const std::optional<Bytes> remembered = m_host.Environment().Options().Read(option);
+    const std::string address = remembered ? std::string(remembered->begin(), remembered->end()) : std::string();
+    auto remember = [this, option](const std::string& text) {
+        const FileResult written = m_host.Environment().Options().Write(
+            option, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+        (void)written; // a lost address costs only typing it again
+    };
+    m_fetch = new DrawFetchDialog(
+        address, m_limits,
+        [this](const std::string& url, const std::vector<std::uint8_t>& bytes) { ImportDownloaded(url, bytes); },
+        remember, m_window);
+    m_fetch->setAttribute(Qt::WA_DeleteOnClose);
+    m_fetch->open();
+}
+
+void DrawHistoryActions::ImportDownloaded(const std::string& address, const std::vector<std::uint8_t>& bytes)
+{
+    const DrawChange change = ImportDrawText(m_host.DrawHistoryPath(), address, bytes);
+    Apply(change, QStringLiteral("在线更新开奖号码：%1").arg(QString::fromStdString(change.report.Summary())));
+    ShowReport(change, QStringLiteral("在线更新开奖号码"));
 }
 
 void DrawHistoryActions::Enter()

@@ -15,7 +15,10 @@ constexpr std::size_t kListedLines = 1000;
 
 QString RefusedLine(const RefusedDrawLine& line)
 {
-    const QString source = QFileInfo(QString::fromStdString(line.source)).fileName();
+    // A downloaded file is named by its whole address, a local one by its name.
+    const QString whole = QString::fromStdString(line.source);
+    const bool web = whole.startsWith(QLatin1String("http://")) || whole.startsWith(QLatin1String("https://"));
+    const QString source = web ? whole : QFileInfo(whole).fileName();
     const QString reason = QString::fromStdString(line.reason);
     if (line.line == 0)
         return QStringLiteral("%1：%2").arg(source, reason);

@@ -5,6 +5,7 @@
 #include "app/window/feature_area.h"
 #include "app/window/tree_icons.h"
 #include "framework/cwnd.h"
+#include "numbers/draw_import.h"
 #include "module/catalogue/catalogue.h"
 
 #include <QAction>
@@ -66,6 +67,11 @@ MainWindow::MainWindow(HostObject& host, QWidget* parent)
 
     m_status = new QLabel(this);
     statusBar()->addWidget(m_status, 1);
+    // Kept in sight so that a stale history is seen at a glance.
+    m_dataEnd = new QLabel(this);
+    m_dataEnd->setObjectName(QStringLiteral("dataEnd"));
+    statusBar()->addPermanentWidget(m_dataEnd);
+    ShowDataEnd();
     BuildMenu();
     resize(1000, 640);
 }
@@ -104,6 +110,12 @@ void MainWindow::BuildMenu()
     m_enterDraw = settings->addAction(QStringLiteral("录入开奖号码(&E)..."));
     m_enterDraw->setStatusTip(QStringLiteral("录入新一期的开奖号码"));
     connect(m_enterDraw, &QAction::triggered, m_drawActions, [this] { m_drawActions->Enter(); });
+    m_fetchDraws = settings->addAction(QStringLiteral("在线更新开奖号码(&U)..."));
+    m_fetchDraws->setStatusTip(QStringLiteral("从给定的网址下载开奖号码文件，按导入的规则并入开奖号码历史"));
+    connect(m_fetchDraws, &QAction::triggered, m_drawActions, [this] { m_drawActions->Fetch(); });
+    m_checkDraws = settings->addAction(QStringLiteral("检查开奖数据(&C)..."));
+    m_checkDraws->setStatusTip(QStringLiteral("列出开奖号码文件中缺期、重复、冲突、顺序和位数的问题，不做改动"));
+    connect(m_checkDraws, &QAction::triggered, m_drawActions, [this] { m_drawActions->Check(); });
     m_reloadDraws = settings->addAction(QStringLiteral("重新载入开奖号码(&R)"));
     m_reloadDraws->setStatusTip(QStringLiteral("读入数据目录中的 draws.txt，重算遗漏"));
     connect(m_reloadDraws, &QAction::triggered, this, [this] { ReloadDraws(); });
@@ -222,6 +234,15 @@ void MainWindow::ApplyDraws(std::optional<DrawHistory> history, const QString& s
     m_host.Analysis().SetHistory(std::move(history));
     m_session->Refresh();
     ShowStatus(status);
+    ShowDataEnd();
+}
+
+QString MainWindow::DataEndText() const { return m_dataEnd->text(); }
+
+void MainWindow::ShowDataEnd()
+{
+    const std::optional<DrawHistory>& history = m_host.Analysis().History();
+    m_dataEnd->setText(QString::fromStdString(history ? vesk::DataEndText(*history) : std::string("没有开奖数据")));
 }
 
 void MainWindow::ShowStatus(const QString& text) { m_status->setText(text); }

@@ -52,6 +52,10 @@ public:
     QAction* ReloadDrawsAction() const { return m_reloadDraws; }
     QAction* ImportDrawsAction() const { return m_importDraws; }
     QAction* EnterDrawAction() const { return m_enterDraw; }
+    QAction* CheckDrawsAction() const { return m_checkDraws; }
+    QAction* FetchDrawsAction() const { return m_fetchDraws; }
+    // Where the draw data ends, as the status bar shows it at all times.
+    QString DataEndText() const;
     DrawHistoryActions& DrawActions() const { return *m_drawActions; }
 
 protected:
@@ -72,6 +76,7 @@ private:
     // Asks every feature whether the program may end (unsaved work is
     // offered for saving first); false keeps it open.
     bool FeaturesLetQuit();
+    void ShowDataEnd();
     // The status once the module runs: ready, or why the catalogue did not load.
     QString ReadyStatus() const;
 
@@ -80,11 +85,14 @@ private:
     CTreeCtrl m_tree;
     FeatureArea* m_area = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_dataEnd = nullptr;
     QAction* m_keepConditions = nullptr;
     QAction* m_shortTree = nullptr;
     QAction* m_reloadDraws = nullptr;
     QAction* m_importDraws = nullptr;
     QAction* m_enterDraw = nullptr;
+    QAction* m_checkDraws = nullptr;
+    QAction* m_fetchDraws = nullptr;
     DrawHistoryActions* m_drawActions = nullptr; // a child of the window
     std::unique_ptr<ModuleSession> m_session;
     // Input goes to the module's pre-translation first; what it consumes is dropped.

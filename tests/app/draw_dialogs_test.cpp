@@ -81,7 +81,7 @@ TEST_F(DrawDialogsTest, ImportAsksForFilesAndReportsWhatItDid)
     ASSERT_EQ(script.FileDialogs().size(), 1u);
     EXPECT_TRUE(script.FileDialogs()[0].open);
     EXPECT_TRUE(script.FileDialogs()[0].flags & OFN_ALLOWMULTISELECT);
-    EXPECT_EQ(ReadText(history), "2025210 111\n2025211 222\n2025213 333\n");
+    EXPECT_EQ(ReadText(history), "2025210 111\n2025211 222\n2025213,2025-08-11,333\n");
     EXPECT_EQ(applied, 3);
     EXPECT_TRUE(status.contains(QStringLiteral("新增 2 期")));
 

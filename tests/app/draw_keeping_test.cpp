@@ -39,7 +39,7 @@ TEST_F(DrawKeepingTest, ImportsSeveralFilesIntoTheHistory)
                                                         folder.Path() + "missing.txt"});
     EXPECT_TRUE(change.written);
     EXPECT_TRUE(change.error.empty());
-    EXPECT_EQ(ReadText(history), "2025210 111\n2025211 222\n2025212 444\n2025213 333\n");
+    EXPECT_EQ(ReadText(history), "2025210 111\n2025211 222\n2025212,2025-08-10,444\n2025213 333\n");
     EXPECT_EQ(change.history.Size(), 4u);
     EXPECT_EQ(change.report.added, 2u);
     EXPECT_EQ(change.report.skipped, 1u);

@@ -24,13 +24,15 @@ TEST(DrawLine, ReadsEveryShapeWithItsPeriod)
 {
     const Draw periodNumber{2025217, 894};
     EXPECT_EQ(ReadDrawLine("2025217 894", 3).draw, periodNumber);
-    EXPECT_EQ(ReadDrawLine("2025217,2025-08-15,894", 3).draw, periodNumber);
+    const DrawDate august15{2025, 8, 15};
+    EXPECT_EQ(ReadDrawLine("2025217,2025-08-15,894", 3).draw, (Draw{2025217, 894, august15}));
     EXPECT_EQ(ReadDrawLine("2025217 8 9 4", 3).draw, periodNumber);
     EXPECT_EQ(ReadDrawLine("2025217\t8-9-4\r", 3).draw, periodNumber);
     EXPECT_EQ(ReadDrawLine("第2025217期 894", 3).draw, periodNumber);
     EXPECT_EQ(ReadDrawLine("894", 3).draw, (Draw{std::nullopt, 894}));
     EXPECT_EQ(ReadDrawLine("8,9,4", 3).draw, (Draw{std::nullopt, 894}));
-    EXPECT_EQ(ReadDrawLine("2025-08-15,094", 3).draw, (Draw{std::nullopt, 94})); // a date is no period
+    EXPECT_EQ(ReadDrawLine("2025-08-15,094", 3).draw, (Draw{std::nullopt, 94, august15})); // a date is no period
+    EXPECT_EQ(ReadDrawLine("2025217 2025年8月15日 星期五 20:30 894", 3).draw, (Draw{2025217, 894, august15}));
     EXPECT_EQ(ReadDrawLine("2025217 1 2 3 4 5", 5).draw, (Draw{2025217, 12345}));
     EXPECT_EQ(ReadDrawLine("25001 01234567", 8).draw, (Draw{25001, 1234567}));
     EXPECT_EQ(ReadDrawLine("25001 7", 1).draw, (Draw{25001, 7}));
@@ -38,14 +40,22 @@ TEST(DrawLine, ReadsEveryShapeWithItsPeriod)
 
 TEST(DrawLine, DatesWithOneDigitMonthsAndDaysAreNeitherPeriodNorNumber)
 {
-    // One date part of a single digit does not make the date a run of digits.
-    for (const char* date : {"2025-8-15", "2025/8/15", "2025.8.15", "2025-12-5", "2025/1/5", "2025.1.05", "25-8-5"}) {
+    // One date part of a single digit does not make the date a run of digits;
+    // a four-digit year makes it the draw's date.
+    const std::pair<const char*, std::optional<DrawDate>> dates[] = {
+        {"2025-8-15", DrawDate{2025, 8, 15}}, {"2025/8/15", DrawDate{2025, 8, 15}},
+        {"2025.8.15", DrawDate{2025, 8, 15}}, {"2025-12-5", DrawDate{2025, 12, 5}},
+        {"2025/1/5", DrawDate{2025, 1, 5}},   {"2025.1.05", DrawDate{2025, 1, 5}},
+        {"25-8-5", std::nullopt},             {"2025-2-29", std::nullopt}, // no such day: ignored as before
+        {"2024-2-29", DrawDate{2024, 2, 29}},
+    };
+    for (const auto& [date, value] : dates) {
         const std::string text(date);
-        EXPECT_EQ(ReadDrawLine(text + " 894", 3).draw, (Draw{std::nullopt, 894})) << date;
-        EXPECT_EQ(ReadDrawLine(text + ",094", 3).draw, (Draw{std::nullopt, 94})) << date;
-        EXPECT_EQ(ReadDrawLine("2025217 " + text + " 894", 3).draw, (Draw{2025217, 894})) << date;
-        EXPECT_EQ(ReadDrawLine("2025217," + text + ",8,9,4", 3).draw, (Draw{2025217, 894})) << date;
-        EXPECT_EQ(ReadDrawLine(text + " 2025217 894", 3).draw, (Draw{2025217, 894})) << date;
+        EXPECT_EQ(ReadDrawLine(text + " 894", 3).draw, (Draw{std::nullopt, 894, value})) << date;
+        EXPECT_EQ(ReadDrawLine(text + ",094", 3).draw, (Draw{std::nullopt, 94, value})) << date;
+        EXPECT_EQ(ReadDrawLine("2025217 " + text + " 894", 3).draw, (Draw{2025217, 894, value})) << date;
+        EXPECT_EQ(ReadDrawLine("2025217," + text + ",8,9,4", 3).draw, (Draw{2025217, 894, value})) << date;
+        EXPECT_EQ(ReadDrawLine(text + " 2025217 894", 3).draw, (Draw{2025217, 894, value})) << date;
         EXPECT_EQ(ReadDrawLine("2025217 894 " + text, 3).fault, DrawLineFault::NoNumber) << date;
     }
     // Only when every part is one digit are they the number's digits.
@@ -63,6 +73,13 @@ TEST(DrawLine, SaysWhichLinesHoldNoDraw)
         const DrawLine line = ReadDrawLine(bad, 3);
         EXPECT_EQ(line.kind, DrawLineKind::Refused) << bad;
         EXPECT_EQ(line.fault, DrawLineFault::NoNumber) << bad;
+    }
+    // A field no layout knows is refused, not read past: a sales figure, a row
+    // count, the digits of a longer number.
+    for (std::string_view extra : {"2025217 1234567 894", "1 2025217 894", "2025217 8 9 4 5", "25002 5 4 3 2 1"}) {
+        const DrawLine line = ReadDrawLine(extra, 3);
+        EXPECT_EQ(line.kind, DrawLineKind::Refused) << extra;
+        EXPECT_EQ(line.fault, DrawLineFault::ExtraField) << extra;
     }
     const DrawLine longPeriod = ReadDrawLine("1234567890123456789 894", 3);
     EXPECT_EQ(longPeriod.kind, DrawLineKind::Refused);

@@ -26,7 +26,7 @@ TEST(DrawImport, ReadsEveryShapeWithHeadersAndBlankLines)
     DrawMerge merge(DrawHistory{});
     merge.AddText("a.txt", AsBytes("期号 开奖号码\n2025215 094\n\n2025216 1 2 3\r\n"));
     merge.AddText("b.csv", AsBytes("期号,日期,开奖号码\r\n2025217,2025-08-15,894\r\n"));
-    EXPECT_EQ(Imported(merge), "2025215 094\n2025216 123\n2025217 894\n");
+    EXPECT_EQ(Imported(merge), "2025215 094\n2025216 123\n2025217,2025-08-15,894\n");
     EXPECT_EQ(merge.Report().added, 3u);
     EXPECT_TRUE(merge.Report().refused.empty());
 }
@@ -124,7 +124,7 @@ TEST(DrawImport, DatedLinesWithoutPeriodsAreDrawsWithoutPeriods)
 {
     DrawMerge merge(DrawHistory{});
     merge.AddText("dated.txt", AsBytes("2025/8/15 894\n2025/8/16 123\n2025/8/17 894\n"));
-    EXPECT_EQ(Imported(merge), "894\n123\n894\n");
+    EXPECT_EQ(Imported(merge), "2025-08-15,894\n2025-08-16,123\n2025-08-17,894\n");
     EXPECT_EQ(merge.Report().added, 3u);
     EXPECT_TRUE(merge.Report().refused.empty());
 }

@@ -61,7 +61,8 @@ TEST(HelpOutline, EveryCommandOfTheRealHelpWithItsOptions)
     }
     EXPECT_TRUE(Has(Find(outline, "filter")->options, "--conditions"));
     EXPECT_TRUE(Has(Find(outline, "filter")->options, "--rejected"));
-    EXPECT_EQ(Find(outline, "draws")->subcommands, (std::vector<std::string>{"import", "show"}));
+    EXPECT_EQ(Find(outline, "draws")->subcommands, (std::vector<std::string>{"import", "fetch", "check", "show"}));
+    EXPECT_TRUE(Has(Find(outline, "draws")->options, "--timeout"));
     EXPECT_TRUE(Find(outline, "parse")->subcommands.empty());
 }
 
@@ -101,7 +102,7 @@ TEST(BashCompletion, OffersCommandsThenTheCommandsSubcommandsAndOptions)
     const std::string script = BashCompletion(ReadHelpOutline(RealHelp));
     EXPECT_EQ(Completions(script, "vesk-cli d"), "draws\n");
     EXPECT_EQ(Completions(script, "vesk-cli --v"), "--version\n");
-    EXPECT_EQ(Completions(script, "vesk-cli draws \"\""), "import show\n");
+    EXPECT_EQ(Completions(script, "vesk-cli draws \"\""), "import fetch check show\n");
     EXPECT_EQ(Completions(script, "vesk-cli filter --re"), "--rejected --report\n");
     EXPECT_EQ(Completions(script, "vesk-cli count --"), "--per-line --digits --help\n");
     // Past the subcommand, and for unknown commands, bash falls back to file names.

@@ -4,7 +4,7 @@
 
 #include "components/filter/engine/backtest.h"
 #include "components/filter/engine/condition_set_file.h"
-#include "numbers/draw_line.h"
+#include "numbers/draw_records.h"
 #include "storage/files/file_access.h"
 
 #include <ostream>

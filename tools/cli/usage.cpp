@@ -22,7 +22,7 @@ Commands:
   convert    number text (.txt) <-> filter data file (.flt), or to .xls
   filter     the numbers that pass a condition set
   backtest   a condition set judged against past draws
-  draws      import draws into a draw history, or show it
+  draws      import, fetch, check or show a draw history
   omission   the omission table of a family of items over a draw history
   pattern    what came after the newest draws' values each time they came before
   formula    the formulas of the newest draw's digits that named the next draw best
@@ -151,19 +151,50 @@ such run. rate, baseline and p have four decimals, rounded half up (p below
 )";
 
 constexpr std::string_view kDraws = R"(Usage: vesk-cli draws import FILE... --into HISTORY [--digits L]
+       vesk-cli draws fetch URL --into HISTORY [--timeout S] [--digits L]
+       vesk-cli draws check HISTORY [--digits L]
        vesk-cli draws show HISTORY [--last N] [--digits L]
 
-import reads the draws of the FILEs ("2025217 894", "2025217,2025-08-15,894",
-"2025217 8 9 4" or "894" per line, header lines allowed, UTF-8 or GB18030)
-into the draw history HISTORY, kept by period: a new period is added, a known
-period with the same number skipped, with another number refused as a
-conflict. HISTORY is written ordered by period, beside its place and renamed
-in; it is created when missing. Refused lines ("FILE:LINE: reason") and a
-summary go to standard error; the exit status is 1 when any line was refused.
+import reads the draws of the FILEs into the draw history HISTORY. A line
+may be "2025217 894", "2025217,2025-08-15,894", "2025217 8 9 4" or "894";
+a CSV or tab-separated file whose header row names its columns (期号/期数/
+开奖期号, 开奖日期/日期, 开奖号码/号码, or one column per digit: 百位/十位/
+个位, 第一位..., 号码1...; case and spaces ignored) is read by those columns,
+its other columns ignored. Text is UTF-8 (with or without a byte-order mark)
+or GB18030. Draws are kept by period: a new period is added, a known period
+with the same number skipped (taking its date when it had none), with
+another number or date refused as a conflict. A line with a field its
+layout does not know is refused. HISTORY is written ordered by period,
+"period,date,number" for a draw with a date and "period number" for the
+others, beside its place and renamed in; it is created when missing.
+Refused lines ("FILE:LINE: reason") and a summary go to standard error; the
+exit status is 1 when any line was refused (the others are merged).
 
-show prints the draws of HISTORY, "period number" per line, oldest first.
+fetch downloads URL (http or https; at most 3 redirects, to http or https
+only; at most 16 MiB) and imports it as import does a file, URL naming the
+lines it refused; it prints as import does. On a download error nothing is
+changed and the exit status is 1; an address that is not http or https is a
+usage error (2).
 
-  --into HISTORY  the history to import into (required by import)
+check reports what is wrong with HISTORY without changing it, tab-separated
+in file order under the header "kind period detail", then "findings N":
+  gap         a period missing between two present ones of the same year
+              (periods YYYYNNN), one line per missing period; detail
+              "lines A, B: between P1 and P2"
+  duplicate   a period again with the same number: "lines A, B: NUMBER"
+  conflict    a period again with another number: "lines A, B: N1, N2"
+  order       a period lower than the one before it: "line A: after P"
+  date-order  a date earlier than the draw before it: "line A: D after D0"
+  length      a number of another length than L: "line A: TEXT"
+  refused     a line that cannot be read: "line A: reason"; the period is
+              "-" when none can be read
+The exit status is 0 whatever was found, 1 when HISTORY cannot be read.
+
+show prints the draws of HISTORY as the history file holds them, oldest
+first.
+
+  --into HISTORY  the history to import or fetch into (required by both)
+  --timeout S     give up after S seconds without data, at least 1 (default 30)
   --last N        only the latest N draws, at least 1
   --digits L      digits per number, 1 to 8 (default 3)
 )";

@@ -1,5 +1,7 @@
 #include "components/features/formula/guess_frame.h"
 
+#include "components/features/kit/feature_look.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 
@@ -26,6 +28,7 @@ void GuessFrame::SetHistory(features::HistoryDraws draws, int length, const std:
     m_draws = std::move(draws);
     m_length = length;
     m_missingText = missingText;
+    features::ShowDataEnd(this, m_draws);
     FillIfDrawn();
 }
 

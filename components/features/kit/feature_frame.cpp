@@ -22,7 +22,8 @@ FeatureFrame::FeatureFrame(const QString& objectName, const QString& title, QWid
     layout->setContentsMargins(8, 6, 8, 6);
     auto* bar = new QHBoxLayout;
     m_title = MakeFeatureTitle(title, this);
-    bar->addWidget(m_title);
+    // Where the draws end stands under the title (ShowDataEnd fills it).
+    bar->addLayout(TitleLine(m_title, this));
     bar->addSpacing(12);
     m_lead = new QHBoxLayout;
     bar->addLayout(m_lead);

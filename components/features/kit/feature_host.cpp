@@ -1,7 +1,7 @@
 #include "components/features/kit/feature_host.h"
 
 #include "components/features/analysis/omission_table.h"
-#include "numbers/draw_history.h"
+#include "numbers/draw_import.h"
 #include "storage/files/file_access.h"
 
 namespace vesk::features {
@@ -42,6 +42,7 @@ HistoryDraws FeatureHost::LoadHistory() const
         draws.codes.push_back(draw.code);
         draws.periods.push_back(draw.period ? std::to_string(*draw.period) : std::string());
     }
+    draws.dataEnd = DataEndText(history);
     return draws;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace vesk::features {
@@ -23,6 +24,26 @@ QLabel* MakeFeatureTitle(const QString& text, QWidget* parent)
     font.setBold(true);
     title->setFont(font);
     return title;
+}
+
+QBoxLayout* TitleLine(QLabel* title, QWidget* parent)
+{
+    auto* line = new QVBoxLayout;
+    line->setSpacing(0);
+    line->addWidget(title);
+    auto* label = new QLabel(QStringLiteral("没有开奖数据"), parent);
+    label->setObjectName(QStringLiteral("dataEnd"));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(90, 96, 110));
+    label->setPalette(palette);
+    line->addWidget(label);
+    return line;
+}
+
+void ShowDataEnd(QWidget* window, const HistoryDraws& draws)
+{
+    for (QLabel* label : window->findChildren<QLabel*>(QStringLiteral("dataEnd")))
+        label->setText(QString::fromStdString(draws.dataEnd));
 }
 
 QLabel* MakeMissingHistoryLabel(QWidget* parent)

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+class QBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -19,6 +20,13 @@ void PaintFeatureBackground(QWidget* window);
 
 // The window's title: bold, a little larger, named "featureTitle".
 QLabel* MakeFeatureTitle(const QString& text, QWidget* parent);
+
+// The title with the statement of where the data ends (a label named
+// "dataEnd") just under it, so that a stale history is seen at a glance
+// without taking width from the controls beside the title.
+QBoxLayout* TitleLine(QLabel* title, QWidget* parent);
+// Sets every such label of the window to the draws' end.
+void ShowDataEnd(QWidget* window, const HistoryDraws& draws);
 
 // The line a window shows instead of its content when there are no draws
 // (centred, wrapped, named "missingHistory"); its text is set by the window.

@@ -283,6 +283,7 @@ void OmissionWindow::SetHistory(HistoryDraws draws, std::string missingText)
 {
     m_draws = std::move(draws);
     m_missingText = std::move(missingText);
+    features::ShowDataEnd(this, m_draws);
     Recompute();
 }
 

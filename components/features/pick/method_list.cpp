@@ -29,7 +29,10 @@ MethodList::MethodList(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("pickMethodList"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
-    layout->addWidget(features::MakeFeatureTitle(QStringLiteral("智能选号：七种方法"), this));
+    auto* titleBar = new QHBoxLayout;
+    titleBar->addLayout(features::TitleLine(features::MakeFeatureTitle(QStringLiteral("智能选号：七种方法"), this), this));
+    titleBar->addStretch();
+    layout->addLayout(titleBar);
     auto* note = new QLabel(QStringLiteral("每种方法都把上期之后的下期数字分类，并列出各形态在历史上的出现率与随机基准。"
                                            "出现率不高于基准的形态，并不比随机选号好。"),
                             this);

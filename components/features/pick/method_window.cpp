@@ -223,6 +223,7 @@ void MethodWindow::SetHistory(features::HistoryDraws draws, int length, std::str
 {
     m_draws = std::move(draws);
     m_missingText = std::move(missingText);
+    features::ShowDataEnd(this, m_draws);
     if (length != m_length)
         m_space.reset();
     m_length = length;

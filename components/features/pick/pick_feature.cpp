@@ -61,6 +61,7 @@ void PickFeature::HistoryChanged()
     const std::string missing = Host().MissingHistoryText();
     m_method->SetHistory(draws, Host().Length(), missing);
     m_position->SetHistory(draws, Host().Length(), missing);
+    features::ShowDataEnd(m_list, draws);
 }
 
 void PickFeature::ShowMethod(analysis::PickMethod method)

@@ -111,6 +111,7 @@ void PositionWindow::SetHistory(features::HistoryDraws draws, int length, std::s
 {
     m_draws = std::move(draws);
     m_missingText = std::move(missingText);
+    features::ShowDataEnd(this, m_draws);
     if (length != m_length) {
         m_length = length;
         m_model->clear();

@@ -11,6 +11,7 @@ void QueryFrame::SetHistory(features::HistoryDraws draws, int length, const std:
 {
     m_draws = std::move(draws);
     m_length = length;
+    features::ShowDataEnd(this, m_draws);
     m_missingText = missingText;
     ShowWhatThereIs();
 }

@@ -7,6 +7,7 @@
 #include "components/features/tools/set_tool_page.h"
 #include "components/features/kit/feature_look.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -24,7 +25,10 @@ ToolsWindow::ToolsWindow(const features::FeatureHost* host, QWidget* parent)
                           static_cast<QWidget*>(m_groupStats), static_cast<QWidget*>(m_numberStats)})
         m_pages->addWidget(page);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_title);
+    auto* bar = new QHBoxLayout;
+    bar->addLayout(features::TitleLine(m_title, this));
+    bar->addStretch();
+    layout->addLayout(bar);
     layout->addWidget(m_pages, 1);
 
     const auto send = [this](const std::vector<std::uint32_t>& codes, analysis::HandOffMode mode) {
@@ -55,6 +59,8 @@ void ToolsWindow::ShowTool(std::uint32_t code)
         if (kTools[i].code == code)
             index = i;
     m_title->setText(QString::fromUtf8(kTools[index].title));
+    if (m_host)
+        features::ShowDataEnd(this, m_host->LoadHistory());
     const int length = m_host->Length();
     m_guide->SetLength(length);
     if (index == 1)
@@ -69,6 +75,8 @@ void ToolsWindow::ShowTool(std::uint32_t code)
 
 void ToolsWindow::ReloadHistory()
 {
+    if (m_host)
+        features::ShowDataEnd(this, m_host->LoadHistory());
     if (m_pages->currentWidget() == m_groupStats)
         m_groupStats->Reload();
     if (m_pages->currentWidget() == m_numberStats)

@@ -96,14 +96,19 @@ TEST(FeatureHostTest, ReadsTheDrawsOfTheGamesLengthOnly)
     fake.environment.data = folder.Path();
     const FeatureHost host(&fake);
     EXPECT_TRUE(host.LoadHistory().codes.empty()) << "no file";
+    EXPECT_EQ(host.LoadHistory().dataEnd, "没有开奖数据");
     EXPECT_NE(host.MissingHistoryText().find(folder.Path() + "draws.txt"), std::string::npos);
     std::ofstream(folder.Path() + "draws.txt") << "2025001 123\n2025002 4567\n2025003 090\n";
     HistoryDraws draws = host.LoadHistory();
     ASSERT_EQ(draws.codes, (std::vector<std::uint32_t>{123, 90}));
     EXPECT_EQ(draws.periods, (std::vector<std::string>{"2025001", "2025003"}));
+    EXPECT_EQ(draws.dataEnd, "数据截至第 2025003 期");
     fake.game.length = 4;
     draws = host.LoadHistory();
     EXPECT_EQ(draws.codes, (std::vector<std::uint32_t>{4567}));
+    fake.game.length = 3;
+    std::ofstream(folder.Path() + "draws.txt") << "2025002,2025-01-02,123\n2025003,2025-01-03,090\n";
+    EXPECT_EQ(host.LoadHistory().dataEnd, "数据截至第 2025003 期（2025-01-03）");
     fake.game.length = 12;
     EXPECT_EQ(host.Length(), 3) << "a length the game cannot have";
 }

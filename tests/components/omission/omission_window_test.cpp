@@ -562,3 +562,24 @@ TEST_F(OmissionWindowTest, WithoutDrawsOneLineSaysHowToImport)
 
 } // namespace
 } // namespace vesk::omission
+
+namespace vesk::omission {
+namespace {
+
+// Every feature library's window names where its draws end in its title line,
+// so a stale history is seen whichever window is open.
+TEST_F(OmissionWindowTest, EveryAnalysisWindowSaysWhereTheDataEnds)
+{
+    for (const char* leaf : {"和值5", "号码查询", "特征串查询", "热温冷选号", "投注指南", "号码统计"}) {
+        Select(QString::fromUtf8(leaf));
+        QStringList shown;
+        for (QLabel* label : window->Area()->findChildren<QLabel*>(QStringLiteral("dataEnd")))
+            if (label->isVisible())
+                shown << label->text();
+        EXPECT_EQ(shown, QStringList{QStringLiteral("数据截至第 2025217 期")}) << leaf;
+        Snapshot(window->Area(), leaf);
+    }
+}
+
+} // namespace
+} // namespace vesk::omission

@@ -1,7 +1,9 @@
 // The user's draw history file and import files: any bytes parse without
 // reading out of bounds, every draw and omission stays in range at the
-// default length and at the longest, and a merge keeps what it had, adds
-// what it counts and comes out ordered by period.
+// default length and at the longest, a merge keeps what it had, adds what it
+// counts and comes out ordered by period, a written history reads back the
+// same, and a check names only lines the text has.
+#include "numbers/draw_check.h"
 #include "numbers/draw_import.h"
 
 #include <algorithm>
@@ -35,8 +37,24 @@ void CheckMerge(const std::uint8_t* data, std::size_t size)
     if (!std::is_sorted(draws.begin(), draws.end(),
                         [](const vesk::Draw& a, const vesk::Draw& b) { return a.period < b.period; }))
         std::abort();
+    // A kept draw may take a date from the text, never another number.
     for (const vesk::Draw& kept : before.Draws())
-        if (std::find(draws.begin(), draws.end(), kept) == draws.end())
+        if (std::find_if(draws.begin(), draws.end(), [&](const vesk::Draw& draw) {
+                return draw.period == kept.period && draw.code == kept.code;
+            }) == draws.end())
+            std::abort();
+    const std::string written = vesk::FormatDrawHistory(after);
+    const auto reread = vesk::DrawHistory::Parse(
+        {reinterpret_cast<const std::uint8_t*>(written.data()), written.size()}, 3);
+    if (reread.Draws() != draws)
+        std::abort();
+}
+
+void CheckFindings(const std::uint8_t* data, std::size_t size)
+{
+    const std::size_t lines = static_cast<std::size_t>(std::count(data, data + size, '\n')) + 1;
+    for (const vesk::DrawFinding& finding : vesk::CheckDrawHistory({data, size}, 3))
+        if (finding.line == 0 || finding.line > lines || finding.otherLine > finding.line)
             std::abort();
 }
 
@@ -47,5 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(data, size, 3, 1000);
     Check(data, size, 8, 100000000);
     CheckMerge(data, size);
+    CheckFindings(data, size);
     return 0;
 }
