@@ -1,45 +1,29 @@
 #include "app/services/draw_history_file.h"
 
 #include "numbers/draw_import.h"
-
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
+#include "storage/draw_history_file.h"
 
 namespace vesk::app {
-namespace {
-
-// A history of a few decades of daily draws is well below this.
-constexpr std::size_t kMaxHistoryBytes = 16u << 20;
-
-} // namespace
 
 std::optional<DrawHistory> LoadDrawHistory(const std::string& path, int length)
 {
-    const std::optional<Bytes> bytes = ReadSmallFile(path, kMaxHistoryBytes);
-    if (!bytes)
+    DrawHistoryRead read = ReadDrawHistoryFile(path, length);
+    if (!read.history || read.history->Empty())
         return std::nullopt;
-    DrawHistory history = DrawHistory::Parse(*bytes, length);
-    if (history.Empty())
-        return std::nullopt;
-    return history;
+    return std::move(read.history);
 }
 
 HistoryForChange ReadHistoryForChange(const std::string& path, int length)
 {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
-        return {DrawHistory({}, length), {}};
-    const std::optional<Bytes> bytes = ReadSmallFile(path, kMaxHistoryBytes);
-    if (!bytes)
-        return {DrawHistory({}, length), "无法读取开奖号码文件 " + path + "（不是普通文件、无权读取或大于 16 MB）"};
-    return {DrawHistory::Parse(*bytes, length), {}};
+    DrawHistoryRead read = ReadDrawHistoryFile(path, length);
+    if (!read.history)
+        return {DrawHistory({}, length), read.error};
+    return {std::move(*read.history), {}};
 }
 
 FileResult SaveDrawHistory(const std::string& path, const DrawHistory& history)
 {
-    const std::string text = FormatDrawHistory(history);
-    return WriteFileSafely(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    return WriteFileSafely(path, FormatDrawHistory(history));
 }
 
 } // namespace vesk::app

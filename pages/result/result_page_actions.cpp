@@ -8,6 +8,7 @@
 #include "storage/files/filter_data_file.h"
 #include "storage/files/result_file.h"
 #include "storage/files/result_file_format.h"
+#include "storage/save_report.h"
 #include "pages/handoff/print_results.h"
 #include "pages/options/options_dialog.h"
 #include "pages/result/result_ids.h"
@@ -76,14 +77,14 @@ void ResultPage::SaveResultFile()
         switch (files::FormatOfPath(path)) {
         case files::ResultFileFormat::Spreadsheet:
             if (!m_resultGrid || m_resultGrid->Export(path.c_str(), ExtensionOf(path).c_str()) != 1)
-                error = "无法写入文件：" + path;
+                error = SaveFailedText(path, FileResult{false, "表格组件未能写出", 0});
             break;
         case files::ResultFileFormat::NumberText:
         case files::ResultFileFormat::FilterData: {
             const std::uint32_t perLine = m_perLine ? m_perLine() : kOneLine;
             const files::SaveResult saved = files::SaveResultFile(path, *m_result, perLine ? perLine : kOneLine);
             if (!saved.ok)
-                error = "无法写入文件：" + path;
+                error = SaveFailedText(path, FileResult{false, saved.error, saved.errorNumber});
             break;
         }
         case files::ResultFileFormat::Other:
