@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace vesk {

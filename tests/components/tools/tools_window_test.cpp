@@ -15,6 +15,8 @@
 
 #include "framework/scripted_interaction.h"
 #include "storage/files/result_file.h"
+#include "storage/safe_file.h"
+#include "tests/support/xls_readback.h"
 #include "tests/support/feature_host_test.h"
 #include "tests/support/visible_label.h"
 
@@ -35,6 +37,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -263,10 +266,11 @@ TEST_F(ToolsWindowTest, PlanStatisticsFromFilesAndPastedBlocks)
     EXPECT_EQ(Rows(page->NumberTable()).front(), (QStringList{QStringLiteral("123"), QStringLiteral("4")}));
     EXPECT_EQ(Rows(page->NumberTable()).back(), (QStringList{QStringLiteral("789"), QStringLiteral("1")}));
     Snapshot(tools, "plan-stats");
-    // Exported as shown.
+    // Exported as shown, as tab-separated .tsv: never a .txt that passes for numbers.
     script.QueueFileDialogAnswer({true, {files.Path() + "counts.txt"}, 2});
     Click(page, "exportCounts");
-    const std::string exported = ReadAll(files.Path() + "counts.txt");
+    EXPECT_EQ(script.MessageBoxes().back().text, "已导出到 " + files.Path() + "counts.tsv");
+    const std::string exported = ReadAll(files.Path() + "counts.tsv");
     EXPECT_EQ(exported.rfind("方案数\t号码个数\t至少在这么多方案中\n", 0), 0u);
     EXPECT_NE(exported.find("0\t996\t1000"), std::string::npos);
 
@@ -278,6 +282,24 @@ TEST_F(ToolsWindowTest, PlanStatisticsFromFilesAndPastedBlocks)
 
     page->SetMinimumPlans(3);
     EXPECT_EQ(page->PickedNumbers(), (Codes{123, 456}));
+    // 导出号码 writes those numbers as number text that reads back as themselves.
+    script.QueueFileDialogAnswer({true, {files.Path() + "picked"}, 1});
+    Click(page, "exportNumbers");
+    EXPECT_EQ(script.MessageBoxes().back().text, "已导出到 " + files.Path() + "picked.txt");
+    EXPECT_EQ(ReadListFile(files.Path() + "picked.txt", 3).codes, (Codes{123, 456}));
+    // The workbook holds the plan counts beside them.
+    ASSERT_EQ(page->ExportPicked(files.Path() + "picked.xls"), "");
+    const test::Readback book = test::ReadXlsWithXlrd(files.Path() + "picked.xls");
+    ASSERT_TRUE(book.ok) << book.text;
+    EXPECT_NE(book.text.find("t:123\tn:4"), std::string::npos) << book.text;
+    EXPECT_NE(book.text.find("t:456\tn:3"), std::string::npos) << book.text;
+    EXPECT_EQ(book.text.find("t:789"), std::string::npos) << book.text;
+    // A failing disk keeps the old file.
+    {
+        InjectedFileFailure full(FileStep::Write, ENOSPC);
+        EXPECT_NE(page->ExportPicked(files.Path() + "picked.txt").find("原文件未改动"), std::string::npos);
+    }
+    EXPECT_EQ(ReadListFile(files.Path() + "picked.txt", 3).codes, (Codes{123, 456}));
     Click(page, "sendNumbers");
     EXPECT_TRUE(WorkbenchHolds(2));
 }
