@@ -102,7 +102,9 @@ void ResultPage::EditOptions()
     options::OptionsDialog dialog(m_options, m_app.Host(), this);
     if (dialog.DoModal() == IDOK) {
         m_options = dialog.Options();
-        options::WriteResultOptions(*m_app.Environment(), m_options);
+        // The options hold for this session either way; the user learns they will not come back.
+        if (!options::WriteResultOptions(*m_app.Environment(), m_options))
+            ShowMessage(SaveFailedText("结果页选项记录", FileResult{false, "选项记录未能写入", 0}));
     }
     // The arrangement was stored when the user confirmed it, even if the
     // options were then cancelled.

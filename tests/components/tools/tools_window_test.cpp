@@ -192,11 +192,14 @@ TEST_F(ToolsWindowTest, SetToolComputesSavesAndRefusesBadInput)
     ASSERT_TRUE(files::LoadResultFile(files.Path() + "union.txt", saved).Loaded());
     EXPECT_EQ(saved.Count(), 5u);
     EXPECT_EQ(saved.ToValue(4), 900u);
+    ASSERT_EQ(script.MessageBoxes().size(), 3u);
+    EXPECT_EQ(script.MessageBoxes()[2].text, "已导出到 " + files.Path() + "union.txt");
     // A save that fails says so.
     script.QueueFileSelection({files.Path() + "missing/union.txt"});
     Click(page, "saveResult");
-    ASSERT_EQ(script.MessageBoxes().size(), 3u);
-    EXPECT_NE(script.MessageBoxes()[2].text.find("保存失败"), std::string::npos);
+    ASSERT_EQ(script.MessageBoxes().size(), 4u);
+    EXPECT_EQ(script.MessageBoxes()[3].text,
+              "保存失败：" + files.Path() + "missing/union.txt（文件夹不存在），原文件未改动");
 
     // The operation picked by the user is remembered.
     auto* operation = page->findChild<QComboBox*>(QStringLiteral("setOperation"));
