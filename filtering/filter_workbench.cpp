@@ -2,6 +2,7 @@
 
 #include "application/module_app.h"
 #include "filtering/rules/pane_layout.h"
+#include "pages/text/staging_page.h"
 #include "framework/cdc.h"
 #include "framework/interaction.h"
 #include "framework/messages.h"
@@ -55,6 +56,14 @@ FilterWorkbench::FilterWorkbench(IModule* owner)
     HandleMessage(kMessageCopyResults, [this](WPARAM, LPARAM lParam) {
         return LRESULT{m_right.Results().CopyResults(reinterpret_cast<ListSnapshot*>(lParam)) ? 1 : 0};
     });
+    HandleMessage(WM_DESTROY, [this](WPARAM wParam, LPARAM lParam) {
+        // The pages still hold the lists: a change not yet copied goes into
+        // the copy now, as an end the user did not choose may follow.
+        if (m_recovery)
+            m_recovery->WriteIfPending();
+        return DefWindowProc(WM_DESTROY, wParam, lParam);
+    });
+    HandleMessage(kMessageQueryQuit, [this](WPARAM, LPARAM) { return LRESULT{MayQuit() ? 1 : kQuitRefused}; });
     HandleMessage(kMessageResultSnapshot, [this](WPARAM wParam, LPARAM lParam) {
         if (wParam == kSnapshotTake || wParam == kSnapshotRestore)
             m_right.ForwardSnapshotRequest(wParam, reinterpret_cast<ListSnapshot*>(lParam));
@@ -65,11 +74,16 @@ FilterWorkbench::FilterWorkbench(IModule* owner)
 
 FilterWorkbench::~FilterWorkbench()
 {
-    // A clean end: the work needs no recovery copy any more.
-    if (m_recovery) {
+    if (m_resultPage) {
         m_resultPage->SetChangeListener(nullptr);
-        m_recovery->Discard();
+        m_resultPage->SetSavedListener(nullptr);
     }
+    if (m_stagingPage)
+        m_stagingPage->SetSavedListener(nullptr);
+    // Only an end the user chose (MayQuit) removes the recovery copy; any
+    // other end keeps it up to date for the next start to offer.
+    if (m_recovery)
+        m_recovery->WriteIfPending();
     // The panes keep or drop their state while the workbench still holds them.
     if (m_hWnd)
         DestroyWindow();
@@ -121,7 +135,18 @@ BOOL FilterWorkbench::OnInitDialog()
     RECT client;
     GetClientRect(&client);
     LayoutPanes(client.right - client.left, client.bottom - client.top);
+    // The work as the workbench starts with it counts as saved; work an
+    // unclean end left behind and that is taken back does not.
+    m_savedWork.ListsSaved(m_resultPage->ResultList(), m_resultPage->RecycleList());
+    m_savedWork.StagingSaved(m_stagingPage->Text());
+    m_resultPage->SetSavedListener(
+        [this] { m_savedWork.ListsSaved(m_resultPage->ResultList(), m_resultPage->RecycleList()); });
+    m_stagingPage->SetSavedListener([this] { m_savedWork.StagingSaved(m_stagingPage->Text()); });
     StartRecovery();
+    // Every change of the result list (hand-offs, transfers, open, undo and
+    // redo, runs, generation) records a step or tells the page's listener.
+    m_resultPage->SetChangeListener([this] { OnResultsChanged(); });
+    HandJudgedList();
     return TRUE;
 }
 
@@ -131,7 +156,10 @@ void FilterWorkbench::StartRecovery()
     const char* folder = environment ? environment->GetDirectory(kDataDirectory) : nullptr;
     if (!folder || !*folder || !m_resultPage->GetSafeHwnd() || !m_stagingPage->GetSafeHwnd())
         return;
-    m_recovery = std::make_unique<WorkbenchRecovery>(std::string(folder) + kRecoveryFileName, [this] {
+    m_recovery = std::make_unique<WorkbenchRecovery>(std::string(folder) + kRecoveryFileName,
+                                                     [this]() -> std::optional<std::string> {
+        if (!m_resultPage->HoldsLists() || !m_stagingPage->GetSafeHwnd())
+            return std::nullopt;
         return history::RecoveryBytes(m_resultPage->ResultList(), m_resultPage->RecycleList(), m_stagingPage->Text());
     });
     if (auto leftover = m_recovery->Leftover(); leftover && !leftover->IsEmpty()) {
@@ -139,7 +167,62 @@ void FilterWorkbench::StartRecovery()
             RestoreWork(*leftover);
     }
     m_recovery->WriteNow();
-    m_resultPage->SetChangeListener([this] { m_recovery->MarkChanged(); });
+}
+
+bool FilterWorkbench::MayQuit()
+{
+    if (!m_resultPage || !m_stagingPage || !m_resultPage->GetSafeHwnd() || !m_stagingPage->GetSafeHwnd())
+        return true;
+    NumberList& result = m_resultPage->ResultList();
+    const workbench::UnsavedParts unsaved =
+        m_savedWork.Compare(result, m_resultPage->RecycleList(), m_stagingPage->Text());
+    if (unsaved.Any()) {
+        MessageBoxRequest question{GetSafeHwnd(), workbench::QuitQuestion(unsaved, result.Count()), kRunCaption,
+                                   MB_YESNOCANCEL | MB_ICONQUESTION};
+        question.yesText = kQuitSave;
+        question.noText = kQuitDiscard;
+        question.cancelText = kQuitCancel;
+        switch (Interaction().MessageBox(question)) {
+        case IDYES:
+            // A cancelled or failed save keeps the program open.
+            if ((unsaved.result || unsaved.recycle) && !m_resultPage->SaveResultFile())
+                return false;
+            if (unsaved.staging && !m_stagingPage->SaveText())
+                return false;
+            break;
+        case IDNO:
+            break;
+        default:
+            return false;
+        }
+    }
+    if (m_recovery)
+        m_recovery->Discard();
+    return true;
+}
+
+void FilterWorkbench::OnResultsChanged()
+{
+    if (m_recovery)
+        m_recovery->MarkChanged();
+    HandJudgedList();
+}
+
+void FilterWorkbench::HandJudgedList()
+{
+    if (!m_resultPage || !m_resultPage->HoldsLists())
+        return;
+    const NumberList& list = m_resultPage->ResultList();
+    const int length = GameLength();
+    // A list of another length is no list the next run can judge.
+    const std::uint32_t count = list.Length() == length ? list.Count() : 0;
+    std::vector<std::uint8_t> digits;
+    digits.reserve(std::size_t(count) * std::size_t(length));
+    for (std::uint32_t i = 0; i < count; ++i)
+        digits.insert(digits.end(), list.GetAt(i), list.GetAt(i) + length);
+    for (ConditionPage* page : {m_fixedPage, m_combinedPage})
+        if (page && page->ConditionWindow())
+            page->ConditionWindow()->SetJudgedNumbers(digits.data(), static_cast<SlotInt>(count), length);
 }
 
 void FilterWorkbench::RestoreWork(history::RecoveredWork& work)

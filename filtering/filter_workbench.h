@@ -11,6 +11,7 @@
 #include "filtering/containers/left_tab_container.h"
 #include "filtering/containers/right_tab_container.h"
 #include "filtering/grouping/grouping_panel.h"
+#include "filtering/rules/unsaved_work.h"
 #include "filtering/workbench_recovery.h"
 #include "framework/cdialog.h"
 
@@ -35,6 +36,10 @@ inline constexpr char kRunCaption[] = "提示信息";
 inline constexpr char kRecoveryQuestion[] = "恢复上次未保存的号码？";
 // In the data folder (host directory 2).
 inline constexpr char kRecoveryFileName[] = "unsaved-numbers.recovery";
+// The buttons of the question before the program ends with unsaved work.
+inline constexpr char kQuitSave[] = "保存…";
+inline constexpr char kQuitDiscard[] = "不保存";
+inline constexpr char kQuitCancel[] = "取消";
 
 // Template 1000: a borderless child of 367 x 181 dialog units.
 DialogTemplate FilterWorkbenchTemplate();
@@ -88,6 +93,14 @@ private:
     // Offers the work an unclean end left behind, then keeps the copy current.
     void StartRecovery();
     void RestoreWork(history::RecoveredWork& work);
+    // The result list changed: the recovery copy follows, and the condition
+    // windows preview over the new list.
+    void OnResultsChanged();
+    // The user asked to end the program: asks about unsaved work and saves
+    // it if asked to. False keeps the program open; true removes the
+    // recovery copy, as the user chose this end.
+    bool MayQuit();
+    void HandJudgedList();
     // The page behind the left tab of that number, or null for non-condition tabs.
     ConditionPage* ConditionPageOf(int leftPage);
     // The digits per number of the game (host service 2), 3 without a game.
@@ -112,6 +125,7 @@ private:
     RightTabContainer m_right;
     IModule* m_owner;
     std::unique_ptr<WorkbenchRecovery> m_recovery;
+    workbench::SavedWork m_savedWork;
 };
 
 } // namespace vesk

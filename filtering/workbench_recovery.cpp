@@ -36,7 +36,7 @@ std::optional<history::RecoveredWork> WorkbenchRecovery::Leftover() const
 
 void WorkbenchRecovery::MarkChanged()
 {
-    if (m_timer->isActive())
+    if (m_discarded || m_timer->isActive())
         return;
     const qint64 since = m_sinceWrite.isValid() ? m_sinceWrite.elapsed() : kMinimumIntervalMs;
     m_timer->start(static_cast<int>(std::max<qint64>(0, kMinimumIntervalMs - since)));
@@ -45,16 +45,26 @@ void WorkbenchRecovery::MarkChanged()
 bool WorkbenchRecovery::WriteNow()
 {
     m_timer->stop();
+    if (m_discarded)
+        return false;
     m_sinceWrite.start();
     try {
-        return WriteFileSafely(m_path, m_source()).ok;
+        const std::optional<std::string> bytes = m_source();
+        return bytes && WriteFileSafely(m_path, *bytes).ok;
     } catch (const std::bad_alloc&) {
         return false; // the old copy stays; the next change tries again
     }
 }
 
+void WorkbenchRecovery::WriteIfPending()
+{
+    if (m_timer->isActive())
+        WriteNow();
+}
+
 void WorkbenchRecovery::Discard()
 {
+    m_discarded = true;
     m_timer->stop();
     std::remove(m_path.c_str());
 }

@@ -3,7 +3,8 @@
 // (result list, recycle list, staging text) in the data folder, so that an
 // unclean end of the program loses none of it. After a change the copy is
 // written within a second, never more often than once a second, from the
-// event loop: a filter run is not slowed by it. A clean end removes it.
+// event loop: a filter run is not slowed by it. Only an end the user chose
+// removes it (Discard); an end the user did not choose keeps it.
 
 #include "pages/history/recovery_copy.h"
 
@@ -20,8 +21,10 @@ namespace vesk {
 
 class WorkbenchRecovery {
 public:
-    // The bytes of the work as it stands (history::RecoveryBytes).
-    using Source = std::function<std::string()>;
+    // The bytes of the work as it stands (history::RecoveryBytes); nothing
+    // while the work cannot be read (its pages are being taken down), and
+    // the copy then stays as it is.
+    using Source = std::function<std::optional<std::string>()>;
 
     WorkbenchRecovery(std::string path, Source source);
     ~WorkbenchRecovery();
@@ -38,7 +41,9 @@ public:
     void MarkChanged();
     // Writes the copy now; false when it could not be written.
     bool WriteNow();
-    // A clean end: the copy goes, and no pending write brings it back.
+    // Writes the copy now if a change is waiting for it.
+    void WriteIfPending();
+    // The user chose to end: the copy goes, and no later write brings it back.
     void Discard();
 
 private:
@@ -46,6 +51,7 @@ private:
     Source m_source;
     std::unique_ptr<QTimer> m_timer;
     QElapsedTimer m_sinceWrite;
+    bool m_discarded = false;
 };
 
 } // namespace vesk

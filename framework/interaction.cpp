@@ -8,6 +8,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -66,6 +67,11 @@ public:
         const auto buttons = ButtonsOf(request.type);
         if ((request.type & MB_DEFBUTTON2) && (buttons & QMessageBox::No))
             box.setDefaultButton(QMessageBox::No);
+        const std::pair<QMessageBox::StandardButton, const std::string*> words[] = {
+            {QMessageBox::Yes, &request.yesText}, {QMessageBox::No, &request.noText}, {QMessageBox::Cancel, &request.cancelText}};
+        for (const auto& [which, text] : words)
+            if (QAbstractButton* button = box.button(which); button && !text->empty())
+                button->setText(QString::fromStdString(*text));
         return AnswerOf(box.exec());
     }
 
@@ -78,6 +84,14 @@ public:
                                                                         : QFileDialog::ExistingFile);
         if (!(request.flags & OFN_OVERWRITEPROMPT))
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        // Qt's own dialog deletes and renames files and folders on a key press
+        // (it also does so when run with administrator rights); picking a file
+        // must never remove one. Read-only also turns off its new-folder button,
+        // which needs a rename, so that goes too. A desktop dialog stays as Qt
+        // chooses it.
+        dialog.setOption(QFileDialog::ReadOnly);
+        if (auto* newFolder = dialog.findChild<QWidget*>(QStringLiteral("newFolderButton")))
+            newFolder->hide();
         const QString filter = QString::fromStdString(QtFileFilter(request.filter));
         if (!filter.isEmpty())
             dialog.setNameFilters(filter.split(QStringLiteral(";;")));

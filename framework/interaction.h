@@ -20,6 +20,11 @@ struct MessageBoxRequest {
     std::string text;
     std::string caption;
     UINT type = 0; // MB_ button set | MB_ icon
+    // The yes, no and cancel buttons' own words where the standard ones would
+    // not say what happens ("保存…", "不保存"); empty keeps the standard.
+    std::string yesText = {};
+    std::string noText = {};
+    std::string cancelText = {};
 };
 
 struct FileDialogRequest {

@@ -6,6 +6,7 @@
 #include "host/reserved_slot.h"
 #include "host/win_types.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace vesk {
@@ -68,7 +69,12 @@ public:
     VESK_RESERVED_SLOT(1)
     // Slot 2: creates the window as a child of parent.
     virtual SlotInt Create(IHostObject* host, WindowHandle parent) = 0;
-    VESK_RESERVED_SLOT(3)
+    // Slot 3: the list the next run judges, handed in after every change of
+    // the workbench's result list: count numbers of length digit values
+    // (0..9) each, one after another. The preview counts over it; with count
+    // 0 (digits may then be null) over the whole game space. 1 when taken, 0
+    // for another length than the game's or a digit above 9.
+    virtual SlotInt SetJudgedNumbers(const std::uint8_t* digits, SlotInt count, SlotInt length) = 0;
     VESK_RESERVED_SLOT(4)
     VESK_RESERVED_SLOT(5)
     VESK_RESERVED_SLOT(6)

@@ -17,6 +17,15 @@ inline constexpr std::uint32_t kMessageTransferNumbers = 1126; // WM_TRANSFER_NU
 // the snapshot requests below, whatever the host's options. Returns 1 when
 // copied.
 inline constexpr std::uint32_t kMessageCopyResults = 1127; // WM_USER + 103
+// a sibling feature → the host's feature area (the workbench's parent): show
+// lParam, a NUL-terminated UTF-8 text valid during the call, in the host's
+// status bar. Returns 1 when shown.
+inline constexpr std::uint32_t kMessageShowStatus = 1128; // WM_USER + 104
+// host → each window of its feature area: the user asked to end the program.
+// A window with unsaved work asks whether to save it first. Returns
+// kQuitRefused to keep the program open; anything else lets it end.
+inline constexpr std::uint32_t kMessageQueryQuit = 1129; // WM_USER + 105
+inline constexpr std::intptr_t kQuitRefused = 2;
 // outside → workbench → result page: wParam 101 take, 102 restore; lParam a ListSnapshot*.
 inline constexpr std::uint32_t kMessageResultSnapshot = 2104; // WM_RESULT_SNAPSHOT
 inline constexpr std::uintptr_t kSnapshotTake = 101;

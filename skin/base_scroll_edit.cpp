@@ -192,23 +192,27 @@ LRESULT CBaseScrollEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         UpdateRegion();
         return result;
     }
-    case WM_VSCROLL: {
-        const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
-        const UINT code = LOWORD(wParam);
-        if (code <= SB_THUMBPOSITION) {
-            SyncPositions(false);
-        } else if (code == SB_THUMBTRACK && m_vertical.IsWindow()) {
-            SCROLLINFO info;
-            m_vertical.GetScrollInfo(&info, SIF_TRACKPOS);
-            SetScrollPos(SB_VERT, info.nTrackPos, TRUE);
-            m_vertical.Invalidate(FALSE);
-        }
-        return result;
-    }
+    case WM_VSCROLL:
     case WM_HSCROLL: {
+        const bool vertical = message == WM_VSCROLL;
+        CBaseScrollBar& bar = vertical ? m_vertical : m_horizontal;
+        const int which = vertical ? SB_VERT : SB_HORZ;
+        const UINT code = LOWORD(wParam);
+        // The message holds 16 bits of the thumb's place, too few for a long
+        // text or a wide line; the bar keeps the whole position.
+        if ((code == SB_THUMBTRACK || code == SB_THUMBPOSITION) && bar.IsWindow()) {
+            SCROLLINFO info;
+            bar.GetScrollInfo(&info, SIF_TRACKPOS);
+            SetScrollPos(which, info.nTrackPos, TRUE);
+            if (code == SB_THUMBPOSITION)
+                bar.SetScrollPos(GetScrollPos(which), TRUE);
+            else
+                bar.Invalidate(FALSE);
+            return 0;
+        }
         const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
-        if (LOWORD(wParam) <= SB_THUMBPOSITION && m_horizontal.IsWindow())
-            m_horizontal.SetScrollPos(GetScrollPos(SB_HORZ), TRUE);
+        if (code < SB_THUMBPOSITION || code == SB_TOP || code == SB_BOTTOM)
+            SyncPositions(!vertical);
         return result;
     }
     case WM_MOUSEWHEEL: {

@@ -26,6 +26,13 @@ bool FeatureArea::event(QEvent* event)
             message->result = 1;
             return true;
         }
+        if (message->message == kMessageShowStatus) {
+            const auto* text = reinterpret_cast<const char*>(message->lParam);
+            message->result = text && m_onStatus ? 1 : 0;
+            if (text && m_onStatus)
+                m_onStatus(QString::fromUtf8(text));
+            return true;
+        }
     }
     return QWidget::event(event);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The right-hand area that feature windows live in. Features are created as
 // its children and placed over its client rectangle; they follow its size.
-// It answers the message a feature sends to ask the host to close it.
+// It answers the messages a feature sends to ask the host to close it and to
+// show a line in the status bar.
 
 #include "host/module_messages.h"
 
@@ -21,6 +22,8 @@ public:
 
     // Called with the code of the feature that asked to be closed.
     void SetCloseHandler(std::function<void(std::int32_t code)> handler) { m_onClose = std::move(handler); }
+    // Called with the text a feature asks the host to show in its status bar.
+    void SetStatusHandler(std::function<void(const QString& text)> handler) { m_onStatus = std::move(handler); }
 
 protected:
     bool event(QEvent* event) override;
@@ -28,6 +31,7 @@ protected:
 
 private:
     std::function<void(std::int32_t)> m_onClose;
+    std::function<void(const QString&)> m_onStatus;
 };
 
 } // namespace vesk::app

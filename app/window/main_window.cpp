@@ -4,9 +4,11 @@
 #include "app/window/draw_history_actions.h"
 #include "app/window/feature_area.h"
 #include "app/window/tree_icons.h"
+#include "framework/cwnd.h"
 #include "module/catalogue/catalogue.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -48,9 +50,16 @@ MainWindow::MainWindow(HostObject& host, QWidget* parent)
         m_images.AddImage(icon);
     m_tree.SetImageList(&m_images);
     m_tree.SetSelectionCallback([this](TreeItem item) { OnTreeSelection(item); });
+    // A click, a double click or Enter on the item already highlighted changes
+    // no selection; it still brings its feature back when another took its place.
+    QTreeWidget* treeWidget = m_tree.GetTreeWidget();
+    const auto activated = [this](QTreeWidgetItem* item) { OnTreeActivation(reinterpret_cast<TreeItem>(item)); };
+    connect(treeWidget, &QTreeWidget::itemClicked, this, activated);
+    connect(treeWidget, &QTreeWidget::itemActivated, this, activated);
 
     m_area = new FeatureArea(splitter);
     m_area->SetCloseHandler([this](std::int32_t code) { OnFeatureClose(code); });
+    m_area->SetStatusHandler([this](const QString& text) { ShowStatus(text); });
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({220, 780});
@@ -149,10 +158,21 @@ void MainWindow::OnTreeSelection(TreeItem item)
     if (opened > 0) {
         m_openCode = request.code;
         m_openWindow = opened;
+        m_openItem = item;
+        m_openWidget = reinterpret_cast<QWidget*>(opened);
         if (request.code == kWorkbenchCode)
             m_workbench = reinterpret_cast<QWidget*>(opened);
         ShowStatus(QString::fromStdString(m_tree.GetItemText(item)));
     }
+}
+
+void MainWindow::OnTreeActivation(TreeItem item)
+{
+    if (m_fillingTree || !item || item != m_tree.GetCaret())
+        return;
+    const bool shown = m_openItem == item && m_openWidget && m_openWidget->isVisible();
+    if (!shown)
+        OnTreeSelection(item);
 }
 
 WindowHandle MainWindow::OpenWorkbench()
@@ -172,6 +192,8 @@ void MainWindow::OnFeatureClose(std::int32_t code)
     m_session->CloseFeature(code);
     m_openCode = 0;
     m_openWindow = 0;
+    m_openItem = 0;
+    m_openWidget.clear();
     // Back on the root, so picking the same item again opens it again.
     const QScopedValueRollback quiet(m_fillingTree, true);
     m_tree.SelectCaret(m_tree.GetRoot());
@@ -204,8 +226,25 @@ void MainWindow::ApplyDraws(std::optional<DrawHistory> history, const QString& s
 
 void MainWindow::ShowStatus(const QString& text) { m_status->setText(text); }
 
+bool MainWindow::FeaturesLetQuit()
+{
+    // The session manager ending the session (a logout) is no end the user
+    // chose here: nothing is asked, and the recovery copy stays.
+    if (qApp->isSavingSession())
+        return true;
+    for (QWidget* feature : m_area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (SendMessage(feature, kMessageQueryQuit, 0, 0) == kQuitRefused)
+            return false;
+    }
+    return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (m_session->IsRunning() && !FeaturesLetQuit()) {
+        event->ignore();
+        return;
+    }
     // Features save their state while their windows still exist.
     m_preTranslate.reset();
     m_session->Shutdown();

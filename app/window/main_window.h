@@ -60,12 +60,18 @@ protected:
 private:
     void BuildMenu();
     void OnTreeSelection(TreeItem item);
+    // The highlighted item was clicked or entered: its feature comes back if
+    // it is not the one shown.
+    void OnTreeActivation(TreeItem item);
     void OnFeatureClose(std::int32_t code);
     void OnShortTreeToggled(bool on);
     void ReloadDraws();
     // The history the omissions and the open feature now use.
     void ApplyDraws(std::optional<DrawHistory> history, const QString& status);
     void ShowStatus(const QString& text);
+    // Asks every feature whether the program may end (unsaved work is
+    // offered for saving first); false keeps it open.
+    bool FeaturesLetQuit();
     // The status once the module runs: ready, or why the catalogue did not load.
     QString ReadyStatus() const;
 
@@ -85,6 +91,8 @@ private:
     std::unique_ptr<PreTranslateFilter> m_preTranslate;
     std::uint32_t m_openCode = 0;  // the feature the last selection opened
     WindowHandle m_openWindow = 0; // and its window
+    TreeItem m_openItem = 0;        // the item that opened it
+    QPointer<QWidget> m_openWidget; // gone when the feature was released
     QPointer<QWidget> m_workbench; // the workbench's window, once opened
     bool m_fillingTree = false; // selections made while the module fills the tree open nothing
 };

@@ -136,7 +136,7 @@ void ResultPage::HandleControls()
         {kAdd, &ResultPage::AddNumber},               {kDelete, &ResultPage::DeleteSelected},
         {kClear, &ResultPage::ClearResults},          {kUndo, &ResultPage::Undo},
         {kRedo, &ResultPage::Redo},                   {kOpen, &ResultPage::OpenResultFile},
-        {kSave, &ResultPage::SaveResultFile},         {kPrint, &ResultPage::PrintResults},
+        {kPrint, &ResultPage::PrintResults},
         {kOptions, &ResultPage::EditOptions},         {kToChart, &ResultPage::SendToChart},
         {kResultToEditor, &ResultPage::ForwardToWorkbench},
         {kRecycleToEditor, &ResultPage::ForwardToWorkbench},
@@ -144,6 +144,7 @@ void ResultPage::HandleControls()
     };
     for (const auto& [id, operation] : commands)
         HandleCommand(id, BN_CLICKED, [this, operation = operation] { (this->*operation)(); });
+    HandleCommand(kSave, BN_CLICKED, [this] { SaveResultFile(); });
     for (const unsigned grid : {kResultGrid, kRecycleGrid})
         for (const UINT code : {NM_CLICK, NM_DBLCLK, NM_RCLICK, LVN_COLUMNCLICK})
             HandleNotify(grid, code, [this](NMHDR* header) { return OnGridNotify(header); });
@@ -326,6 +327,8 @@ bool ResultPage::RestoreResultSnapshot(const ListSnapshot* snapshot)
         return false;
     }
     RecordChange();
+    if (m_saved)
+        m_saved();
     return true;
 }
 

@@ -86,7 +86,8 @@ public:
     void Redo();
     void SortByColumn(GridChoice grid, int column);
     void OpenResultFile();
-    void SaveResultFile();
+    // True when the list went to the file the user chose.
+    bool SaveResultFile();
     void EditOptions();
     void PrintResults();
     void SendToChart();
@@ -94,6 +95,8 @@ public:
     void ComputeAttributes();
     void SetupColumns(GridChoice which);
 
+    // False once the page gave its lists back (its window is going).
+    bool HoldsLists() const { return m_result != nullptr && m_recycle != nullptr; }
     NumberList& ResultList() { return *m_result; }
     NumberList& RecycleList() { return *m_recycle; }
     IRyxGridCtrl* ResultGrid() const { return m_resultGrid; }
@@ -111,6 +114,9 @@ public:
     void SetChartWait(handoff::ChartWait wait) { m_chartWait = wait; }
     // Told after every recorded step, undo and redo: the lists changed.
     void SetChangeListener(std::function<void()> listener) { m_changed = std::move(listener); }
+    // Told when the result list matches a file again: saved, opened, or
+    // restored from a condition set.
+    void SetSavedListener(std::function<void()> listener) { m_saved = std::move(listener); }
 
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -156,6 +162,7 @@ private:
     std::function<std::uint32_t()> m_perLine;
     handoff::ChartWait m_chartWait;
     std::function<void()> m_changed;
+    std::function<void()> m_saved;
 };
 
 } // namespace result

@@ -42,8 +42,11 @@ void ResultPage::OpenResultFile()
     {
         CWaitCursor wait;
         loaded = files::LoadResultFile(path, *m_result);
-        if (loaded.Loaded())
+        if (loaded.Loaded()) {
             RecordChange();
+            if (m_saved)
+                m_saved();
+        }
     }
     switch (loaded.status) {
     case files::LoadStatus::Loaded:
@@ -63,13 +66,13 @@ void ResultPage::OpenResultFile()
     }
 }
 
-void ResultPage::SaveResultFile()
+bool ResultPage::SaveResultFile()
 {
     const std::string name = std::string(m_app.Text() ? m_app.Text()->GetFileNamePrefix() : "") + "数据";
     CFileDialog dialog(FALSE, "*.txt|*.flt|*.xls", name.c_str(), OFN_OVERWRITEPROMPT,
                        "号码文件(*.txt)|*.txt|缩水数据文件(*.flt)|*.flt|EXCEL文件(*.xls)|*.xls||", this);
     if (dialog.DoModal() != IDOK)
-        return;
+        return false;
     const std::string path = dialog.GetPathName();
     std::string error;
     {
@@ -92,8 +95,13 @@ void ResultPage::SaveResultFile()
             break;
         }
     }
-    if (!error.empty())
+    if (!error.empty()) {
         ShowMessage(error);
+        return false;
+    }
+    if (m_saved)
+        m_saved();
+    return true;
 }
 
 void ResultPage::EditOptions()

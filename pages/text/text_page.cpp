@@ -46,7 +46,7 @@ TextPage::TextPage(IHostObject* host, const TextPageIds& ids, const TextPageText
     HandleCommand(ids.text, EN_CHANGE, [this] { UpdateButtons(); });
     HandleCommand(ids.transfer, BN_CLICKED, [this] { ForwardCurrentMessage(m_workbench); });
     HandleCommand(ids.open, BN_CLICKED, [this] { Load(); });
-    HandleCommand(ids.save, BN_CLICKED, [this] { Save(); });
+    HandleCommand(ids.save, BN_CLICKED, [this] { SaveText(); });
     HandleCommand(ids.clear, BN_CLICKED, [this] { Clear(); });
 }
 
@@ -149,9 +149,13 @@ void TextPage::Layout()
     Invalidate();
 }
 
-void TextPage::Save()
+bool TextPage::SaveText()
 {
-    m_text.SaveTextAs(DefaultFileName(m_host, m_texts.saveName));
+    if (!m_text.SaveTextAs(DefaultFileName(m_host, m_texts.saveName)))
+        return false;
+    if (m_saved)
+        m_saved();
+    return true;
 }
 
 void TextPage::Clear()

@@ -13,6 +13,7 @@
 #include "skin/skinned_page.h"
 
 #include <array>
+#include <functional>
 
 namespace vesk {
 
@@ -62,6 +63,11 @@ public:
     void AppendBlockText(const CString& block, AppendedCaret caret);
     // 保存, 清空 and the transfer button: enabled exactly when there is text.
     void UpdateButtons();
+    // 保存: asks for a file and writes the text; true when it was written.
+    bool SaveText();
+    // Told when the text was saved. (Loading adds files to the text, which
+    // keeps whatever was typed before unsaved.)
+    void SetSavedListener(std::function<void()> listener) { m_saved = std::move(listener); }
 
     CWnd* Workbench() const { return m_workbench; }
     CBaseButton& Button(UINT id);
@@ -84,13 +90,13 @@ protected:
 
 private:
     void Layout();
-    void Save();
     void Clear();
 
     IHostObject* m_host;
     TextPageIds m_ids;
     TextPageTexts m_texts;
     CWnd* m_workbench = nullptr;
+    std::function<void()> m_saved;
     CFont m_font;
     CBitmap m_skin;
     CBitmap m_icon;

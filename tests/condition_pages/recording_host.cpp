@@ -52,6 +52,11 @@ public:
         log.push_back("window 2");
         return inner->Create(h, parent);
     }
+    SlotInt SetJudgedNumbers(const std::uint8_t* digits, SlotInt count, SlotInt length) override
+    {
+        log.push_back("window 3 (" + std::to_string(count) + ")");
+        return inner->SetJudgedNumbers(digits, count, length);
+    }
     SlotInt Bind(IRyxFilter* filter, IModule* catalogue) override
     {
         log.push_back("window 7");

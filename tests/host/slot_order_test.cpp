@@ -96,6 +96,7 @@ TEST(SlotOrder, FilterComponent)
     EXPECT_EQ(SlotIndex(&IRyxFilter::SaveState), 32);
 
     EXPECT_EQ(SlotIndex(&IRyxConWnd::Create), 2);
+    EXPECT_EQ(SlotIndex(&IRyxConWnd::SetJudgedNumbers), 3);
     EXPECT_EQ(SlotIndex(&IRyxConWnd::Bind), 7);
     EXPECT_EQ(SlotIndex(&IRyxConWnd::Place), 8);
     EXPECT_EQ(SlotIndex(&IRyxConWnd::Resize), 9);

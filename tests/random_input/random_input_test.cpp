@@ -97,8 +97,8 @@ std::string Repeated(const std::vector<std::string>& numbers)
 class RandomInput {
 public:
     // wander: move between the tree's features instead of keeping to the workbench.
-    RandomInput(SessionDriver& driver, std::mt19937& random, bool wander = false)
-        : m_driver(driver), m_random(random), m_wander(wander),
+    RandomInput(SessionDriver& driver, const RandomInteraction& answers, std::mt19937& random, bool wander = false)
+        : m_driver(driver), m_answers(answers), m_random(random), m_wander(wander),
           m_trace(EnvNumber("VESK_RANDOM_INPUT_TRACE", 0) != 0)
     {
     }
@@ -127,6 +127,10 @@ private:
     {
         if (!m_failures.empty() || m_clock.elapsed() > m_limit) {
             Finish();
+            return;
+        }
+        if (m_answers.RealDialogShown()) {
+            QTimer::singleShot(1, [this] { Step(); });
             return;
         }
         const bool inDialog = QApplication::activeModalWidget() || QApplication::activePopupWidget();
@@ -525,6 +529,7 @@ private:
     }
 
     SessionDriver& m_driver;
+    const RandomInteraction& m_answers;
     std::mt19937& m_random;
     bool m_wander;
     bool m_trace;
@@ -555,10 +560,11 @@ TEST(RandomInput, TheWorkbenchSurvivesSeededInputAndKeepsEveryNumber)
     driver.Select(QStringLiteral("组号缩水"));
     ASSERT_NE(driver.Workbench(), nullptr);
 
-    RandomInput input(driver, random);
+    RandomInput input(driver, answers, random);
     input.Run(seconds * 1000);
 
-    std::printf("random input: seed %u, %ld steps in %ld s\n", seed, input.Steps(), seconds);
+    std::printf("random input: seed %u, %ld steps in %ld s, %d real file dialogs\n", seed, input.Steps(), seconds,
+                answers.RealDialogs());
     for (const std::string& failure : input.Failures())
         ADD_FAILURE() << failure << " (seed " << seed << ")";
     for (const std::string& error : answers.InternalErrors())
@@ -583,7 +589,7 @@ TEST(RandomInput, TheAnalysisFeaturesSurviveSeededInputAndHandOverWhatTheyMake)
     driver.Host().SetFeatures(&features);
     RandomInteraction answers(random, PrepareFiles(driver.Folder(), random), driver.Folder());
 
-    RandomInput input(driver, random, true);
+    RandomInput input(driver, answers, random, true);
     input.Run(seconds * 1000);
 
     std::printf("random input over the features: seed %u, %ld steps in %ld s\n", seed, input.Steps(), seconds);

@@ -3,6 +3,14 @@
 #include "framework/cmenu.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
+#include "tests/support/file_dialog_probe.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
 
 namespace vesk::test {
 
@@ -42,8 +50,35 @@ int RandomInteraction::MessageBox(const MessageBoxRequest& request)
     return ScriptedInteraction::MessageBox(request);
 }
 
+FileDialogResult RandomInteraction::TryToDeleteInARealDialog(FileDialogRequest request)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(m_folder) / "dialog";
+    const fs::path keep = folder / "keep";
+    fs::create_directories(keep);
+    std::ofstream(keep / "bets.txt") << "123 456\n";
+    request.fileName = folder.string() + "/";
+    ++m_realDialogs;
+    m_realDialog = true;
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            PressDeleteOnFolder(*dialog, QStringLiteral("keep"));
+            dialog->reject();
+        }
+    });
+    SetInteraction(nullptr);
+    const FileDialogResult result = Interaction().FileDialog(request);
+    SetInteraction(this);
+    m_realDialog = false;
+    if (!fs::exists(keep / "bets.txt"))
+        m_internalErrors.push_back("a file dialog deleted " + keep.string());
+    return result;
+}
+
 FileDialogResult RandomInteraction::FileDialog(const FileDialogRequest& request)
 {
+    if (m_random() % 10 == 0)
+        return TryToDeleteInARealDialog(request);
     if (m_files.empty() || m_random() % 4 == 0) {
         QueueFileCancel();
     } else {

@@ -205,6 +205,73 @@ TEST_F(SkinScrollEdit, DraggingTheThumbScrollsLineByLine)
     EXPECT_EQ(edit.VerticalBar().GetScrollPos(), edit.GetFirstVisibleLine());
 }
 
+// Drags bar's thumb by delta pixels along the bar and releases it there;
+// answers the edit's scroll position just before the release.
+int DragThumbAndRelease(CBaseScrollEdit& edit, CBaseScrollBar& scroll, int which, int delta)
+{
+    QWidget* bar = scroll.m_hWnd;
+    const Rect thumb = scroll.Geometry().thumb;
+    const bool vertical = which == SB_VERT;
+    const QPoint grab = vertical ? QPoint(8, thumb.top + 2) : QPoint(thumb.left + 2, 8);
+    const QPoint drop = grab + (vertical ? QPoint(0, delta) : QPoint(delta, 0));
+    int beforeRelease = -1;
+    QTimer::singleShot(0, [&] {
+        for (int step = 1; step <= 4; ++step) {
+            const QPoint at = grab + (drop - grab) * step / 4;
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(bar->mapToGlobal(at)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(bar, &move);
+        }
+        beforeRelease = edit.GetScrollPos(which);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, drop);
+    });
+    QTest::mousePress(bar, Qt::LeftButton, {}, grab);
+    Settle();
+    return beforeRelease;
+}
+
+// Positions past 32,767 do not fit the scroll message: the view must not
+// jump when the thumb is let go, in either direction.
+TEST_F(SkinScrollEdit, ThumbDroppedDeepInAHugeTextStaysThere)
+{
+    edit.SetText(Lines(100000));
+    Settle();
+    CRect bar;
+    edit.VerticalBar().GetClientRect(&bar);
+    for (const int fraction : {2, 3}) { // a half and two thirds of the track down
+        const int delta = (bar.Height() - 40) * (fraction - 1) / fraction - (edit.VerticalBar().Geometry().thumb.top - 16);
+        const int dropped = DragThumbAndRelease(edit, edit.VerticalBar(), SB_VERT, delta);
+        ASSERT_GT(dropped, 32767) << fraction;
+        EXPECT_EQ(edit.GetScrollPos(SB_VERT), dropped) << "the text jumped on release";
+        EXPECT_EQ(edit.GetFirstVisibleLine(), dropped);
+        EXPECT_EQ(edit.VerticalBar().GetScrollPos(), dropped) << "the thumb stays where it was dropped";
+    }
+}
+
+TEST(SkinScrollEditWide, ThumbDroppedFarAlongAVeryWideLineStaysThere)
+{
+    GeneratedSkins skins;
+    RecordingDialog host;
+    CBaseScrollEdit edit;
+    const DialogTemplate dialog = Popup(300, 220, {Control(kText, "Edit", "", 5, 5, 120, 100,
+                                                           ES_MULTILINE | ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL | WS_BORDER)});
+    ASSERT_TRUE(host.CreateWith(dialog));
+    ASSERT_TRUE(edit.SubclassDlgItem(kText, &host));
+    edit.CreateScrollBars();
+    edit.SetText(std::string(12000, '7') + "\r\n" + Lines(3));
+    Settle();
+    ASSERT_TRUE(edit.IsHorizontalShown());
+    ASSERT_GT(edit.HorizontalBar().Geometry().effectiveMax, 40000) << "the line is not wide enough to test";
+    CRect bar;
+    edit.HorizontalBar().GetClientRect(&bar);
+    const int delta = (bar.Width() - 32) * 3 / 4 - (edit.HorizontalBar().Geometry().thumb.left - 16);
+    const int dropped = DragThumbAndRelease(edit, edit.HorizontalBar(), SB_HORZ, delta);
+    ASSERT_GT(dropped, 32767);
+    EXPECT_EQ(edit.GetScrollPos(SB_HORZ), dropped) << "the text jumped on release";
+    EXPECT_EQ(edit.HorizontalBar().GetScrollPos(), dropped);
+    EXPECT_EQ(edit.GetScrollPos(SB_VERT), 0);
+}
+
 TEST_F(SkinScrollEdit, SelectAllScrollsToTheCaretAndSyncsTheBar)
 {
     edit.SetText(Lines(200));

@@ -7,8 +7,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -38,6 +40,19 @@ SessionDriver::SessionDriver()
                                                                BuildFolder() + "plugins/",
                                                                BuildFolder() + "data/S3Cdt.dat"});
     Restart();
+}
+
+QToolButton* SessionDriver::SumToggle(QWidget* root, int value)
+{
+    for (QCheckBox* box : root->findChildren<QCheckBox*>()) {
+        if (box->text() != QStringLiteral("和值") || !box->isVisibleTo(root))
+            continue;
+        QWidget* row = box->parentWidget()->parentWidget();
+        for (QToolButton* toggle : row->findChildren<QToolButton*>())
+            if (toggle->text() == QString::number(value))
+                return toggle;
+    }
+    return nullptr;
 }
 
 void SessionDriver::Restart()

@@ -17,6 +17,7 @@
 
 class QAbstractItemView;
 class QTabBar;
+class QToolButton;
 class QWidget;
 
 namespace vesk::test {
@@ -46,6 +47,8 @@ public:
 
     // The first control with id under root.
     static QWidget* Control(QWidget* root, int id);
+    // The value toggle of the 和值 row on the condition page in front.
+    static QToolButton* SumToggle(QWidget* root, int value);
     static CString TextOf(QWidget* control);
     // A left click in the middle of the widget, then the queued work.
     static void Click(QWidget* widget);

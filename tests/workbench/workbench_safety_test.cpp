@@ -67,24 +67,116 @@ TEST_F(WorkbenchSafety, AnUncleanEndOffersTheNumbersAndTheStagingTextBack)
     const fs::path kept = driver.Folder() + "kept.recovery";
     fs::copy_file(RecoveryPath(), kept);
 
-    // A clean end removes the copy; putting it back stands for a crash.
-    driver.Restart();
+    // An end the user chose removes the copy; putting it back stands for a crash.
+    driver.Script().QueueMessageBoxAnswer(IDNO);
+    driver.Window().close();
     EXPECT_FALSE(fs::exists(RecoveryPath()));
-    fs::copy_file(kept, RecoveryPath());
+    driver.Restart();
+    fs::copy_file(kept, RecoveryPath(), fs::copy_options::overwrite_existing);
     driver.Script().QueueMessageBoxAnswer(IDYES);
     Open();
-    ASSERT_EQ(driver.Script().MessageBoxes().size(), 1u);
-    EXPECT_EQ(driver.Script().MessageBoxes()[0].text, "恢复上次未保存的号码？");
+    ASSERT_EQ(driver.Script().MessageBoxes().size(), 2u);
+    EXPECT_EQ(driver.Script().MessageBoxes()[1].text, "恢复上次未保存的号码？");
     EXPECT_EQ(Results(), generated);
     EXPECT_EQ(Control(kStagingText)->GetWindowText(), "明天看 123");
 
     // Declined, the copy gives way to the work as it is now.
     driver.Restart();
-    fs::copy_file(kept, RecoveryPath());
+    fs::copy_file(kept, RecoveryPath(), fs::copy_options::overwrite_existing);
     driver.Script().QueueMessageBoxAnswer(IDNO);
     Open();
     EXPECT_TRUE(Results().empty());
     EXPECT_EQ(driver.Script().UnexpectedRequests(), 0);
+}
+
+TEST_F(WorkbenchSafety, QuittingWithUnsavedNumbersAsksAndKeepsTheProgramOpenUnlessTheyAreSavedOrLetGo)
+{
+    Generate();
+    ASSERT_EQ(Results().size(), 1000u);
+    const auto quit = [this](int answer) {
+        driver.Script().QueueMessageBoxAnswer(answer);
+        driver.Window().close();
+        SessionDriver::Settle();
+        return !driver.Window().isVisible();
+    };
+    // 取消, and 保存… whose file dialog is cancelled: the program stays.
+    EXPECT_FALSE(quit(IDCANCEL));
+    ASSERT_EQ(driver.Script().MessageBoxes().size(), 1u);
+    const MessageBoxRequest& asked = driver.Script().MessageBoxes()[0];
+    EXPECT_EQ(asked.text, "缩水器中有 1000 注未保存，退出前保存吗？");
+    EXPECT_EQ(asked.type & MB_TYPEMASK, MB_YESNOCANCEL);
+    EXPECT_EQ(asked.yesText, "保存…");
+    EXPECT_EQ(asked.noText, "不保存");
+    EXPECT_EQ(asked.cancelText, "取消");
+    driver.Script().QueueFileCancel();
+    EXPECT_FALSE(quit(IDYES));
+    // A save that fails keeps it open too.
+    driver.Script().QueueFileSelection({driver.Folder() + "missing/folder/bets.txt"});
+    EXPECT_FALSE(quit(IDYES));
+    EXPECT_EQ(Results().size(), 1000u);
+    WaitForTheCopy();
+    EXPECT_TRUE(fs::exists(RecoveryPath()));
+
+    // 保存… runs the result page's own save, then the program ends.
+    const std::string saved = driver.Folder() + "bets.txt";
+    driver.Script().QueueFileSelection({saved});
+    EXPECT_TRUE(quit(IDYES));
+    EXPECT_TRUE(fs::exists(saved));
+    EXPECT_GT(fs::file_size(saved), 3000u);
+    EXPECT_FALSE(fs::exists(RecoveryPath())) << "the user chose this end";
+}
+
+TEST_F(WorkbenchSafety, NothingChangedSinceTheLastSaveOrUndoneBackAsksNothing)
+{
+    Generate();
+    driver.ClickIn(driver.RightContainer(), static_cast<int>(result::kUndo));
+    ASSERT_TRUE(Results().empty());
+    driver.Window().close();
+    EXPECT_TRUE(driver.Script().MessageBoxes().empty());
+    EXPECT_FALSE(driver.Window().isVisible());
+
+    // Saved, then changed and changed back: nothing to ask either.
+    driver.Restart();
+    Open();
+    Generate();
+    driver.Script().QueueFileSelection({driver.Folder() + "all.txt"});
+    driver.ClickIn(driver.RightContainer(), static_cast<int>(result::kSave));
+    driver.ClickIn(driver.RightContainer(), static_cast<int>(result::kClear));
+    driver.ClickIn(driver.RightContainer(), static_cast<int>(result::kUndo));
+    ASSERT_EQ(Results().size(), 1000u);
+    const std::size_t asked = driver.Script().MessageBoxes().size();
+    driver.Window().close();
+    EXPECT_EQ(driver.Script().MessageBoxes().size(), asked);
+    EXPECT_FALSE(driver.Window().isVisible());
+}
+
+TEST_F(WorkbenchSafety, OnlyTheStagingTextChangedIsNamedAndDiscardedOnRequest)
+{
+    Control(kStagingText)->SetWindowText("明天看 123");
+    driver.Script().QueueMessageBoxAnswer(IDNO);
+    driver.Window().close();
+    ASSERT_EQ(driver.Script().MessageBoxes().size(), 1u);
+    EXPECT_EQ(driver.Script().MessageBoxes()[0].text, "暂存区的文本未保存，退出前保存吗？");
+    EXPECT_FALSE(driver.Window().isVisible());
+    EXPECT_FALSE(fs::exists(RecoveryPath()));
+}
+
+TEST_F(WorkbenchSafety, AnEndTheUserDidNotChooseKeepsTheCopy)
+{
+    Generate();
+    // Ended at once after the change, before the copy's pause is over.
+    driver.Restart();
+    ASSERT_TRUE(fs::exists(RecoveryPath()));
+    driver.Script().QueueMessageBoxAnswer(IDYES);
+    Open();
+    ASSERT_FALSE(driver.Script().MessageBoxes().empty());
+    EXPECT_EQ(driver.Script().MessageBoxes().back().text, "恢复上次未保存的号码？");
+    EXPECT_EQ(Results().size(), 1000u);
+    // Taken back, the numbers are still unsaved.
+    driver.Script().QueueMessageBoxAnswer(IDCANCEL);
+    driver.Window().close();
+    EXPECT_EQ(driver.Script().MessageBoxes().back().text, "缩水器中有 1000 注未保存，退出前保存吗？");
+    EXPECT_TRUE(driver.Window().isVisible());
 }
 
 TEST_F(WorkbenchSafety, ADamagedCopyIsSetAsideAndNothingIsAsked)

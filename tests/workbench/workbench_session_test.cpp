@@ -29,20 +29,6 @@ constexpr int kCountText = 8545;
 constexpr int kCountToStaging = 8541;
 constexpr int kStagingText = 8548;
 
-// The value toggle of the 和值 row on the condition page in front.
-QToolButton* SumToggle(QWidget* root, int value)
-{
-    for (QCheckBox* box : root->findChildren<QCheckBox*>()) {
-        if (box->text() != QStringLiteral("和值") || !box->isVisibleTo(root))
-            continue;
-        QWidget* row = box->parentWidget()->parentWidget();
-        for (QToolButton* toggle : row->findChildren<QToolButton*>())
-            if (toggle->text() == QString::number(value))
-                return toggle;
-    }
-    return nullptr;
-}
-
 std::vector<std::string> Words(const std::string& text)
 {
     std::istringstream in(text);
@@ -88,7 +74,7 @@ TEST_F(WorkbenchSession, OneFilterRunFromDigitsToSavedResultAndKeptConditions)
     // 和值 10-12 on the fixed-condition page, then 缩水.
     QWidget* left = driver.LeftContainer();
     for (int value : {10, 11, 12})
-        SessionDriver::Click(SumToggle(left, value));
+        SessionDriver::Click(SessionDriver::SumToggle(left, value));
     driver.ClickIn(panel, IDC_GROUP_FILTER);
     filter::ConditionSet set;
     set.groups.push_back({});
@@ -167,11 +153,11 @@ TEST_F(WorkbenchSession, OneFilterRunFromDigitsToSavedResultAndKeptConditions)
     ASSERT_NE(driver.Workbench(), nullptr);
     EXPECT_EQ(driver.LeftTabs()->currentIndex(), 0);
     for (int value : {10, 11, 12}) {
-        QToolButton* toggle = SumToggle(driver.LeftContainer(), value);
+        QToolButton* toggle = SessionDriver::SumToggle(driver.LeftContainer(), value);
         ASSERT_NE(toggle, nullptr);
         EXPECT_TRUE(toggle->isChecked()) << value;
     }
-    EXPECT_FALSE(SumToggle(driver.LeftContainer(), 13)->isChecked());
+    EXPECT_FALSE(SessionDriver::SumToggle(driver.LeftContainer(), 13)->isChecked());
 }
 
 TEST_F(WorkbenchSession, NarrowAndWideLayoutsWithListsFilled)
@@ -179,7 +165,7 @@ TEST_F(WorkbenchSession, NarrowAndWideLayoutsWithListsFilled)
     QWidget* panel = driver.GroupingPanel();
     driver.ClickIn(panel, IDC_GROUP_GENERATE);
     for (int value : {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19})
-        SessionDriver::Click(SumToggle(driver.LeftContainer(), value));
+        SessionDriver::Click(SessionDriver::SumToggle(driver.LeftContainer(), value));
     driver.ClickIn(panel, IDC_GROUP_FILTER);
     const std::size_t kept = Results().size();
     ASSERT_GT(kept, 100u);

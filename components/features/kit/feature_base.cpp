@@ -30,6 +30,44 @@ WindowHandle OpenWorkbench(IModule* module, IHostObject* host)
     return 0;
 }
 
+// Straight numbers as the packed digits of a hand-off, length bytes each.
+std::vector<std::uint8_t> PackDigits(const std::vector<std::uint32_t>& codes, int length)
+{
+    std::vector<std::uint8_t> digits;
+    digits.reserve(codes.size() * static_cast<std::size_t>(length));
+    for (std::uint32_t code : codes) {
+        std::uint8_t number[8] = {};
+        for (int i = length - 1; i >= 0; --i, code /= 10)
+            number[i] = static_cast<std::uint8_t>(code % 10);
+        digits.insert(digits.end(), number, number + length);
+    }
+    return digits;
+}
+
+// The workbench's result list as codes, in its order; nullopt when it could
+// not be copied or holds numbers of another length. An empty list is a list.
+std::optional<std::vector<std::uint32_t>> CopyWorkbenchList(HWND workbench, int length)
+{
+    ListSnapshot snapshot;
+    const LRESULT copied = SendMessage(workbench, kMessageCopyResults, 0, reinterpret_cast<LPARAM>(&snapshot));
+    const bool empty = snapshot.count == 0;
+    if (copied != 1 || snapshot.marker != kSnapshotMarker || (!empty && snapshot.length != length) ||
+        (!snapshot.digits && !empty)) {
+        ReleaseSnapshot(snapshot);
+        return std::nullopt;
+    }
+    std::vector<std::uint32_t> codes;
+    codes.reserve(snapshot.count);
+    for (std::uint32_t i = 0; i < snapshot.count; ++i) {
+        std::uint32_t code = 0;
+        for (int d = 0; d < length; ++d)
+            code = code * 10 + snapshot.digits[std::size_t(i) * std::size_t(length) + std::size_t(d)] % 10;
+        codes.push_back(code);
+    }
+    ReleaseSnapshot(snapshot);
+    return codes;
+}
+
 } // namespace
 
 FeatureBase::~FeatureBase()
@@ -119,30 +157,44 @@ SlotInt FeatureBase::Refresh()
     return 1;
 }
 
-void FeatureBase::SendToWorkbench(const std::vector<std::uint32_t>& codes) const
+void FeatureBase::SendToWorkbench(const std::vector<std::uint32_t>& codes, analysis::HandOffMode mode) const
 {
     if (codes.empty())
         return;
-    const int length = m_featureHost.Length();
-    std::vector<std::uint8_t> digits;
-    digits.reserve(codes.size() * static_cast<std::size_t>(length));
-    for (std::uint32_t code : codes) {
-        std::uint8_t number[8] = {};
-        for (int i = length - 1; i >= 0; --i, code /= 10)
-            number[i] = static_cast<std::uint8_t>(code % 10);
-        digits.insert(digits.end(), number, number + length);
-    }
     // Opening the workbench closes this feature and releases this object, so
     // the hand-off runs after the click has returned; the library stays
     // mapped (PinThisLibrary).
-    QTimer::singleShot(0, qApp, [module = m_module, host = m_host, digits = std::move(digits)] {
+    QTimer::singleShot(0, qApp, [module = m_module, host = m_host, length = m_featureHost.Length(), codes, mode] {
         const WindowHandle workbench = OpenWorkbench(module, host);
         if (workbench == 0 || workbench == static_cast<WindowHandle>(-1))
             return;
+        const HWND target = FromWindowHandle(workbench);
+        const auto tell = [target](const std::string& text) {
+            if (HWND area = target->parentWidget())
+                SendMessage(area, kMessageShowStatus, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        };
+        std::vector<std::uint32_t> current;
+        if (mode != analysis::HandOffMode::Replace) {
+            // Appending to or intersecting with a list that could not be read
+            // would lose its numbers.
+            auto read = CopyWorkbenchList(target, length);
+            if (!read) {
+                tell("未能读取缩水器的结果列表，号码没有发送");
+                return;
+            }
+            current = std::move(*read);
+        }
+        const analysis::HandOffPlan plan = analysis::PlanHandOff(mode, current, codes);
+        if (plan.numbers.empty()) { // only an intersection ends so; the message hands in no empty list
+            tell(analysis::EmptyIntersectionStatus(current.size()));
+            return;
+        }
+        const std::vector<std::uint8_t> digits = PackDigits(plan.numbers, length);
         PackedDigitsRecord record{nullptr, digits.data(), static_cast<std::int32_t>(digits.size()),
                                   static_cast<std::int32_t>(digits.size()), 0};
-        SendMessage(FromWindowHandle(workbench), kMessageTransferNumbers, kTransferPackedDigits,
-                    reinterpret_cast<LPARAM>(&record));
+        SendMessage(target, kMessageTransferNumbers, kTransferPackedDigits, reinterpret_cast<LPARAM>(&record));
+        const auto now = CopyWorkbenchList(target, length);
+        tell(analysis::HandOffStatus(mode, plan.added, now ? now->size() : plan.numbers.size()));
     });
 }
 
@@ -153,25 +205,7 @@ std::optional<std::vector<std::uint32_t>> FeatureBase::WorkbenchResults() const
     const WindowHandle workbench = m_host->GetFeatureWindow(1);
     if (workbench == 0 || workbench == static_cast<WindowHandle>(-1))
         return std::nullopt;
-    ListSnapshot snapshot;
-    const LRESULT copied =
-        SendMessage(FromWindowHandle(workbench), kMessageCopyResults, 0, reinterpret_cast<LPARAM>(&snapshot));
-    const int length = m_featureHost.Length();
-    if (copied != 1 || snapshot.marker != kSnapshotMarker || snapshot.length != length ||
-        (!snapshot.digits && snapshot.count != 0)) {
-        ReleaseSnapshot(snapshot);
-        return std::nullopt;
-    }
-    std::vector<std::uint32_t> codes;
-    codes.reserve(snapshot.count);
-    for (std::uint32_t i = 0; i < snapshot.count; ++i) {
-        std::uint32_t code = 0;
-        for (int d = 0; d < length; ++d)
-            code = code * 10 + snapshot.digits[std::size_t(i) * std::size_t(length) + std::size_t(d)] % 10;
-        codes.push_back(code);
-    }
-    ReleaseSnapshot(snapshot);
-    return codes;
+    return CopyWorkbenchList(FromWindowHandle(workbench), m_featureHost.Length());
 }
 
 bool PinThisLibrary()

@@ -5,6 +5,7 @@
 // the host opened; the base keeps the window, the host and the open call's
 // arguments, and hands numbers to the workbench.
 
+#include "components/features/analysis/hand_off_plan.h"
 #include "components/features/kit/feature_host.h"
 
 #include "host/feature_module_interface.h"
@@ -59,8 +60,12 @@ protected:
 
     // Hands straight numbers (codes of the game's length) to the workbench's
     // result list and opens the workbench, after the current event: opening
-    // it closes this feature. Nothing happens for an empty list.
-    void SendToWorkbench(const std::vector<std::uint32_t>& codes) const;
+    // it closes this feature. Append and intersect are worked out here from
+    // the workbench's list, which then receives the whole new list at once
+    // (one undo step); the host's status bar says what happened. Nothing
+    // happens for an empty list.
+    void SendToWorkbench(const std::vector<std::uint32_t>& codes,
+                         analysis::HandOffMode mode = analysis::HandOffMode::Replace) const;
     // The numbers of the workbench's result list (codes of the game's
     // length, in the list's order), read without opening the workbench;
     // nullopt when the workbench has not been opened yet or its list could

@@ -10,7 +10,7 @@ QWidget* OmissionFeature::MakeWindow(QWidget* parent)
 {
     auto* window = new OmissionWindow(parent);
     window->windowChanged = [this](std::size_t last) { Host().WriteWindow(WindowOption(), last); };
-    window->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) { SendToWorkbench(numbers); };
+    window->sendNumbers = [this](const std::vector<std::uint32_t>& numbers, analysis::HandOffMode mode) { SendToWorkbench(numbers, mode); };
     window->editCustomItems = [this] {
         CustomItemsDialog dialog(analysis::CustomItemsPath(Host().Directory(6), Host().Length()), Host().Length(),
                                  View());

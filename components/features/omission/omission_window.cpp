@@ -77,8 +77,10 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     font.setPointSize(font.pointSize() + 3);
     font.setBold(true);
     m_title->setFont(font);
-    bar->addWidget(m_title);
-    bar->addStretch();
+    // A long item name gives way before the buttons do.
+    m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_title->setMinimumWidth(120);
+    bar->addWidget(m_title, 1);
     bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     m_windowPicker = new features::WindowPicker(this);
     bar->addWidget(m_windowPicker);
@@ -122,6 +124,8 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     });
     listBar->addWidget(edit);
     m_editCustom = edit;
+    m_handOff = new features::HandOffChoice(QStringLiteral("omissionWindow"), m_listControls);
+    listBar->addWidget(m_handOff);
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), m_listControls);
     send->setObjectName(QStringLiteral("sendNumbers"));
     send->setToolTip(QStringLiteral("把满足任一选中项目的号码交给组号缩水的结果列表"));
@@ -220,6 +224,7 @@ void OmissionWindow::Recompute()
     m_title->setText(m_skewMode ? QStringLiteral("偏态搜索")
                                 : QStringLiteral("遗漏列表（分布） · %1")
                                       .arg(m_family.family ? Q(m_family.family->Name()) : QStringLiteral("未知列表")));
+    m_title->setToolTip(m_title->text()); // whole where the bar is too narrow for it
     m_skewControls->setVisible(m_skewMode);
     m_listControls->setVisible(!m_skewMode);
     const bool custom = m_family.subCode >= analysis::kCustomCombinationCode && m_family.subCode <= analysis::kCustomListCode;
@@ -369,7 +374,7 @@ void OmissionWindow::SendSelected()
     const std::vector<std::size_t> items = SelectedItems();
     if (m_skewMode || !m_family.family || items.empty() || !sendNumbers)
         return;
-    sendNumbers(m_family.family->NumbersOf(items));
+    sendNumbers(m_family.family->NumbersOf(items), m_handOff->Mode());
 }
 
 std::string OmissionWindow::ExportText(const std::string& path) const

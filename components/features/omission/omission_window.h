@@ -3,6 +3,7 @@
 // history window the user picks. It holds no statistics of its own: the
 // analysis core computes them, the window shows them.
 
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/omission/family_source.h"
 #include "components/features/analysis/omission/skew_search.h"
 #include "components/features/kit/history_draws.h"
@@ -43,7 +44,7 @@ public:
     std::function<void(std::size_t)> windowChanged;
     // Called by 发送到缩水器 with the numbers that satisfy any selected item,
     // ascending.
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
     // Called by 编辑自定义项目 (shown for the user's own families).
     std::function<void()> editCustomItems;
     // Called on a double click in 偏态搜索: the sub-code that opens the
@@ -98,6 +99,7 @@ private:
     features::WindowPicker* m_windowPicker = nullptr;
     QCheckBox* m_showMisses = nullptr;
     QWidget* m_listControls = nullptr; // what only the omission lists offer
+    features::HandOffChoice* m_handOff = nullptr;
     QWidget* m_skewControls = nullptr;
     QWidget* m_editCustom = nullptr; // the skew search's two thresholds
     QDoubleSpinBox* m_minRatio = nullptr;

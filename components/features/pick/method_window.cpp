@@ -189,9 +189,9 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
             count += picked[p] ? m_space->SpaceCount(p, *m_table.next) : 0;
         return count;
     };
-    m_numbers->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) {
+    m_numbers->sendNumbers = [this](const std::vector<std::uint32_t>& numbers, analysis::HandOffMode mode) {
         if (sendNumbers)
-            sendNumbers(numbers);
+            sendNumbers(numbers, mode);
     };
     m_windowPicker->picked = [this](std::size_t last) {
         m_last = last;

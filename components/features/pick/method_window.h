@@ -9,6 +9,7 @@
 // The analysis core computes every figure; the window shows them.
 
 #include "components/features/analysis/pick/pick_table.h"
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QWidget>
@@ -47,7 +48,7 @@ public:
     std::function<void(std::size_t)> windowChanged;
     std::function<void(const analysis::PickParameters&)> parametersChanged;
     // 发送到缩水器.
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     // Shows method with these settings; the ticked patterns are kept by label
     // while the method stays the same.

@@ -37,6 +37,8 @@ NumberPanel::NumberPanel(QWidget* parent) : QWidget(parent)
     m_generate = new QPushButton(QStringLiteral("生成号码"), this);
     m_generate->setObjectName(QStringLiteral("generateNumbers"));
     bar->addWidget(m_generate);
+    m_handOff = new features::HandOffChoice(QStringLiteral("pickNumbers"), this);
+    bar->addWidget(m_handOff);
     m_send = new QPushButton(QStringLiteral("发送到缩水器"), this);
     m_send->setObjectName(QStringLiteral("sendNumbers"));
     m_send->setToolTip(QStringLiteral("把这些号码交给组号缩水的结果列表"));
@@ -112,7 +114,7 @@ void NumberPanel::Send()
         return;
     }
     if (sendNumbers)
-        sendNumbers(numbers);
+        sendNumbers(numbers, m_handOff->Mode());
 }
 
 } // namespace vesk::pick

@@ -3,6 +3,7 @@
 // picks give and what they cost, the 组选 box, 生成号码 with the list it
 // fills, and 发送到缩水器.
 
+#include "components/features/kit/hand_off_choice.h"
 #include <QWidget>
 
 #include <cstdint>
@@ -29,7 +30,7 @@ public:
     // space is large); the list's size when not set.
     std::function<std::uint64_t()> straightCount;
     // Called by 发送到缩水器 with what Numbers() gives.
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     void SetLength(int length) { m_length = length; }
     // Recounts after the picks changed; the generated list is cleared, as it
@@ -54,6 +55,7 @@ private:
     QLabel* m_count;
     QCheckBox* m_group;
     QPushButton* m_generate;
+    features::HandOffChoice* m_handOff;
     QPushButton* m_send;
     QPlainTextEdit* m_list;
 };

@@ -38,7 +38,7 @@ QWidget* PickFeature::MakeWindow(QWidget* parent)
         parameters.window = window;
         WriteParameters(Host(), analysis::PickMethod::Position, parameters);
     };
-    const auto send = [this](const std::vector<std::uint32_t>& numbers) { SendToWorkbench(numbers); };
+    const auto send = [this](const std::vector<std::uint32_t>& numbers, analysis::HandOffMode mode) { SendToWorkbench(numbers, mode); };
     m_method->sendNumbers = send;
     m_position->sendNumbers = send;
     return m_pages;

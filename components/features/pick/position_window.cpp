@@ -97,9 +97,9 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
 
     m_numbers->straightNumbers = [this] { return analysis::ProductNumbers(Picked()); };
     m_numbers->straightCount = [this] { return analysis::ProductCount(Picked()); };
-    m_numbers->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) {
+    m_numbers->sendNumbers = [this](const std::vector<std::uint32_t>& numbers, analysis::HandOffMode mode) {
         if (sendNumbers)
-            sendNumbers(numbers);
+            sendNumbers(numbers, mode);
     };
     m_windowPicker->picked = [this](std::size_t last) {
         m_last = last;

@@ -6,6 +6,7 @@
 // of the space.
 
 #include "components/features/analysis/pick/pick_numbers.h"
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/kit/history_draws.h"
 
 #include <QWidget>
@@ -34,7 +35,7 @@ public:
 
     std::function<void(std::size_t)> windowChanged;
     std::function<void(std::size_t)> countWindowChanged; // W
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     void Show(std::size_t last, std::size_t countWindow);
     void SetHistory(features::HistoryDraws draws, int length, std::string missingText);

@@ -39,12 +39,14 @@ LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupW
     Bar()->addWidget(query);
     Bar()->addStretch();
     AddExportButton(QStringLiteral("导出"), QStringLiteral("exportResults"), &m_results, "号码查询");
+    auto* handOff = new features::HandOffChoice(QStringLiteral("lookupWindow"), this);
+    Bar()->addWidget(handOff);
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
     send->setObjectName(QStringLiteral("sendNumbers"));
     send->setToolTip(QStringLiteral("把查询的号码中在统计期内出现过（直选或组选）的号码交给缩水器的结果列表"));
-    connect(send, &QPushButton::clicked, this, [this] {
+    connect(send, &QPushButton::clicked, this, [this, handOff] {
         if (sendNumbers)
-            sendNumbers(HitNumbers());
+            sendNumbers(HitNumbers(), handOff->Mode());
     });
     Bar()->addWidget(send);
 

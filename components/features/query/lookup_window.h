@@ -5,6 +5,7 @@
 
 #include "components/features/analysis/query/lookup_index.h"
 #include "components/features/analysis/query/lookup_query.h"
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/query/query_frame.h"
 
 #include <QStandardItemModel>
@@ -25,7 +26,7 @@ public:
     explicit LookupWindow(QWidget* parent = nullptr);
 
     // The numbers of the window's hits, for the workbench.
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     // Reads the input and shows its figures; false (tables unchanged, the
     // faults shown) when a token could not be read.

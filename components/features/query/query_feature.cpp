@@ -16,7 +16,7 @@ QueryFeature::QueryFeature(SiblingRow row) : FeatureBase(features::OpenArguments
 
 QWidget* QueryFeature::MakeWindow(QWidget* parent)
 {
-    const auto send = [this](const std::vector<std::uint32_t>& numbers) { SendToWorkbench(numbers); };
+    const auto send = [this](const std::vector<std::uint32_t>& numbers, analysis::HandOffMode mode) { SendToWorkbench(numbers, mode); };
     switch (m_row) {
     case SiblingRow::Lookup: {
         auto* window = new LookupWindow(parent);

@@ -26,12 +26,14 @@ StateWindow::StateWindow(QWidget* parent) : QueryFrame(QStringLiteral("stateWind
     });
     Bar()->addWidget(arrange);
     AddExportButton(QStringLiteral("导出"), QStringLiteral("exportState"), &m_model, "状态表");
+    auto* handOff = new features::HandOffChoice(QStringLiteral("stateWindow"), this);
+    Bar()->addWidget(handOff);
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
     send->setObjectName(QStringLiteral("sendNumbers"));
     send->setToolTip(QStringLiteral("把选中各期的开奖号码交给缩水器的结果列表"));
-    connect(send, &QPushButton::clicked, this, [this] {
+    connect(send, &QPushButton::clicked, this, [this, handOff] {
         if (sendNumbers)
-            sendNumbers(SelectedNumbers());
+            sendNumbers(SelectedNumbers(), handOff->Mode());
     });
     Bar()->addWidget(send);
 

@@ -3,6 +3,7 @@
 // value columns the user arranged; a header's context menu shows that
 // column's distribution over the window; selected draws go to the workbench.
 
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/query/query_frame.h"
 #include "components/features/query/state_model.h"
 
@@ -20,7 +21,7 @@ public:
 
     // 列设置 was clicked: the feature runs the arrangement and calls SetColumns.
     std::function<void()> arrangeColumns;
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     void SetColumns(std::vector<std::size_t> columns);
     QTableView* Table() const { return m_table; }

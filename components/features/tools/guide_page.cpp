@@ -69,6 +69,7 @@ GuidePage::GuidePage(QWidget* parent)
 
     auto* show = new QPushButton(QStringLiteral("列出号码"), this);
     show->setObjectName(QStringLiteral("showNumbers"));
+    auto* handOff = new features::HandOffChoice(QStringLiteral("guidePage"), this);
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
     send->setObjectName(QStringLiteral("sendNumbers"));
 
@@ -81,6 +82,7 @@ GuidePage::GuidePage(QWidget* parent)
     numbersRow->addWidget(m_play);
     numbersRow->addWidget(show);
     numbersRow->addStretch(1);
+    numbersRow->addWidget(handOff);
     numbersRow->addWidget(send);
     auto* calcLayout = new QVBoxLayout(calculator);
     calcLayout->addLayout(form);
@@ -100,9 +102,9 @@ GuidePage::GuidePage(QWidget* parent)
         EntriesChanged();
     });
     connect(show, &QPushButton::clicked, this, [this] { ShowNumbers(); });
-    connect(send, &QPushButton::clicked, this, [this] {
+    connect(send, &QPushButton::clicked, this, [this, handOff] {
         if (sendNumbers)
-            sendNumbers(m_numbers);
+            sendNumbers(m_numbers, handOff->Mode());
     });
     Recount();
 }

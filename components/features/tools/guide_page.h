@@ -5,6 +5,7 @@
 // be handed to the workbench.
 
 #include "components/features/analysis/tools/bet_calculator.h"
+#include "components/features/kit/hand_off_choice.h"
 
 #include <QWidget>
 
@@ -24,7 +25,7 @@ class GuidePage final : public QWidget {
 public:
     explicit GuidePage(QWidget* parent = nullptr);
 
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     void SetLength(int length);
     // Recounts from the entries; false with the message shown when an entry

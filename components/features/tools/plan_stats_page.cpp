@@ -57,6 +57,7 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     exportCounts->setObjectName(QStringLiteral("exportCounts"));
     auto* exportNumbers = new QPushButton(QStringLiteral("导出号码…"), this);
     exportNumbers->setObjectName(QStringLiteral("exportNumbers"));
+    auto* handOff = new features::HandOffChoice(QStringLiteral("planStatsPage"), this);
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
     send->setObjectName(QStringLiteral("sendNumbers"));
 
@@ -76,6 +77,7 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     pick->addWidget(new QLabel(QStringLiteral("个方案中的号码"), this));
     pick->addWidget(m_picked, 1);
     pick->addWidget(exportNumbers);
+    pick->addWidget(handOff);
     pick->addWidget(send);
     auto* countHead = new QHBoxLayout;
     countHead->addWidget(m_summary, 1);
@@ -99,9 +101,9 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
             [this] { features::AskExportModel(this, *m_countModel, "大方案统计"); });
     connect(exportNumbers, &QPushButton::clicked, this, [this] { AskExportPicked(); });
     connect(m_minimum, &QSpinBox::valueChanged, this, [this] { ShowPicked(); });
-    connect(send, &QPushButton::clicked, this, [this] {
+    connect(send, &QPushButton::clicked, this, [this, handOff] {
         if (sendNumbers)
-            sendNumbers(PickedNumbers());
+            sendNumbers(PickedNumbers(), handOff->Mode());
     });
 }
 

@@ -5,6 +5,7 @@
 // plans handed to the workbench.
 
 #include "components/features/analysis/tools/plan_tally.h"
+#include "components/features/kit/hand_off_choice.h"
 
 #include <QWidget>
 
@@ -25,7 +26,7 @@ class PlanStatsPage final : public QWidget {
 public:
     explicit PlanStatsPage(QWidget* parent = nullptr);
 
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     void SetLength(int length) { m_length = length; }
     // Asks for files (several at once) and keeps their plans; a refused file

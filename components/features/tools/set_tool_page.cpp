@@ -39,6 +39,7 @@ SetToolPage::SetToolPage(const features::FeatureHost* host, QWidget* parent)
     calculate->setObjectName(QStringLiteral("calculate"));
     auto* save = new QPushButton(QStringLiteral("保存结果…"), this);
     save->setObjectName(QStringLiteral("saveResult"));
+    auto* handOff = new features::HandOffChoice(QStringLiteral("setToolPage"), this);
     auto* send = new QPushButton(QStringLiteral("发送到缩水器"), this);
     send->setObjectName(QStringLiteral("sendNumbers"));
 
@@ -49,6 +50,7 @@ SetToolPage::SetToolPage(const features::FeatureHost* host, QWidget* parent)
     controls->addWidget(calculate);
     controls->addStretch(1);
     controls->addWidget(save);
+    controls->addWidget(handOff);
     controls->addWidget(send);
 
     auto* result = new QVBoxLayout;
@@ -69,9 +71,9 @@ SetToolPage::SetToolPage(const features::FeatureHost* host, QWidget* parent)
     connect(m_groups, &QCheckBox::clicked, this, [this](bool on) { m_host->WriteNumber(kSetGroupsOption, on ? 1 : 0); });
     connect(calculate, &QPushButton::clicked, this, [this] { Calculate(); });
     connect(save, &QPushButton::clicked, this, [this] { SaveResult(); });
-    connect(send, &QPushButton::clicked, this, [this] {
+    connect(send, &QPushButton::clicked, this, [this, handOff] {
         if (sendNumbers)
-            sendNumbers(m_result);
+            sendNumbers(m_result, handOff->Mode());
     });
 }
 

@@ -5,6 +5,7 @@
 // entry is named and the result shown before stays as it was.
 
 #include "components/features/analysis/tools/set_operations.h"
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/kit/feature_host.h"
 
 #include <QWidget>
@@ -32,7 +33,7 @@ public:
     // host: borrowed, outlives the page (the feature's own).
     explicit SetToolPage(const features::FeatureHost* host, QWidget* parent = nullptr);
 
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
     // The game's length and the remembered operation, on every opening.
     void Reload();

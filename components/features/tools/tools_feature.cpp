@@ -7,7 +7,7 @@ namespace vesk::tools {
 QWidget* ToolsFeature::MakeWindow(QWidget* parent)
 {
     auto* window = new ToolsWindow(&Host(), parent);
-    window->sendNumbers = [this](const std::vector<std::uint32_t>& codes) { SendToWorkbench(codes); };
+    window->sendNumbers = [this](const std::vector<std::uint32_t>& codes, analysis::HandOffMode mode) { SendToWorkbench(codes, mode); };
     window->SetWorkbenchSource([this] { return WorkbenchResults(); });
     return window;
 }

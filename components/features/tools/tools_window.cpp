@@ -27,9 +27,9 @@ ToolsWindow::ToolsWindow(const features::FeatureHost* host, QWidget* parent)
     layout->addWidget(m_title);
     layout->addWidget(m_pages, 1);
 
-    const auto send = [this](const std::vector<std::uint32_t>& codes) {
+    const auto send = [this](const std::vector<std::uint32_t>& codes, analysis::HandOffMode mode) {
         if (sendNumbers)
-            sendNumbers(codes);
+            sendNumbers(codes, mode);
     };
     m_guide->sendNumbers = send;
     m_setTool->sendNumbers = send;

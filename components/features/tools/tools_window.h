@@ -2,6 +2,7 @@
 // The window of the tools row: one page per tool (codes 0x50-0x54), the page
 // of the opened code shown under its title.
 
+#include "components/features/kit/hand_off_choice.h"
 #include "components/features/kit/feature_host.h"
 #include "components/features/tools/tool_widgets.h"
 
@@ -34,7 +35,7 @@ public:
     ToolsWindow(const features::FeatureHost* host, QWidget* parent = nullptr);
 
     // Numbers a page hands to the workbench.
-    std::function<void(const std::vector<std::uint32_t>&)> sendNumbers;
+    features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
     // Where every list box's 取缩水结果 reads the workbench's result list.
     void SetWorkbenchSource(const WorkbenchSource& source);
 

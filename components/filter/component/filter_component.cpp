@@ -228,12 +228,18 @@ const PreviewState& FilterComponent::CurrentPreview()
     if (!m_preview) {
         PreviewState state;
         if (compiled)
-            state.preview = PreviewSet(m_set, *compiled);
+            state.preview = m_judged.empty() ? PreviewSet(m_set, *compiled) : PreviewList(m_set, *compiled, m_judged);
         else
             state.error = error;
         m_preview = std::move(state);
     }
     return *m_preview;
+}
+
+void FilterComponent::SetJudgedList(std::vector<std::uint32_t> codes)
+{
+    m_judged = std::move(codes);
+    m_preview.reset();
 }
 
 BacktestResult FilterComponent::RunBacktest(std::size_t last)

@@ -32,6 +32,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vesk::filter {
 
@@ -62,8 +63,13 @@ public:
     const ConditionSet& Set() const { return m_set; }
     // Replaces the set the window edited; the preview follows.
     void SetSet(ConditionSet set);
-    // The preview of the current set against the current history.
+    // The preview of the current set against the current history, over the
+    // judged list when there is one, else over the whole space.
     const PreviewState& CurrentPreview();
+    // The numbers the next run judges (the workbench's result list, codes of
+    // the game's length); empty: the whole space. The preview follows.
+    void SetJudgedList(std::vector<std::uint32_t> codes);
+    const std::vector<std::uint32_t>& JudgedList() const { return m_judged; }
     bool HasHistory();
     BacktestResult RunBacktest(std::size_t last);
     // Each condition's own record over the same draws (历史表现).
@@ -94,6 +100,7 @@ private:
     bool m_compiledFresh = false;
     std::uint64_t m_compiledHistory = 0;
     std::optional<PreviewState> m_preview;
+    std::vector<std::uint32_t> m_judged;
 
     std::unique_ptr<RunCounter> m_run;
     ConditionSet m_runSet; // the set the current run counts

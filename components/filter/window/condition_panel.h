@@ -39,6 +39,8 @@ public:
     void AnnounceStateProblem();
     // After a run: the summary line and an open report follow.
     void ShowRunReport();
+    // The preview line and the rows' counts show the engine's preview again.
+    void Refresh();
 
     void SaveSet();
     void LoadSet();
@@ -58,7 +60,6 @@ public:
 
 private:
     void Rebuild();
-    void Refresh();
     void Tell(const std::string& text, bool warning);
 
     FilterComponent* m_engine;

@@ -38,6 +38,28 @@ SlotInt ConditionWindow::Create(IHostObject*, WindowHandle parent)
     return 1;
 }
 
+SlotInt ConditionWindow::SetJudgedNumbers(const std::uint8_t* digits, SlotInt count, SlotInt length)
+{
+    if (!m_engine || length != m_engine->Length() || count < 0 || (count > 0 && !digits))
+        return 0;
+    std::vector<std::uint32_t> codes;
+    codes.reserve(static_cast<std::size_t>(count));
+    const std::uint8_t* number = digits;
+    for (SlotInt i = 0; i < count; ++i, number += length) {
+        std::uint32_t code = 0;
+        for (SlotInt d = 0; d < length; ++d) {
+            if (number[d] > 9)
+                return 0;
+            code = code * 10 + number[d];
+        }
+        codes.push_back(code);
+    }
+    m_engine->SetJudgedList(std::move(codes));
+    if (m_panel)
+        m_panel->Refresh();
+    return 1;
+}
+
 SlotInt ConditionWindow::Bind(IRyxFilter* filter, IModule*)
 {
     Unbind();

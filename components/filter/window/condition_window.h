@@ -4,6 +4,10 @@
 //
 // - Slot 2 Create(host, parent): remembers the page; 1, or 0 when parent is
 //   no window.
+// - Slot 3 SetJudgedNumbers(digits, count, length): the engine's preview
+//   counts over these numbers from now on (count 0: the whole space) and the
+//   panel shows it; 0 without an engine, for another length or a digit
+//   above 9, and nothing changes then.
 // - Slot 7 Bind(filter, catalogue): the engine to edit; 1 when it is a live
 //   engine of this library, else 0 (the window then stays empty).
 // - Slot 8 Place(placement, rect, flag, workbench): builds and shows the
@@ -34,6 +38,7 @@ public:
     ~ConditionWindow();
 
     SlotInt Create(IHostObject* host, WindowHandle parent) override;
+    SlotInt SetJudgedNumbers(const std::uint8_t* digits, SlotInt count, SlotInt length) override;
     SlotInt Bind(IRyxFilter* filter, IModule* catalogue) override;
     SlotInt Place(SlotInt placement, const Rect* rect, SlotInt flag, void* workbench) override;
     SlotInt Resize(const Rect* rect) override;

@@ -38,6 +38,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace vesk::query {
@@ -232,6 +233,40 @@ TEST_F(QueryWindowTest, LookupHandsItsHitsToTheWorkbench)
     EXPECT_EQ(feature->HitNumbers(), (std::vector<std::uint32_t>{123, 894}));
     QTest::mouseClick(feature->findChild<QPushButton*>(QStringLiteral("sendNumbers")), Qt::LeftButton);
     EXPECT_TRUE(WorkbenchShows(QStringLiteral("缩水结果:2注")));
+}
+
+// After a hand-off the sender's tree item stays highlighted; a click, a
+// double click or Enter on it brings the feature back.
+TEST_F(QueryWindowTest, TheHighlightedItemBringsTheFeatureBackAfterAHandOff)
+{
+    QTreeWidget* tree = window->Tree().GetTreeWidget();
+    const auto item = tree->findItems(QStringLiteral("号码查询"), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_FALSE(item.isEmpty());
+    Select(QStringLiteral("号码查询"));
+    const std::vector<std::function<void(QWidget*, QPoint)>> ways = {
+        [](QWidget* view, QPoint at) { QTest::mouseClick(view, Qt::LeftButton, {}, at); },
+        [](QWidget* view, QPoint at) { QTest::mouseDClick(view, Qt::LeftButton, {}, at); },
+        [tree](QWidget*, QPoint) {
+            tree->setFocus();
+            QTest::keyClick(tree, Qt::Key_Return);
+        },
+    };
+    for (std::size_t way = 0; way < ways.size(); ++way) {
+        SCOPED_TRACE(way);
+        auto* feature = Shown<LookupWindow>(QStringLiteral("lookupWindow"));
+        ASSERT_NE(feature, nullptr);
+        PickWindow(feature, QStringLiteral("全部"));
+        feature->findChild<QPlainTextEdit*>(QStringLiteral("lookupInput"))->setPlainText(QStringLiteral("123 894"));
+        ASSERT_TRUE(feature->RunQuery());
+        QTest::mouseClick(feature->findChild<QPushButton*>(QStringLiteral("sendNumbers")), Qt::LeftButton);
+        ASSERT_TRUE(WorkbenchShows(QStringLiteral("缩水结果:2注")));
+        ASSERT_EQ(Shown<LookupWindow>(QStringLiteral("lookupWindow")), nullptr);
+        ASSERT_EQ(tree->currentItem(), item.front()) << "the sender's item stays highlighted";
+        const QRect rect = tree->visualItemRect(item.front());
+        ways[way](tree->viewport(), rect.center());
+        QApplication::processEvents();
+        EXPECT_NE(Shown<LookupWindow>(QStringLiteral("lookupWindow")), nullptr) << "the feature is back";
+    }
 }
 
 TEST_F(QueryWindowTest, PatternSummaryAgreesWithTheCoreAndVeskCli)

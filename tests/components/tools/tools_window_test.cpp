@@ -13,6 +13,7 @@
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/tools/tools_window.h"
 
+#include "framework/cwnd.h"
 #include "framework/scripted_interaction.h"
 #include "storage/files/result_file.h"
 #include "storage/safe_file.h"
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -242,6 +244,82 @@ TEST_F(ToolsWindowTest, ListsTakeTheWorkbenchsResultsWithoutClosingTheTool)
     Click(page->InputB(), "listBTakeResults");
     EXPECT_EQ(page->InputB()->Read().codes, (Codes{123, 789}));
     EXPECT_EQ(Shown(), tools);
+    EXPECT_EQ(script.MessageBoxes().size(), 1u) << script.MessageBoxes().back().text;
+}
+
+// The host's status line.
+QString StatusText(app::MainWindow& window)
+{
+    const auto labels = window.statusBar()->findChildren<QLabel*>();
+    return labels.isEmpty() ? QString() : labels.front()->text();
+}
+
+// The workbench's button with this control id, under the host's area.
+QWidget* WorkbenchControl(app::MainWindow& window, int id)
+{
+    for (QWidget* widget : window.Area()->findChildren<QWidget*>())
+        if (CWnd* wnd = CWnd::FromHandle(widget); wnd && wnd->GetDlgCtrlID() == id && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+TEST_F(ToolsWindowTest, HandOffsReplaceAppendOrIntersectAsChosenInOneUndoStepAndSaySo)
+{
+    ScriptedInteraction script;
+    // An open workbench with an empty list answers an empty list.
+    Select(QStringLiteral("组号缩水"));
+    ToolsWindow* tools = Open(QStringLiteral("集合工具"));
+    ASSERT_NE(tools, nullptr);
+    Click(tools->SetTool()->InputA(), "listATakeResults");
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(script.MessageBoxes()[0].text, "缩水器的缩水结果是空的。");
+
+    const auto send = [this](const QString& numbers, analysis::HandOffMode mode) {
+        ToolsWindow* tools = Open(QStringLiteral("集合工具"));
+        ASSERT_NE(tools, nullptr);
+        SetToolPage* page = tools->SetTool();
+        page->InputA()->Editor()->setPlainText(numbers);
+        page->InputB()->Editor()->setPlainText(numbers);
+        page->SetOperation(analysis::SetOperation::Union, false);
+        Click(page, "calculate");
+        auto* choice = page->findChild<QComboBox*>(QStringLiteral("handOffMode"));
+        ASSERT_NE(choice, nullptr);
+        choice->setCurrentIndex(static_cast<int>(mode));
+        Click(page, "sendNumbers");
+    };
+    send(QStringLiteral("123 456 789"), analysis::HandOffMode::Replace);
+    ASSERT_TRUE(WorkbenchHolds(3));
+    EXPECT_EQ(StatusText(*window), QStringLiteral("已替换为 3 注（可撤消）"));
+
+    send(QStringLiteral("789 111"), analysis::HandOffMode::Append);
+    ASSERT_TRUE(WorkbenchHolds(4));
+    EXPECT_EQ(StatusText(*window), QStringLiteral("已追加 1 注，缩水器共 4 注（可撤消）"));
+    // One hand-off, one step back.
+    QWidget* undo = WorkbenchControl(*window, 7563);
+    ASSERT_NE(undo, nullptr);
+    QTest::mouseClick(undo, Qt::LeftButton, {}, undo->rect().center());
+    EXPECT_TRUE(WorkbenchHolds(3));
+    QWidget* redo = WorkbenchControl(*window, 7564);
+    ASSERT_NE(redo, nullptr);
+    QTest::mouseClick(redo, Qt::LeftButton, {}, redo->rect().center());
+    ASSERT_TRUE(WorkbenchHolds(4));
+
+    // The choice is the window's until changed.
+    tools = Open(QStringLiteral("集合工具"));
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(tools->SetTool()->findChild<QComboBox*>(QStringLiteral("handOffMode"))->currentText(), QStringLiteral("追加"));
+
+    send(QStringLiteral("111 456 222"), analysis::HandOffMode::Intersect);
+    ASSERT_TRUE(WorkbenchHolds(2));
+    EXPECT_EQ(StatusText(*window), QStringLiteral("已取交集，缩水器共 2 注（可撤消）"));
+    tools = Open(QStringLiteral("集合工具"));
+    Click(tools->SetTool()->InputB(), "listBTakeResults");
+    EXPECT_EQ(tools->SetTool()->InputB()->Read().codes, (Codes{456, 111}));
+
+    // Nothing in common: the list stays, and the status says so.
+    send(QStringLiteral("000"), analysis::HandOffMode::Intersect);
+    ASSERT_TRUE(WorkbenchHolds(2));
+    EXPECT_NE(StatusText(*window).indexOf(QStringLiteral("交集为空")), -1) << StatusText(*window).toStdString();
     EXPECT_EQ(script.MessageBoxes().size(), 1u) << script.MessageBoxes().back().text;
 }
 
