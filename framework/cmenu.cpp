@@ -142,7 +142,10 @@ BOOL CMenu::Attach(HMENU menu)
     if (m_hMenu || !IsMenu(menu))
         return FALSE;
     m_hMenu = menu;
-    Attached()[menu] = this;
+    // A menu already held by its owner stays its owner's: a passing view
+    // attached to edit it must not take the owner's place, or the owner
+    // would no longer measure and draw its items.
+    Attached().emplace(menu, this);
     return TRUE;
 }
 

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <string>
+
 namespace vesk::analysis {
 namespace {
 
@@ -66,6 +70,31 @@ TEST(ValueLabels, ListsReadBackOrNameTheFaultyToken)
     EXPECT_NE(error.find("二十"), std::string::npos);
     EXPECT_FALSE(ParseValueList(LabelsOf(filter::ConditionType::Sum), "28", error));
     EXPECT_TRUE(ParseValueList(odd, " ", error)->empty());
+}
+
+TEST(ValueLabels, TheOmissionListsTitleEveryValueAsTheConditionWindowAndKeepPlainLabels)
+{
+    // One label function: every value family's item titles are the type's
+    // name and the condition window's label; the plain label stays the
+    // integer vesk-cli prints.
+    for (int t = 0; t < filter::kConditionTypeCount; ++t) {
+        const auto type = static_cast<filter::ConditionType>(t);
+        if (!IsFamilyType(type))
+            continue;
+        const std::unique_ptr<Family> family = MakeTypeFamily(type, 3);
+        const ValueLabels labels = LabelsOf(type);
+        const std::string name(filter::InfoOf(type).name);
+        for (const Item& item : family->Items()) {
+            const std::int64_t value = std::stoll(item.label);
+            EXPECT_EQ(item.title, name + labels.Text(value)) << name << " " << item.label;
+            EXPECT_EQ(ValueText(type, value, 3), labels.Text(value));
+        }
+    }
+    const std::unique_ptr<Family> odd = MakeTypeFamily(filter::ConditionType::OddPattern, 3);
+    const auto it = std::find_if(odd->Items().begin(), odd->Items().end(),
+                                 [](const Item& item) { return item.label == "5"; });
+    ASSERT_NE(it, odd->Items().end());
+    EXPECT_NE(it->title.find("奇偶奇"), std::string::npos) << it->title;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "components/features/analysis/family_builders.h"
 
+#include "components/features/analysis/value_labels.h"
+
 #include "components/filter/engine/condition_value.h"
 #include "components/filter/engine/digits.h"
 
@@ -168,35 +170,9 @@ bool IsFamilyType(filter::ConditionType type)
 
 std::string ValueText(filter::ConditionType type, std::int64_t value, int length)
 {
-    using T = filter::ConditionType;
-    switch (type) {
-    case T::OddCount:
-    case T::BigCount:
-    case T::PrimeCount:
-        return std::to_string(value) + ":" + std::to_string(length - value);
-    case T::RoadCounts:
-    case T::DzxCounts:
-        return std::to_string(value / 100) + ":" + std::to_string(value / 10 % 10) + ":" + std::to_string(value % 10);
-    case T::DistinctCount:
-        if (length == 3 && value >= 1 && value <= 3)
-            return value == 1 ? "豹子" : value == 2 ? "组三" : "组六";
-        return std::to_string(value);
-    case T::OddPattern:
-    case T::BigPattern:
-    case T::PrimePattern: {
-        std::string text;
-        for (int i = length - 1; i >= 0; --i)
-            text += (value >> i & 1) ? '1' : '0';
-        return text;
-    }
-    case T::RoadPattern:
-    case T::DzxPattern:
-        return DigitsText(static_cast<std::uint32_t>(value), length);
-    case T::Shape:
-        return length >= 2 ? DigitsText(static_cast<std::uint32_t>(value), length - 1) : std::to_string(value);
-    default:
-        return std::to_string(value);
-    }
+    filter::Condition condition;
+    condition.type = type;
+    return ValueLabels(condition, length).Text(value);
 }
 
 std::unique_ptr<Family> MakeTypeFamily(filter::ConditionType type, int length)
@@ -207,11 +183,14 @@ std::unique_ptr<Family> MakeTypeFamily(filter::ConditionType type, int length)
     std::map<std::int64_t, bool> values;
     ForEachNumber(length, [&](std::uint32_t, const std::uint8_t* d) { values[evaluator.ValueOf(d, nullptr)] = true; });
     const std::string name(filter::InfoOf(type).name);
+    // Titles as the condition window writes the values (奇偶奇, 2:1); the
+    // plain label stays the value, as vesk-cli prints it.
+    const ValueLabels labels(shape, length);
     std::vector<ValueItem> items;
     for (const auto& [value, unused] : values) {
         ValueItem item;
         item.item.label = std::to_string(value);
-        item.item.title = name + ValueText(type, value, length);
+        item.item.title = name + labels.Text(value);
         item.condition = shape;
         item.condition.values = {value};
         items.push_back(std::move(item));
@@ -348,9 +327,12 @@ FamilyResult FamilyOfId(std::string_view id, int length)
         result.family = MakeCover(n, length);
     } else if (const std::optional<filter::ConditionType> type = filter::TypeOfId(id)) {
         if (!IsFamilyType(*type)) {
-            result.error = "'" + std::string(id) + "' needs " +
-                           (filter::InfoOf(*type).needsHistory ? "a draw history" : "fields") +
-                           "; a family is a value type without either";
+            // Appended piece by piece: GCC 12 warns falsely on the chained form.
+            result.error = "'";
+            result.error += id;
+            result.error += "' needs ";
+            result.error += filter::InfoOf(*type).needsHistory ? "a draw history" : "fields";
+            result.error += "; a family is a value type without either";
             return result;
         }
         result.family = MakeTypeFamily(*type, length);

@@ -24,7 +24,8 @@ std::string PositionName(int position, int length);
 // A number's L digits with leading zeros: "007".
 std::string DigitsText(std::uint32_t code, int length);
 
-// A value type's value as the filter window shows it ("2:1", "组三", "012").
+// A value type's value as the condition window shows it ("2:1", "组三",
+// "奇偶奇"): ValueLabels' text, for one value.
 std::string ValueText(filter::ConditionType type, std::int64_t value, int length);
 
 // Types a family can be made of: no history, no fields.

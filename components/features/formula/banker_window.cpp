@@ -1,5 +1,7 @@
 #include "components/features/formula/banker_window.h"
 
+#include "components/features/kit/table_actions.h"
+
 #include "components/features/kit/feature_table.h"
 
 #include "components/features/formula/trend_model.h"
@@ -43,13 +45,15 @@ BankerWindow::BankerWindow(QWidget* parent) : GuessFrame(QStringLiteral("bankerW
     m_tabs = new QTabWidget(this);
     m_table = features::MakeFeatureTable(m_tabs, QStringLiteral("ruleTable"));
     m_model = MakeTableModel(this, kTitles);
-    m_table->setModel(m_model);
+    features::MakeSortable(m_table, m_model);
+    features::AddTableMenu(m_table, {"胆杀验证", {}, {}, {}});
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_tabs->addTab(m_table, QStringLiteral("验证结果"));
     m_trend = features::MakeFeatureTable(m_tabs, QStringLiteral("ruleTrend"));
     m_trendModel = new TrendModel(this);
     m_trend->setModel(m_trendModel);
+    features::AddTableMenu(m_trend, {"胆杀走势", {}, {}, {}});
     m_trend->horizontalHeader()->setDefaultSectionSize(70);
     m_tabs->addTab(m_trend, QStringLiteral("命中走势"));
     SetContent(m_tabs);

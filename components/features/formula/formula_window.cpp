@@ -1,5 +1,7 @@
 #include "components/features/formula/formula_window.h"
 
+#include "components/features/kit/table_actions.h"
+
 #include "components/features/kit/feature_table.h"
 
 #include "components/features/analysis/chance_verdict.h"
@@ -57,7 +59,8 @@ FormulaWindow::FormulaWindow(QWidget* parent) : GuessFrame(QStringLiteral("formu
 
     m_table = features::MakeFeatureTable(this, QStringLiteral("formulaTable"));
     m_model = MakeTableModel(this, kTitles);
-    m_table->setModel(m_model);
+    features::MakeSortable(m_table, m_model);
+    features::AddTableMenu(m_table, {"公式搜索", {}, {}, {}});
     SetContent(m_table);
     m_shuffle = new QLabel(this);
     m_shuffle->setObjectName(QStringLiteral("shuffleSummary"));

@@ -1,5 +1,8 @@
 #include "components/features/kit/feature_base.h"
 
+#include "components/features/kit/focus_ring.h"
+#include "components/features/kit/kept_state.h"
+
 #include "framework/cwnd.h"
 #include "framework/messages.h"
 #include "framework/win_structs.h"
@@ -72,7 +75,28 @@ std::optional<std::vector<std::uint32_t>> CopyWorkbenchList(HWND workbench, int 
 
 FeatureBase::~FeatureBase()
 {
+    // The host releases a feature whenever another opens: what the user did
+    // in the window stays in this library until the feature opens again.
+    if (m_window && m_restored)
+        KeepState(StateKey(), CaptureWindow(m_window.data()));
     delete m_window.data();
+}
+
+QString FeatureBase::StateKey() const
+{
+    // The configuration folder names the user (and, in tests, each fresh
+    // host), so two hosts of one process never share a window's state.
+    return QString::fromStdString(m_featureHost.Directory(6)) + QLatin1Char('|') +
+           (m_window ? m_window->objectName() : QString()) + QStringLiteral(":%1:%2").arg(m_code).arg(m_subCode);
+}
+
+void FeatureBase::OpenAndRestore()
+{
+    Opened();
+    if (m_restored || !m_window)
+        return;
+    m_restored = true;
+    RestoreWindow(m_window.data(), KeptState(StateKey()));
 }
 
 SlotInt FeatureBase::Initialize(IHostObject* host, WindowHandle parent)
@@ -83,7 +107,7 @@ SlotInt FeatureBase::Initialize(IHostObject* host, WindowHandle parent)
     EnsureWindow();
     if (m_openPending) {
         m_openPending = false;
-        Opened();
+        OpenAndRestore();
     }
     return 1;
 }
@@ -96,8 +120,10 @@ void FeatureBase::EnsureWindow()
         return;
     }
     m_window = MakeWindow(m_parent);
-    if (m_window)
+    if (m_window) {
+        ShowFocusRing(m_window.data());
         m_window->hide();
+    }
 }
 
 SlotInt FeatureBase::Show(SlotInt showCommand)
@@ -145,7 +171,7 @@ SlotInt FeatureBase::Open(SlotInt a, SlotInt b, SlotInt c, SlotInt)
         return 1;
     }
     EnsureWindow();
-    Opened();
+    OpenAndRestore();
     return 1;
 }
 

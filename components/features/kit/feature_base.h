@@ -3,7 +3,8 @@
 // the host's calls (initialize, show, window, open, refresh) kept apart from
 // what the feature shows. A feature derives, makes its window and shows what
 // the host opened; the base keeps the window, the host and the open call's
-// arguments, and hands numbers to the workbench.
+// arguments, hands numbers to the workbench, and keeps what the user did in
+// the window (kept_state.h) from one opening of the feature to the next.
 
 #include "components/features/analysis/hand_off_plan.h"
 #include "components/features/kit/feature_host.h"
@@ -75,6 +76,10 @@ protected:
 private:
     void EnsureWindow();
     void OpenWhenReady();
+    // Opened(), then, on the window's first opening, what the user left in
+    // it the last time this feature was open.
+    void OpenAndRestore();
+    QString StateKey() const;
 
     OpenArguments m_arguments;
     IHostObject* m_host = nullptr;
@@ -85,6 +90,7 @@ private:
     std::uint32_t m_subCode = 0;
     IModule* m_module = nullptr;
     bool m_openPending = false; // rows 6-8 are opened before they are initialised
+    bool m_restored = false;    // the kept state was given back to the window
 };
 
 // Pins the shared library this code is linked into: a hand-off to the

@@ -36,4 +36,10 @@ analysis::HandOffMode HandOffChoice::Mode() const
                                                                                        : analysis::HandOffMode::Replace;
 }
 
+analysis::HandOffMode ChosenHandOffMode(const QWidget* window)
+{
+    const auto* choice = window ? window->findChild<const HandOffChoice*>() : nullptr;
+    return choice ? choice->Mode() : analysis::HandOffMode::Replace;
+}
+
 } // namespace vesk::features

@@ -26,4 +26,8 @@ private:
     QString m_key;
 };
 
+// The mode chosen beside window's send button, for its other ways of sending
+// (a table's 发送到缩水器); 替换 for a window without the choice.
+analysis::HandOffMode ChosenHandOffMode(const QWidget* window);
+
 } // namespace vesk::features

@@ -54,6 +54,19 @@ std::string SheetName(const std::string& title)
 
 std::string ModelText(const QAbstractItemModel& model, const ExportNotes& notes)
 {
+    std::vector<int> rows(static_cast<std::size_t>(model.rowCount()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        rows[r] = static_cast<int>(r);
+    std::string text = RowsText(model, rows);
+    if (!notes.empty())
+        text += '\n';
+    for (const std::string& note : notes)
+        text += note + '\n';
+    return text;
+}
+
+std::string RowsText(const QAbstractItemModel& model, const std::vector<int>& rows)
+{
     std::string text;
     const int columns = model.columnCount();
     for (int c = 0; c < columns; ++c) {
@@ -62,7 +75,7 @@ std::string ModelText(const QAbstractItemModel& model, const ExportNotes& notes)
         text += Title(model, c);
     }
     text += '\n';
-    for (int r = 0; r < model.rowCount(); ++r) {
+    for (int r : rows) {
         for (int c = 0; c < columns; ++c) {
             if (c > 0)
                 text += '\t';
@@ -70,10 +83,6 @@ std::string ModelText(const QAbstractItemModel& model, const ExportNotes& notes)
         }
         text += '\n';
     }
-    if (!notes.empty())
-        text += '\n';
-    for (const std::string& note : notes)
-        text += note + '\n';
     return text;
 }
 

@@ -23,6 +23,8 @@ using ExportNotes = std::vector<std::string>;
 
 // Tab-separated text: the title line, then one line per row, then the notes.
 std::string ModelText(const QAbstractItemModel& model, const ExportNotes& notes = {});
+// The same for these rows only, in this order, without notes.
+std::string RowsText(const QAbstractItemModel& model, const std::vector<int>& rows);
 // The workbook's bytes; error set (and "" returned) when refused.
 std::string ModelWorkbook(const QAbstractItemModel& model, const std::string& sheetName, std::string& error,
                           const ExportNotes& notes = {});

@@ -3,6 +3,8 @@
 #include "components/features/analysis/omission/custom_items.h"
 
 #include "framework/interaction.h"
+#include "framework/messages.h"
+#include "framework/styles.h"
 #include "storage/safe_file.h"
 
 #include <QDialogButtonBox>
@@ -24,8 +26,9 @@ CustomItemsDialog::CustomItemsDialog(std::string path, int length, QWidget* pare
     resize(560, 460);
     auto* layout = new QVBoxLayout(this);
     auto* help = new QLabel(QStringLiteral(
-        "combinations：值类型（sum、span、position 等）和取值；compounds：每一位可选的数字；"
-        "lists：号码，group 为 true 时按组选比较。保存前检查，有误不保存。"), this);
+        "组合（combinations）：类型（如 \"和值\"、\"跨度\"，条件窗口里的名称或 sum、span 等）和取值；"
+        "复式（compounds）：每一位可选的数字；号码（lists）：号码，group 为 true 时按组选比较。"
+        "保存前检查，有误时指出位置，不保存。"), this);
     help->setWordWrap(true);
     layout->addWidget(help);
     m_editor = new QPlainTextEdit(this);
@@ -35,6 +38,7 @@ CustomItemsDialog::CustomItemsDialog(std::string path, int length, QWidget* pare
     const std::string text = bytes.ok ? bytes.bytes
                                       : analysis::WriteCustomItems(analysis::ExampleCustomItems(m_length), m_length);
     m_editor->setPlainText(QString::fromStdString(text));
+    m_saved = m_editor->toPlainText();
     layout->addWidget(m_editor, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Save)->setText(QStringLiteral("保存"));
@@ -50,8 +54,10 @@ CustomItemsDialog::CustomItemsDialog(std::string path, int length, QWidget* pare
 bool CustomItemsDialog::Save()
 {
     const std::string error = analysis::SaveCustomItemsText(m_path, m_editor->toPlainText().toStdString(), m_length);
-    if (error.empty())
+    if (error.empty()) {
+        m_saved = m_editor->toPlainText();
         return true;
+    }
     MessageBoxRequest box;
     box.parent = this;
     // A refused write already reads "保存失败：…"; a refused text needs saying so.
@@ -59,7 +65,26 @@ bool CustomItemsDialog::Save()
     box.caption = "提示信息";
     box.type = 0x40; // MB_ICONINFORMATION
     Interaction().MessageBox(box);
+    // Back to the text, where the fault is to be mended.
+    m_editor->setFocus();
     return false;
+}
+
+void CustomItemsDialog::reject()
+{
+    // Escape or 取消 with edits not saved asks before they are thrown away.
+    if (m_editor->toPlainText() != m_saved) {
+        MessageBoxRequest box;
+        box.parent = this;
+        box.text = "自定义项目已修改但未保存，放弃这些修改吗？";
+        box.caption = "提示信息";
+        box.type = MB_YESNO | 0x30; // MB_ICONWARNING
+        if (Interaction().MessageBox(box) != IDYES) {
+            m_editor->setFocus();
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 } // namespace vesk::omission

@@ -16,6 +16,9 @@ class OmissionWindow;
 // Host option records of the picked window: 4 bytes, little-endian N (0: 全部).
 inline constexpr SlotInt kListsWindowOption = 4301;
 inline constexpr SlotInt kSkewWindowOption = 4302;
+// The skew search's thresholds in hundredths: 欲出几率, 当前/最大遗漏.
+inline constexpr SlotInt kSkewMinRatioOption = 4306;
+inline constexpr SlotInt kSkewMinShareOption = 4307;
 
 inline constexpr std::uint32_t kSkewSearchCode = 4;
 inline constexpr std::uint32_t kOmissionListsCode = 0x80000002u;

@@ -6,6 +6,9 @@
 #include "components/features/omission/table_text.h"
 #include "components/features/omission/trend_view.h"
 #include "components/features/kit/feature_table.h"
+#include "components/features/kit/kept_state.h"
+#include "components/features/kit/table_actions.h"
+#include "components/features/kit/table_cells.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 
@@ -31,59 +34,31 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vesk::omission {
 
 namespace {
 
-constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kItemRole = Qt::UserRole + 2;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-QTableView* MakeTable(QWidget* parent, const QString& name)
-{
-    QTableView* table = features::MakeFeatureTable(parent, name);
-    table->setSortingEnabled(true);
-    return table;
-}
-
+// The label column sorts by the family's own order, the figures by value.
 QStandardItem* Cell(const QString& text, double sortValue, bool number)
 {
-    auto* item = new QStandardItem(text);
-    item->setData(sortValue, kSortRole);
     if (number)
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return features::NumberCell(text, sortValue);
+    QStandardItem* item = features::TextCell(text);
+    item->setData(sortValue, features::kSortRole);
     return item;
 }
 
 } // namespace
 
 OmissionWindow::OmissionWindow(QWidget* parent)
-    : QWidget(parent)
+    : FeatureFrame(QStringLiteral("omissionWindow"), {}, parent, features::FrameLook{QStringLiteral("统计期数"), true})
 {
-    setObjectName(QStringLiteral("omissionWindow"));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(250, 252, 254));
-    setPalette(palette);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 6);
-    auto* bar = new QHBoxLayout;
-    m_title = new QLabel(this);
-    m_title->setObjectName(QStringLiteral("featureTitle"));
-    QFont font = m_title->font();
-    font.setPointSize(font.pointSize() + 3);
-    font.setBold(true);
-    m_title->setFont(font);
-    // A long item name gives way before the buttons do.
-    m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_title->setMinimumWidth(120);
-    bar->addWidget(m_title, 1);
-    bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
-    m_windowPicker = new features::WindowPicker(this);
-    bar->addWidget(m_windowPicker);
     m_skewControls = new QWidget(this);
     auto* skewBar = new QHBoxLayout(m_skewControls);
     skewBar->setContentsMargins(0, 0, 0, 0);
@@ -96,12 +71,28 @@ OmissionWindow::OmissionWindow(QWidget* parent)
         box->setSingleStep(0.1);
         box->setValue(value);
         skewBar->addWidget(box);
-        connect(box, &QDoubleSpinBox::editingFinished, this, [this] { Recompute(); });
+        connect(box, &QDoubleSpinBox::editingFinished, this, [this] {
+            Recompute();
+            if (thresholdsChanged)
+                thresholdsChanged(m_minRatio->value(), m_minShare->value());
+        });
         return box;
     };
     m_minRatio = threshold(QStringLiteral("欲出几率 ≥"), QStringLiteral("minRatio"), 2.0);
     m_minShare = threshold(QStringLiteral("或 当前/最大遗漏 ≥"), QStringLiteral("minShare"), 1.0);
-    bar->addWidget(m_skewControls);
+    auto* skewExport = new QPushButton(QStringLiteral("导出"), m_skewControls);
+    skewExport->setObjectName(QStringLiteral("exportSkew"));
+    connect(skewExport, &QPushButton::clicked, this, [this] {
+        if (ContentShown())
+            features::AskExportModel(this, *m_skewTable->model(), "偏态搜索");
+    });
+    skewBar->addWidget(skewExport);
+    auto* skewSend = new QPushButton(QStringLiteral("发送到缩水器"), m_skewControls);
+    skewSend->setObjectName(QStringLiteral("sendSkewNumbers"));
+    skewSend->setToolTip(QStringLiteral("把满足任一选中项目的号码交给组号缩水的结果列表"));
+    connect(skewSend, &QPushButton::clicked, this, [this] { SendSelected(); });
+    skewBar->addWidget(skewSend);
+    Bar()->addWidget(m_skewControls);
     m_listControls = new QWidget(this);
     auto* listBar = new QHBoxLayout(m_listControls);
     listBar->setContentsMargins(0, 0, 0, 0);
@@ -131,45 +122,35 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     send->setToolTip(QStringLiteral("把满足任一选中项目的号码交给组号缩水的结果列表"));
     connect(send, &QPushButton::clicked, this, [this] { SendSelected(); });
     listBar->addWidget(send);
-    bar->addWidget(m_listControls);
-    layout->addLayout(bar);
+    listBar->addStretch();
+    // A row of its own: beside the title and the picker it would not fit the
+    // host's first size.
+    AddRow(m_listControls);
 
-    m_pages = new QStackedWidget(this);
-    m_missing = features::MakeMissingHistoryLabel(this);
-    m_pages->addWidget(m_missing);
-
-    m_tabs = new QTabWidget(this);
-    m_table = MakeTable(m_tabs, QStringLiteral("omissionTable"));
+    m_views = new QStackedWidget(this);
+    m_tabs = new QTabWidget(m_views);
+    m_table = features::MakeFeatureTable(m_tabs, QStringLiteral("omissionTable"));
     m_model = new QStandardItemModel(this);
-    m_proxy = new QSortFilterProxyModel(this);
-    m_proxy->setSourceModel(m_model);
-    m_proxy->setSortRole(kSortRole);
-    m_table->setModel(m_proxy);
+    m_proxy = features::MakeSortable(m_table, m_model);
     m_tabs->addTab(m_table, QStringLiteral("遗漏表"));
     m_chart = new TrendView(m_tabs);
     m_tabs->addTab(m_chart, QStringLiteral("分布图"));
-    m_pages->addWidget(m_tabs);
+    m_views->addWidget(m_tabs);
 
-    m_skewTable = MakeTable(this, QStringLiteral("skewTable"));
+    m_skewTable = features::MakeFeatureTable(m_views, QStringLiteral("skewTable"));
     m_skewModel = new QStandardItemModel(this);
-    m_skewProxy = new QSortFilterProxyModel(this);
-    m_skewProxy->setSourceModel(m_skewModel);
-    m_skewProxy->setSortRole(kSortRole);
-    m_skewTable->setModel(m_skewProxy);
-    m_pages->addWidget(m_skewTable);
-    layout->addWidget(m_pages, 1);
+    m_skewProxy = features::MakeSortable(m_skewTable, m_skewModel);
+    m_views->addWidget(m_skewTable);
+    SetContent(m_views);
 
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("omissionStatus"));
-    m_status->setWordWrap(true);
-    layout->addWidget(m_status);
-
-    m_windowPicker->picked = [this](std::size_t last) {
-        m_last = last;
-        Recompute();
-        if (windowChanged)
-            windowChanged(m_last);
+    const auto numbersOfRows = [this](const std::vector<int>&) { return SelectedNumbers(); };
+    const auto handOff = [this](const std::vector<std::uint32_t>& numbers) {
+        if (sendNumbers)
+            sendNumbers(numbers, features::ChosenHandOffMode(this));
     };
+    features::AddTableMenu(m_table, {"遗漏表", numbersOfRows, handOff, {}});
+    features::AddTableMenu(m_skewTable, {"偏态搜索", numbersOfRows, handOff, {}});
+
     connect(m_showMisses, &QCheckBox::toggled, this, [this](bool on) { m_chart->SetShowMisses(on); });
     connect(m_skewTable, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const QModelIndex source = m_skewProxy->mapToSource(index);
@@ -179,6 +160,12 @@ OmissionWindow::OmissionWindow(QWidget* parent)
         const analysis::SkewRow& skew = m_skew.rows[static_cast<std::size_t>(row)];
         openFamily(m_skewFamilies[skew.family].subCode, skew.row.item);
     });
+}
+
+void OmissionWindow::WindowPicked(std::size_t last)
+{
+    m_last = last;
+    Recompute();
 }
 
 OmissionWindow::~OmissionWindow() = default;
@@ -193,7 +180,7 @@ void OmissionWindow::SetHistory(HistoryDraws draws, std::string missingText)
 void OmissionWindow::SetWindowSize(std::size_t last)
 {
     m_last = last;
-    m_windowPicker->SetWindow(last);
+    ShowLast(last);
     Recompute();
 }
 
@@ -205,10 +192,21 @@ void OmissionWindow::SetSkewThresholds(double minRatio, double minShare)
         Recompute();
 }
 
+double OmissionWindow::MinRatio() const
+{
+    return m_minRatio->value();
+}
+
+double OmissionWindow::MinShare() const
+{
+    return m_minShare->value();
+}
+
 void OmissionWindow::ShowFamily(SourcedFamily family)
 {
     m_skewMode = false;
     m_family = std::move(family);
+    m_selectPicked = true;
     Recompute();
 }
 
@@ -221,18 +219,16 @@ void OmissionWindow::ShowSkew(std::vector<SourcedFamily> families)
 
 void OmissionWindow::Recompute()
 {
-    m_title->setText(m_skewMode ? QStringLiteral("偏态搜索")
+    SetTitle(m_skewMode ? QStringLiteral("偏态搜索")
                                 : QStringLiteral("遗漏列表（分布） · %1")
                                       .arg(m_family.family ? Q(m_family.family->Name()) : QStringLiteral("未知列表")));
-    m_title->setToolTip(m_title->text()); // whole where the bar is too narrow for it
     m_skewControls->setVisible(m_skewMode);
     m_listControls->setVisible(!m_skewMode);
     const bool custom = m_family.subCode >= analysis::kCustomCombinationCode && m_family.subCode <= analysis::kCustomListCode;
     m_editCustom->setVisible(!m_skewMode && custom);
     if (m_draws.codes.empty()) {
-        m_missing->setText(Q(m_missingText));
-        m_pages->setCurrentIndex(0);
-        m_status->clear();
+        ShowMissing(Q(m_missingText));
+        SetStatus({});
         return;
     }
     const std::size_t window = analysis::WindowSize(m_last, m_draws.codes.size());
@@ -242,8 +238,9 @@ void OmissionWindow::Recompute()
                                .arg(window < analysis::kFewScored ? QString::fromUtf8(analysis::kFewScoredNote) : QString());
     if (m_skewMode) {
         FillSkew();
-        m_pages->setCurrentIndex(2);
-        m_status->setText(scored + QStringLiteral("；共查 %1 项，欲出几率 ≥ %2 或当前遗漏达到最大遗漏的 %3 倍（且最大遗漏 > 0）的 %4 项。双击一项打开它的遗漏列表。")
+        m_views->setCurrentWidget(m_skewTable);
+        ShowContent();
+        SetStatus(scored + QStringLiteral("；共查 %1 项，欲出几率 ≥ %2 或当前遗漏达到最大遗漏的 %3 倍（且最大遗漏 > 0）的 %4 项。双击一项打开它的遗漏列表。")
                                        .arg(m_skew.searched)
                                        .arg(m_minRatio->value(), 0, 'f', 2)
                                        .arg(m_minShare->value(), 0, 'f', 2)
@@ -251,14 +248,14 @@ void OmissionWindow::Recompute()
         return;
     }
     if (!m_family.family) {
-        m_missing->setText(QStringLiteral("这一项没有遗漏列表。"));
-        m_pages->setCurrentIndex(0);
+        ShowMissing(QStringLiteral("这一项没有遗漏列表。"));
         return;
     }
     m_tableData = analysis::ComputeOmissions(*m_family.family, m_draws.codes, m_last);
     FillTable();
     FillChart();
-    m_pages->setCurrentIndex(1);
+    m_views->setCurrentWidget(m_tabs);
+    ShowContent();
     QString status = scored + QStringLiteral("；%1 项").arg(m_tableData.rows.size());
     if (!m_family.unmapped.empty())
         status += QStringLiteral("；未对应取值、不作统计的项目：%1").arg(Q(m_family.unmapped.front()) +
@@ -270,12 +267,17 @@ void OmissionWindow::Recompute()
     // Whether a high 欲出几率 made items come more often than their chance.
     if (m_family.family->Size() > 0)
         status += QStringLiteral("\n检验：") + Q(analysis::DueCheckText(analysis::CheckDue(*m_family.family, m_draws.codes, m_last)));
-    m_status->setText(status);
+    SetStatus(status);
 }
 
 void OmissionWindow::FillTable()
 {
     const analysis::Family& family = *m_family.family;
+    // A new family selects the picked item; a refill keeps what the user
+    // selected. The proxy keeps the user's sort.
+    std::optional<features::KeepSelection> keep;
+    if (!m_selectPicked)
+        keep.emplace(m_table);
     m_model->clear();
     QStringList titles;
     for (int c = 0; c < kTableColumns; ++c)
@@ -291,14 +293,13 @@ void OmissionWindow::FillTable()
             selectedRow = m_model->rowCount();
         m_model->appendRow(cells);
     }
-    m_table->sortByColumn(-1, Qt::AscendingOrder);
-    m_proxy->sort(-1);
-    m_table->horizontalHeader()->setSortIndicatorShown(true);
     m_table->resizeColumnsToContents();
-    if (selectedRow >= 0) {
-        m_table->selectRow(selectedRow);
-        m_table->scrollTo(m_proxy->index(selectedRow, 0));
+    if (m_selectPicked && selectedRow >= 0) {
+        const QModelIndex shown = m_proxy->mapFromSource(m_model->index(selectedRow, 0));
+        m_table->selectRow(shown.row());
+        m_table->scrollTo(shown);
     }
+    m_selectPicked = false;
 }
 
 void OmissionWindow::FillChart()
@@ -338,6 +339,7 @@ void OmissionWindow::FillSkew()
     thresholds.minRatio = {std::llround(m_minRatio->value() * 100), 100};
     thresholds.minShareOfMax = {std::llround(m_minShare->value() * 100), 100};
     m_skew = analysis::SearchSkew(families, m_draws.codes, m_last, thresholds);
+    features::KeepSelection keep(m_skewTable);
     m_skewModel->clear();
     QStringList titles = {QStringLiteral("列表")};
     for (int c = 0; c < kTableColumns; ++c)
@@ -353,28 +355,43 @@ void OmissionWindow::FillSkew()
             cells << Cell(Q(CellText(family, skew.row, c)), c == 0 ? static_cast<double>(i) : CellValue(skew.row, c), c > 0);
         m_skewModel->appendRow(cells);
     }
-    m_skewTable->sortByColumn(-1, Qt::AscendingOrder);
-    m_skewProxy->sort(-1);
     m_skewTable->resizeColumnsToContents();
 }
 
 std::vector<std::size_t> OmissionWindow::SelectedItems() const
 {
     std::vector<std::size_t> items;
-    for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) {
-        const QModelIndex source = m_proxy->mapToSource(index);
-        items.push_back(static_cast<std::size_t>(m_model->item(source.row(), 0)->data(kItemRole).toInt()));
-    }
+    for (int row : features::SelectedSourceRows(m_table))
+        items.push_back(static_cast<std::size_t>(m_model->item(row, 0)->data(kItemRole).toInt()));
     std::sort(items.begin(), items.end());
     return items;
 }
 
+std::vector<std::uint32_t> OmissionWindow::SelectedNumbers() const
+{
+    if (!m_skewMode)
+        return m_family.family ? m_family.family->NumbersOf(SelectedItems()) : std::vector<std::uint32_t>{};
+    // The skew search's items come from several families: their numbers joined.
+    std::vector<std::uint32_t> numbers;
+    for (int row : features::SelectedSourceRows(m_skewTable)) {
+        const int index = m_skewModel->item(row, 0)->data(kItemRole).toInt();
+        if (index < 0 || static_cast<std::size_t>(index) >= m_skew.rows.size())
+            continue;
+        const analysis::SkewRow& skew = m_skew.rows[static_cast<std::size_t>(index)];
+        const std::vector<std::uint32_t> some = m_skewFamilies[skew.family].family->NumbersOf({skew.row.item});
+        numbers.insert(numbers.end(), some.begin(), some.end());
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
 void OmissionWindow::SendSelected()
 {
-    const std::vector<std::size_t> items = SelectedItems();
-    if (m_skewMode || !m_family.family || items.empty() || !sendNumbers)
+    const std::vector<std::uint32_t> numbers = SelectedNumbers();
+    if (numbers.empty() || !sendNumbers)
         return;
-    sendNumbers(m_family.family->NumbersOf(items), m_handOff->Mode());
+    sendNumbers(numbers, m_handOff->Mode());
 }
 
 std::string OmissionWindow::ExportText(const std::string& path) const

@@ -6,9 +6,8 @@
 #include "components/features/kit/hand_off_choice.h"
 #include "components/features/omission/family_source.h"
 #include "components/features/analysis/omission/skew_search.h"
+#include "components/features/kit/feature_frame.h"
 #include "components/features/kit/history_draws.h"
-
-#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -25,23 +24,19 @@ class QStackedWidget;
 class QTabWidget;
 class QTableView;
 
-namespace vesk::features {
-class WindowPicker;
-}
-
 namespace vesk::omission {
 
 class TrendView;
 
 using features::HistoryDraws;
 
-class OmissionWindow final : public QWidget {
+class OmissionWindow final : public features::FeatureFrame {
 public:
     explicit OmissionWindow(QWidget* parent = nullptr);
     ~OmissionWindow() override;
 
-    // Called when the user picks another window (N, 0 for 全部).
-    std::function<void(std::size_t)> windowChanged;
+    // Called when the user changed the skew search's thresholds.
+    std::function<void(double, double)> thresholdsChanged;
     // Called by 发送到缩水器 with the numbers that satisfy any selected item,
     // ascending.
     features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
@@ -61,8 +56,9 @@ public:
     void ShowSkew(std::vector<SourcedFamily> families);
 
     // The family items of the table's selected rows, and what 发送到缩水器
-    // hands on for them.
+    // hands on for them (in 偏态搜索, the selected items of every family).
     std::vector<std::size_t> SelectedItems() const;
+    std::vector<std::uint32_t> SelectedNumbers() const;
     void SendSelected();
 
     // Exports; the error is empty on success.
@@ -74,11 +70,14 @@ public:
     QTableView* SkewTable() const { return m_skewTable; }
     // The skew search's thresholds: 欲出几率 and 当前遗漏 / 最大遗漏.
     void SetSkewThresholds(double minRatio, double minShare);
+    double MinRatio() const;
+    double MinShare() const;
     TrendView* Chart() const { return m_chart; }
     const analysis::OmissionTable& CurrentTable() const { return m_tableData; }
     const analysis::Family* CurrentFamily() const { return m_family.family.get(); }
 
 private:
+    void WindowPicked(std::size_t last) override;
     void Recompute();
     void FillTable();
     void FillChart();
@@ -89,14 +88,12 @@ private:
     std::string m_missingText;
     std::size_t m_last = analysis::kDefaultWindow;
     bool m_skewMode = false;
+    bool m_selectPicked = false; // the next fill selects the family's picked item
     SourcedFamily m_family;
     std::vector<SourcedFamily> m_skewFamilies;
     analysis::OmissionTable m_tableData;
     analysis::SkewResult m_skew;
 
-    QLabel* m_title = nullptr;
-    QLabel* m_status = nullptr;
-    features::WindowPicker* m_windowPicker = nullptr;
     QCheckBox* m_showMisses = nullptr;
     QWidget* m_listControls = nullptr; // what only the omission lists offer
     features::HandOffChoice* m_handOff = nullptr;
@@ -104,8 +101,7 @@ private:
     QWidget* m_editCustom = nullptr; // the skew search's two thresholds
     QDoubleSpinBox* m_minRatio = nullptr;
     QDoubleSpinBox* m_minShare = nullptr;
-    QStackedWidget* m_pages = nullptr;
-    QLabel* m_missing = nullptr;
+    QStackedWidget* m_views = nullptr; // the lists' tabs or the skew table
     QTabWidget* m_tabs = nullptr;
     QTableView* m_table = nullptr;
     QStandardItemModel* m_model = nullptr;

@@ -3,9 +3,12 @@
 #include "components/features/analysis/chance_verdict.h"
 #include "components/features/analysis/pick/digit_ranking.h"
 #include "components/features/analysis/pick/pick_numbers.h"
+#include "components/features/kit/table_actions.h"
+#include "components/features/kit/table_cells.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 #include "components/features/pick/digit_chips.h"
+#include "components/features/pick/method_help.h"
 #include "components/features/pick/number_panel.h"
 #include "components/features/kit/feature_look.h"
 #include "components/features/pick/window_parts.h"
@@ -13,6 +16,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -31,16 +35,7 @@ QString Q(std::string_view text)
 
 QString Percent(const analysis::Figure& figure)
 {
-    return Q(analysis::FormatFigure(figure, 1, 100)) + QLatin1Char('%');
-}
-
-QStandardItem* NumberCell(const QString& text, double exact)
-{
-    auto* item = new QStandardItem(text);
-    item->setData(exact, features::kExportNumberRole);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    item->setEditable(false);
-    return item;
+    return features::PercentText(figure);
 }
 
 // Short enough for the row to fit an 800-pixel window; sums are taken mod 10.
@@ -62,16 +57,9 @@ QString WindowText(std::size_t last, std::size_t window)
     return last == 0 ? QStringLiteral("全部 %1 期").arg(window) : QStringLiteral("近%1期").arg(last);
 }
 
-MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
+MethodWindow::MethodWindow(QWidget* parent)
+    : FeatureFrame(QStringLiteral("pickMethodWindow"), {}, parent, features::FrameLook{QStringLiteral("统计期数"), true})
 {
-    setObjectName(QStringLiteral("pickMethodWindow"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 6);
-
-    auto* bar = new QHBoxLayout;
-    m_title = features::MakeFeatureTitle({}, this);
-    bar->addWidget(m_title);
-    bar->addStretch();
     m_windowControls = new QWidget(this);
     auto* windowBar = new QHBoxLayout(m_windowControls);
     windowBar->setContentsMargins(0, 0, 0, 0);
@@ -79,7 +67,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     m_window = MakeSpin(m_windowControls, QStringLiteral("methodWindow"), 1, static_cast<int>(analysis::kMaxPickWindow));
     windowBar->addWidget(m_window);
     windowBar->addWidget(new QLabel(QStringLiteral("期"), m_windowControls));
-    bar->addWidget(m_windowControls);
+    Lead()->addWidget(m_windowControls);
     m_topControls = new QWidget(this);
     auto* topBar = new QHBoxLayout(m_topControls);
     topBar->setContentsMargins(0, 0, 0, 0);
@@ -87,12 +75,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     m_top = MakeSpin(m_topControls, QStringLiteral("followTop"), 1, analysis::kMaxPickTop);
     topBar->addWidget(m_top);
     topBar->addWidget(new QLabel(QStringLiteral("个"), m_topControls));
-    bar->addWidget(m_topControls);
-    bar->addSpacing(12);
-    bar->addWidget(new QLabel(QStringLiteral("统计期数"), this));
-    m_windowPicker = new features::WindowPicker(this);
-    bar->addWidget(m_windowPicker);
-    layout->addLayout(bar);
+    Lead()->addWidget(m_topControls);
 
     m_formulaControls = new QWidget(this);
     auto* formulaBar = new QHBoxLayout(m_formulaControls);
@@ -108,11 +91,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
         connect(box, &QCheckBox::toggled, this, [this] { ReadParameterControls(); });
     }
     formulaBar->addStretch();
-    layout->addWidget(m_formulaControls);
-
-    m_pages = new QStackedWidget(this);
-    m_missing = features::MakeMissingHistoryLabel(this);
-    m_pages->addWidget(m_missing);
+    AddRow(m_formulaControls);
 
     auto* content = new QWidget(this);
     auto* contentLayout = new QVBoxLayout(content);
@@ -122,6 +101,15 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     m_chips = new DigitChips(content);
     classBar->addWidget(m_chips, 1);
     contentLayout->addLayout(classBar);
+    m_help = new QLabel(content);
+    m_help->setObjectName(QStringLiteral("methodHelp"));
+    m_help->setWordWrap(true);
+    m_help->setStyleSheet(QStringLiteral("color: #44505c;"));
+    contentLayout->addWidget(m_help);
+    m_ranking = new QLabel(content);
+    m_ranking->setObjectName(QStringLiteral("digitRanking"));
+    m_ranking->setWordWrap(true);
+    contentLayout->addWidget(m_ranking);
 
     m_model = new QStandardItemModel(this);
     m_model->setHorizontalHeaderLabels({QStringLiteral("形态"), QStringLiteral("出现次数"), QStringLiteral("出现率"),
@@ -130,7 +118,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     m_scored->setObjectName(QStringLiteral("scoredLine"));
     contentLayout->addWidget(m_scored);
     m_view = MakeTable(content, QStringLiteral("patternTable"));
-    m_view->setModel(m_model);
+    features::MakeSortable(m_view, m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAlternatingRowColors(true);
     m_view->setToolTip(QStringLiteral("出现率：统计期内每期按它之前的开奖分类后出现该形态的比例；"
@@ -149,7 +137,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
                                               "每期只用它之前的统计期数挑选，再看那一期中没中"));
         connect(button, &QPushButton::clicked, this, [this, kind = kind] {
             if (kind == 2) {
-                features::AskExportModel(this, *m_model, "smart-pick-" + std::string(analysis::InfoOf(m_method).name));
+                features::AskExportModel(this, *m_model, "智能选号-" + std::string(analysis::InfoOf(m_method).title));
                 return;
             }
             if (kind == 3) {
@@ -178,8 +166,7 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     contentLayout->addWidget(m_ruleRecord);
     m_numbers = new NumberPanel(content);
     contentLayout->addWidget(m_numbers);
-    m_pages->addWidget(content);
-    layout->addWidget(m_pages, 1);
+    SetContent(content);
 
     m_numbers->straightNumbers = [this] { return StraightNumbers(); };
     m_numbers->straightCount = [this] {
@@ -193,12 +180,6 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
         if (sendNumbers)
             sendNumbers(numbers, mode);
     };
-    m_windowPicker->picked = [this](std::size_t last) {
-        m_last = last;
-        Recompute();
-        if (windowChanged)
-            windowChanged(m_last);
-    };
     connect(m_window, &QSpinBox::valueChanged, this, [this] { ReadParameterControls(); });
     connect(m_top, &QSpinBox::valueChanged, this, [this] { ReadParameterControls(); });
     connect(m_model, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
@@ -211,6 +192,12 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
 
 MethodWindow::~MethodWindow() = default;
 
+void MethodWindow::WindowPicked(std::size_t last)
+{
+    m_last = last;
+    Recompute();
+}
+
 void MethodWindow::ShowMethod(analysis::PickMethod method, const analysis::PickParameters& parameters, std::size_t last)
 {
     const bool same = m_space && method == m_method;
@@ -219,9 +206,10 @@ void MethodWindow::ShowMethod(analysis::PickMethod method, const analysis::PickP
     m_last = last;
     if (!same)
         m_space.reset();
-    m_title->setText(QStringLiteral("智能选号 · ") + Q(analysis::InfoOf(method).title));
-    m_windowPicker->SetWindow(last);
+    SetTitle(QStringLiteral("智能选号 · ") + Q(analysis::InfoOf(method).title));
+    ShowLast(last);
     ShowParameterControls();
+    m_help->setText(MethodHelp(method));
     if (!same) {
         // Another method's patterns mean nothing here.
         m_filling = true;
@@ -287,17 +275,15 @@ void MethodWindow::Recompute()
             keep.push_back(m_space->Label(p));
     }
     if (m_draws.codes.empty()) {
-        m_missing->setText(QString::fromStdString(m_missingText));
-        m_pages->setCurrentIndex(0);
+        ShowMissing(QString::fromStdString(m_missingText));
         return;
     }
     const std::string error = analysis::ParameterError(m_method, m_parameters, m_length);
     if (!error.empty()) {
-        m_missing->setText(QString::fromStdString(error));
-        m_pages->setCurrentIndex(0);
+        ShowMissing(QString::fromStdString(error));
         return;
     }
-    m_pages->setCurrentIndex(1);
+    ShowContent();
     if (!m_space)
         m_space = std::make_unique<analysis::PatternSpace>(m_method, m_length);
     m_table = analysis::ComputePickTable(m_method, m_parameters, *m_space, m_draws.codes, m_last);
@@ -310,6 +296,9 @@ void MethodWindow::Recompute()
                               .arg(analysis::InfoOf(m_method).drawsNeeded));
     }
     m_numbers->SetAvailable(m_table.next.has_value());
+    const QString ranking = RankingLine(m_method, m_draws, m_length, m_parameters.window);
+    m_ranking->setText(ranking);
+    m_ranking->setVisible(!ranking.isEmpty());
     m_scored->setText(QStringLiteral("%1：计分 %2 期（每期只按它之前的开奖分类%3）")
                           .arg(WindowText(m_last, m_table.window))
                           .arg(m_table.scored)
@@ -330,7 +319,7 @@ void MethodWindow::Recompute()
 
 void MethodWindow::PickByRule()
 {
-    if (!m_space || m_pages->currentIndex() != 1)
+    if (!m_space || !ContentShown())
         return;
     const std::vector<bool> rule = analysis::RulePicks(m_table);
     m_filling = true;
@@ -374,20 +363,41 @@ void MethodWindow::FillTable(const std::vector<std::string>& keep)
     m_model->removeRows(0, m_model->rowCount());
     for (std::size_t p = 0; p < m_space->Size(); ++p) {
         const analysis::PickPatternRow& row = m_table.rows[p];
-        auto* label = new QStandardItem(QString::fromStdString(m_space->Label(p)));
+        QStandardItem* label = features::TextCell(QString::fromStdString(m_space->Label(p)));
         label->setCheckable(true);
-        label->setEditable(false);
         label->setCheckState(std::find(keep.begin(), keep.end(), m_space->Label(p)) != keep.end() ? Qt::Checked
                                                                                                  : Qt::Unchecked);
         const std::uint64_t nextCount = m_table.next ? m_space->SpaceCount(p, *m_table.next) : 0;
-        m_model->appendRow({label, NumberCell(QString::number(row.count), static_cast<double>(row.count)),
-                            NumberCell(Percent(row.share), row.share.Value()),
-                            NumberCell(Percent(row.baseline), row.baseline.Value()),
-                            NumberCell(m_table.next ? Percent(row.spaceShare) : QStringLiteral("—"), row.spaceShare.Value()),
-                            NumberCell(QString::number(nextCount), static_cast<double>(nextCount))});
+        m_model->appendRow({label, features::NumberCell(QString::number(row.count), static_cast<double>(row.count)),
+                            features::NumberCell(Percent(row.share), row.share.Value()),
+                            features::NumberCell(Percent(row.baseline), row.baseline.Value()),
+                            m_table.next ? features::NumberCell(Percent(row.spaceShare), row.spaceShare.Value()) : features::NoFigureCell(),
+                            features::NumberCell(QString::number(nextCount), static_cast<double>(nextCount))});
     }
     m_filling = false;
     PicksChanged();
+}
+
+QVariantMap MethodWindow::SaveState() const
+{
+    QStringList labels;
+    const std::vector<bool> picked = Picked();
+    for (std::size_t p = 0; m_space && p < picked.size(); ++p)
+        if (picked[p])
+            labels << QString::fromStdString(m_space->Label(p));
+    return {{QStringLiteral("method"), static_cast<int>(m_method)},
+            {QStringLiteral("ticked"), labels},
+            {QStringLiteral("generated"), !m_numbers->List()->toPlainText().isEmpty()}};
+}
+
+void MethodWindow::RestoreState(const QVariantMap& state)
+{
+    if (state.value(QStringLiteral("method")).toInt() != static_cast<int>(m_method))
+        return;
+    for (const QString& label : state.value(QStringLiteral("ticked")).toStringList())
+        SetPicked(label.toStdString(), true);
+    if (state.value(QStringLiteral("generated")).toBool())
+        m_numbers->Generate();
 }
 
 bool MethodWindow::SetPicked(const std::string& label, bool picked)

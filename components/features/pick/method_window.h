@@ -9,10 +9,10 @@
 // The analysis core computes every figure; the window shows them.
 
 #include "components/features/analysis/pick/pick_table.h"
+#include "components/features/kit/feature_frame.h"
 #include "components/features/kit/hand_off_choice.h"
+#include "components/features/kit/kept_state.h"
 #include "components/features/kit/history_draws.h"
-
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -27,10 +27,6 @@ class QStackedWidget;
 class QStandardItemModel;
 class QTableView;
 
-namespace vesk::features {
-class WindowPicker;
-}
-
 namespace vesk::pick {
 
 class DigitChips;
@@ -39,13 +35,16 @@ class NumberPanel;
 // Columns of the pattern table.
 enum PatternColumn { kPatternLabel, kPatternCount, kPatternShare, kPatternBaseline, kPatternNextShare, kPatternNextCount, kPatternColumns };
 
-class MethodWindow final : public QWidget {
+class MethodWindow final : public features::FeatureFrame, public features::KeepsState {
 public:
+    // The ticked patterns and whether their numbers were generated.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     explicit MethodWindow(QWidget* parent = nullptr);
     ~MethodWindow() override;
 
-    // The user changed the history window or the parameters.
-    std::function<void(std::size_t)> windowChanged;
+    // The user changed the parameters.
     std::function<void(const analysis::PickParameters&)> parametersChanged;
     // 发送到缩水器.
     features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
@@ -72,6 +71,7 @@ public:
     DigitChips* Chips() const { return m_chips; }
 
 private:
+    void WindowPicked(std::size_t last) override;
     void Recompute();
     void FillTable(const std::vector<std::string>& keep);
     void PicksChanged();
@@ -92,10 +92,6 @@ private:
     bool m_filling = false;
     bool m_ruleApplied = false; // the ticks are the rule's
 
-    QLabel* m_title;
-    features::WindowPicker* m_windowPicker;
-    QStackedWidget* m_pages;
-    QLabel* m_missing;
     DigitChips* m_chips;
     QWidget* m_windowControls;
     QSpinBox* m_window;
@@ -105,6 +101,8 @@ private:
     std::array<QCheckBox*, 7> m_formulas{};
     QStandardItemModel* m_model;
     QTableView* m_view;
+    QLabel* m_help;    // what the classes mean, how a label reads
+    QLabel* m_ranking; // 热温冷 and 金字塔: each digit's count and age
     QLabel* m_scored;
     QLabel* m_backTest;
     QLabel* m_ruleRecord;

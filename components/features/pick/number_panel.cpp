@@ -51,7 +51,13 @@ NumberPanel::NumberPanel(QWidget* parent) : QWidget(parent)
     m_list->setMaximumHeight(m_list->fontMetrics().height() * 6);
     layout->addWidget(m_list);
 
-    connect(m_group, &QCheckBox::toggled, this, [this] { PicksChanged(); });
+    // The same picks as groups (or back): a generated list is converted, not dropped.
+    connect(m_group, &QCheckBox::toggled, this, [this] {
+        const bool generated = m_generated;
+        PicksChanged();
+        if (generated)
+            Generate();
+    });
     connect(m_generate, &QPushButton::clicked, this, [this] { Generate(); });
     connect(m_send, &QPushButton::clicked, this, [this] { Send(); });
 }
@@ -89,8 +95,11 @@ void NumberPanel::PicksChanged()
                 .arg(count)
                 .arg(Grouped() ? QStringLiteral("组") : QStringLiteral("注"))
                 .arg(count * kPricePerNumber);
+    if (Grouped())
+        text += QStringLiteral(" · 以组选号码（数字从小到大）交给缩水器");
     m_count->setText(text);
     m_list->clear();
+    m_generated = false;
 }
 
 void NumberPanel::Generate()
@@ -104,6 +113,7 @@ void NumberPanel::Generate()
         text += features::NumberText(numbers[i], m_length);
     }
     m_list->setPlainText(text.isEmpty() ? QStringLiteral("（没有号码：请先勾选）") : text);
+    m_generated = !text.isEmpty();
 }
 
 void NumberPanel::Send()

@@ -34,7 +34,7 @@ public:
 
     void SetLength(int length) { m_length = length; }
     // Recounts after the picks changed; the generated list is cleared, as it
-    // no longer shows the picks.
+    // no longer shows the picks. Ticking 组选 converts the list instead.
     void PicksChanged();
     // A line shown before the count ("复式 2×3×2"), "" for none.
     void SetCountPrefix(const QString& prefix);
@@ -58,6 +58,7 @@ private:
     features::HandOffChoice* m_handOff;
     QPushButton* m_send;
     QPlainTextEdit* m_list;
+    bool m_generated = false; // the list shows the numbers of the current picks
 };
 
 } // namespace vesk::pick

@@ -4,6 +4,8 @@
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/pick/pick_method.h"
 #include "components/features/analysis/pick/position_pick.h"
+#include "components/features/kit/table_actions.h"
+#include "components/features/kit/table_cells.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 #include "components/features/pick/method_window.h"
@@ -23,47 +25,21 @@
 
 namespace vesk::pick {
 
-namespace {
-
-QStandardItem* NumberCell(std::int64_t value)
+PositionWindow::PositionWindow(QWidget* parent)
+    : FeatureFrame(QStringLiteral("pickPositionWindow"), QStringLiteral("智能选号 · 单选定位"), parent,
+                   features::FrameLook{QStringLiteral("回测期数"), true})
 {
-    auto* item = new QStandardItem(QString::number(value));
-    item->setData(static_cast<double>(value), features::kExportNumberRole);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    item->setEditable(false);
-    return item;
-}
-
-} // namespace
-
-PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("pickPositionWindow"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 6);
-    auto* bar = new QHBoxLayout;
-    m_title = features::MakeFeatureTitle(QStringLiteral("智能选号 · 单选定位"), this);
-    bar->addWidget(m_title);
-    bar->addStretch();
-    bar->addWidget(new QLabel(QStringLiteral("次数统计 近"), this));
+    Lead()->addWidget(new QLabel(QStringLiteral("次数统计 近"), this));
     m_window = MakeSpin(this, QStringLiteral("methodWindow"), 1, static_cast<int>(analysis::kMaxPickWindow));
-    bar->addWidget(m_window);
-    bar->addWidget(new QLabel(QStringLiteral("期"), this));
-    bar->addSpacing(12);
-    bar->addWidget(new QLabel(QStringLiteral("回测期数"), this));
-    m_windowPicker = new features::WindowPicker(this);
-    bar->addWidget(m_windowPicker);
-    layout->addLayout(bar);
+    Lead()->addWidget(m_window);
+    Lead()->addWidget(new QLabel(QStringLiteral("期"), this));
 
-    m_pages = new QStackedWidget(this);
-    m_missing = features::MakeMissingHistoryLabel(this);
-    m_pages->addWidget(m_missing);
     auto* content = new QWidget(this);
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
     m_model = new QStandardItemModel(this);
     m_view = MakeTable(content, QStringLiteral("digitTable"));
-    m_view->setModel(m_model);
+    features::MakeSortable(m_view, m_model);
     m_view->setSelectionMode(QAbstractItemView::NoSelection);
     m_view->setToolTip(QStringLiteral("勾选每一位要的数字；当前遗漏：该位上次出现这个数字之后的期数"));
     contentLayout->addWidget(m_view, 1);
@@ -81,7 +57,7 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     pickBar->addWidget(clear);
     auto* exportButton = new QPushButton(QStringLiteral("导出"), content);
     exportButton->setObjectName(QStringLiteral("exportDigits"));
-    connect(exportButton, &QPushButton::clicked, this, [this] { features::AskExportModel(this, *m_model, "smart-pick-position"); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { features::AskExportModel(this, *m_model, "智能选号-单选定位"); });
     pickBar->addWidget(exportButton);
     pickBar->addStretch();
     contentLayout->addLayout(pickBar);
@@ -92,20 +68,13 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     m_numbers = new NumberPanel(content);
     m_numbers->List()->setPlaceholderText(QStringLiteral("每一位勾选数字后点“生成号码”"));
     contentLayout->addWidget(m_numbers);
-    m_pages->addWidget(content);
-    layout->addWidget(m_pages, 1);
+    SetContent(content);
 
     m_numbers->straightNumbers = [this] { return analysis::ProductNumbers(Picked()); };
     m_numbers->straightCount = [this] { return analysis::ProductCount(Picked()); };
     m_numbers->sendNumbers = [this](const std::vector<std::uint32_t>& numbers, analysis::HandOffMode mode) {
         if (sendNumbers)
             sendNumbers(numbers, mode);
-    };
-    m_windowPicker->picked = [this](std::size_t last) {
-        m_last = last;
-        PicksChanged();
-        if (windowChanged)
-            windowChanged(m_last);
     };
     connect(m_window, &QSpinBox::valueChanged, this, [this](int value) {
         if (m_filling)
@@ -121,11 +90,17 @@ PositionWindow::PositionWindow(QWidget* parent) : QWidget(parent)
     });
 }
 
+void PositionWindow::WindowPicked(std::size_t last)
+{
+    m_last = last;
+    PicksChanged();
+}
+
 void PositionWindow::Show(std::size_t last, std::size_t countWindow)
 {
     m_last = last;
     m_countWindow = countWindow;
-    m_windowPicker->SetWindow(last);
+    ShowLast(last);
     m_filling = true;
     m_window->setValue(static_cast<int>(countWindow));
     m_filling = false;
@@ -147,11 +122,10 @@ void PositionWindow::SetHistory(features::HistoryDraws draws, int length, std::s
 void PositionWindow::Recompute()
 {
     if (m_draws.codes.empty()) {
-        m_missing->setText(QString::fromStdString(m_missingText));
-        m_pages->setCurrentIndex(0);
+        ShowMissing(QString::fromStdString(m_missingText));
         return;
     }
-    m_pages->setCurrentIndex(1);
+    ShowContent();
     const analysis::PositionDigits picked = Picked();
     const auto figures = analysis::PositionFigures(m_draws.codes, m_length, m_countWindow);
     m_filling = true;
@@ -164,18 +138,38 @@ void PositionWindow::Recompute()
     for (int d = 0; d < 10; ++d) {
         QList<QStandardItem*> row;
         for (int p = 0; p < m_length; ++p) {
-            auto* digit = new QStandardItem(QString::number(d));
+            QStandardItem* digit = features::NumberCell(d);
             digit->setCheckable(true);
-            digit->setEditable(false);
+            digit->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             const bool on = static_cast<std::size_t>(p) < picked.size() && (picked[static_cast<std::size_t>(p)] & (1u << d));
             digit->setCheckState(on ? Qt::Checked : Qt::Unchecked);
             const analysis::PositionDigitFigures& f = figures[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)];
-            row << digit << NumberCell(f.current) << NumberCell(f.count);
+            row << digit << features::NumberCell(static_cast<std::int64_t>(f.current))
+                << features::NumberCell(static_cast<std::int64_t>(f.count));
         }
         m_model->appendRow(row);
     }
     m_filling = false;
     PicksChanged();
+}
+
+QVariantMap PositionWindow::SaveState() const
+{
+    QVariantList masks;
+    for (std::uint16_t mask : Picked())
+        masks << static_cast<uint>(mask);
+    return {{QStringLiteral("ticked"), masks}, {QStringLiteral("generated"), !m_numbers->List()->toPlainText().isEmpty()}};
+}
+
+void PositionWindow::RestoreState(const QVariantMap& state)
+{
+    const QVariantList masks = state.value(QStringLiteral("ticked")).toList();
+    for (int p = 0; p < m_length && p < masks.size(); ++p)
+        for (int d = 0; d < 10; ++d)
+            if (masks[p].toUInt() >> d & 1)
+                SetPicked(p, d, true);
+    if (state.value(QStringLiteral("generated")).toBool())
+        m_numbers->Generate();
 }
 
 void PositionWindow::SetPicked(int position, int digit, bool picked)

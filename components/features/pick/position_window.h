@@ -6,10 +6,10 @@
 // of the space.
 
 #include "components/features/analysis/pick/pick_numbers.h"
+#include "components/features/kit/feature_frame.h"
 #include "components/features/kit/hand_off_choice.h"
+#include "components/features/kit/kept_state.h"
 #include "components/features/kit/history_draws.h"
-
-#include <QWidget>
 
 #include <functional>
 #include <string>
@@ -21,19 +21,18 @@ class QStackedWidget;
 class QStandardItemModel;
 class QTableView;
 
-namespace vesk::features {
-class WindowPicker;
-}
-
 namespace vesk::pick {
 
 class NumberPanel;
 
-class PositionWindow final : public QWidget {
+class PositionWindow final : public features::FeatureFrame, public features::KeepsState {
 public:
+    // The ticked digits and whether their numbers were generated.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     explicit PositionWindow(QWidget* parent = nullptr);
 
-    std::function<void(std::size_t)> windowChanged;
     std::function<void(std::size_t)> countWindowChanged; // W
     features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
 
@@ -51,6 +50,7 @@ public:
     static constexpr int kColumnsPerPosition = 3;
 
 private:
+    void WindowPicked(std::size_t last) override;
     void Recompute();
     void PicksChanged();
 
@@ -61,11 +61,7 @@ private:
     std::string m_missingText;
     bool m_filling = false;
 
-    QLabel* m_title;
-    features::WindowPicker* m_windowPicker;
     QSpinBox* m_window;
-    QStackedWidget* m_pages;
-    QLabel* m_missing;
     QStandardItemModel* m_model;
     QTableView* m_view;
     QLabel* m_backTest;

@@ -1,5 +1,8 @@
 #include "components/features/query/lookup_window.h"
 
+#include "components/features/kit/table_actions.h"
+#include "components/features/kit/table_cells.h"
+
 #include "components/features/kit/feature_table.h"
 
 #include "components/features/analysis/omission_table.h"
@@ -13,23 +16,12 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
+#include <QSortFilterProxyModel>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace vesk::query {
-
-namespace {
-
-QStandardItem* NumberCell(std::int64_t value)
-{
-    auto* item = new QStandardItem(QString::number(value));
-    item->setData(static_cast<qlonglong>(value), features::kExportNumberRole);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-} // namespace
 
 LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupWindow"), QStringLiteral("号码查询"), parent)
 {
@@ -71,7 +63,7 @@ LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupW
 
     auto* splitter = new QSplitter(Qt::Vertical, content);
     m_resultTable = features::MakeFeatureTable(splitter, QStringLiteral("lookupResults"));
-    m_resultTable->setModel(&m_results);
+    features::MakeSortable(m_resultTable, &m_results);
     m_resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* lower = new QWidget(splitter);
     auto* lowerLayout = new QVBoxLayout(lower);
@@ -80,7 +72,7 @@ LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupW
     m_hitCaption->setObjectName(QStringLiteral("lookupHitCaption"));
     lowerLayout->addWidget(m_hitCaption);
     m_hitTable = features::MakeFeatureTable(lower, QStringLiteral("lookupHits"));
-    m_hitTable->setModel(&m_hits);
+    features::MakeSortable(m_hitTable, &m_hits);
     lowerLayout->addWidget(m_hitTable, 1);
     splitter->addWidget(m_resultTable);
     splitter->addWidget(lower);
@@ -94,7 +86,18 @@ LookupWindow::LookupWindow(QWidget* parent) : QueryFrame(QStringLiteral("lookupW
                                          QStringLiteral("组选上次期号"), QStringLiteral("组选当前遗漏"), QStringLiteral("组选最大遗漏")});
     m_hits.setHorizontalHeaderLabels({QStringLiteral("期号"), QStringLiteral("开奖号码"), QStringLiteral("方式")});
     connect(m_resultTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { ShowHits(current.row()); });
+            [this](const QModelIndex& current) { ShowHits(ShownRow(current)); });
+    const auto sendRows = [this](const std::vector<std::uint32_t>& numbers) {
+        if (sendNumbers)
+            sendNumbers(numbers, features::ChosenHandOffMode(this));
+    };
+    features::AddTableMenu(m_resultTable, {"号码查询", [this](const std::vector<int>& rows) {
+                                               std::vector<std::uint32_t> numbers;
+                                               for (int row : rows)
+                                                   numbers.push_back(m_rows[static_cast<std::size_t>(row)].number);
+                                               return numbers;
+                                           }, sendRows, {}});
+    features::AddTableMenu(m_hitTable, {"号码查询-开出各期", {}, {}, {}});
 }
 
 bool LookupWindow::RunQuery()
@@ -103,20 +106,24 @@ bool LookupWindow::RunQuery()
         return false;
     const analysis::LookupQuery query =
         analysis::ParseLookupQuery(m_input->toPlainText().toStdString(), Length(), Draws().periods);
+    // Every good entry is answered; the bad ones are named above the answers.
     if (!query.errors.empty()) {
         // A long paste may hold thousands of faults: the first few say enough.
         constexpr std::size_t kShownErrors = 5;
         QStringList lines;
         for (std::size_t i = 0; i < query.errors.size() && i < kShownErrors; ++i)
             lines << QString::fromStdString(query.errors[i]);
-        QString text = QStringLiteral("未能查询：") + lines.join(QStringLiteral("；"));
+        QString text = QStringLiteral("未能读取：") + lines.join(QStringLiteral("；"));
         if (query.errors.size() > kShownErrors)
             text += QStringLiteral("……共 %1 处").arg(query.errors.size());
         m_errors->setText(text);
         m_errors->show();
-        return false;
+    } else {
+        m_errors->hide();
     }
-    m_errors->hide();
+    // Nothing readable leaves the last answers standing.
+    if (query.entries.empty())
+        return false;
     m_entries = query.entries;
     FillResults();
     return true;
@@ -142,7 +149,11 @@ void LookupWindow::FillResults()
         return;
     const std::size_t last = Last();
     const auto lastPeriod = [this](const analysis::LookupFigures& figures) {
-        auto* item = new QStandardItem(figures.lastDraw ? PeriodText(Draws(), *figures.lastDraw) : QStringLiteral("—"));
+        // Periods sort by their draw, newest last.
+        QStandardItem* item = figures.lastDraw ? features::NumberCell(PeriodText(Draws(), *figures.lastDraw),
+                                                                      static_cast<double>(*figures.lastDraw))
+                                               : features::NoFigureCell();
+        item->setData({}, features::kExportNumberRole);
         item->setTextAlignment(Qt::AlignCenter);
         return item;
     };
@@ -160,7 +171,8 @@ void LookupWindow::FillResults()
             label += QStringLiteral("（%1期）").arg(PeriodText(Draws(), *row.period));
         const analysis::LookupFigures& s = row.figures.straight;
         const analysis::LookupFigures& g = row.figures.group;
-        m_results.appendRow({new QStandardItem(label), NumberCell(s.hits), lastPeriod(s), NumberCell(s.current),
+        using features::NumberCell;
+        m_results.appendRow({features::TextCell(label), NumberCell(s.hits), lastPeriod(s), NumberCell(s.current),
                              NumberCell(s.maximum), NumberCell(g.hits), lastPeriod(g), NumberCell(g.current),
                              NumberCell(g.maximum)});
         m_rows.push_back(std::move(row));
@@ -168,7 +180,7 @@ void LookupWindow::FillResults()
     m_resultTable->resizeColumnsToContents();
     if (!m_rows.empty())
         m_resultTable->selectRow(0);
-    ShowHits(m_rows.empty() ? -1 : 0);
+    ShowHits(m_rows.empty() ? -1 : m_resultTable->currentIndex().isValid() ? ShownRow(m_resultTable->currentIndex()) : 0);
 }
 
 void LookupWindow::ShowHits(int row)
@@ -188,11 +200,30 @@ void LookupWindow::ShowHits(int row)
     const std::vector<std::size_t>& draws = shown.figures.group.draws;
     for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
         const std::uint32_t code = Draws().codes[*it];
-        auto* kind = new QStandardItem(code == shown.number ? QStringLiteral("直选") : QStringLiteral("组选"));
+        QStandardItem* kind = features::TextCell(code == shown.number ? QStringLiteral("直选") : QStringLiteral("组选"));
         kind->setTextAlignment(Qt::AlignCenter);
-        m_hits.appendRow({new QStandardItem(PeriodText(Draws(), *it)), new QStandardItem(NumberText(code, Length())), kind});
+        QStandardItem* period = features::TextCell(PeriodText(Draws(), *it));
+        period->setData(static_cast<double>(*it), features::kSortRole);
+        m_hits.appendRow({period, features::TextCell(NumberText(code, Length())), kind});
     }
     m_hitTable->resizeColumnsToContents();
+}
+
+QVariantMap LookupWindow::SaveState() const
+{
+    return {{QStringLiteral("asked"), !m_entries.empty()}};
+}
+
+void LookupWindow::RestoreState(const QVariantMap& state)
+{
+    if (state.value(QStringLiteral("asked")).toBool())
+        RunQuery();
+}
+
+int LookupWindow::ShownRow(const QModelIndex& index) const
+{
+    const auto* proxy = static_cast<const QSortFilterProxyModel*>(m_resultTable->model());
+    return index.isValid() ? proxy->mapToSource(index).row() : -1;
 }
 
 std::vector<std::uint32_t> LookupWindow::HitNumbers() const

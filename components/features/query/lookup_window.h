@@ -6,6 +6,7 @@
 #include "components/features/analysis/query/lookup_index.h"
 #include "components/features/analysis/query/lookup_query.h"
 #include "components/features/kit/hand_off_choice.h"
+#include "components/features/kit/kept_state.h"
 #include "components/features/query/query_frame.h"
 
 #include <QStandardItemModel>
@@ -21,8 +22,12 @@ class QTableView;
 
 namespace vesk::query {
 
-class LookupWindow final : public QueryFrame {
+class LookupWindow final : public QueryFrame, public features::KeepsState {
 public:
+    // Whether a query was answered: it is asked again when the window comes back.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     explicit LookupWindow(QWidget* parent = nullptr);
 
     // The numbers of the window's hits, for the workbench.
@@ -48,6 +53,8 @@ private:
     };
     void FillResults();
     void ShowHits(int row);
+    // The row of m_rows a row shown in the result table stands for.
+    int ShownRow(const QModelIndex& index) const;
 
     QPlainTextEdit* m_input = nullptr;
     QLabel* m_errors = nullptr;

@@ -1,5 +1,8 @@
 #include "components/features/query/pattern_window.h"
 
+#include "components/features/kit/table_actions.h"
+#include "components/features/kit/table_cells.h"
+
 #include "components/features/kit/feature_table.h"
 
 #include "components/features/analysis/chance_verdict.h"
@@ -20,22 +23,6 @@
 #include <QVBoxLayout>
 
 namespace vesk::query {
-
-namespace {
-
-QStandardItem* Right(const QString& text)
-{
-    auto* item = new QStandardItem(text);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-QString Percent(const analysis::Figure& figure)
-{
-    return QString::fromStdString(analysis::FormatFigure(figure, 2, 100)) + QLatin1Char('%');
-}
-
-} // namespace
 
 PatternWindow::PatternWindow(QWidget* parent)
     : QueryFrame(QStringLiteral("patternWindow"), QStringLiteral("特征串查询"), parent)
@@ -102,9 +89,11 @@ PatternWindow::PatternWindow(QWidget* parent)
 
     auto* splitter = new QSplitter(Qt::Horizontal, content);
     m_placeTable = features::MakeFeatureTable(splitter, QStringLiteral("patternPlaces"));
-    m_placeTable->setModel(&m_places);
+    features::MakeSortable(m_placeTable, &m_places);
+    features::AddTableMenu(m_placeTable, {"特征串出现列表", {}, {}, {}});
     m_summaryTable = features::MakeFeatureTable(splitter, QStringLiteral("patternSummary"));
-    m_summaryTable->setModel(&m_summary);
+    features::MakeSortable(m_summaryTable, &m_summary);
+    features::AddTableMenu(m_summaryTable, {"特征串下期统计", {}, {}, {}});
     splitter->addWidget(m_placeTable);
     splitter->addWidget(m_summaryTable);
     splitter->setStretchFactor(0, 3);
@@ -209,22 +198,24 @@ void PatternWindow::Show(const std::vector<std::int64_t>& pattern)
         const std::size_t next = *it;
         const QString from = PeriodText(Draws(), next - k);
         const QString to = PeriodText(Draws(), next - 1);
-        m_places.appendRow({new QStandardItem(k == 1 ? to : from + QStringLiteral("–") + to),
-                            new QStandardItem(PeriodText(Draws(), next)),
-                            new QStandardItem(NumberText(Draws().codes[next], Length())),
-                            new QStandardItem(QString::fromStdString(labels.Text(m_values[next])))});
+        // The places sort by where they lie in the history.
+        QStandardItem* place = features::TextCell(k == 1 ? to : from + QStringLiteral("–") + to);
+        place->setData(static_cast<double>(next), features::kSortRole);
+        QStandardItem* period = features::TextCell(PeriodText(Draws(), next));
+        period->setData(static_cast<double>(next), features::kSortRole);
+        m_places.appendRow({place, period, features::TextCell(NumberText(Draws().codes[next], Length())),
+                            features::TextCell(QString::fromStdString(labels.Text(m_values[next])))});
     }
     m_summary.removeRows(0, m_summary.rowCount());
     for (const analysis::PatternNext& next : m_result.summary) {
-        auto* count = Right(QString::number(next.count));
-        count->setData(static_cast<qlonglong>(next.count), features::kExportNumberRole);
-        auto* share = Right(Percent(next.share));
-        auto* probability = Right(Percent(next.probability));
+        QStandardItem* count = features::NumberCell(static_cast<std::int64_t>(next.count));
+        QStandardItem* share = features::PercentCell(next.share, 2);
+        QStandardItem* probability = features::PercentCell(next.probability, 2);
         // How far the share could be from the truth with this few places.
-        auto* interval = Right(QString::fromStdString(
+        QStandardItem* interval = features::TextCell(QString::fromStdString(
             analysis::IntervalText(next.count, static_cast<std::int64_t>(m_result.places.size()))));
-        m_summary.appendRow(
-            {new QStandardItem(QString::fromStdString(labels.Text(next.value))), count, share, probability, interval});
+        interval->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_summary.appendRow({features::TextCell(QString::fromStdString(labels.Text(next.value))), count, share, probability, interval});
     }
     m_count->setText(pattern.size() == K() && !pattern.empty()
                          ? QStringLiteral("统计 %1 期中，特征串之后有下一期的共 %2 处").arg(m_result.window).arg(m_result.places.size()) +

@@ -1,10 +1,14 @@
 #include "components/features/query/state_model.h"
 
+#include "components/features/kit/table_cells.h"
+
 #include "components/features/analysis/figure.h"
 #include "components/features/analysis/omission_table.h"
 #include "components/features/analysis/value_labels.h"
 #include "components/features/kit/table_export.h"
 #include "components/features/query/query_frame.h"
+
+#include <limits>
 
 namespace vesk::query {
 
@@ -121,6 +125,14 @@ QVariant StateModel::data(const QModelIndex& index, int role) const
     if (role == features::kExportNumberRole && column && IsCountColumn(*column) &&
         m_values.values[*column][draw] != analysis::kNoValue)
         return static_cast<qlonglong>(m_values.values[*column][draw]);
+    if (role == features::kSortRole) {
+        if (index.column() == 0)
+            return static_cast<double>(draw);
+        if (index.column() == 1)
+            return NumberText(m_draws->codes[draw], m_length);
+        const std::int64_t value = m_values.values[*column][draw];
+        return value == analysis::kNoValue ? -std::numeric_limits<double>::infinity() : static_cast<double>(value);
+    }
     if (role == Qt::TextAlignmentRole)
         return index.column() == 0 ? QVariant() : QVariant(Qt::AlignCenter);
     return {};

@@ -1,11 +1,14 @@
 #include "components/features/query/state_window.h"
 
 #include "components/features/kit/feature_table.h"
+#include "components/features/kit/table_actions.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QCursor>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -38,13 +41,13 @@ StateWindow::StateWindow(QWidget* parent) : QueryFrame(QStringLiteral("stateWind
     Bar()->addWidget(send);
 
     m_table = features::MakeFeatureTable(this, QStringLiteral("stateTable"));
-    m_table->setModel(&m_model);
+    features::MakeSortable(m_table, &m_model);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Fixed sizes keep the view from measuring every row of the history.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_table->horizontalHeader()->setToolTip(QStringLiteral("右键单击列标题查看该列在统计期内的分布"));
+    m_table->horizontalHeader()->setToolTip(QStringLiteral("单击列标题排序；右键单击列标题查看该列在统计期内的分布"));
     connect(m_table->horizontalHeader(), &QHeaderView::customContextMenuRequested, this, [this](const QPoint& at) {
         QHeaderView* header = m_table->horizontalHeader();
         if (QMenu* menu = DistributionMenu(header->logicalIndexAt(at))) {
@@ -53,6 +56,26 @@ StateWindow::StateWindow(QWidget* parent) : QueryFrame(QStringLiteral("stateWind
         }
     });
     SetContent(m_table);
+    const auto sendRows = [this](const std::vector<std::uint32_t>& numbers) {
+        if (sendNumbers)
+            sendNumbers(numbers, features::ChosenHandOffMode(this));
+    };
+    features::AddTableMenu(
+        m_table, {"状态表", [this](const std::vector<int>&) { return SelectedNumbers(); }, sendRows,
+                  {{QStringLiteral("本列的分布…"),
+                    [this] {
+                        // The column right-clicked (the current cell's), else the first value column.
+                        const int section = m_table->currentIndex().isValid() ? m_table->currentIndex().column()
+                                                                              : kStateFixedColumns;
+                        if (QMenu* menu = DistributionMenu(section)) {
+                            menu->exec(QCursor::pos());
+                            delete menu;
+                        }
+                    }},
+                   {QStringLiteral("列设置…"), [this] {
+                        if (arrangeColumns)
+                            arrangeColumns();
+                    }}}});
 }
 
 void StateWindow::SetColumns(std::vector<std::size_t> columns)
@@ -71,8 +94,9 @@ void StateWindow::Refill()
 std::vector<std::uint32_t> StateWindow::SelectedNumbers() const
 {
     std::set<int> rows;
+    const auto* proxy = static_cast<const QSortFilterProxyModel*>(m_table->model());
     for (const QModelIndex& index : m_table->selectionModel()->selectedIndexes())
-        rows.insert(index.row());
+        rows.insert(proxy->mapToSource(index).row());
     std::vector<std::uint32_t> numbers;
     for (int row : rows)
         numbers.push_back(Draws().codes[m_model.DrawOfRow(row)]);

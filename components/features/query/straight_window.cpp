@@ -1,11 +1,13 @@
 #include "components/features/query/straight_window.h"
 
+#include "components/features/kit/table_actions.h"
+#include "components/features/kit/table_cells.h"
+
 #include "components/features/kit/feature_table.h"
 
 #include "components/features/analysis/query/falls.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/omission_table.h"
-#include "components/features/kit/table_export.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -15,29 +17,6 @@
 #include <QVBoxLayout>
 
 namespace vesk::query {
-
-namespace {
-
-QStandardItem* Figure(const QString& text, const QVariant& exported = {})
-{
-    auto* item = new QStandardItem(text);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (exported.isValid())
-        item->setData(exported, features::kExportNumberRole);
-    return item;
-}
-
-QStandardItem* Count(std::int64_t value)
-{
-    return Figure(QString::number(value), static_cast<qlonglong>(value));
-}
-
-QString Percent(const analysis::Figure& figure)
-{
-    return QString::fromStdString(analysis::FormatFigure(figure, 1, 100)) + QLatin1Char('%');
-}
-
-} // namespace
 
 QString FallKindName(std::size_t kind)
 {
@@ -57,7 +36,8 @@ StraightWindow::StraightWindow(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     auto* splitter = new QSplitter(Qt::Vertical, content);
     m_digitTable = features::MakeFeatureTable(splitter, QStringLiteral("straightDigits"));
-    m_digitTable->setModel(&m_digits);
+    features::MakeSortable(m_digitTable, &m_digits);
+    features::AddTableMenu(m_digitTable, {"直落统计_号码", {}, {}, {}});
     auto* lower = new QWidget(splitter);
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 4, 0, 0);
@@ -66,7 +46,8 @@ StraightWindow::StraightWindow(QWidget* parent)
     m_scored->setWordWrap(true);
     lowerLayout->addWidget(m_scored);
     m_fallTable = features::MakeFeatureTable(lower, QStringLiteral("straightFalls"));
-    m_fallTable->setModel(&m_falls);
+    features::MakeSortable(m_fallTable, &m_falls);
+    features::AddTableMenu(m_fallTable, {"直落统计_直落", {}, {}, {}});
     lowerLayout->addWidget(m_fallTable, 1);
     splitter->addWidget(m_digitTable);
     splitter->addWidget(lower);
@@ -95,7 +76,7 @@ void StraightWindow::Refill()
     m_digits.setHorizontalHeaderLabels(titles);
     m_digits.setRowCount(10);
     for (int d = 0; d < 10; ++d) {
-        auto* digit = new QStandardItem(QString::number(d));
+        QStandardItem* digit = features::NumberCell(d);
         digit->setTextAlignment(Qt::AlignCenter);
         m_digits.setItem(d, 0, digit);
     }
@@ -104,11 +85,11 @@ void StraightWindow::Refill()
         const int p = static_cast<int>(row.item / 10);
         const int d = static_cast<int>(row.item % 10);
         const int column = 1 + 4 * p;
-        m_digits.setItem(d, column, Count(row.hits));
-        m_digits.setItem(d, column + 1, Count(row.current));
-        m_digits.setItem(d, column + 2, Count(row.maximum));
+        m_digits.setItem(d, column, features::NumberCell(static_cast<std::int64_t>(row.hits)));
+        m_digits.setItem(d, column + 1, features::NumberCell(static_cast<std::int64_t>(row.current)));
+        m_digits.setItem(d, column + 2, features::NumberCell(static_cast<std::int64_t>(row.maximum)));
         m_digits.setItem(d, column + 3,
-                         Figure(QString::fromStdString(analysis::FormatFigure(row.average, 2)), row.average.Value()));
+                         features::NumberCell(QString::fromStdString(analysis::FormatFigure(row.average, 2)), row.average.Value()));
     }
     m_digitTable->resizeColumnsToContents();
     // All ten digits stay in view; a narrow window scrolls sideways instead.
@@ -122,9 +103,9 @@ void StraightWindow::Refill()
         const analysis::PositionFalls& position = falls[static_cast<std::size_t>(p)];
         for (std::size_t kind = 0; kind < analysis::kFallKinds; ++kind) {
             const analysis::FallRow& row = position.kinds[kind];
-            m_falls.appendRow({new QStandardItem(QString::fromStdString(analysis::PositionName(p, length))),
-                               new QStandardItem(FallKindName(kind)), Count(row.count), Figure(Percent(row.share)),
-                               Count(row.currentRun), Figure(Percent(row.baseline))});
+            m_falls.appendRow({features::TextCell(QString::fromStdString(analysis::PositionName(p, length))),
+                               features::TextCell(FallKindName(kind)), features::NumberCell(static_cast<std::int64_t>(row.count)), features::PercentCell(row.share),
+                               features::NumberCell(static_cast<std::int64_t>(row.currentRun)), features::PercentCell(row.baseline)});
         }
     }
     const std::int64_t scored = falls.empty() ? 0 : falls.front().scored;

@@ -1,5 +1,8 @@
 #include "components/features/tools/group_stats_page.h"
 
+#include "components/features/kit/kept_state.h"
+#include "components/features/kit/table_actions.h"
+
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/tools/group_statistics.h"
@@ -25,9 +28,7 @@ GroupStatsPage::GroupStatsPage(const features::FeatureHost* host, QWidget* paren
     setObjectName(QStringLiteral("groupStatsPage"));
     m_status->setObjectName(QStringLiteral("groupStatus"));
     m_status->setWordWrap(true);
-    m_table->setModel(m_model);
-    m_model->setSortRole(kSortRole);
-    m_table->setSortingEnabled(true);
+    features::MakeSortable(m_table, m_model);
 
     auto* calculate = new QPushButton(QStringLiteral("统计"), this);
     calculate->setObjectName(QStringLiteral("calculate"));
@@ -39,6 +40,8 @@ GroupStatsPage::GroupStatsPage(const features::FeatureHost* host, QWidget* paren
     head->addWidget(calculate);
     head->addWidget(m_status, 1);
     head->addWidget(exportTable);
+    // What the table's 发送到缩水器 does with the workbench's list.
+    head->addWidget(new features::HandOffChoice(QStringLiteral("groupStatsPage"), this));
     auto* body = new QHBoxLayout;
     body->addWidget(m_input, 1);
     body->addWidget(m_table, 3);
@@ -53,6 +56,20 @@ GroupStatsPage::GroupStatsPage(const features::FeatureHost* host, QWidget* paren
     };
     connect(calculate, &QPushButton::clicked, this, [this] { Calculate(); });
     connect(exportTable, &QPushButton::clicked, this, [this] { features::AskExportModel(this, *m_model, "号码组统计"); });
+    features::AddTableMenu(m_table, {"号码组统计",
+                                     [this](const std::vector<int>& rows) {
+                                         std::vector<std::uint32_t> numbers;
+                                         for (int row : rows)
+                                             if (static_cast<std::size_t>(row) < m_rows.size())
+                                                 numbers.insert(numbers.end(), m_rows[static_cast<std::size_t>(row)].members.begin(),
+                                                                m_rows[static_cast<std::size_t>(row)].members.end());
+                                         return numbers;
+                                     },
+                                     [this](const std::vector<std::uint32_t>& numbers) {
+                                         if (sendNumbers)
+                                             sendNumbers(numbers, features::ChosenHandOffMode(this));
+                                     },
+                                     {}});
 }
 
 void GroupStatsPage::Reload()
@@ -79,7 +96,7 @@ bool GroupStatsPage::Calculate()
     const analysis::GroupStatistics statistics =
         analysis::ComputeGroupStatistics(entry.codes, m_length, m_history.codes, m_picker->Window());
 
-    m_table->setSortingEnabled(false);
+    features::KeepSelection keep(m_table);
     m_model->clear();
     m_model->setHorizontalHeaderLabels({QStringLiteral("组选号码"), QStringLiteral("形态"), QStringLiteral("列表中的单选号码"),
                                         QStringLiteral("单选个数"), QStringLiteral("出现次数"), QStringLiteral("距上次出现")});
@@ -102,8 +119,7 @@ bool GroupStatsPage::Calculate()
                             NumberCell(QString::number(row.hits), static_cast<double>(row.hits)),
                             since});
     }
-    m_table->setSortingEnabled(true);
-    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_rows = statistics.rows;
     m_table->resizeColumnsToContents();
 
     QString status = QStringLiteral("%1 个号码，%2 个组选").arg(entry.codes.size()).arg(statistics.rows.size());
@@ -113,6 +129,18 @@ bool GroupStatsPage::Calculate()
         status += QStringLiteral("；统计最近 %1 期").arg(statistics.scored);
     m_status->setText(status);
     return true;
+}
+
+QVariantMap GroupStatsPage::SaveState() const
+{
+    return {{QStringLiteral("counted"), m_model->rowCount() > 0}};
+}
+
+void GroupStatsPage::RestoreState(const QVariantMap& state)
+{
+    // A text changed since it was counted would only bring up a refusal.
+    if (state.value(QStringLiteral("counted")).toBool() && m_input->Read().Ok())
+        Calculate();
 }
 
 } // namespace vesk::tools

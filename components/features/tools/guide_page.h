@@ -1,11 +1,13 @@
 #pragma once
 // 投注指南: the plays in words beside the bet calculator. Digits per
-// position (直选复式) or one digit set (直选, 组选三, 组选六) give the bets
-// and their cost live; the numbers of a play are listed on request and can
-// be handed to the workbench.
+// position (直选复式), one digit set (直选, 组选三, 组选六), sums (直选和值,
+// 组选和值), spans (直选跨度, 组选跨度) or 胆 and 拖 digits (组选胆拖) give
+// the bets and their cost at the 倍数 picked, live; the numbers of a play
+// are listed on request and can be handed to the workbench.
 
 #include "components/features/analysis/tools/bet_calculator.h"
 #include "components/features/kit/hand_off_choice.h"
+#include "components/features/kit/kept_state.h"
 
 #include <QWidget>
 
@@ -18,11 +20,16 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
+class QSpinBox;
 
 namespace vesk::tools {
 
-class GuidePage final : public QWidget {
+class GuidePage final : public QWidget, public features::KeepsState {
 public:
+    // Which play's numbers were listed.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     explicit GuidePage(QWidget* parent = nullptr);
 
     features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
@@ -46,11 +53,19 @@ private:
     QWidget* m_positionsBox;
     std::vector<QLineEdit*> m_positions;
     QLineEdit* m_set;
+    QRadioButton* m_bySum;
+    QLineEdit* m_sums;
+    QRadioButton* m_bySpan;
+    QLineEdit* m_spans;
+    QRadioButton* m_byBankers;
+    QLineEdit* m_bankers;
+    QLineEdit* m_drags;
+    QSpinBox* m_multiple;
     QLabel* m_counts;
     QComboBox* m_play;
     QPlainTextEdit* m_numbersText;
     QLabel* m_numbersCount;
-    std::vector<std::uint16_t> m_masks; // the entries last counted
+    analysis::BetPick m_pick; // the entries last counted
     std::vector<std::uint32_t> m_numbers;
 };
 

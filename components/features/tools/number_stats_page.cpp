@@ -1,5 +1,7 @@
 #include "components/features/tools/number_stats_page.h"
 
+#include "components/features/kit/table_actions.h"
+
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/tools/number_statistics.h"
@@ -22,7 +24,7 @@ namespace {
 
 QString Percent(const analysis::Figure& figure)
 {
-    return Q(analysis::FormatFigure(figure, 1, 100)) + QLatin1Char('%');
+    return features::PercentText(figure);
 }
 
 QString MoneyLine(const QString& what, const analysis::BettingReturn& betting)
@@ -54,8 +56,10 @@ NumberStatsPage::NumberStatsPage(const features::FeatureHost* host, QWidget* par
     m_summary->setObjectName(QStringLiteral("backtestSummary"));
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_summary->setWordWrap(true);
-    m_distributionTable->setModel(m_distribution);
-    m_drawTable->setModel(m_draws);
+    features::MakeSortable(m_distributionTable, m_distribution);
+    features::MakeSortable(m_drawTable, m_draws);
+    features::AddTableMenu(m_distributionTable, {"号码统计-分布", {}, {}, {}});
+    features::AddTableMenu(m_drawTable, {"号码统计-回测", {}, {}, {}});
 
     auto* calculate = new QPushButton(QStringLiteral("统计"), this);
     calculate->setObjectName(QStringLiteral("calculate"));
@@ -178,6 +182,18 @@ void NumberStatsPage::ShowBacktest(const std::vector<std::uint32_t>& list)
     }
     lines << QStringLiteral("过去的命中不代表以后的命中，任何选号都不能保证中奖。");
     m_summary->setText(lines.join(QLatin1Char('\n')));
+}
+
+QVariantMap NumberStatsPage::SaveState() const
+{
+    return {{QStringLiteral("counted"), m_calculated}};
+}
+
+void NumberStatsPage::RestoreState(const QVariantMap& state)
+{
+    // A text changed since it was counted would only bring up a refusal.
+    if (state.value(QStringLiteral("counted")).toBool() && m_input->Read().Ok())
+        Calculate();
 }
 
 } // namespace vesk::tools

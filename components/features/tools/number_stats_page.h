@@ -4,6 +4,7 @@
 // rates, baselines and the money a bettor would have won or lost.
 
 #include "components/features/kit/feature_host.h"
+#include "components/features/kit/kept_state.h"
 
 #include <QWidget>
 
@@ -25,8 +26,12 @@ class ListInput;
 inline constexpr SlotInt kNumberStatsWindowOption = 4361;
 inline constexpr SlotInt kNumberStatsTypeOption = 4362;
 
-class NumberStatsPage final : public QWidget {
+class NumberStatsPage final : public QWidget, public features::KeepsState {
 public:
+    // Whether the list was counted: it is counted again when the page comes back.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     // host: borrowed, outlives the page (the feature's own).
     NumberStatsPage(const features::FeatureHost* host, QWidget* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "components/features/tools/plan_stats_page.h"
 
+#include "components/features/kit/table_actions.h"
+
 #include "components/features/tools/list_files.h"
 #include "components/features/tools/tool_widgets.h"
 #include "components/features/analysis/family_builders.h"
@@ -42,10 +44,21 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     m_minimum->setObjectName(QStringLiteral("minimumPlans"));
     m_minimum->setRange(1, 1);
     m_picked->setObjectName(QStringLiteral("pickedCount"));
-    m_countTable->setModel(m_countModel);
-    m_numberTable->setModel(m_numberModel);
-    m_numberModel->setSortRole(kSortRole);
-    m_numberTable->setSortingEnabled(true);
+    features::MakeSortable(m_countTable, m_countModel);
+    features::MakeSortable(m_numberTable, m_numberModel);
+    features::AddTableMenu(m_countTable, {"大方案统计", {}, {}, {}});
+    features::AddTableMenu(m_numberTable, {"大方案统计-号码",
+                                           [this](const std::vector<int>& rows) {
+                                               std::vector<std::uint32_t> numbers;
+                                               for (int row : rows)
+                                                   numbers.push_back(m_shownNumbers[static_cast<std::size_t>(row)]);
+                                               return numbers;
+                                           },
+                                           [this](const std::vector<std::uint32_t>& numbers) {
+                                               if (sendNumbers)
+                                                   sendNumbers(numbers, features::ChosenHandOffMode(this));
+                                           },
+                                           {}});
 
     auto* load = new QPushButton(QStringLiteral("载入方案文件…"), this);
     load->setObjectName(QStringLiteral("loadPlans"));
@@ -130,10 +143,45 @@ void PlanStatsPage::LoadFiles()
         m_filePlans.push_back(std::move(plans[i]));
         m_fileNames.push_back(std::filesystem::path(answer.paths[i]).filename().string());
     }
+    ShowFiles();
+}
+
+void PlanStatsPage::ShowFiles()
+{
     QStringList names;
     for (const std::string& name : m_fileNames)
         names << Q(name);
-    m_files->setText(QStringLiteral("已载入 %1 个文件：%2").arg(m_fileNames.size()).arg(names.join(QStringLiteral("、"))));
+    m_files->setText(m_fileNames.empty() ? QStringLiteral("未载入方案文件")
+                                         : QStringLiteral("已载入 %1 个文件：%2").arg(m_fileNames.size()).arg(names.join(QStringLiteral("、"))));
+}
+
+QVariantMap PlanStatsPage::SaveState() const
+{
+    QVariantList plans;
+    QStringList names;
+    for (std::size_t i = 0; i < m_filePlans.size(); ++i) {
+        plans << features::CodesValue(m_filePlans[i]);
+        names << Q(m_fileNames[i]);
+    }
+    return {{QStringLiteral("plans"), plans}, {QStringLiteral("names"), names},
+            {QStringLiteral("tallied"), m_tally.planCount > 0}, {QStringLiteral("minimum"), m_minimum->value()}};
+}
+
+void PlanStatsPage::RestoreState(const QVariantMap& state)
+{
+    const QVariantList plans = state.value(QStringLiteral("plans")).toList();
+    const QStringList names = state.value(QStringLiteral("names")).toStringList();
+    if (plans.size() != names.size())
+        return;
+    m_filePlans.clear();
+    m_fileNames.clear();
+    for (qsizetype i = 0; i < plans.size(); ++i) {
+        m_filePlans.push_back(features::CodesOf(plans[i]));
+        m_fileNames.push_back(names[i].toStdString());
+    }
+    ShowFiles();
+    if (state.value(QStringLiteral("tallied")).toBool() && Tally())
+        SetMinimumPlans(state.value(QStringLiteral("minimum"), 1).toInt());
 }
 
 void PlanStatsPage::ClearFiles()
@@ -181,14 +229,13 @@ void PlanStatsPage::ShowTally()
     std::vector<std::size_t> order(m_tally.numbers.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) { return m_tally.plans[a] > m_tally.plans[b]; });
-    m_numberTable->setSortingEnabled(false);
     m_numberModel->clear();
+    m_shownNumbers.clear();
     m_numberModel->setHorizontalHeaderLabels({QStringLiteral("号码"), QStringLiteral("方案数")});
     for (std::size_t i : order) {
         m_numberModel->appendRow({TextCell(Q(analysis::DigitsText(m_tally.numbers[i], m_length))), NumberCell(QString::number(m_tally.plans[i]), m_tally.plans[i])});
+        m_shownNumbers.push_back(m_tally.numbers[i]);
     }
-    m_numberTable->setSortingEnabled(true);
-    m_numberTable->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 
     m_summary->setText(QStringLiteral("共 %1 个方案，%2 个号码至少在一个方案中").arg(m_tally.planCount).arg(m_tally.numbers.size()));
     m_minimum->setRange(1, static_cast<int>(std::max<std::size_t>(m_tally.planCount, 1)));

@@ -6,6 +6,7 @@
 
 #include "components/features/analysis/tools/plan_tally.h"
 #include "components/features/kit/hand_off_choice.h"
+#include "components/features/kit/kept_state.h"
 
 #include <QWidget>
 
@@ -22,8 +23,12 @@ class QTableView;
 
 namespace vesk::tools {
 
-class PlanStatsPage final : public QWidget {
+class PlanStatsPage final : public QWidget, public features::KeepsState {
 public:
+    // The loaded files' plans and whether they were tallied.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     explicit PlanStatsPage(QWidget* parent = nullptr);
 
     features::SendNumbers sendNumbers; // with the 替换/追加/交集 chosen beside the button
@@ -52,11 +57,13 @@ private:
     void AskExportPicked();
     void ShowTally();
     void ShowPicked();
+    void ShowFiles();
 
     int m_length = 3;
     std::vector<std::vector<std::uint32_t>> m_filePlans;
     std::vector<std::string> m_fileNames;
     analysis::PlanTally m_tally;
+    std::vector<std::uint32_t> m_shownNumbers; // the number of each row of the number table
     QPlainTextEdit* m_pasted;
     QLabel* m_files;
     QLabel* m_summary;

@@ -135,4 +135,15 @@ void SetToolPage::SaveResult()
     features::ShowInformation(this, error.empty() ? ExportedText(path) : error);
 }
 
+QVariantMap SetToolPage::SaveState() const
+{
+    return {{QStringLiteral("ran"), !m_result.empty()}};
+}
+
+void SetToolPage::RestoreState(const QVariantMap& state)
+{
+    if (state.value(QStringLiteral("ran")).toBool() && m_a->Read().Ok() && m_b->Read().Ok())
+        Calculate();
+}
+
 } // namespace vesk::tools

@@ -7,6 +7,7 @@
 #include "components/features/analysis/tools/set_operations.h"
 #include "components/features/kit/hand_off_choice.h"
 #include "components/features/kit/feature_host.h"
+#include "components/features/kit/kept_state.h"
 
 #include <QWidget>
 
@@ -28,8 +29,12 @@ class ListInput;
 inline constexpr SlotInt kSetOperationOption = 4363;
 inline constexpr SlotInt kSetGroupsOption = 4364;
 
-class SetToolPage final : public QWidget {
+class SetToolPage final : public QWidget, public features::KeepsState {
 public:
+    // Whether the operation was run: it is run again when the page comes back.
+    QVariantMap SaveState() const override;
+    void RestoreState(const QVariantMap& state) override;
+
     // host: borrowed, outlives the page (the feature's own).
     explicit SetToolPage(const features::FeatureHost* host, QWidget* parent = nullptr);
 

@@ -12,22 +12,6 @@
 
 namespace vesk::tools {
 
-QStandardItem* TextCell(const QString& text)
-{
-    auto* item = new QStandardItem(text);
-    item->setData(text, kSortRole);
-    return item;
-}
-
-QStandardItem* NumberCell(const QString& text, double value)
-{
-    auto* item = new QStandardItem(text);
-    item->setData(value, kSortRole);
-    item->setData(value, features::kExportNumberRole);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
 ListInput::ListInput(const QString& title, const QString& name, QWidget* parent)
     : QWidget(parent), m_editor(new QPlainTextEdit(this)), m_take(new QPushButton(QStringLiteral("取缩水结果"), this))
 {
@@ -67,7 +51,7 @@ void ListInput::TakeWorkbenchResults()
         return;
     }
     if (codes->empty()) {
-        features::ShowInformation(this, "缩水器的缩水结果是空的。");
+        features::ShowInformation(this, "缩水器中没有号码。");
         return;
     }
     SetCodes(*codes);

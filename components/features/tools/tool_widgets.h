@@ -1,9 +1,9 @@
 #pragma once
-// The pieces every tool page is made of: a read-only table of figures whose
-// number cells carry their exact value for export, and a number-list box
-// that takes typed text or a result file.
+// The pieces every tool page is made of: the kit's table cells and a
+// number-list box that takes typed text or a result file.
 
 #include "components/features/analysis/number_entry.h"
+#include "components/features/kit/table_cells.h"
 
 #include <QPlainTextEdit>
 #include <QStandardItem>
@@ -20,14 +20,11 @@ class QLabel;
 
 namespace vesk::tools {
 
-// The role tables sort by: the exact figure, not its text.
-inline constexpr int kSortRole = Qt::UserRole + 1;
-
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// A text cell; with a number, right-aligned, sorted and exported by it.
-QStandardItem* TextCell(const QString& text);
-QStandardItem* NumberCell(const QString& text, double value);
+using features::kSortRole;
+using features::NumberCell;
+using features::TextCell;
 
 // The numbers of the workbench's result list, nullopt when it is not open.
 using WorkbenchSource = std::function<std::optional<std::vector<std::uint32_t>>()>;

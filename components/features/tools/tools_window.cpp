@@ -34,6 +34,7 @@ ToolsWindow::ToolsWindow(const features::FeatureHost* host, QWidget* parent)
     m_guide->sendNumbers = send;
     m_setTool->sendNumbers = send;
     m_planStats->sendNumbers = send;
+    m_groupStats->sendNumbers = send;
 }
 
 void ToolsWindow::SetWorkbenchSource(const WorkbenchSource& source)

@@ -59,17 +59,19 @@ TEST(CustomItems, DamagedTextsAreRefusedWithThePlace)
         std::string place;
     };
     const std::vector<Bad> bads = {
-        {"{", "not valid JSON"},
-        {"[]", "expected an object"},
+        {"{", "第 1 行第 2 个字符：格式有误"},
+        {"{\n  \"format\": 3dvesk", "第 2 行第 14 个字符"},
+        {"[]", "应为一个对象"},
         {R"({"format": "other", "version": 1, "digits": 3})", "format"},
         {R"({"format": "3dvesk-omission-items", "version": 2, "digits": 3})", "version"},
         {R"({"format": "3dvesk-omission-items", "version": 1, "digits": 5})", "digits"},
         // Past the signed range: named as written, not as the negative it wraps to.
         {R"({"format": "3dvesk-omission-items", "version": 18446744073709551615, "digits": 3})",
-         "version: expected a whole number, not 18446744073709551615"},
+         "version: 应为整数，不是 18446744073709551615"},
         {Wrap(R"(, "combinations": [{"type": "position", "position": 18446744073709551615, "values": [1]}])"),
-         "combinations[0].position: expected a whole number"},
-        {Wrap(R"(, "extra": 1)"), "unknown key \"extra\""},
+         "combinations[0].position: 应为整数"},
+        {Wrap(R"(, "extra": 1)"), "不认识的键 \"extra\""},
+        {Wrap(R"(, "combinations": [{"type": "和", "values": [1]}])"), "combinations[0].type: 没有这个类型"},
         {Wrap(R"(, "combinations": [{"type": "repeat", "values": [1]}])"), "combinations[0].type"},
         {Wrap(R"(, "combinations": [{"type": "list", "values": [1]}])"), "combinations[0].type"},
         {Wrap(R"(, "combinations": [{"type": "sum", "values": []}])"), "combinations[0].values"},
@@ -89,7 +91,13 @@ TEST(CustomItems, DamagedTextsAreRefusedWithThePlace)
         const CustomItemsParse parsed = ParseCustomItems(bad.text, 3);
         EXPECT_FALSE(parsed.ok) << bad.text;
         EXPECT_NE(parsed.error.find(bad.place), std::string::npos) << bad.text << " → " << parsed.error;
+        // The reasons are the user's language, not the parser's.
+        EXPECT_EQ(parsed.error.find("expected"), std::string::npos) << parsed.error;
     }
+    // A type may be named as the condition window names it.
+    const CustomItemsParse named = ParseCustomItems(Wrap(R"(, "combinations": [{"type": "和值", "values": [10, 11]}])"), 3);
+    ASSERT_TRUE(named.ok) << named.error;
+    EXPECT_EQ(named.items.combinations[0].condition.type, filter::ConditionType::Sum);
 }
 
 TEST(CustomItems, AValueNestedDeepIsRefusedByItsKindNotWrittenOut)
@@ -99,7 +107,7 @@ TEST(CustomItems, AValueNestedDeepIsRefusedByItsKindNotWrittenOut)
     const CustomItemsParse parsed =
         ParseCustomItems(R"({"format": "3dvesk-omission-items", "version": )" + deep + R"(, "digits": 3})", 3);
     EXPECT_FALSE(parsed.ok);
-    EXPECT_EQ(parsed.error, "version: expected a whole number, not an array");
+    EXPECT_EQ(parsed.error, "version: 应为整数，不是 an array");
 }
 
 TEST(CustomItems, DamagedFileIsSetAsideNotEmptied)

@@ -47,26 +47,32 @@ TEST(LookupIndex, AgreesWithTheOneNumberLookUpOverTheWholeSpace)
 TEST(LookupQuery, ReadsNumbersAndPeriodsAndNamesWhatItCannotRead)
 {
     const std::vector<std::string> periods = {"2025001", "2025002", "", "2025002"};
-    LookupQuery query = ParseLookupQuery(" 123,045\n2025001、678901  2025002 ", 3, periods);
+    LookupQuery query = ParseLookupQuery(" 123,045\n2025001、678  2025002 ", 3, periods);
     EXPECT_TRUE(query.errors.empty());
-    ASSERT_EQ(query.entries.size(), 6u);
+    ASSERT_EQ(query.entries.size(), 5u);
     EXPECT_EQ(query.entries[0].number, 123u);
     EXPECT_FALSE(query.entries[0].period);
     EXPECT_EQ(query.entries[1].number, 45u);
     EXPECT_TRUE(query.entries[2].period);
     EXPECT_EQ(query.entries[2].draw, 0u);
     EXPECT_EQ(query.entries[3].number, 678u);
-    EXPECT_EQ(query.entries[4].number, 901u);
     // A period the file lists twice names its newest draw.
-    EXPECT_TRUE(query.entries[5].period);
-    EXPECT_EQ(query.entries[5].draw, 3u);
+    EXPECT_TRUE(query.entries[4].period);
+    EXPECT_EQ(query.entries[4].draw, 3u);
 
-    query = ParseLookupQuery("123 12a 2025009 1234", 3, periods);
-    ASSERT_EQ(query.errors.size(), 3u);
+    // Every good token is read; each bad one is named: digits that are
+    // neither a number of the game's length nor a period (678901), letters.
+    query = ParseLookupQuery("123 12a 2025009 1234 678901 45 2025001", 3, periods);
+    ASSERT_EQ(query.errors.size(), 5u);
     EXPECT_NE(query.errors[0].find("第2项"), std::string::npos);
     EXPECT_NE(query.errors[0].find("12a"), std::string::npos);
     EXPECT_NE(query.errors[1].find("2025009"), std::string::npos);
     EXPECT_NE(query.errors[2].find("第4项"), std::string::npos);
+    EXPECT_NE(query.errors[3].find("678901"), std::string::npos);
+    EXPECT_NE(query.errors[4].find("“45”"), std::string::npos);
+    ASSERT_EQ(query.entries.size(), 2u);
+    EXPECT_EQ(query.entries[0].number, 123u);
+    EXPECT_TRUE(query.entries[1].period);
     EXPECT_TRUE(ParseLookupQuery("  \n ", 3, periods).entries.empty());
 }
 

@@ -48,7 +48,15 @@ TEST(GroupStatistics, GroupsTheListAndCountsTheWindowsDraws)
     EXPECT_EQ(last3.scored, 3u);
     EXPECT_EQ(last3.rows[0].hits, 1);
     EXPECT_EQ(last3.rows[1].hits, 0);
-    EXPECT_EQ(last3.rows[1].sinceHit, -1);
+    // Its last hit lies before the window (123, three draws back): the
+    // distance is still the true one, not "none".
+    EXPECT_EQ(last3.rows[1].sinceHit, 3);
+    // A window of one draw: every earlier hit is before it.
+    const GroupStatistics last1 = ComputeGroupStatistics(Codes{777, 0}, 3, kDraws, 1);
+    EXPECT_EQ(last1.rows[0].hits, 1);
+    EXPECT_EQ(last1.rows[0].sinceHit, 0);
+    EXPECT_EQ(last1.rows[1].hits, 0);
+    EXPECT_EQ(last1.rows[1].sinceHit, 6);
     // No history: the grouping still stands.
     EXPECT_EQ(ComputeGroupStatistics(Codes{5}, 3, {}, 100).rows.size(), 1u);
     EXPECT_EQ(ComputeGroupStatistics(Codes{1122}, 4, {}, 0).rows[0].orderings, 6u);

@@ -8,6 +8,7 @@
 #include "components/features/omission/omission_window.h"
 #include "components/features/omission/table_text.h"
 #include "components/features/omission/trend_view.h"
+#include "components/features/kit/window_picker.h"
 
 #include "framework/scripted_interaction.h"
 #include "numbers/draw_history.h"
@@ -17,8 +18,11 @@
 #include "tests/support/xls_readback.h"
 #include "tests/support/visible_label.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QPlainTextEdit>
@@ -100,7 +104,7 @@ TEST_F(OmissionWindowTest, CatalogueLeafShowsItsCategoryWithTheCoresFigures)
     }
     // The status line checks 欲出几率 over the same window: the items that
     // were due before a draw, how often they came, and their chance.
-    const QString status = feature->findChild<QLabel*>(QStringLiteral("omissionStatus"))->text();
+    const QString status = feature->findChild<QLabel*>(QStringLiteral("featureStatus"))->text();
     const analysis::DueCheck due = analysis::CheckDue(*family, draws, 100);
     EXPECT_GT(due.atLeastOne.cases, due.atLeastTwo.cases);
     EXPECT_TRUE(status.contains(QStringLiteral("欲出几率≥1 的项下一期出现 %1/%2 次").arg(due.atLeastOne.came).arg(due.atLeastOne.cases)))
@@ -240,6 +244,90 @@ TEST_F(OmissionWindowTest, SkewSearchListsAndOpensAFamily)
     EXPECT_EQ(feature->Table()->selectionModel()->selectedRows().front().data().toString(), item);
 }
 
+void ClickHeader(QTableView* view, int section)
+{
+    QHeaderView* header = view->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+void Pick(features::WindowPicker* picker, std::size_t last)
+{
+    picker->setCurrentIndex(picker->findData(static_cast<qulonglong>(last)));
+    emit picker->activated(picker->currentIndex());
+}
+
+TEST_F(OmissionWindowTest, TheTableKeepsItsSortAndSelectionAcrossAWindowChangeAndATreeSwitch)
+{
+    Select(QStringLiteral("组选单码"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    ClickHeader(feature->Table(), 1); // 当前遗漏: the largest first
+    const auto descending = [](const QTableView* view) {
+        for (int r = 1; r < view->model()->rowCount(); ++r)
+            if (view->model()->index(r - 1, 1).data(Qt::UserRole + 1).toDouble() <
+                view->model()->index(r, 1).data(Qt::UserRole + 1).toDouble())
+                return false;
+        return true;
+    };
+    EXPECT_TRUE(descending(feature->Table()));
+    feature->Table()->selectRow(3);
+    const QString picked = feature->Table()->model()->index(3, 0).data().toString();
+    Pick(feature->Picker(), 30);
+    EXPECT_TRUE(descending(feature->Table())) << "a new window keeps the sort";
+    ASSERT_EQ(feature->Table()->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(feature->Table()->selectionModel()->selectedRows().front().data().toString(), picked);
+
+    Select(QStringLiteral("号码查询"));
+    Select(QStringLiteral("组选单码"));
+    feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    EXPECT_EQ(feature->Table()->horizontalHeader()->sortIndicatorSection(), 1);
+    EXPECT_TRUE(descending(feature->Table())) << "and so does a switch to another feature and back";
+    ASSERT_EQ(feature->Table()->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(feature->Table()->selectionModel()->selectedRows().front().data().toString(), picked);
+}
+
+TEST_F(OmissionWindowTest, TheSkewSearchOpensAnItemAtItsOwnWindowKeepsItsThresholdsAndSends)
+{
+    Select(QStringLiteral("偏态搜索"));
+    OmissionWindow* feature = Shown();
+    ASSERT_NE(feature, nullptr);
+    Pick(feature->Picker(), 30); // the lists keep their own 100
+    auto* minRatio = feature->findChild<QDoubleSpinBox*>(QStringLiteral("minRatio"));
+    minRatio->setValue(3.0);
+    emit minRatio->editingFinished();
+    QTableView* skew = feature->SkewTable();
+    ASSERT_GT(skew->model()->rowCount(), 0);
+    const QStringList row = [skew] {
+        QStringList cells;
+        for (int c = 1; c < skew->model()->columnCount(); ++c)
+            cells << skew->model()->index(0, c).data().toString();
+        return cells;
+    }();
+    // The selected items' numbers can go from the search itself.
+    skew->selectRow(0);
+    EXPECT_FALSE(feature->SelectedNumbers().empty());
+    emit skew->doubleClicked(skew->model()->index(0, 1));
+    ASSERT_TRUE(feature->Table()->isVisible());
+    const QModelIndex opened = feature->Table()->selectionModel()->selectedRows().front();
+    QStringList figures;
+    for (int c = 0; c < feature->Table()->model()->columnCount(); ++c)
+        figures << feature->Table()->model()->index(opened.row(), c).data().toString();
+    EXPECT_EQ(figures, row) << "the same figures as the search showed";
+    EXPECT_EQ(feature->Picker()->Window(), 30u);
+
+    Select(QStringLiteral("组选单码"));
+    EXPECT_EQ(Shown()->Picker()->Window(), 100u);
+    Select(QStringLiteral("偏态搜索"));
+    feature = Shown();
+    EXPECT_DOUBLE_EQ(feature->findChild<QDoubleSpinBox*>(QStringLiteral("minRatio"))->value(), 3.0);
+    ASSERT_GT(feature->SkewTable()->model()->rowCount(), 0);
+    EXPECT_GE(feature->SkewTable()->model()->index(feature->SkewTable()->model()->rowCount() - 1, 7).data(Qt::UserRole + 1).toDouble(), 0.0);
+    ASSERT_NE(feature->SkewTable()->findChild<QAction*>(QStringLiteral("exportRows")), nullptr);
+    ASSERT_NE(feature->findChild<QPushButton*>(QStringLiteral("exportSkew")), nullptr);
+}
+
 TEST_F(OmissionWindowTest, SelectedItemsGoToTheWorkbenchsResultList)
 {
     Select(QStringLiteral("组选单码"));
@@ -261,7 +349,7 @@ TEST_F(OmissionWindowTest, TheUsersOwnItemsAreEditedValidatedAndShown)
     ASSERT_NE(feature, nullptr);
     EXPECT_EQ(feature->Table()->model()->rowCount(), 0);
     EXPECT_TRUE(feature->findChild<QWidget*>(QStringLiteral("editCustomItems"))->isVisible());
-    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("omissionStatus"))->text().contains(QStringLiteral("编辑自定义项目")));
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("featureStatus"))->text().contains(QStringLiteral("编辑自定义项目")));
 
     const std::string path = analysis::CustomItemsPath(host->Environment().GetDirectory(6), 3);
     CustomItemsDialog dialog(path, 3);
@@ -273,6 +361,15 @@ TEST_F(OmissionWindowTest, TheUsersOwnItemsAreEditedValidatedAndShown)
         "combinations": [{"name": "大和值", "type": "sum", "values": [30]}]})"));
     EXPECT_FALSE(dialog.Save()); // 30 is no sum of three digits
     EXPECT_FALSE(std::filesystem::exists(path));
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_NE(script.MessageBoxes()[0].text.find("combinations[0].values"), std::string::npos) << script.MessageBoxes()[0].text;
+    EXPECT_EQ(script.MessageBoxes()[0].text.find("expected"), std::string::npos) << "in Chinese";
+    EXPECT_EQ(dialog.focusWidget(), dialog.Editor()) << "the focus goes back to the text";
+    // Escape with edits not saved asks; "no" keeps the dialog and the text.
+    script.QueueMessageBoxAnswer(7); // IDNO
+    dialog.reject();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(script.MessageBoxes().size(), 2u);
     dialog.Editor()->setPlainText(QStringLiteral(R"({"format": "3dvesk-omission-items", "version": 1, "digits": 3,
         "combinations": [{"name": "大和值", "type": "sum", "values": [20, 21, 22, 23, 24, 25, 26, 27]}]})"));
     EXPECT_TRUE(dialog.Save());

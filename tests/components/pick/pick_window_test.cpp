@@ -96,6 +96,34 @@ TEST_F(PickWindowTest, EachLeafShowsTheCoresClassesAndPatternTable)
     }
 }
 
+TEST_F(PickWindowTest, EachMethodKeepsItsTicksAndListAcrossASwitchAndSaysWhatItsClassesMean)
+{
+    Select(QStringLiteral("热温冷选号"));
+    MethodWindow* feature = Method();
+    ASSERT_NE(feature, nullptr);
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("methodHelp"))->text().contains(QStringLiteral("“111”")));
+    const QString ranking = feature->findChild<QLabel*>(QStringLiteral("digitRanking"))->text();
+    EXPECT_TRUE(ranking.startsWith(QStringLiteral("近 10 期排序："))) << ranking.toStdString();
+    EXPECT_EQ(ranking.count(QStringLiteral(" > ")), 9);
+    ASSERT_TRUE(feature->SetPicked("111", true));
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("generateNumbers")), Qt::LeftButton);
+    const QString listed = feature->Numbers()->List()->toPlainText();
+    ASSERT_FALSE(listed.isEmpty());
+    Select(QStringLiteral("邻孤传选号"));
+    feature = Method();
+    ASSERT_NE(feature, nullptr);
+    const std::vector<bool> other = feature->Picked();
+    EXPECT_EQ(std::count(other.begin(), other.end(), true), 0) << "another method keeps its own ticks";
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("methodHelp"))->text().contains(QStringLiteral("传")));
+    EXPECT_FALSE(feature->findChild<QLabel*>(QStringLiteral("digitRanking"))->isVisible());
+    Select(QStringLiteral("热温冷选号"));
+    feature = Method();
+    ASSERT_NE(feature, nullptr);
+    const std::vector<bool> kept = feature->Picked();
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), true), 1);
+    EXPECT_EQ(feature->Numbers()->List()->toPlainText(), listed);
+}
+
 TEST_F(PickWindowTest, TickedPatternsGiveTheirNumbersCountAndBackTestAtOnce)
 {
     Select(QStringLiteral("热温冷选号"));
@@ -124,8 +152,17 @@ TEST_F(PickWindowTest, TickedPatternsGiveTheirNumbersCountAndBackTestAtOnce)
     feature->findChild<QCheckBox*>(QStringLiteral("groupBox"))->setChecked(true);
     const std::vector<std::uint32_t> groups = analysis::GroupsOf(straight, 3);
     EXPECT_TRUE(feature->Numbers()->CountLabel()->text().contains(QStringLiteral("共 %1 组").arg(groups.size())));
-    EXPECT_TRUE(feature->Numbers()->List()->toPlainText().isEmpty()); // the old list no longer holds
     EXPECT_EQ(feature->Numbers()->Numbers(), groups);
+    // The generated list is converted, not dropped, and the line says how they go on.
+    QStringList groupTexts;
+    for (std::uint32_t group : groups)
+        groupTexts << QStringLiteral("%1").arg(group, 3, 10, QLatin1Char('0'));
+    EXPECT_EQ(feature->Numbers()->List()->toPlainText().split(QRegularExpression(QStringLiteral("\\s+"))), groupTexts);
+    EXPECT_TRUE(feature->Numbers()->CountLabel()->text().contains(QStringLiteral("以组选号码")));
+    feature->findChild<QCheckBox*>(QStringLiteral("groupBox"))->setChecked(false);
+    EXPECT_EQ(feature->Numbers()->List()->toPlainText().split(QRegularExpression(QStringLiteral("\\s+"))), listed)
+        << "and back";
+    feature->findChild<QCheckBox*>(QStringLiteral("groupBox"))->setChecked(true);
 
     // 全选 covers the whole space: every scored draw hits, at a baseline of 100%.
     QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("pickButton0")), Qt::LeftButton);

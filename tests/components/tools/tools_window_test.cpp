@@ -1,5 +1,6 @@
 // Row 8's library in the real host with the real module and the sample
 // history: the leaves of 辅助工具 clicked in the tree and each tool driven.
+#include "components/features/analysis/tools/bet_calculator.h"
 #include "components/features/analysis/tools/group_statistics.h"
 #include "components/features/analysis/tools/number_statistics.h"
 #include "components/features/analysis/tools/plan_tally.h"
@@ -148,6 +149,58 @@ TEST_F(ToolsWindowTest, GuideCountsBetsAndHandsTheNumbersOff)
     Click(guide, "showNumbers");
     Click(guide, "sendNumbers");
     EXPECT_TRUE(WorkbenchHolds(10));
+}
+
+TEST_F(ToolsWindowTest, TheGuideCountsSumSpanAndBankerBetsAtTheMultiplePicked)
+{
+    ToolsWindow* tools = Open(QStringLiteral("投注指南"));
+    ASSERT_NE(tools, nullptr);
+    GuidePage* guide = tools->Guide();
+    auto* counts = guide->findChild<QLabel*>(QStringLiteral("betCounts"));
+    const auto bets = [](analysis::BetPlay play, analysis::BetPick pick) { return analysis::CountBets(play, pick, 3); };
+    analysis::BetPick sums;
+    sums.values = 1u << 10 | 1u << 11;
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("sumValues")), QStringLiteral("10 11"));
+    EXPECT_EQ(counts->text(), QStringLiteral("直选和值：%1 注，%2 元\n组选和值：%3 注，%4 元")
+                                  .arg(bets(analysis::BetPlay::StraightSum, sums))
+                                  .arg(2 * bets(analysis::BetPlay::StraightSum, sums))
+                                  .arg(bets(analysis::BetPlay::GroupSum, sums))
+                                  .arg(2 * bets(analysis::BetPlay::GroupSum, sums)));
+    guide->findChild<QSpinBox*>(QStringLiteral("multiple"))->setValue(3);
+    EXPECT_TRUE(counts->text().startsWith(QStringLiteral("直选和值：%1 注，%2 元（3 倍）")
+                                              .arg(bets(analysis::BetPlay::StraightSum, sums))
+                                              .arg(6 * bets(analysis::BetPlay::StraightSum, sums))))
+        << counts->text().toStdString();
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("sumValues")), QStringLiteral(" 30"));
+    EXPECT_TRUE(counts->text().contains(QStringLiteral("“30”"))) << counts->text().toStdString();
+
+    guide->findChild<QSpinBox*>(QStringLiteral("multiple"))->setValue(1);
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("bankerDigits")), QStringLiteral("1"));
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("dragDigits")), QStringLiteral("234"));
+    EXPECT_EQ(counts->text(), QStringLiteral("组选胆拖：9 注，18 元")); // 组三 6 (113, 133, ...), 组六 3
+    auto* play = guide->findChild<QComboBox*>(QStringLiteral("numbersPlay"));
+    play->setCurrentIndex(play->findText(QStringLiteral("组选胆拖")));
+    Click(guide, "showNumbers");
+    EXPECT_EQ(guide->Numbers(), (Codes{112, 113, 114, 122, 123, 124, 133, 134, 144}));
+    QTest::keyClicks(guide->findChild<QLineEdit*>(QStringLiteral("dragDigits")), QStringLiteral("1"));
+    EXPECT_TRUE(counts->text().contains(QStringLiteral("既是"))) << counts->text().toStdString();
+}
+
+TEST_F(ToolsWindowTest, TheSetToolKeepsItsListsAndResultAcrossASwitch)
+{
+    ToolsWindow* tools = Open(QStringLiteral("集合工具"));
+    ASSERT_NE(tools, nullptr);
+    tools->SetTool()->InputA()->Editor()->setPlainText(QStringLiteral("123 456"));
+    tools->SetTool()->InputB()->Editor()->setPlainText(QStringLiteral("456 789"));
+    Click(tools->SetTool(), "calculate");
+    const Codes result = tools->SetTool()->Result();
+    ASSERT_FALSE(result.empty());
+    Open(QStringLiteral("号码统计"));
+    tools = Open(QStringLiteral("集合工具"));
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(tools->SetTool()->InputA()->Editor()->toPlainText(), QStringLiteral("123 456"));
+    EXPECT_EQ(tools->SetTool()->InputB()->Editor()->toPlainText(), QStringLiteral("456 789"));
+    EXPECT_EQ(tools->SetTool()->Result(), result);
 }
 
 TEST_F(ToolsWindowTest, SetToolComputesSavesAndRefusesBadInput)

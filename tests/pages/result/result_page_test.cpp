@@ -3,6 +3,7 @@
 // snapshot requests and the buttons forwarded to the workbench.
 #include "tests/pages/result/page_harness.h"
 
+#include "framework/popup_menu.h"
 #include "framework/scripted_interaction.h"
 #include "numbers/number_list.h"
 #include "pages/options/result_options.h"
@@ -14,9 +15,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QAbstractItemView>
+#include <QImage>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace vesk::test {
 namespace {
@@ -297,6 +302,48 @@ TEST_F(ResultPageTest, MenuOffersTheItemsWithTheirThresholdsAndRunsTheChoice)
     EXPECT_EQ(menu.ids[13], kPrint);
     EXPECT_EQ(menu.ids[15], kOptions);
     EXPECT_EQ(harness.ResultText(), "") << "the chosen command ran";
+}
+
+// The real popup of a menu, closed with Escape as soon as it shows; its size
+// and whether its rows were drawn are what a user would see.
+class PopupProbe final : public ScriptedInteraction {
+public:
+    UINT ChooseMenuItem(const MenuRequest& request) override
+    {
+        QTimer::singleShot(0, [this] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->isVisible() && (widget->windowFlags() & Qt::Popup) == Qt::Popup) {
+                    shownSize = widget->size();
+                    picture = widget->grab().toImage();
+                    QTest::keyClick(widget, Qt::Key_Escape);
+                }
+        });
+        return detail::RunPopupMenu(request.menu, request.owner, request.pt);
+    }
+    QSize shownSize;
+    QImage picture;
+};
+
+TEST(ResultPagePopupTest, TheResultListsMenuShowsItsItems)
+{
+    PageHarness harness;
+    ASSERT_TRUE(harness.Ready());
+    harness.SetResult("777");
+    PopupProbe probe;
+    harness.Notify(kResultGrid, NM_RCLICK, 0, 1);
+    // Sixteen rows (three of them separators) of readable height and width.
+    EXPECT_GT(probe.shownSize.height(), 13 * 16) << probe.shownSize.width() << "x" << probe.shownSize.height();
+    EXPECT_GE(probe.shownSize.width(), 124);
+    ASSERT_FALSE(probe.picture.isNull());
+    if (const char* path = std::getenv("VESK_MENU_PICTURE"))
+        probe.picture.save(QString::fromLocal8Bit(path));
+    // Text was drawn: the picture is not one flat colour.
+    const QRgb first = probe.picture.pixel(0, 0);
+    bool varied = false;
+    for (int y = 0; y < probe.picture.height() && !varied; y += 2)
+        for (int x = 0; x < probe.picture.width() && !varied; x += 2)
+            varied = probe.picture.pixel(x, y) != first;
+    EXPECT_TRUE(varied);
 }
 
 TEST_F(ResultPageTest, SnapshotRequestsActOnlyWithOptionByteZero)

@@ -32,24 +32,24 @@ struct Refusal {
 void OnlyKeys(const Json& object, const std::string& place, std::initializer_list<std::string_view> known)
 {
     if (!object.is_object())
-        Refuse(place, "expected an object");
+        Refuse(place, "应为一个对象 {…}");
     for (const auto& [key, value] : object.items()) {
         if (std::find(known.begin(), known.end(), key) == known.end())
-            Refuse(place, "unknown key \"" + key + "\"");
+            Refuse(place, "不认识的键 \"" + key + "\"");
     }
 }
 
 const Json& Member(const Json& object, const std::string& place, const char* key)
 {
     if (!object.contains(key))
-        Refuse(place, std::string("missing \"") + key + "\"");
+        Refuse(place, std::string("缺少 \"") + key + "\"");
     return object.at(key);
 }
 
 std::string Text(const Json& json, const std::string& place)
 {
     if (!json.is_string())
-        Refuse(place, "expected a text");
+        Refuse(place, "应为文字（加引号）");
     return json.get<std::string>();
 }
 
@@ -60,7 +60,7 @@ int Whole(const Json& json, const std::string& place)
                                                    : json.is_number_integer() && json.get<std::int64_t>() >= -1000000 &&
                                                          json.get<std::int64_t>() <= 100000000;
     if (!inRange)
-        Refuse(place, "expected a whole number, not " + filter::JsonValueText(json));
+        Refuse(place, "应为整数，不是 " + filter::JsonValueText(json));
     return json.get<int>();
 }
 
@@ -68,7 +68,7 @@ const Json& ArrayAt(const Json& object, const std::string& place, const char* ke
 {
     const Json& array = Member(object, place, key);
     if (!array.is_array())
-        Refuse(place + "." + key, "expected an array");
+        Refuse(place + "." + key, "应为一个列表 […]");
     return array;
 }
 
@@ -77,40 +77,52 @@ std::string NameOf(const Json& object, const std::string& place)
     return object.contains("name") ? Text(object.at("name"), place + ".name") : std::string();
 }
 
+// A type by its file id ("sum") or by its name as the condition window
+// shows it ("和值").
+std::optional<filter::ConditionType> TypeNamed(const std::string& id)
+{
+    if (const std::optional<filter::ConditionType> type = filter::TypeOfId(id))
+        return type;
+    for (int t = 0; t < filter::kConditionTypeCount; ++t)
+        if (filter::InfoOf(static_cast<filter::ConditionType>(t)).name == id)
+            return static_cast<filter::ConditionType>(t);
+    return std::nullopt;
+}
+
 CustomCombination ReadCombination(const Json& object, const std::string& place, int length)
 {
     OnlyKeys(object, place, {"name", "type", "values", "position", "pair"});
     CustomCombination item;
     item.name = NameOf(object, place);
     const std::string id = Text(Member(object, place, "type"), place + ".type");
-    const std::optional<filter::ConditionType> type = filter::TypeOfId(id);
+    const std::optional<filter::ConditionType> type = TypeNamed(id);
     if (!type)
-        Refuse(place + ".type", "unknown value type \"" + id + "\"");
+        Refuse(place + ".type", "没有这个类型：\"" + id + "\"");
     const filter::TypeInfo& info = filter::InfoOf(*type);
     const bool fieldOk = info.field == filter::TypeField::None || info.field == filter::TypeField::Position ||
                          info.field == filter::TypeField::Pair;
     if (info.needsHistory || !fieldOk)
-        Refuse(place + ".type", "\"" + id + "\" cannot make an item of one draw");
+        Refuse(place + ".type", "\"" + id + "\" 要用到之前的开奖，不能作为一期的项目");
     item.condition.type = *type;
     if (info.field == filter::TypeField::Position)
         item.condition.position = Whole(Member(object, place, "position"), place + ".position");
     else if (object.contains("position"))
-        Refuse(place, "unknown key \"position\" for " + id);
+        Refuse(place, "类型 " + id + " 没有 \"position\"");
     if (info.field == filter::TypeField::Pair) {
         const Json& pair = ArrayAt(object, place, "pair");
         if (pair.size() != 2)
-            Refuse(place + ".pair", "expected two positions");
+            Refuse(place + ".pair", "应为两个位置");
         item.condition.pair = {Whole(pair[0], place + ".pair[0]"), Whole(pair[1], place + ".pair[1]")};
     } else if (object.contains("pair")) {
-        Refuse(place, "unknown key \"pair\" for " + id);
+        Refuse(place, "类型 " + id + " 没有 \"pair\"");
     }
     const Json& values = ArrayAt(object, place, "values");
     if (values.empty())
-        Refuse(place + ".values", "no values");
+        Refuse(place + ".values", "没有取值");
     for (std::size_t i = 0; i < values.size(); ++i)
         item.condition.values.push_back(Whole(values[i], place + ".values[" + std::to_string(i) + "]"));
     if (const std::optional<filter::FieldIssue> issue = filter::CheckCondition(item.condition, length))
-        Refuse(place + "." + issue->key, issue->english);
+        Refuse(place + "." + issue->key, issue->chinese);
     return item;
 }
 
@@ -121,14 +133,14 @@ CustomCompound ReadCompound(const Json& object, const std::string& place, int le
     item.name = NameOf(object, place);
     const Json& digits = ArrayAt(object, place, "digits");
     if (digits.size() != static_cast<std::size_t>(length))
-        Refuse(place + ".digits", "expected " + std::to_string(length) + " positions");
+        Refuse(place + ".digits", "应为 " + std::to_string(length) + " 位");
     for (std::size_t p = 0; p < digits.size(); ++p) {
         const std::string where = place + ".digits[" + std::to_string(p) + "]";
         std::string set = Text(digits[p], where);
         std::sort(set.begin(), set.end());
         if (set.empty() || std::adjacent_find(set.begin(), set.end()) != set.end() ||
             !std::all_of(set.begin(), set.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            Refuse(where, "expected distinct digits, at least one");
+            Refuse(where, "应为不重复的数字，至少一个");
         item.digits.push_back(set);
     }
     return item;
@@ -141,17 +153,17 @@ CustomList ReadList(const Json& object, const std::string& place, int length)
     item.name = NameOf(object, place);
     if (object.contains("group")) {
         if (!object.at("group").is_boolean())
-            Refuse(place + ".group", "expected true or false");
+            Refuse(place + ".group", "应为 true 或 false");
         item.group = object.at("group").get<bool>();
     }
     const Json& numbers = ArrayAt(object, place, "numbers");
     if (numbers.empty())
-        Refuse(place + ".numbers", "no numbers");
+        Refuse(place + ".numbers", "没有号码");
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const std::string where = place + ".numbers[" + std::to_string(i) + "]";
         std::string number = Text(numbers[i], where);
         if (!filter::IsNumberText(number, static_cast<std::size_t>(length)))
-            Refuse(where, "\"" + number + "\" is not a " + std::to_string(length) + "-digit number");
+            Refuse(where, "\"" + number + "\" 不是 " + std::to_string(length) + " 位号码");
         item.numbers.push_back(std::move(number));
     }
     return item;
@@ -164,9 +176,25 @@ void ReadArray(const Json& root, const char* key, Read read)
         return;
     const Json& array = root.at(key);
     if (!array.is_array())
-        Refuse(key, "expected an array");
+        Refuse(key, "应为一个列表 […]");
     for (std::size_t i = 0; i < array.size(); ++i)
         read(array[i], std::string(key) + "[" + std::to_string(i) + "]");
+}
+
+// "第 3 行第 7 个字符" for a byte offset counted from 1.
+std::string SyntaxPlace(std::string_view text, std::size_t byte)
+{
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t i = 0; i + 1 < byte && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return "第 " + std::to_string(line) + " 行第 " + std::to_string(column) + " 个字符";
 }
 
 std::string AutoName(const std::string& name, const char* stem, std::size_t index)
@@ -188,14 +216,14 @@ CustomItemsParse ParseCustomItems(std::string_view text, int length)
         const Json root = Json::parse(text);
         OnlyKeys(root, "", {"format", "version", "digits", "combinations", "compounds", "lists"});
         if (Text(Member(root, "", "format"), "format") != kFormat)
-            Refuse("format", "expected \"" + std::string(kFormat) + "\"");
+            Refuse("format", "应为 \"" + std::string(kFormat) + "\"");
         const int version = Whole(Member(root, "", "version"), "version");
         if (version != kVersion)
-            Refuse("version", "version " + std::to_string(version) + " is not known");
+            Refuse("version", "不认识的版本 " + std::to_string(version));
         const int digits = Whole(Member(root, "", "digits"), "digits");
         if (digits != length)
-            Refuse("digits", "the items are for " + std::to_string(digits) + "-digit numbers, the game has " +
-                                 std::to_string(length));
+            Refuse("digits", "这些项目是 " + std::to_string(digits) + " 位号码的，当前玩法是 " + std::to_string(length) +
+                                 " 位");
         ReadArray(root, "combinations",
                   [&](const Json& j, const std::string& p) { result.items.combinations.push_back(ReadCombination(j, p, length)); });
         ReadArray(root, "compounds",
@@ -205,9 +233,13 @@ CustomItemsParse ParseCustomItems(std::string_view text, int length)
     } catch (const Refusal& refusal) {
         result.items = {};
         result.error = refusal.message;
+    } catch (const Json::parse_error& error) {
+        // The library's own words are English: say where, in the user's terms.
+        result.items = {};
+        result.error = SyntaxPlace(text, error.byte) + "：格式有误（括号、引号或逗号不对）";
     } catch (const Json::exception& error) {
         result.items = {};
-        result.error = std::string("not valid JSON: ") + error.what();
+        result.error = std::string("内容有误：") + error.what();
     }
     return result;
 }

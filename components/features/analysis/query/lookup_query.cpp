@@ -35,13 +35,15 @@ LookupQuery ParseLookupQuery(std::string_view text, int length, std::span<const 
                 continue;
             }
         }
+        // Only a token of the game's length is a number: a longer run of
+        // digits is more likely a mistyped period than several numbers.
         const NumberEntry numbers = ParseNumberEntry(token, length);
-        if (!numbers.Ok()) {
-            query.errors.push_back(place + numbers.error + "，也不是历史中的期号");
+        if (token.size() != static_cast<std::size_t>(length) || !numbers.Ok() || numbers.codes.size() != 1) {
+            query.errors.push_back(place + "“" + std::string(token) + "”：不是" + std::to_string(length) +
+                                   "位号码，也不是历史中的期号");
             continue;
         }
-        for (std::uint32_t code : numbers.codes)
-            query.entries.push_back({false, code, 0});
+        query.entries.push_back({false, numbers.codes.front(), 0});
     }
     return query;
 }

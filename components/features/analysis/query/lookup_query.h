@@ -7,8 +7,9 @@
 //   - of exactly the game's length in digits is a number, even when some
 //     period is written the same;
 //   - else is a period when the history has a draw of it;
-//   - else numbers as ParseNumberEntry reads them ("123456" is 123 and 456);
-//   - else refused, and named.
+//   - else refused, and named ("123456" is neither: a longer run of digits
+//     is more likely a mistyped period than two numbers).
+// Good tokens are read whatever the others hold.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "components/features/analysis/tools/group_statistics.h"
 
 #include "components/features/analysis/family_builders.h"
+#include "components/features/analysis/value_labels.h"
 #include "components/filter/engine/condition_value.h"
 #include "components/filter/engine/digits.h"
 
@@ -47,6 +48,7 @@ GroupStatistics ComputeGroupStatistics(std::span<const std::uint32_t> list, int 
     filter::Condition distinct;
     distinct.type = filter::ConditionType::DistinctCount;
     const filter::PreparedCondition shape(distinct, length);
+    const ValueLabels shapeLabels(distinct, length);
     for (std::size_t i = 0; i < byGroup.size();) {
         GroupRow row;
         row.group = byGroup[i].first;
@@ -56,20 +58,22 @@ GroupStatistics ComputeGroupStatistics(std::span<const std::uint32_t> list, int 
                 row.members.push_back(byGroup[j].second);
         row.entries = j - i;
         row.orderings = GroupOrderings(row.group, length);
-        row.shape = ValueText(filter::ConditionType::DistinctCount,
-                              shape.ValueOf(filter::DigitsOf(row.group, length).data(), nullptr), length);
+        row.shape = shapeLabels.Text(shape.ValueOf(filter::DigitsOf(row.group, length).data(), nullptr));
         statistics.rows.push_back(std::move(row));
         i = j;
     }
 
     const std::size_t start = WindowStart(draws.size(), last);
     statistics.scored = draws.size() - start;
-    for (std::size_t t = start; t < draws.size(); ++t) {
+    // The distance of the last hit is the true one, the hit inside the window
+    // or before it; only the hits are counted in the window.
+    for (std::size_t t = 0; t < draws.size(); ++t) {
         const std::uint32_t group = GroupOf(draws[t], length);
         const auto it = std::lower_bound(statistics.rows.begin(), statistics.rows.end(), group,
                                          [](const GroupRow& row, std::uint32_t g) { return row.group < g; });
         if (it != statistics.rows.end() && it->group == group) {
-            ++it->hits;
+            if (t >= start)
+                ++it->hits;
             it->sinceHit = static_cast<std::int64_t>(draws.size() - 1 - t);
         }
     }

@@ -18,7 +18,7 @@ struct GroupRow {
     std::size_t entries = 0;            // the list's numbers of the group, repeats counted
     std::uint32_t orderings = 0;        // straight numbers of the whole space in the group
     std::int64_t hits = 0;              // draws of the window that were the group
-    std::int64_t sinceHit = -1;         // draws after the window's newest hit; -1 without a hit
+    std::int64_t sinceHit = -1;         // draws after the newest hit of the whole history; -1 without one
 };
 
 struct GroupStatistics {
