@@ -85,8 +85,10 @@ BOOL ConditionPage::OnInitDialog()
         m_stateNumber = game->GetNumberLength(0);
     }
     m_stateFile.SetIdentity(m_stateKey, m_stateNumber);
-    if (IEnvironmentService* environment = app.Environment(); environment && m_filter)
-        m_stateFile.Restore(*environment, *m_filter);
+    if (IEnvironmentService* environment = app.Environment(); environment && m_filter) {
+        if (const std::string problem = m_stateFile.Restore(*environment, *m_filter); !problem.empty())
+            MessageBox(problem.c_str(), "提示信息", MB_OK | MB_ICONINFORMATION);
+    }
     if (m_conditionWindow) {
         const Rect none{0, 0, 0, 0};
         m_conditionWindow->Place(m_kind.placement, &none, 1, m_workbench);
@@ -132,7 +134,9 @@ void ConditionPage::OnDestroy()
     ModuleApp& app = ModuleApp::Instance();
     if (IEnvironmentService* environment = app.Environment(); environment && m_filter) {
         const bool keep = ConditionStateFile::KeepConditions(*environment) && ConditionCount() > 0;
-        m_stateFile.KeepOrDrop(*environment, *m_filter, keep);
+        // The page still stands here, so a failed write can be shown.
+        if (const std::string problem = m_stateFile.KeepOrDrop(*environment, *m_filter, keep); !problem.empty())
+            MessageBox(problem.c_str(), "提示信息", MB_OK | MB_ICONINFORMATION);
     }
     m_brush.DeleteObject();
     if (IHostObject* host = app.Host()) {

@@ -1,5 +1,8 @@
 #include "filtering/condition_state_file.h"
 
+#include "storage/safe_file.h"
+#include "storage/save_report.h"
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -38,40 +41,46 @@ bool ConditionStateFile::KeepConditions(IEnvironmentService& environment)
     return environment.ReadOption(kKeepConditionsOption, nullptr) == 1;
 }
 
-void ConditionStateFile::Restore(IEnvironmentService& environment, IRyxFilter& filter) const
+std::string ConditionStateFile::Restore(IEnvironmentService& environment, IRyxFilter& filter) const
 {
     const std::string path = PathIn(Directory(environment));
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        char message[256] = {};
-        filter.LoadState(file, message, 0, -1);
-        std::fclose(file);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return {};
+    char message[256] = {};
+    const bool read = filter.LoadState(file, message, 0, -1) != 0;
+    std::fclose(file);
+    if (read) {
+        std::remove(path.c_str());
+        return {};
     }
-    std::remove(path.c_str());
+    // The user's conditions may still be in there: keep the file for them.
+    const std::string aside = path + ".damaged";
+    if (std::rename(path.c_str(), aside.c_str()) != 0)
+        return "无法读取保留的条件文件 " + path + "，文件未改动";
+    return "无法读取保留的条件文件，已改名为 " + aside + "，其中的条件未载入";
 }
 
-void ConditionStateFile::KeepOrDrop(IEnvironmentService& environment, IRyxFilter& filter, bool keep) const
+std::string ConditionStateFile::KeepOrDrop(IEnvironmentService& environment, IRyxFilter& filter, bool keep) const
 {
     const std::string directory = Directory(environment);
     const std::string path = PathIn(directory);
     if (!keep) {
         std::remove(path.c_str());
-        return;
+        return {};
     }
     std::string trimmed = directory;
     while (!trimmed.empty() && (trimmed.back() == '/' || trimmed.back() == '\\'))
         trimmed.pop_back();
     if (!trimmed.empty())
         ::mkdir(trimmed.c_str(), 0755); // one level; an existing folder is fine
-    const std::string part = path + ".part";
-    std::FILE* file = std::fopen(part.c_str(), "wb");
-    if (!file)
-        return;
-    char message[256] = {};
-    const bool written = filter.SaveState(file, message, -1) != 0;
-    const bool closed = std::fclose(file) == 0;
-    if (written && closed && std::rename(part.c_str(), path.c_str()) == 0)
-        return;
-    std::remove(part.c_str());
+    const FileResult written = WriteFileSafely(path, [&filter](std::FILE* file) -> std::string {
+        char message[256] = {};
+        if (filter.SaveState(file, message, -1) != 0)
+            return {};
+        return message[0] ? std::string(message) : std::string("条件没有写完");
+    });
+    return written.ok ? std::string() : SaveFailedText(path, written);
 }
 
 } // namespace vesk

@@ -1,6 +1,6 @@
 #include "filtering/workbench_recovery.h"
 
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 
 #include <QTimer>
 
@@ -24,7 +24,7 @@ WorkbenchRecovery::~WorkbenchRecovery() = default;
 
 std::optional<history::RecoveredWork> WorkbenchRecovery::Leftover() const
 {
-    const files::FileBytes file = files::ReadFileBytes(m_path);
+    const FileBytes file = ReadFileBytes(m_path);
     if (!file.ok)
         return std::nullopt;
     auto work = history::ReadRecovery(
@@ -50,7 +50,7 @@ bool WorkbenchRecovery::WriteNow()
     m_sinceWrite.start();
     try {
         const std::optional<std::string> bytes = m_source();
-        return bytes && files::WriteFileReplacing(m_path, *bytes).ok;
+        return bytes && WriteFileSafely(m_path, *bytes).ok;
     } catch (const std::bad_alloc&) {
         return false; // the old copy stays; the next change tries again
     }

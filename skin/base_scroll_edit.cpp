@@ -4,8 +4,9 @@
 #include "framework/cfiledialog.h"
 #include "framework/system_api.h"
 #include "skin/focus_message.h"
+#include "storage/safe_file.h"
+#include "storage/save_report.h"
 
-#include <QSaveFile>
 #include <QString>
 
 namespace vesk {
@@ -49,18 +50,19 @@ void CBaseScrollEdit::SetText(const CString& text)
 
 bool CBaseScrollEdit::SaveTextAs(const CString& defaultName)
 {
-    CFileDialog dialog(FALSE, "*.txt", defaultName.c_str(), OFN_OVERWRITEPROMPT, "文本文件(*.txt)|*.txt||", this);
-    if (dialog.DoModal() != IDOK)
-        return false;
-    // Written beside the target and renamed into place, so a failed write
-    // never leaves the user's old file half overwritten.
-    QSaveFile file(QString::fromStdString(dialog.GetPathName()));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const CString text = GetWindowText();
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-        return false;
-    return file.commit();
+    CString name = defaultName;
+    for (;;) {
+        CFileDialog dialog(FALSE, "*.txt", name.c_str(), OFN_OVERWRITEPROMPT, "文本文件(*.txt)|*.txt||", this);
+        if (dialog.DoModal() != IDOK)
+            return false;
+        const std::string path = dialog.GetPathName();
+        const FileResult written = WriteFileSafely(path, std::string_view(GetWindowText()));
+        if (written.ok)
+            return true;
+        // Say so and offer the dialog again: the text is still only here.
+        MessageBox(SaveFailedText(path, written).c_str(), "提示信息", MB_OK | MB_ICONINFORMATION);
+        name = path;
+    }
 }
 
 CRect CBaseScrollEdit::ClientInScreen() const

@@ -5,6 +5,10 @@
 #include "framework/messages.h"
 #include "framework/styles.h"
 #include "framework/window_message_event.h"
+#include "storage/safe_file.h"
+#include "storage/save_report.h"
+
+#include <QBuffer>
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,15 +107,20 @@ bool ChartWindow::ExportPicture()
     const FileDialogResult answer = Interaction().FileDialog(request);
     if (!answer.accepted || answer.paths.empty())
         return false;
-    if (page->grab().save(QString::fromStdString(answer.paths.front()), "PNG"))
-        return true;
+    const std::string& path = answer.paths.front();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    FileResult written{false, "图片未能生成", 0};
+    if (page->grab().save(&buffer, "PNG"))
+        written = WriteFileSafely(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
     MessageBoxRequest box;
     box.parent = this;
-    box.text = "图片未能保存：" + answer.paths.front();
-    box.caption = "导出图片";
-    box.type = MB_OK | MB_ICONWARNING;
+    box.text = written.ok ? ExportedText(path) : SaveFailedText(path, written);
+    box.caption = "提示信息";
+    box.type = MB_OK | (written.ok ? MB_ICONINFORMATION : MB_ICONWARNING);
     Interaction().MessageBox(box);
-    return false;
+    return written.ok;
 }
 
 } // namespace vesk::chart

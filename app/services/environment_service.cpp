@@ -2,6 +2,7 @@
 
 #include "application/column_defaults.h"
 #include "application/option_ids.h"
+#include "storage/safe_file.h"
 
 #include <cstring>
 #include <filesystem>
@@ -9,6 +10,12 @@
 #include <system_error>
 
 namespace vesk::app {
+namespace {
+
+// Our catalogue is well below a megabyte; a source larger than this is not one.
+constexpr std::size_t kMaxCatalogueBytes = std::size_t{16} << 20;
+
+} // namespace
 
 inline constexpr const char* kCatalogueFileName = "S3Cdt.dat";
 
@@ -41,17 +48,14 @@ void EnvironmentService::SeedCatalogue()
     const fs::path target = fs::path(m_paths.data) / kCatalogueFileName;
     if (m_catalogueSource.empty() || fs::exists(target, error) || !fs::exists(m_catalogueSource, error))
         return;
-    // Copy beside and rename, so a half-copied catalogue never stands in the user's folder.
-    const fs::path temp = target.string() + ".part";
-    if (!fs::copy_file(m_catalogueSource, temp, fs::copy_options::overwrite_existing, error)) {
-        m_lastError = "cannot copy the catalogue: " + error.message();
+    // Through the safe writer, so a half-copied catalogue never stands in the user's folder.
+    const FileBytes source = ReadFileBytes(m_catalogueSource, kMaxCatalogueBytes);
+    if (!source.ok) {
+        m_lastError = "cannot copy the catalogue: " + source.error;
         return;
     }
-    fs::rename(temp, target, error);
-    if (error) {
-        m_lastError = "cannot copy the catalogue: " + error.message();
-        fs::remove(temp, error);
-    }
+    if (const FileResult written = WriteFileSafely(target.string(), source.bytes); !written.ok)
+        m_lastError = "cannot copy the catalogue: " + written.message;
 }
 
 std::optional<Bytes> EnvironmentService::RecordOf(std::int32_t id) const

@@ -29,7 +29,7 @@ FileResult OptionStore::Write(std::int32_t id, std::span<const std::uint8_t> byt
                            + std::to_string(MaxOptionLength(id)) + " bytes"};
     std::error_code ignored;
     std::filesystem::create_directories(m_folder, ignored);
-    FileResult result = WriteFileSafely(PathOf(id), bytes, m_writer);
+    FileResult result = WriteFileSafely(PathOf(id), bytes);
     if (result.ok)
         m_cache[id] = Bytes(bytes.begin(), bytes.end());
     return result;

@@ -25,14 +25,10 @@ public:
     // Replaces the record safely; refuses a record longer than its id allows.
     FileResult Write(std::int32_t id, std::span<const std::uint8_t> bytes);
 
-    // Seam for tests: how the bytes reach the temporary file.
-    void SetWriter(DescriptorWriter writer) { m_writer = std::move(writer); }
-
     std::string PathOf(std::int32_t id) const;
 
 private:
     std::string m_folder;
-    DescriptorWriter m_writer = WriteAll;
     mutable std::map<std::int32_t, std::optional<Bytes>> m_cache;
 };
 

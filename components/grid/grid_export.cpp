@@ -1,6 +1,6 @@
 #include "components/grid/grid_export.h"
 
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 #include "storage/xls/workbook_writer.h"
 
 #include <algorithm>
@@ -52,14 +52,14 @@ ExportOutcome ExportWorkbook(const GridTable& table, const std::string& path)
                 cells[c].SetNumber(cell.number);
         }
     };
-    const files::WriteOutcome written = files::WriteFileReplacing(path, [&](std::FILE* file) {
+    const FileResult written = WriteFileSafely(path, [&](std::FILE* file) {
         xls::FileOutput out(file);
         const xls::WriteResult result = xls::WriteWorkbook(out, outline, rows);
         if (result.ok)
             return std::string();
         return result.error.empty() ? std::string("the workbook could not be written") : result.error;
     });
-    return {written.ok, written.error};
+    return {written.ok, written.message};
 }
 
 } // namespace vesk::grid

@@ -8,6 +8,7 @@
 #include "storage/files/filter_data_file.h"
 #include "storage/files/result_file.h"
 #include "storage/files/result_file_format.h"
+#include "storage/save_report.h"
 #include "pages/handoff/print_results.h"
 #include "pages/options/options_dialog.h"
 #include "pages/result/result_ids.h"
@@ -79,14 +80,14 @@ bool ResultPage::SaveResultFile()
         switch (files::FormatOfPath(path)) {
         case files::ResultFileFormat::Spreadsheet:
             if (!m_resultGrid || m_resultGrid->Export(path.c_str(), ExtensionOf(path).c_str()) != 1)
-                error = "无法写入文件：" + path;
+                error = SaveFailedText(path, FileResult{false, "表格组件未能写出", 0});
             break;
         case files::ResultFileFormat::NumberText:
         case files::ResultFileFormat::FilterData: {
             const std::uint32_t perLine = m_perLine ? m_perLine() : kOneLine;
             const files::SaveResult saved = files::SaveResultFile(path, *m_result, perLine ? perLine : kOneLine);
             if (!saved.ok)
-                error = "无法写入文件：" + path;
+                error = SaveFailedText(path, FileResult{false, saved.error, saved.errorNumber});
             break;
         }
         case files::ResultFileFormat::Other:
@@ -109,7 +110,9 @@ void ResultPage::EditOptions()
     options::OptionsDialog dialog(m_options, m_app.Host(), this);
     if (dialog.DoModal() == IDOK) {
         m_options = dialog.Options();
-        options::WriteResultOptions(*m_app.Environment(), m_options);
+        // The options hold for this session either way; the user learns they will not come back.
+        if (!options::WriteResultOptions(*m_app.Environment(), m_options))
+            ShowMessage(SaveFailedText("结果页选项记录", FileResult{false, "选项记录未能写入", 0}));
     }
     // The arrangement was stored when the user confirmed it, even if the
     // options were then cancelled.

@@ -1,7 +1,7 @@
 #include "storage/files/result_file.h"
 
 #include "numbers/text_encoding.h"
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 #include "storage/files/filter_data_file.h"
 #include "storage/files/number_text_file.h"
 
@@ -60,13 +60,13 @@ LoadResult LoadResultFile(const std::string& path, NumberList& list)
 SaveResult SaveResultFile(const std::string& path, const NumberList& list, std::uint32_t perLine,
                           const SpreadsheetColumns& columns)
 {
-    WriteOutcome written;
+    FileResult written;
     switch (FormatOfPath(path)) {
     case ResultFileFormat::NumberText:
-        written = WriteFileReplacing(path, FormatNumberText(list, perLine));
+        written = WriteFileSafely(path, FormatNumberText(list, perLine));
         break;
     case ResultFileFormat::FilterData:
-        written = WriteFileReplacing(path, EncodeFilterData(list));
+        written = WriteFileSafely(path, EncodeFilterData(list));
         break;
     case ResultFileFormat::Spreadsheet:
         written = WriteResultSpreadsheet(path, list, columns);
@@ -74,7 +74,7 @@ SaveResult SaveResultFile(const std::string& path, const NumberList& list, std::
     default:
         return {false, "the extension is not .txt, .flt or .xls"};
     }
-    return {written.ok, written.error};
+    return {written.ok, written.message, written.error};
 }
 
 } // namespace vesk::files

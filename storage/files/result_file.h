@@ -36,6 +36,7 @@ LoadResult LoadResultFile(const std::string& path, NumberList& list);
 struct SaveResult {
     bool ok = false;
     std::string error;
+    int errorNumber = 0; // the errno behind error, 0 when there is none
 };
 
 // ".txt" as number text with perLine numbers per line, ".flt" as current

@@ -33,7 +33,7 @@ xls::WorkbookOutline OutlineOf(const NumberList& list, const SpreadsheetColumns&
 
 } // namespace
 
-WriteOutcome WriteResultSpreadsheet(const std::string& path, const NumberList& list,
+FileResult WriteResultSpreadsheet(const std::string& path, const NumberList& list,
                                     const SpreadsheetColumns& columns)
 {
     const xls::WorkbookOutline outline = OutlineOf(list, columns);
@@ -56,7 +56,7 @@ WriteOutcome WriteResultSpreadsheet(const std::string& path, const NumberList& l
                 cells[c + 2].SetNumber(columns.table[base + std::size_t(k)]);
         }
     };
-    return WriteFileReplacing(path, [&](std::FILE* file) {
+    return WriteFileSafely(path, [&](std::FILE* file) {
         xls::FileOutput out(file);
         const xls::WriteResult written = xls::WriteWorkbook(out, outline, rows);
         if (!written.ok && std::ferror(file))

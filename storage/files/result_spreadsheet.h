@@ -5,7 +5,7 @@
 // row's number from an attribute table.
 
 #include "numbers/number_list.h"
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 
 #include <cstdint>
 #include <span>
@@ -36,7 +36,7 @@ struct SpreadsheetColumns {
 };
 
 // Writes list beside path and renames it into place once complete.
-WriteOutcome WriteResultSpreadsheet(const std::string& path, const NumberList& list,
+FileResult WriteResultSpreadsheet(const std::string& path, const NumberList& list,
                                     const SpreadsheetColumns& columns);
 
 } // namespace vesk::files

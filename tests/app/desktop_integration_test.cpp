@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <filesystem>
 #include <functional>
 
@@ -142,7 +144,7 @@ TEST(DesktopIntegration, AFailedRecordWriteStillKeepsTheFolderForTheRun)
 {
     test::TempFolder root;
     OptionStore options(root.Path() + "options/");
-    options.SetWriter([](int, std::span<const std::uint8_t>) { return false; });
+    InjectedFileFailure failing(FileStep::Write, EIO);
     const DesktopIntegration desktop(*qApp, options, QLocale::c());
     DialogFolders().Remember("txt", root.Path());
     EXPECT_EQ(DialogFolders().FolderFor("txt"), root.Path());

@@ -4,11 +4,13 @@
 #include "app/services/draw_keeping.h"
 #include "app/services/host_object.h"
 #include "app/services/sample_draws.h"
+#include "storage/safe_file.h"
 #include "tests/app/text_files.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -89,15 +91,15 @@ TEST_F(DrawKeepingTest, AFailedWriteIsReportedAndKeepsTheOldFile)
     EXPECT_NE(nowhere.error.find("未能保存"), std::string::npos);
     EXPECT_TRUE(nowhere.history.Empty());
 
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
+    // A full disk, a failed sync or rename: for root as well.
     WriteText(history, "2025210 111\n");
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const DrawChange change = EnterDraw(history, "2025211", "222");
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-    EXPECT_FALSE(change.written);
-    EXPECT_NE(change.error.find("未能保存"), std::string::npos);
-    EXPECT_EQ(ReadText(history), "2025210 111\n");
+    for (const FileStep step : {FileStep::Write, FileStep::SyncFile, FileStep::Rename}) {
+        InjectedFileFailure failure(step, ENOSPC);
+        const DrawChange change = EnterDraw(history, "2025211", "222");
+        EXPECT_FALSE(change.written) << int(step);
+        EXPECT_NE(change.error.find("未能保存"), std::string::npos) << int(step);
+        EXPECT_EQ(ReadText(history), "2025210 111\n") << int(step);
+    }
 }
 
 TEST_F(DrawKeepingTest, EnteredDrawsAreValidatedLikeImportedOnes)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -51,12 +52,12 @@ TEST(OptionStore, FailedWriteKeepsTheOldRecord)
     const Bytes old = {1, 2, 3, 4, 5, 6, 7};
     ASSERT_TRUE(store.Write(kOptionResultOptions, old).ok);
 
-    // A device that takes half of the bytes and then fails.
-    store.SetWriter([](int fd, std::span<const std::uint8_t> bytes) {
-        WriteAll(fd, bytes.first(bytes.size() / 2));
-        return false;
-    });
-    const FileResult result = store.Write(kOptionResultOptions, Bytes{9, 9, 9, 9, 9, 9, 9});
+    FileResult result;
+    {
+        // The disk fills up during the write.
+        InjectedFileFailure full(FileStep::Write, ENOSPC);
+        result = store.Write(kOptionResultOptions, Bytes{9, 9, 9, 9, 9, 9, 9});
+    }
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.message.empty());
     EXPECT_EQ(store.Read(kOptionResultOptions), old);

@@ -5,8 +5,11 @@
 
 #include "components/filter/engine/condition_set_file.h"
 #include "numbers/number_list.h"
+#include "storage/safe_file.h"
 
 #include <QTest>
+
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -182,22 +185,30 @@ TEST(ConditionStates, NoConditionsWithKeepingOnDeletesTheOldFileAndWritesNone)
     EXPECT_TRUE(FilesIn(pages.StateFolder()).empty());
 }
 
-TEST(ConditionStates, ADamagedStateRestoresNothingIsDeletedAndIsToldOnce)
+TEST(ConditionStates, ADamagedStateIsSetAsideNamedAndNotDeleted)
 {
     PageHarness pages;
     ScriptedInteraction script;
     script.QueueMessageBoxAnswer(IDOK);
-    WriteFile(FixedStatePath(pages), R"({"format": "3dvesk-conditions", "version": 1, "digits": 3, "groups": [)");
+    script.QueueMessageBoxAnswer(IDOK);
+    const std::string damaged = R"({"format": "3dvesk-conditions", "version": 1, "digits": 3, "groups": [)";
+    WriteFile(FixedStatePath(pages), damaged);
     pages.OpenPages();
     QTest::qWait(20);
+    // The user's conditions may still be in there: kept under a name that is not read again.
     EXPECT_FALSE(FileExists(FixedStatePath(pages)));
+    EXPECT_EQ(ReadFile(FixedStatePath(pages) + ".damaged"), damaged);
     char message[256] = {};
     EXPECT_EQ(pages.Fixed().PrepareRun(message), 0); // still no conditions
-    ASSERT_EQ(script.MessageBoxes().size(), 1u);
-    EXPECT_NE(script.MessageBoxes()[0].text.find("无法读取"), std::string::npos);
-    EXPECT_EQ(script.MessageBoxes()[0].caption, "提示信息");
+    // The page names the file set aside; the condition window gives the reason.
+    ASSERT_EQ(script.MessageBoxes().size(), 2u);
+    const std::string both = script.MessageBoxes()[0].text + script.MessageBoxes()[1].text;
+    EXPECT_NE(both.find(FixedStatePath(pages) + ".damaged"), std::string::npos);
+    EXPECT_NE(both.find("上次的缩水条件无法读取"), std::string::npos);
+    for (const MessageBoxRequest& box : script.MessageBoxes())
+        EXPECT_EQ(box.caption, "提示信息");
     QTest::qWait(20);
-    EXPECT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(script.MessageBoxes().size(), 2u);
     EXPECT_EQ(script.UnexpectedRequests(), 0);
 }
 
@@ -223,18 +234,28 @@ private:
     bool m_succeeds;
 };
 
-TEST(ConditionStates, AFailedWriteLeavesNeitherAStateNorAPartFile)
+TEST(ConditionStates, AFailedWriteKeepsTheOldStateAndSaysSo)
 {
     TempFolder root;
     app::EnvironmentService environment(app::HostPaths::UnderRoot(root.Path()), "");
     ConditionStateFile state("zfc");
     state.SetIdentity(61, 3);
-    StateWriter failing(false);
-    state.KeepOrDrop(environment, failing, true);
-    EXPECT_TRUE(FilesIn(root.Path() + "state/").empty());
     StateWriter whole(true);
-    state.KeepOrDrop(environment, whole, true);
+    EXPECT_EQ(state.KeepOrDrop(environment, whole, true), "");
     EXPECT_EQ(FilesIn(root.Path() + "state/"), std::vector<std::string>{"TS3D-3.zfc"});
+    const std::string path = root.Path() + "state/TS3D-3.zfc";
+
+    // The component stops half way; then the disk fills, a sync or the rename fails.
+    StateWriter failing(false);
+    const std::string refused = state.KeepOrDrop(environment, failing, true);
+    EXPECT_EQ(refused.rfind("保存失败：" + path, 0), 0u) << refused;
+    for (const FileStep step : {FileStep::Write, FileStep::SyncFile, FileStep::Rename}) {
+        InjectedFileFailure failure(step, step == FileStep::Write ? ENOSPC : EIO);
+        const std::string problem = state.KeepOrDrop(environment, whole, true);
+        EXPECT_NE(problem.find("原文件未改动"), std::string::npos) << int(step);
+    }
+    EXPECT_EQ(FilesIn(root.Path() + "state/"), std::vector<std::string>{"TS3D-3.zfc"});
+    EXPECT_EQ(ReadFile(path), "whole");
 }
 
 TEST(ConditionStates, NamesFollowTheDirectoryKeyAndNumber)

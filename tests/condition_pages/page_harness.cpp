@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace vesk::test {
 namespace {
@@ -129,6 +130,12 @@ void WriteFile(const std::string& path, const std::string& text)
 bool FileExists(const std::string& path)
 {
     return std::filesystem::exists(path);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::string> FilesIn(const std::string& folder)

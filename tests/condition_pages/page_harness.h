@@ -62,6 +62,8 @@ std::string StateText(IRyxFilter& filter);
 // Writes text as the file path.
 void WriteFile(const std::string& path, const std::string& text);
 bool FileExists(const std::string& path);
+// The whole file, empty when it cannot be read.
+std::string ReadFile(const std::string& path);
 // Files of the folder, names only, sorted.
 std::vector<std::string> FilesIn(const std::string& folder);
 

@@ -1,5 +1,6 @@
 #include "framework/scripted_interaction.h"
 #include "skin/base_scroll_edit.h"
+#include "storage/safe_file.h"
 #include "tests/skin/skin_test_support.h"
 
 #include <QMouseEvent>
@@ -8,6 +9,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -299,8 +302,40 @@ TEST_F(SkinScrollEdit, SaveWritesTheWholeTextOrNothing)
     ASSERT_EQ(answers.FileDialogs().size(), 2u);
     EXPECT_EQ(answers.FileDialogs()[1].fileName, "暂存区文本");
     EXPECT_TRUE(answers.FileDialogs()[1].flags & OFN_OVERWRITEPROMPT);
-    answers.QueueFileSelection({dir.filePath(QStringLiteral("missing/dir/x.txt")).toStdString()});
-    EXPECT_FALSE(edit.SaveTextAs("x"));
+}
+
+TEST_F(SkinScrollEdit, AFailedSaveSaysWhyKeepsTheOldFileAndOffersTheDialogAgain)
+{
+    QTemporaryDir dir;
+    const std::string missing = dir.filePath(QStringLiteral("missing/dir/x.txt")).toStdString();
+    const std::string kept = dir.filePath(QStringLiteral("kept.txt")).toStdString();
+    {
+        QFile old(QString::fromStdString(kept));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    edit.SetText(Lines(3));
+    ScriptedInteraction answers;
+    // A folder that does not exist, then a full disk, then the user gives up.
+    answers.QueueFileSelection({missing});
+    answers.QueueMessageBoxAnswer(IDOK);
+    answers.QueueFileSelection({kept});
+    answers.QueueMessageBoxAnswer(IDOK);
+    answers.QueueFileCancel();
+    {
+        InjectedFileFailure full(FileStep::Write, ENOSPC);
+        // The first failure is the missing folder; the disk only matters for the second.
+        EXPECT_FALSE(edit.SaveTextAs("x"));
+    }
+    ASSERT_EQ(answers.MessageBoxes().size(), 2u);
+    EXPECT_EQ(answers.MessageBoxes()[0].text, "保存失败：" + missing + "（文件夹不存在），原文件未改动");
+    EXPECT_EQ(answers.MessageBoxes()[1].text, "保存失败：" + kept + "（磁盘空间不足），原文件未改动");
+    EXPECT_EQ(answers.MessageBoxes()[1].caption, "提示信息");
+    ASSERT_EQ(answers.FileDialogs().size(), 3u);
+    EXPECT_EQ(answers.FileDialogs()[2].fileName, kept); // offered again where it failed
+    QFile old(QString::fromStdString(kept));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll().toStdString(), "old");
 }
 
 } // namespace

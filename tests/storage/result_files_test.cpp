@@ -1,4 +1,4 @@
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 #include "storage/files/filter_data_file.h"
 #include "storage/files/number_text_file.h"
 #include "storage/files/result_file.h"
@@ -187,14 +187,14 @@ TEST_F(ResultFiles, AWriteThatFailsPartWayLeavesTheOldFileAndNoPartFile)
     };
     for (const Case& c : {Case{"at the flush", 600}, Case{"in the write", 100000}}) {
         const std::string path = Write("keep.bin", "old content");
-        WriteOutcome written;
+        FileResult written;
         {
             test::FileSizeLimit limit(256);
             ASSERT_TRUE(limit.Active());
-            written = WriteFileReplacing(path, std::string(c.size, 'x'));
+            written = WriteFileSafely(path, std::string(c.size, 'x'));
         }
         EXPECT_FALSE(written.ok) << c.name;
-        EXPECT_NE(written.error.find("cannot write"), std::string::npos) << c.name << ": " << written.error;
+        EXPECT_NE(written.message.find("cannot write"), std::string::npos) << c.name << ": " << written.message;
         EXPECT_EQ(Read(path), "old content") << c.name;
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(m_dir))

@@ -93,7 +93,7 @@ TEST_F(ResultSpreadsheet, AFailedSaveLeavesWhatWasThereAndNoPartFile)
     // A folder that does not exist: nothing can be created.
     EXPECT_FALSE(SaveResultFile(Path("none/r.xls"), ListOf("123", 3), 1).ok);
     // Memory runs out halfway through the writing.
-    const WriteOutcome halfway = WriteFileReplacing(Path("taken.xls/old"), [](std::FILE* file) -> std::string {
+    const FileResult halfway = WriteFileSafely(Path("taken.xls/old"), [](std::FILE* file) -> std::string {
         std::fputs("half", file);
         throw std::bad_alloc();
     });

@@ -1,5 +1,7 @@
 #include "tools/cli/catalogue_command.h"
 
+#include "storage/safe_file.h"
+
 #include "module/catalogue/catalogue.h"
 #include "module/catalogue/catalogue_dump.h"
 #include "module/catalogue/catalogue_source.h"
@@ -49,27 +51,9 @@ int Build(const std::string& sourcePath, const std::string& outPath, std::ostrea
     }
     const std::vector<std::uint8_t> bytes = catalogue::SerializeCatalogue(*parsed.source);
 
-    // Written beside the target and renamed over it, so a failed build never
-    // leaves a half-written catalogue behind.
-    const std::filesystem::path out(outPath);
-    std::filesystem::path temporary = out;
-    temporary += ".part";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            err << outPath << ": cannot write the catalogue file\n";
-            return 1;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, out, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        err << outPath << ": cannot write the catalogue file\n";
+    // Through the safe writer, so a failed build never leaves a half-written catalogue behind.
+    if (const FileResult written = WriteFileSafely(outPath, bytes); !written.ok) {
+        err << outPath << ": cannot write the catalogue file: " << written.message << "\n";
         return 1;
     }
     return 0;

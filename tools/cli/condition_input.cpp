@@ -4,8 +4,10 @@
 
 #include "components/filter/engine/backtest.h"
 #include "components/filter/engine/condition_set_file.h"
+#include "numbers/draw_line.h"
 #include "numbers/draw_records.h"
-#include "storage/files/file_access.h"
+#include "storage/draw_history_file.h"
+#include "storage/safe_file.h"
 
 #include <ostream>
 
@@ -19,7 +21,7 @@ constexpr std::size_t kMaxSetBytes = 64u << 20;
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit, CommandIo& io)
 {
-    files::FileBytes read = files::ReadFileBytes(path);
+    FileBytes read = ReadFileBytes(path);
     if (!read.ok) {
         io.err << "vesk-cli: " << path << ": " << read.error << '\n';
         return std::nullopt;
@@ -66,22 +68,15 @@ std::optional<filter::ConditionSet> ReadConditionsOption(std::string_view comman
 
 std::optional<DrawsRead> ReadDrawFile(const std::string& path, int length, CommandIo& io)
 {
-    files::FileBytes read = files::ReadFileBytes(path);
-    if (!read.ok) {
-        io.err << "vesk-cli: " << path << ": " << read.error << '\n';
+    const DrawHistoryRead read = ReadDrawHistoryFile(path, length);
+    if (read.missing || !read.history) {
+        io.err << "vesk-cli: " << path << ": " << (read.missing ? "cannot open: No such file or directory" : read.error)
+               << '\n';
         return std::nullopt;
     }
-    std::vector<Draw> lines;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(read.bytes.data());
-    ForEachDrawLine({bytes, read.bytes.size()}, length, [&](std::size_t, const DrawLine& line) {
-        if (line.kind == DrawLineKind::Draw)
-            lines.push_back(line.draw);
-    });
     DrawsRead draws;
-    draws.codes.reserve(lines.size());
-    for (const Draw& draw : lines)
-        draws.codes.push_back(draw.code);
-    draws.periods = filter::PeriodsOf(lines);
+    draws.codes.assign(read.history->Codes().begin(), read.history->Codes().end());
+    draws.periods = filter::PeriodsOf(read.history->Draws());
     return draws;
 }
 

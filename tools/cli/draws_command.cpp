@@ -5,7 +5,7 @@
 #include "app/services/draw_download.h"
 #include "app/services/draw_keeping.h"
 #include "numbers/draw_check.h"
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 
 #include <QCoreApplication>
 
@@ -147,7 +147,7 @@ int Check(const Args& args, CommandIo& io)
     if (options->operands.size() != 1)
         return UsageError(kCommand, "check takes one HISTORY file", io);
     const std::string& path = options->operands.front();
-    const files::FileBytes read = files::ReadFileBytes(path);
+    const FileBytes read = ReadFileBytes(path);
     if (!read.ok)
         return DataError(kCommand, path + ": " + read.error, io);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(read.bytes.data());

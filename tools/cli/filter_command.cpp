@@ -11,7 +11,7 @@
 
 #include "components/filter/engine/compiled_set.h"
 #include "components/filter/engine/validate.h"
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -115,7 +115,7 @@ int RunFilter(const Args& args, CommandIo& io)
 
     if (rejectedFile) {
         const std::string& path = options->values.at("--rejected");
-        const files::WriteOutcome written = files::WriteFileReplacing(path, [&](std::FILE* file) -> std::string {
+        const FileResult written = WriteFileSafely(path, [&](std::FILE* file) -> std::string {
             // Blanks between the numbers, as the result page writes a text
             // without line breaks.
             int writeError = 0;
@@ -136,7 +136,7 @@ int RunFilter(const Args& args, CommandIo& io)
             return rejected.Finish() ? std::string() : std::string("cannot write: ") + std::strerror(writeError);
         });
         if (!written.ok) {
-            io.err << "vesk-cli: " << path << ": " << written.error << '\n';
+            io.err << "vesk-cli: " << path << ": " << written.message << '\n';
             return kExitDataError;
         }
         io.out.write(keptText.data(), static_cast<std::streamsize>(keptText.size()));

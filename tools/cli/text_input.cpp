@@ -1,7 +1,7 @@
 #include "tools/cli/text_input.h"
 
 #include "numbers/text_encoding.h"
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 
 #include <istream>
 #include <ostream>
@@ -45,7 +45,7 @@ bool ReadOne(const std::string& file, CommandIo& io, MappedFile& map, bool& mapp
             text.assign(map.View());
             break;
         case MappedFile::OpenResult::NotRegular: {
-            files::FileBytes read = files::ReadFileBytes(file);
+            FileBytes read = ReadFileBytes(file);
             if (!read.ok) {
                 ReportError(file, read.error, io);
                 return false;

@@ -1,8 +1,9 @@
 #include "components/features/kit/feature_host.h"
 
 #include "components/features/analysis/omission_table.h"
+#include "numbers/draw_history.h"
 #include "numbers/draw_import.h"
-#include "storage/files/file_access.h"
+#include "storage/draw_history_file.h"
 
 namespace vesk::features {
 
@@ -31,11 +32,10 @@ HistoryDraws FeatureHost::LoadHistory() const
     const std::string folder = Directory(2);
     if (folder.empty())
         return draws;
-    const files::FileBytes bytes = files::ReadFileBytes(folder + kDrawHistoryFileName);
-    if (!bytes.ok)
+    const DrawHistoryRead read = ReadDrawHistoryFile(folder + kDrawHistoryFileName, Length());
+    if (!read.history)
         return draws;
-    const DrawHistory history =
-        DrawHistory::Parse({reinterpret_cast<const std::uint8_t*>(bytes.bytes.data()), bytes.bytes.size()}, Length());
+    const DrawHistory& history = *read.history;
     draws.codes.reserve(history.Draws().size());
     draws.periods.reserve(history.Draws().size());
     for (const Draw& draw : history.Draws()) {

@@ -2,7 +2,8 @@
 
 #include "framework/interaction.h"
 #include "framework/styles.h"
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
+#include "storage/save_report.h"
 #include "storage/xls/workbook_writer.h"
 #include "storage/xls/xls_output.h"
 
@@ -117,6 +118,16 @@ std::string ModelWorkbook(const QAbstractItemModel& model, const std::string& sh
     return result.ok ? out.Bytes() : std::string();
 }
 
+std::string TablePath(const std::string& path)
+{
+    if (EndsWith(path, ".xls") || EndsWith(path, ".tsv"))
+        return path;
+    // Figures beside numbers must not pass for a number file.
+    if (EndsWith(path, ".txt"))
+        return path.substr(0, path.size() - 4) + ".tsv";
+    return path + ".tsv";
+}
+
 std::string ExportModel(const QAbstractItemModel& model, const std::string& sheetName, const std::string& path,
                         const ExportNotes& notes)
 {
@@ -125,12 +136,12 @@ std::string ExportModel(const QAbstractItemModel& model, const std::string& shee
         std::string error;
         bytes = ModelWorkbook(model, sheetName, error, notes);
         if (!error.empty())
-            return error;
+            return SaveFailedText(path, FileResult{false, error, 0});
     } else {
         bytes = ModelText(model, notes);
     }
-    const files::WriteOutcome outcome = files::WriteFileReplacing(path, bytes);
-    return outcome.ok ? std::string() : outcome.error;
+    const FileResult outcome = WriteFileSafely(path, bytes);
+    return outcome.ok ? std::string() : SaveFailedText(path, outcome);
 }
 
 void AskExportModel(QWidget* parent, const QAbstractItemModel& model, const std::string& fileName,
@@ -140,16 +151,16 @@ void AskExportModel(QWidget* parent, const QAbstractItemModel& model, const std:
     request.open = false;
     request.parent = parent;
     request.defaultExtension = "xls";
-    request.filter = "Excel 工作簿 (*.xls)|*.xls|文本文件 (*.txt)|*.txt||";
+    request.filter = "Excel 工作簿 (*.xls)|*.xls|制表符分隔文本 (*.tsv)|*.tsv||";
     request.fileName = fileName + ".xls";
     request.flags = OFN_OVERWRITEPROMPT;
     const FileDialogResult answer = Interaction().FileDialog(request);
     if (!answer.accepted || answer.paths.empty())
         return;
-    const std::string path = WithDefaultExtension(answer.paths.front(), answer.filterIndex == 2 ? "txt" : "xls");
+    const std::string path
+        = TablePath(WithDefaultExtension(answer.paths.front(), answer.filterIndex == 2 ? "tsv" : "xls"));
     const std::string error = ExportModel(model, fileName, path, notes);
-    if (!error.empty())
-        ShowInformation(parent, path + "：" + error);
+    ShowInformation(parent, error.empty() ? ExportedText(path) : error);
 }
 
 void ShowInformation(QWidget* parent, const std::string& text)

@@ -29,13 +29,18 @@ std::string RowsText(const QAbstractItemModel& model, const std::vector<int>& ro
 std::string ModelWorkbook(const QAbstractItemModel& model, const std::string& sheetName, std::string& error,
                           const ExportNotes& notes = {});
 
+// The name a table export is written under: .xls kept, anything else as
+// tab-separated .tsv (a .txt becomes .tsv), never a number file's .txt.
+std::string TablePath(const std::string& path);
+
 // Writes the model to path, the kind chosen by its extension (.xls, else
-// text), written whole and renamed in; the error is empty on success.
+// text), through the safe writer; empty on success, else the failure for the
+// user ("保存失败：…，原文件未改动").
 std::string ExportModel(const QAbstractItemModel& model, const std::string& sheetName, const std::string& path,
                         const ExportNotes& notes = {});
 
-// Asks where (save dialog offering .xls and .txt, fileName suggested) and
-// exports; a failure is told in a message box.
+// Asks where (save dialog offering .xls and .tsv, fileName suggested) and
+// exports; where it went, or why not, is told in a message box.
 void AskExportModel(QWidget* parent, const QAbstractItemModel& model, const std::string& fileName,
                     const ExportNotes& notes = {});
 

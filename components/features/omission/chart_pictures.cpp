@@ -3,7 +3,8 @@
 #include "components/features/omission/png_file.h"
 #include "components/features/omission/trend_view.h"
 
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
+#include "storage/save_report.h"
 
 #include <QImage>
 
@@ -22,12 +23,10 @@ std::string WritePicture(const TrendView& chart, const RowSpan& span, bool last,
         error.append(path).append("：内存不足，无法生成图片");
         return error;
     }
-    const files::WriteOutcome outcome = files::WriteFileReplacing(path, [&image](std::FILE* file) {
+    const FileResult outcome = WriteFileSafely(path, [&image](std::FILE* file) {
         return WritePng(file, image.width(), image.height(), [&image](int y) { return image.constScanLine(y); });
     });
-    if (!outcome.ok)
-        error.append(path).append("：").append(outcome.error);
-    return error;
+    return outcome.ok ? std::string() : SaveFailedText(path, outcome);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "framework/interaction.h"
 #include "framework/messages.h"
 #include "framework/styles.h"
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -34,7 +34,7 @@ CustomItemsDialog::CustomItemsDialog(std::string path, int length, QWidget* pare
     m_editor = new QPlainTextEdit(this);
     m_editor->setObjectName(QStringLiteral("customItemsText"));
     m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const files::FileBytes bytes = files::ReadFileBytes(m_path);
+    const FileBytes bytes = ReadFileBytes(m_path);
     const std::string text = bytes.ok ? bytes.bytes
                                       : analysis::WriteCustomItems(analysis::ExampleCustomItems(m_length), m_length);
     m_editor->setPlainText(QString::fromStdString(text));
@@ -60,7 +60,8 @@ bool CustomItemsDialog::Save()
     }
     MessageBoxRequest box;
     box.parent = this;
-    box.text = "自定义项目未保存：" + error;
+    // A refused write already reads "保存失败：…"; a refused text needs saying so.
+    box.text = error.rfind("保存失败：", 0) == 0 ? error : "自定义项目未保存：" + error;
     box.caption = "提示信息";
     box.type = 0x40; // MB_ICONINFORMATION
     Interaction().MessageBox(box);

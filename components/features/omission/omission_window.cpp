@@ -17,7 +17,8 @@
 #include "components/features/kit/window_picker.h"
 
 #include "framework/interaction.h"
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
+#include "storage/save_report.h"
 #include "components/features/kit/feature_look.h"
 
 #include <QBuffer>
@@ -648,8 +649,8 @@ std::string OmissionWindow::ExportText(const std::string& path) const
 {
     if (!m_family.family)
         return "no table";
-    const files::WriteOutcome outcome = files::WriteFileReplacing(path, TableText(*m_family.family, m_tableData.rows));
-    return outcome.ok ? std::string() : outcome.error;
+    const FileResult outcome = WriteFileSafely(path, TableText(*m_family.family, m_tableData.rows));
+    return outcome.ok ? std::string() : SaveFailedText(path, outcome);
 }
 
 std::string OmissionWindow::ExportWorkbook(const std::string& path) const
@@ -659,9 +660,9 @@ std::string OmissionWindow::ExportWorkbook(const std::string& path) const
     std::string error;
     const std::string bytes = TableWorkbook(*m_family.family, m_tableData.rows, error);
     if (!error.empty())
-        return error;
-    const files::WriteOutcome outcome = files::WriteFileReplacing(path, bytes);
-    return outcome.ok ? std::string() : outcome.error;
+        return SaveFailedText(path, FileResult{false, error, 0});
+    const FileResult outcome = WriteFileSafely(path, bytes);
+    return outcome.ok ? std::string() : SaveFailedText(path, outcome);
 }
 
 std::vector<std::string> OmissionWindow::ExportChart(const std::string& path, std::string* error) const
@@ -679,15 +680,16 @@ void OmissionWindow::AskExport(int kind)
     FileDialogRequest request;
     request.open = false;
     request.parent = this;
-    const char* extensions[] = {"xls", "txt", "png"};
-    const char* filters[] = {"Excel 工作簿 (*.xls)|*.xls||", "文本文件 (*.txt)|*.txt||", "PNG 图片 (*.png)|*.png||"};
+    const char* extensions[] = {"xls", "tsv", "png"};
+    const char* filters[] = {"Excel 工作簿 (*.xls)|*.xls||", "制表符分隔文本 (*.tsv)|*.tsv||",
+                             "PNG 图片 (*.png)|*.png||"};
     request.defaultExtension = extensions[kind];
     request.filter = filters[kind];
     request.fileName = m_family.family->Name() + (kind == 2 ? "分布图." : "遗漏表.") + extensions[kind];
     const FileDialogResult answer = Interaction().FileDialog(request);
     if (!answer.accepted || answer.paths.empty())
         return;
-    const std::string path = WithDefaultExtension(answer.paths.front(), extensions[kind]);
+    std::string path = WithDefaultExtension(answer.paths.front(), extensions[kind]);
     if (kind == 2) {
         std::string error;
         const std::vector<std::string> written = ExportChart(path, &error);
@@ -702,9 +704,15 @@ void OmissionWindow::AskExport(int kind)
         Tell(text);
         return;
     }
+    if (kind == 1)
+        path = features::TablePath(path);
     const std::string error = kind == 0 ? ExportWorkbook(path) : ExportText(path);
-    if (!error.empty())
-        Tell(path + "：" + error);
+    MessageBoxRequest box;
+    box.parent = request.parent;
+    box.text = error.empty() ? ExportedText(path) : error;
+    box.caption = "提示信息";
+    box.type = 0x40; // MB_ICONINFORMATION
+    Interaction().MessageBox(box);
 }
 
 } // namespace vesk::omission

@@ -11,6 +11,8 @@
 
 #include "framework/interaction.h"
 #include "framework/styles.h"
+#include "storage/files/result_file_format.h"
+#include "storage/save_report.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -110,8 +112,7 @@ PlanStatsPage::PlanStatsPage(QWidget* parent)
     connect(tally, &QPushButton::clicked, this, [this] { Tally(); });
     connect(exportCounts, &QPushButton::clicked, this,
             [this] { features::AskExportModel(this, *m_countModel, "大方案统计"); });
-    connect(exportNumbers, &QPushButton::clicked, this,
-            [this] { features::AskExportModel(this, *m_numberModel, "大方案统计-号码"); });
+    connect(exportNumbers, &QPushButton::clicked, this, [this] { AskExportPicked(); });
     connect(m_minimum, &QSpinBox::valueChanged, this, [this] { ShowPicked(); });
     connect(send, &QPushButton::clicked, this, [this, handOff] {
         if (sendNumbers)
@@ -250,6 +251,43 @@ void PlanStatsPage::SetMinimumPlans(int k)
 std::vector<std::uint32_t> PlanStatsPage::PickedNumbers() const
 {
     return analysis::NumbersInAtLeast(m_tally, static_cast<std::size_t>(m_minimum->value()));
+}
+
+std::string PlanStatsPage::ExportPicked(const std::string& path) const
+{
+    const std::vector<std::uint32_t> picked = PickedNumbers();
+    if (files::FormatOfPath(path) != files::ResultFileFormat::Spreadsheet)
+        return SaveListFile(path, picked, m_length);
+    // The workbook carries each number's plan count beside it.
+    QStandardItemModel model(0, 2);
+    model.setHorizontalHeaderLabels({QStringLiteral("号码"), QStringLiteral("方案数")});
+    for (std::size_t i = 0; i < m_tally.numbers.size(); ++i) {
+        if (!std::binary_search(picked.begin(), picked.end(), m_tally.numbers[i]))
+            continue;
+        model.appendRow({TextCell(Q(analysis::DigitsText(m_tally.numbers[i], m_length))),
+                         NumberCell(QString::number(m_tally.plans[i]), m_tally.plans[i])});
+    }
+    return features::ExportModel(model, "大方案统计-号码", path);
+}
+
+void PlanStatsPage::AskExportPicked()
+{
+    FileDialogRequest request;
+    request.open = false;
+    request.parent = this;
+    request.title = "导出号码";
+    request.defaultExtension = "txt";
+    request.filter = "号码文件 (*.txt)|*.txt|缩水数据文件 (*.flt)|*.flt|Excel 工作簿 (*.xls)|*.xls||";
+    request.fileName = "大方案统计-号码.txt";
+    request.flags = OFN_OVERWRITEPROMPT;
+    const FileDialogResult answer = Interaction().FileDialog(request);
+    if (!answer.accepted || answer.paths.empty())
+        return;
+    const char* extensions[] = {"txt", "flt", "xls"};
+    const int index = answer.filterIndex >= 1 && answer.filterIndex <= 3 ? answer.filterIndex - 1 : 0;
+    const std::string path = WithDefaultExtension(answer.paths.front(), extensions[index]);
+    const std::string error = ExportPicked(path);
+    features::ShowInformation(this, error.empty() ? ExportedText(path) : error);
 }
 
 void PlanStatsPage::ShowPicked()

@@ -44,11 +44,17 @@ public:
     bool Tally();
     void SetMinimumPlans(int k);
     // The numbers in at least the picked number of plans.
+    // The numbers in at least the chosen count of plans, ascending.
     std::vector<std::uint32_t> PickedNumbers() const;
+    // Writes them to path: number text (.txt) or filter data (.flt) that
+    // read back as these numbers, or a workbook (.xls) with each number's
+    // plan count beside it. Empty on success, else the failure for the user.
+    std::string ExportPicked(const std::string& path) const;
     QTableView* CountTable() const { return m_countTable; }
     QTableView* NumberTable() const { return m_numberTable; }
 
 private:
+    void AskExportPicked();
     void ShowTally();
     void ShowPicked();
     void ShowFiles();

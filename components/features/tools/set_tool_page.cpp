@@ -6,6 +6,7 @@
 
 #include "framework/interaction.h"
 #include "framework/styles.h"
+#include "storage/save_report.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,8 +131,8 @@ void SetToolPage::SaveResult()
     if (!answer.accepted || answer.paths.empty())
         return;
     const std::string path = WithDefaultExtension(answer.paths.front(), answer.filterIndex == 2 ? "flt" : "txt");
-    if (const std::string error = SaveListFile(path, m_result, m_length); !error.empty())
-        features::ShowInformation(this, path + "：保存失败（" + error + "）");
+    const std::string error = SaveListFile(path, m_result, m_length);
+    features::ShowInformation(this, error.empty() ? ExportedText(path) : error);
 }
 
 QVariantMap SetToolPage::SaveState() const

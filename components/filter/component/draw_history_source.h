@@ -1,13 +1,14 @@
 #pragma once
 // The draw history the history conditions read: draws.txt in the host's data
-// folder (environment directory 2). The file is read again whenever its size
-// or modification time changed since the last look, so draws the host added
-// reach the engine without a restart.
+// folder (environment directory 2). The file is read again whenever its size,
+// modification time or inode changed since the last look, so draws the host
+// added reach the engine without a restart.
 
 #include "components/filter/engine/history_index.h"
+#include "storage/draw_history_file.h"
 
 #include <cstdint>
-#include <filesystem>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,9 +34,7 @@ public:
 private:
     std::string m_path;
     int m_length;
-    bool m_seen = false;
-    std::uintmax_t m_size = 0;
-    std::filesystem::file_time_type m_time{};
+    std::optional<FileStamp> m_stamp;
     std::unique_ptr<HistoryIndex> m_history;
     std::vector<std::uint64_t> m_periods;
     std::uint64_t m_version = 0;

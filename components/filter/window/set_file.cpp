@@ -1,11 +1,10 @@
 #include "components/filter/window/set_file.h"
 
 #include "components/filter/engine/condition_set_file.h"
+#include "storage/safe_file.h"
+#include "storage/save_report.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
 
 namespace vesk::filter {
 namespace {
@@ -17,22 +16,12 @@ constexpr std::uintmax_t kMaxSetFileBytes = 16u << 20;
 SetFileRead ReadSetFile(const std::string& path, int length, PageKind kind)
 {
     SetFileRead result;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) {
-        result.error = "无法打开文件 " + path;
+    const FileBytes bytes = ReadFileBytes(path, kMaxSetFileBytes);
+    if (!bytes.ok) {
+        result.error = bytes.errorNumber == EFBIG ? "文件过大，不是条件方案" : "无法打开文件 " + path;
         return result;
     }
-    if (size > kMaxSetFileBytes) {
-        result.error = "文件过大，不是条件方案";
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
-        result.error = "无法读取文件 " + path;
-        return result;
-    }
+    const std::string& text = bytes.bytes;
     SetReadResult read = ReadConditionSet(text, length);
     if (!read.set) {
         result.error = "不是可用的条件方案：" + read.error;
@@ -48,24 +37,8 @@ SetFileRead ReadSetFile(const std::string& path, int length, PageKind kind)
 
 std::string WriteSetFile(const std::string& path, const ConditionSet& set)
 {
-    const std::string part = path + ".part";
-    const std::string text = WriteConditionSet(set);
-    {
-        std::ofstream out(part, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (out.fail()) {
-            std::remove(part.c_str());
-            return "无法写入文件 " + path;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(part, path, error);
-    if (error) {
-        std::remove(part.c_str());
-        return "无法写入文件 " + path + "：" + error.message();
-    }
-    return {};
+    const FileResult written = WriteFileSafely(path, WriteConditionSet(set));
+    return written.ok ? std::string() : SaveFailedText(path, written);
 }
 
 } // namespace vesk::filter

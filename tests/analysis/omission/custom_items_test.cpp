@@ -2,10 +2,12 @@
 // when damaged, replaced safely; and what the items mean.
 #include "components/features/analysis/omission/custom_items.h"
 
+#include "storage/safe_file.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -145,20 +147,21 @@ TEST(CustomItems, EditedTextIsSavedOnlyWhenItReads)
         EXPECT_EQ(MakeCustomFamily(code, ExampleCustomItems(3), 3)->Size(), 1u);
 }
 
-TEST(CustomItems, FailedSaveLeavesTheOldFile)
+TEST(CustomItems, FailedSaveLeavesTheOldFileAndSaysWhy)
 {
     test::TempFolder folder;
     const std::string path = folder.Path() + "omission-items-3.json";
     ASSERT_EQ(SaveCustomItems(path, Sample(), 3), "");
     const std::string before = ReadAll(path);
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const bool writable = std::ofstream(folder.Path() + "probe").good();
     CustomItems other;
-    const std::string error = SaveCustomItems(path, other, 3);
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-    if (writable)
-        GTEST_SKIP() << "running with rights that ignore the folder's mode";
-    EXPECT_FALSE(error.empty());
+    for (const FileStep step : {FileStep::Write, FileStep::SyncFile, FileStep::Rename}) {
+        InjectedFileFailure failure(step, EIO);
+        EXPECT_EQ(SaveCustomItems(path, other, 3), "保存失败：" + path + "（写入磁盘出错），原文件未改动");
+        EXPECT_EQ(ReadAll(path), before);
+    }
+    // A "folder" that is a regular file stops root as well.
+    const std::string underFile = path + "/items.json";
+    EXPECT_NE(SaveCustomItems(underFile, other, 3).find("原文件未改动"), std::string::npos);
     EXPECT_EQ(ReadAll(path), before);
 }
 

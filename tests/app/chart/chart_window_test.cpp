@@ -5,6 +5,7 @@
 #include "app/chart/chart_feature.h"
 #include "app/services/host_object.h"
 #include "framework/framework.h"
+#include "storage/safe_file.h"
 #include "tests/app/chart/chart_record_builder.h"
 #include "tests/support/temp_folder.h"
 
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
@@ -115,6 +117,7 @@ TEST_F(ChartFeatureTest, ExportsTheShownChartAsAPicture)
     ASSERT_EQ(HandOver(builder.Record()), 1);
     ScriptedInteraction script;
     script.QueueFileSelection({root.Path() + "chart"});
+    script.QueueMessageBoxAnswer(IDOK);
     auto* button = feature.Window()->findChild<QPushButton*>();
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
@@ -124,11 +127,27 @@ TEST_F(ChartFeatureTest, ExportsTheShownChartAsAPicture)
     const QImage picture(QString::fromStdString(root.Path() + "chart.png"));
     EXPECT_FALSE(picture.isNull());
     EXPECT_GT(picture.width(), 100);
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(script.MessageBoxes()[0].text, "已导出到 " + root.Path() + "chart.png");
 
     script.QueueFileSelection({root.Path() + "missing/folder/chart.png"});
     script.QueueMessageBoxAnswer(IDOK);
     EXPECT_FALSE(feature.Window()->ExportPicture());
-    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    ASSERT_EQ(script.MessageBoxes().size(), 2u);
+    EXPECT_EQ(script.MessageBoxes()[1].text,
+              "保存失败：" + root.Path() + "missing/folder/chart.png（文件夹不存在），原文件未改动");
+    EXPECT_EQ(script.MessageBoxes()[1].caption, "提示信息");
+    // A disk that fails under an existing picture leaves it as it was.
+    const std::string old = root.Path() + "chart.png";
+    const auto before = std::filesystem::file_size(old);
+    script.QueueFileSelection({old});
+    script.QueueMessageBoxAnswer(IDOK);
+    {
+        InjectedFileFailure full(FileStep::Write, ENOSPC);
+        EXPECT_FALSE(feature.Window()->ExportPicture());
+    }
+    EXPECT_EQ(std::filesystem::file_size(old), before);
+    EXPECT_FALSE(QImage(QString::fromStdString(old)).isNull());
     script.QueueFileCancel();
     EXPECT_FALSE(feature.Window()->ExportPicture());
     EXPECT_EQ(script.UnexpectedRequests(), 0);

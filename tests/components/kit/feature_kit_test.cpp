@@ -4,6 +4,8 @@
 #include "components/features/kit/window_picker.h"
 
 #include "app/services/host_feature_set.h"
+#include "framework/scripted_interaction.h"
+#include "storage/safe_file.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/xls_readback.h"
 
@@ -11,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <map>
 
@@ -131,16 +135,49 @@ TEST(TableExportTest, TextKeepsOneLinePerRowAndWorkbookKeepsExactNumbers)
     EXPECT_NE(read.text.find("== 号码统计1 3x2"), std::string::npos) << read.text;
     EXPECT_NE(read.text.find("t:123\tn:0.125"), std::string::npos) << read.text;
 
-    ASSERT_EQ(ExportModel(model, "x", folder.Path() + "plain.txt"), "");
-    std::ifstream text(folder.Path() + "plain.txt");
+    ASSERT_EQ(ExportModel(model, "x", folder.Path() + "plain.tsv"), "");
+    std::ifstream text(folder.Path() + "plain.tsv");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(text), {}), ModelText(model));
 }
 
-TEST(TableExportTest, AFailedWriteIsReportedAndLeavesNoFile)
+TEST(TableExportTest, TablesAreNeverWrittenAsNumberText)
+{
+    EXPECT_EQ(TablePath("/a/表.txt"), "/a/表.tsv");
+    EXPECT_EQ(TablePath("/a/表.TXT"), "/a/表.tsv");
+    EXPECT_EQ(TablePath("/a/表.tsv"), "/a/表.tsv");
+    EXPECT_EQ(TablePath("/a/表.xls"), "/a/表.xls");
+    EXPECT_EQ(TablePath("/a/表"), "/a/表.tsv");
+}
+
+TEST(TableExportTest, FailuresLeaveTheOldFileAndSayWhereSuccessWent)
 {
     QStandardItemModel model(1, 1);
-    const std::string error = ExportModel(model, "x", "/nonexistent-folder/out.xls");
-    EXPECT_FALSE(error.empty());
+    test::TempFolder folder;
+    const std::string plain = folder.Path() + "plain";
+    std::ofstream(plain) << "a file";
+    for (const std::string& path : {folder.Path() + "no/such/out.xls", plain + "/out.tsv"}) {
+        const std::string error = ExportModel(model, "x", path);
+        EXPECT_EQ(error.rfind("保存失败：" + path + "（", 0), 0u) << error;
+        EXPECT_NE(error.find("），原文件未改动"), std::string::npos) << error;
+    }
+    const std::string old = folder.Path() + "old.xls";
+    std::ofstream(old) << "old";
+    for (const FileStep step : {FileStep::Write, FileStep::SyncFile, FileStep::Rename}) {
+        InjectedFileFailure failure(step, ENOSPC);
+        EXPECT_NE(ExportModel(model, "x", old).find("磁盘空间不足"), std::string::npos) << int(step);
+        std::ifstream in(old);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old") << int(step);
+    }
+
+    // Through the dialog: the text choice gives .tsv and the message says where it went.
+    ScriptedInteraction script;
+    script.QueueFileDialogAnswer({true, {folder.Path() + "表.txt"}, 2});
+    AskExportModel(nullptr, model, "表");
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(script.MessageBoxes()[0].text, "已导出到 " + folder.Path() + "表.tsv");
+    EXPECT_EQ(script.MessageBoxes()[0].caption, "提示信息");
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() + "表.tsv"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() + "表.txt"));
 }
 
 TEST(WindowPickerTest, SettingAWindowDoesNotReportAPickAndUnknownValuesKeepTheCurrent)

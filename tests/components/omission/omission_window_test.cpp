@@ -12,6 +12,7 @@
 
 #include "framework/scripted_interaction.h"
 #include "numbers/draw_history.h"
+#include "storage/safe_file.h"
 #include "tests/support/build_folders.h"
 #include "tests/support/feature_host_test.h"
 #include "tests/support/xls_readback.h"
@@ -37,6 +38,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -172,8 +174,17 @@ TEST_F(OmissionWindowTest, ExportsReadBack)
     SetInteraction(&script);
     const std::string book = root.Path() + "table.xls";
     script.QueueFileDialogAnswer({true, {book}, 1});
+    script.QueueMessageBoxAnswer(IDOK);
     QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("export0")), Qt::LeftButton);
+    // A text export through the dialog is named .tsv, so it is never read as numbers.
+    script.QueueFileDialogAnswer({true, {root.Path() + "table2.txt"}, 1});
+    script.QueueMessageBoxAnswer(IDOK);
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("export1")), Qt::LeftButton);
     SetInteraction(nullptr);
+    ASSERT_EQ(script.MessageBoxes().size(), 2u);
+    EXPECT_EQ(script.MessageBoxes()[0].text, "已导出到 " + book);
+    EXPECT_EQ(script.MessageBoxes()[1].text, "已导出到 " + root.Path() + "table2.tsv");
+    EXPECT_FALSE(ReadAll(root.Path() + "table2.tsv").empty());
     const test::Readback read = test::ReadXlsWithXlrd(book);
     ASSERT_TRUE(read.ok) << read.text;
     EXPECT_NE(read.text.find("== 遗漏表1 11x10"), std::string::npos) << read.text;

@@ -581,7 +581,8 @@ TEST_F(QueryWindowTest, StateTableExportsAndSendsItsSelection)
     script.QueueFileDialogAnswer({true, {book}, 1});
     QTest::mouseClick(feature->findChild<QPushButton*>(QStringLiteral("exportState")), Qt::LeftButton);
     SetInteraction(nullptr);
-    EXPECT_TRUE(script.MessageBoxes().empty());
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(script.MessageBoxes()[0].text, "已导出到 " + book);
     const test::Readback read = test::ReadXlsWithXlrd(book);
     ASSERT_TRUE(read.ok) << read.text;
     EXPECT_NE(read.text.find(" 31x16"), std::string::npos) << read.text;

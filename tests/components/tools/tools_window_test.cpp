@@ -17,6 +17,8 @@
 #include "framework/cwnd.h"
 #include "framework/scripted_interaction.h"
 #include "storage/files/result_file.h"
+#include "storage/safe_file.h"
+#include "tests/support/xls_readback.h"
 #include "tests/support/feature_host_test.h"
 #include "tests/support/visible_label.h"
 
@@ -38,6 +40,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -244,11 +247,14 @@ TEST_F(ToolsWindowTest, SetToolComputesSavesAndRefusesBadInput)
     ASSERT_TRUE(files::LoadResultFile(files.Path() + "union.txt", saved).Loaded());
     EXPECT_EQ(saved.Count(), 5u);
     EXPECT_EQ(saved.ToValue(4), 900u);
+    ASSERT_EQ(script.MessageBoxes().size(), 3u);
+    EXPECT_EQ(script.MessageBoxes()[2].text, "已导出到 " + files.Path() + "union.txt");
     // A save that fails says so.
     script.QueueFileSelection({files.Path() + "missing/union.txt"});
     Click(page, "saveResult");
-    ASSERT_EQ(script.MessageBoxes().size(), 3u);
-    EXPECT_NE(script.MessageBoxes()[2].text.find("保存失败"), std::string::npos);
+    ASSERT_EQ(script.MessageBoxes().size(), 4u);
+    EXPECT_EQ(script.MessageBoxes()[3].text,
+              "保存失败：" + files.Path() + "missing/union.txt（文件夹不存在），原文件未改动");
 
     // The operation picked by the user is remembered.
     auto* operation = page->findChild<QComboBox*>(QStringLiteral("setOperation"));
@@ -394,10 +400,11 @@ TEST_F(ToolsWindowTest, PlanStatisticsFromFilesAndPastedBlocks)
     EXPECT_EQ(Rows(page->NumberTable()).front(), (QStringList{QStringLiteral("123"), QStringLiteral("4")}));
     EXPECT_EQ(Rows(page->NumberTable()).back(), (QStringList{QStringLiteral("789"), QStringLiteral("1")}));
     Snapshot(tools, "plan-stats");
-    // Exported as shown.
+    // Exported as shown, as tab-separated .tsv: never a .txt that passes for numbers.
     script.QueueFileDialogAnswer({true, {files.Path() + "counts.txt"}, 2});
     Click(page, "exportCounts");
-    const std::string exported = ReadAll(files.Path() + "counts.txt");
+    EXPECT_EQ(script.MessageBoxes().back().text, "已导出到 " + files.Path() + "counts.tsv");
+    const std::string exported = ReadAll(files.Path() + "counts.tsv");
     EXPECT_EQ(exported.rfind("方案数\t号码个数\t至少在这么多方案中\n", 0), 0u);
     EXPECT_NE(exported.find("0\t996\t1000"), std::string::npos);
 
@@ -409,6 +416,24 @@ TEST_F(ToolsWindowTest, PlanStatisticsFromFilesAndPastedBlocks)
 
     page->SetMinimumPlans(3);
     EXPECT_EQ(page->PickedNumbers(), (Codes{123, 456}));
+    // 导出号码 writes those numbers as number text that reads back as themselves.
+    script.QueueFileDialogAnswer({true, {files.Path() + "picked"}, 1});
+    Click(page, "exportNumbers");
+    EXPECT_EQ(script.MessageBoxes().back().text, "已导出到 " + files.Path() + "picked.txt");
+    EXPECT_EQ(ReadListFile(files.Path() + "picked.txt", 3).codes, (Codes{123, 456}));
+    // The workbook holds the plan counts beside them.
+    ASSERT_EQ(page->ExportPicked(files.Path() + "picked.xls"), "");
+    const test::Readback book = test::ReadXlsWithXlrd(files.Path() + "picked.xls");
+    ASSERT_TRUE(book.ok) << book.text;
+    EXPECT_NE(book.text.find("t:123\tn:4"), std::string::npos) << book.text;
+    EXPECT_NE(book.text.find("t:456\tn:3"), std::string::npos) << book.text;
+    EXPECT_EQ(book.text.find("t:789"), std::string::npos) << book.text;
+    // A failing disk keeps the old file.
+    {
+        InjectedFileFailure full(FileStep::Write, ENOSPC);
+        EXPECT_NE(page->ExportPicked(files.Path() + "picked.txt").find("原文件未改动"), std::string::npos);
+    }
+    EXPECT_EQ(ReadListFile(files.Path() + "picked.txt", 3).codes, (Codes{123, 456}));
     Click(page, "sendNumbers");
     EXPECT_TRUE(WorkbenchHolds(2));
 }

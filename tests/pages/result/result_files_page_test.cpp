@@ -6,10 +6,12 @@
 #include "framework/scripted_interaction.h"
 #include "numbers/number_list.h"
 #include "pages/result/result_ids.h"
+#include "storage/safe_file.h"
 #include "tests/support/xls_readback.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 
@@ -146,8 +148,31 @@ TEST_F(ResultFilesPage, AFailedOrUnknownSaveIsReportedAndWritesNothing)
     const std::string other = harness.Folder() + "out.csv";
     Save(other);
     ASSERT_EQ(script.MessageBoxes().size(), 3u);
+    EXPECT_EQ(script.MessageBoxes()[0].text,
+              "保存失败：" + harness.Folder() + "no/such/folder/out.txt（文件夹不存在），原文件未改动");
+    EXPECT_EQ(script.MessageBoxes()[0].caption, "提示信息");
+    EXPECT_EQ(script.MessageBoxes()[1].text.rfind("保存失败：" + harness.Folder() + "no/such/folder/out.xls（", 0), 0u);
     EXPECT_NE(script.MessageBoxes()[2].text.find("out.csv"), std::string::npos);
     EXPECT_FALSE(std::ifstream(other).good());
+}
+
+TEST_F(ResultFilesPage, ASaveThatFailsOnTheDiskKeepsTheOldFile)
+{
+    harness.SetResult("123 456");
+    for (const char* name : {"old.txt", "old.flt"}) {
+        const std::string path = harness.Folder() + name;
+        WriteBytes(path, "old");
+        for (const FileStep step : {FileStep::Write, FileStep::SyncFile, FileStep::Rename}) {
+            const std::size_t boxes = script.MessageBoxes().size();
+            {
+                InjectedFileFailure full(step, ENOSPC);
+                Save(path);
+            }
+            ASSERT_EQ(script.MessageBoxes().size(), boxes + 1) << name;
+            EXPECT_EQ(script.MessageBoxes().back().text, "保存失败：" + path + "（磁盘空间不足），原文件未改动");
+            EXPECT_EQ(ReadBytes(path), "old") << name;
+        }
+    }
 }
 
 } // namespace

@@ -3,7 +3,8 @@
 #include "components/filter/engine/condition_checks.h"
 #include "components/filter/engine/json_value_text.h"
 
-#include "storage/files/file_access.h"
+#include "storage/safe_file.h"
+#include "storage/save_report.h"
 
 #include <nlohmann/json.hpp>
 
@@ -276,7 +277,7 @@ CustomItemsLoad LoadCustomItems(const std::string& path, int length)
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return load;
-    const files::FileBytes bytes = files::ReadFileBytes(path);
+    const FileBytes bytes = ReadFileBytes(path);
     if (!bytes.ok) {
         load.error = path + ": " + bytes.error;
         return load;
@@ -298,8 +299,8 @@ CustomItemsLoad LoadCustomItems(const std::string& path, int length)
 
 std::string SaveCustomItems(const std::string& path, const CustomItems& items, int length)
 {
-    const files::WriteOutcome outcome = files::WriteFileReplacing(path, WriteCustomItems(items, length));
-    return outcome.ok ? std::string() : path + ": " + outcome.error;
+    const FileResult outcome = WriteFileSafely(path, WriteCustomItems(items, length));
+    return outcome.ok ? std::string() : SaveFailedText(path, outcome);
 }
 
 std::string SaveCustomItemsText(const std::string& path, std::string_view text, int length)
