@@ -325,7 +325,7 @@ TEST_F(ToolsWindowTest, HandOffsReplaceAppendOrIntersectAsChosenInOneUndoStepAnd
     ASSERT_NE(tools, nullptr);
     Click(tools->SetTool()->InputA(), "listATakeResults");
     ASSERT_EQ(script.MessageBoxes().size(), 1u);
-    EXPECT_EQ(script.MessageBoxes()[0].text, "缩水器的缩水结果是空的。");
+    EXPECT_EQ(script.MessageBoxes()[0].text, "缩水器中没有号码。");
 
     const auto send = [this](const QString& numbers, analysis::HandOffMode mode) {
         ToolsWindow* tools = Open(QStringLiteral("集合工具"));
