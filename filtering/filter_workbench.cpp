@@ -16,7 +16,6 @@ namespace vesk {
 
 namespace {
 // Host directory 2: the data folder, where the recovery copy lives.
-constexpr SlotInt kDataDirectory = 2;
 } // namespace
 
 DialogTemplate FilterWorkbenchTemplate()

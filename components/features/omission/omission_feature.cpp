@@ -12,7 +12,7 @@ QWidget* OmissionFeature::MakeWindow(QWidget* parent)
     window->windowChanged = [this](std::size_t last) { Host().WriteWindow(WindowOption(), last); };
     window->sendNumbers = [this](const std::vector<std::uint32_t>& numbers) { SendToWorkbench(numbers); };
     window->editCustomItems = [this] {
-        CustomItemsDialog dialog(analysis::CustomItemsPath(Host().Directory(6), Host().Length()), Host().Length(),
+        CustomItemsDialog dialog(analysis::CustomItemsPath(Host().Directory(kStateDirectory), Host().Length()), Host().Length(),
                                  View());
         if (dialog.exec() == QDialog::Accepted)
             ShowCurrent(0, false);
@@ -48,7 +48,7 @@ void OmissionFeature::HistoryChanged()
 
 void OmissionFeature::ShowCurrent(std::size_t selected, bool keepSelected)
 {
-    const FamilySource source(Module(), Host().Length(), Host().Directory(6));
+    const FamilySource source(Module(), Host().Length(), Host().Directory(kStateDirectory));
     if (m_shownCode == kSkewSearchCode) {
         View()->ShowSkew(source.SkewFamilies());
         return;
