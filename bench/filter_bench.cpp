@@ -7,6 +7,7 @@
 #include "components/filter/component/run_counter.h"
 #include "components/filter/engine/backtest.h"
 #include "components/filter/engine/compiled_set.h"
+#include "components/filter/engine/condition_record.h"
 #include "components/filter/engine/preview.h"
 #include "numbers/number_list.h"
 
@@ -241,16 +242,20 @@ void BacktestHistorySet(benchmark::State& state)
 }
 BENCHMARK(BacktestHistorySet)->Arg(30)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-// The back-test of every draw of a history as long as the sample one with a
-// 30-condition set whose third group holds ten history conditions. Goal:
-// under 100 ms.
-void BacktestThirtyConditionsAllDraws(benchmark::State& state)
+// A history as long as the sample one and a 30-condition set whose third
+// group holds ten history conditions.
+std::vector<std::uint32_t> SampleSizedDraws()
 {
-    using T = ConditionType;
     std::mt19937 rng(20261207);
     std::vector<std::uint32_t> draws(8374);
     for (std::uint32_t& code : draws)
         code = static_cast<std::uint32_t>(rng() % 1000);
+    return draws;
+}
+
+ConditionSet ThirtyWithHistory()
+{
+    using T = ConditionType;
     ConditionSet set = ThirtyConditions(3);
     Condition recent = Make(T::RecentCount, {2, 3});
     recent.window = 3;
@@ -266,6 +271,14 @@ void BacktestThirtyConditionsAllDraws(benchmark::State& state)
         Make(T::GroupOmission, {0, 1, 2}, Mode::Exclude), Make(T::SumOmission, {0}, Mode::Exclude),
         contains, list, Make(T::DiffCount, {1}, Mode::Exclude),
     }};
+    return set;
+}
+
+// The back-test of every draw with that set. Goal: under 100 ms.
+void BacktestThirtyConditionsAllDraws(benchmark::State& state)
+{
+    const std::vector<std::uint32_t> draws = SampleSizedDraws();
+    const ConditionSet set = ThirtyWithHistory();
     for (auto _ : state) {
         const BacktestResult result = Backtest(set, 3, draws, draws.size());
         if (!result.ok) {
@@ -277,6 +290,26 @@ void BacktestThirtyConditionsAllDraws(benchmark::State& state)
     }
 }
 BENCHMARK(BacktestThirtyConditionsAllDraws)->Unit(benchmark::kMillisecond);
+
+// Each condition's own record (the condition window's 历史表现) over every
+// draw with the same set: 30 conditions, 3 groups and the set. Goal: under
+// 100 ms.
+void ConditionRecordsThirtyConditionsAllDraws(benchmark::State& state)
+{
+    const std::vector<std::uint32_t> draws = SampleSizedDraws();
+    const ConditionSet set = ThirtyWithHistory();
+    for (auto _ : state) {
+        const ConditionRecords records = RecordConditions(set, 3, draws, draws.size());
+        if (!records.ok) {
+            state.SkipWithError(records.error.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(records.records.back().keptNumbers);
+        state.counters["judged"] = static_cast<double>(records.judged);
+        state.counters["items"] = static_cast<double>(records.records.size());
+    }
+}
+BENCHMARK(ConditionRecordsThirtyConditionsAllDraws)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vesk::bench

@@ -6,6 +6,8 @@
 #include "tools/cli/filter_report.h"
 
 #include "components/filter/engine/backtest.h"
+#include "components/filter/engine/binomial.h"
+#include "components/filter/engine/condition_record.h"
 
 #include <charconv>
 #include <ostream>
@@ -29,12 +31,28 @@ std::optional<std::size_t> LastOption(const ParsedOptions& options)
     return value;
 }
 
+// Each condition's, group's and the set's record, one tab-separated line each.
+std::string PerConditionText(const filter::ConditionRecords& records)
+{
+    std::string text = "item\tkept\tjudged\trate\tbaseline\tp\tcurrent-cut\tlongest-cut\n";
+    const std::uint64_t judged = records.judged;
+    for (const filter::ConditionRecord& record : records.records) {
+        const std::string p =
+            judged == 0 ? "-" : filter::PValueText(filter::RecordPValue(record, judged, records.spaceSize));
+        text += filter::RecordName(record) + '\t' + std::to_string(record.kept) + '\t' + std::to_string(judged) + '\t' +
+                filter::DecimalText(record.kept, judged, 4) + '\t' +
+                filter::DecimalText(record.keptNumbers, judged * records.spaceSize, 4) + '\t' + p + '\t' +
+                std::to_string(record.currentCut) + '\t' + std::to_string(record.longestCut) + '\n';
+    }
+    return text;
+}
+
 } // namespace
 
 int RunBacktest(const Args& args, CommandIo& io)
 {
     int status = kExitOk;
-    const auto options = StartCommand(kCommand, args, {{"--conditions", true}, {"--draws", true}, {"--last", true}},
+    const auto options = StartCommand(kCommand, args, {{"--conditions", true}, {"--draws", true}, {"--last", true}, {"--per-condition", false}},
                                       io, status);
     if (!options)
         return status;
@@ -55,6 +73,13 @@ int RunBacktest(const Args& args, CommandIo& io)
     if (draws->codes.empty()) {
         io.err << "vesk-cli: " << drawPath << ": no draws of " << set->digits << " digits\n";
         return kExitDataError;
+    }
+    if (options->Has("--per-condition")) {
+        const filter::ConditionRecords records = filter::RecordConditions(*set, set->digits, draws->codes, *last);
+        if (!records.ok)
+            return DataError(kCommand, options->values.at("--conditions") + ": " + records.error, io);
+        io.out << PerConditionText(records);
+        return kExitOk;
     }
     const filter::BacktestResult result = filter::Backtest(*set, set->digits, draws->codes, *last, draws->periods);
     if (!result.ok)

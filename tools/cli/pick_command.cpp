@@ -6,8 +6,11 @@
 
 #include "components/features/analysis/pick/pick_numbers.h"
 #include "components/features/analysis/pick/pick_table.h"
+#include "components/features/analysis/pick/position_pick.h"
+#include "components/filter/engine/binomial.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 
 namespace vesk::cli {
@@ -81,6 +84,20 @@ std::string NumberLine(std::uint32_t code)
     return text;
 }
 
+// "held-out\t27\t100\t0.2700\t0.2510\t0.3512": p = P(X >= hits) at the
+// baseline as printed, so that a reader can work it out from the line.
+std::string BackTestLine(const std::string& figure, std::int64_t hits, std::size_t scored, const analysis::Figure& rate,
+                         const analysis::Figure& baseline)
+{
+    std::string text = figure + '\t' + std::to_string(hits) + '\t' + std::to_string(scored) + '\t';
+    if (scored == 0)
+        return text + "-\t-\t-\n";
+    const std::string baselineText = analysis::FormatFigure(baseline, 4);
+    const double printed = std::strtod(baselineText.c_str(), nullptr);
+    const double p = filter::BinomialAtLeast(static_cast<std::uint64_t>(hits), scored, printed);
+    return text + analysis::FormatFigure(rate, 4) + '\t' + baselineText + '\t' + filter::PValueText(p) + '\n';
+}
+
 } // namespace
 
 int RunPick(const Args& args, CommandIo& io)
@@ -88,7 +105,8 @@ int RunPick(const Args& args, CommandIo& io)
     int status = kExitOk;
     const auto options = StartCommand(kCommand, args,
                                       {{"--draws", true}, {"--method", true}, {"--window", true}, {"--top", true},
-                                       {"--patterns", true}, {"--positions", true}, {"--group", false}, {"--classes", false}},
+                                       {"--patterns", true}, {"--positions", true}, {"--group", false}, {"--classes", false},
+                                       {"--backtest", true}, {"--rule", true}},
                                       io, status);
     if (!options)
         return status;
@@ -115,6 +133,14 @@ int RunPick(const Args& args, CommandIo& io)
     if (position && !options->Has("--positions"))
         return UsageError(kCommand, "position needs --positions D/D/D", io);
 
+    const bool backTest = options->Has("--backtest");
+    if (options->Has("--rule") && !backTest)
+        return UsageError(kCommand, "--rule W goes with --backtest N", io);
+    if (options->Has("--rule") && position)
+        return UsageError(kCommand, "position has no patterns for --rule to pick", io);
+    if (backTest && (options->Has("--group") || options->Has("--classes")))
+        return UsageError(kCommand, "--backtest prints figures, not numbers or classes", io);
+
     std::string error;
     analysis::PickParameters parameters = analysis::DefaultParameters(*method);
     const std::optional<std::uint32_t> window =
@@ -137,10 +163,41 @@ int RunPick(const Args& args, CommandIo& io)
     if (!position && !(picked = ParsePatterns(*options, space, error)))
         return UsageError(kCommand, error, io);
 
+    const std::optional<std::uint32_t> backTestDraws = PositiveOption(*options, "--backtest", 1, error);
+    if (!backTestDraws)
+        return UsageError(kCommand, error, io);
+    const std::optional<std::uint32_t> ruleWindow = PositiveOption(*options, "--rule", 1, error);
+    if (!ruleWindow)
+        return UsageError(kCommand, error, io);
+
     const std::string& path = options->values.at("--draws");
     const std::optional<DrawsRead> draws = ReadDrawFile(path, kLength, io);
     if (!draws)
         return kExitDataError;
+    if (backTest) {
+        const std::size_t n = *backTestDraws;
+        std::string text = "figure\thits\tscored\trate\tbaseline\tp\n";
+        if (position) {
+            const analysis::ProductBackTest in = analysis::BackTestProduct(*positions, draws->codes, n);
+            const analysis::ProductBackTest out = analysis::HeldOutProduct(*positions, draws->codes, n);
+            text += BackTestLine("in-sample", in.hits, in.scored, in.rate, in.baseline);
+            text += BackTestLine("held-out", out.hits, out.scored, out.rate, out.baseline);
+        } else {
+            const analysis::PickTable table = analysis::ComputePickTable(*method, parameters, space, draws->codes, n);
+            const analysis::PickBackTest in = analysis::BackTestPicked(table, space, *picked);
+            const analysis::PickBackTest out = analysis::BackTestPicked(
+                analysis::HeldOutTable(*method, parameters, space, draws->codes, n), space, *picked);
+            text += BackTestLine("in-sample", in.hits, in.scored, in.rate, in.baseline);
+            text += BackTestLine("held-out", out.hits, out.scored, out.rate, out.baseline);
+            if (options->Has("--rule")) {
+                const analysis::PickBackTest walk =
+                    analysis::WalkForwardRule(*method, parameters, space, draws->codes, *ruleWindow, n);
+                text += BackTestLine("walk-forward", walk.hits, walk.scored, walk.rate, walk.baseline);
+            }
+        }
+        io.out << text;
+        return kExitOk;
+    }
     std::vector<std::uint32_t> numbers;
     if (position) {
         numbers = analysis::ProductNumbers(*positions);

@@ -116,7 +116,7 @@ the L-digit space, ascending.
   --all             judge every number of the space instead of a text
 )";
 
-constexpr std::string_view kBacktest = R"(Usage: vesk-cli backtest --conditions SET --draws FILE [--last K]
+constexpr std::string_view kBacktest = R"(Usage: vesk-cli backtest --conditions SET --draws FILE [--last K] [--per-condition]
 
 Judges each of the last K draws of the draw history FILE by the condition
 set SET, each with only the draws before it as its history, and prints one
@@ -129,9 +129,25 @@ set keeps when that draw is judged (four decimals, rounded half up; "-"
 when no draw was judged).
 With a history condition in the set, the oldest draw is never judged.
 
+With --per-condition it prints each condition's own record over the same
+judged draws instead, tab-separated under the header
+"item kept judged rate baseline p current-cut longest-cut": one line per
+enabled condition of an enabled group, in file order, named G.C (group and
+condition, each counted from 1 in file order, disabled ones counted too);
+then one line G per enabled group (its pass with its allowed errors); then
+the line "set". A condition keeps a draw that passes that condition alone,
+whether or not its group forgave it. rate is kept / judged; baseline the
+mean over the judged draws of the share of all numbers the item keeps; p
+the chance of at least kept kept draws out of judged, each kept with the
+baseline as printed (exact binomial); current-cut the run of newest judged
+draws the item cut (0 when it kept the newest), longest-cut its longest
+such run. rate, baseline and p have four decimals, rounded half up (p below
+0.00005 is written "<0.0001"); all three are "-" when no draw was judged.
+
   --conditions SET  the condition set (required)
   --draws FILE      the draw history (required)
   --last K          how many of the latest draws to judge, at least 1 (default 30)
+  --per-condition   each condition's, group's and the set's record instead of the draws
 )";
 
 constexpr std::string_view kDraws = R"(Usage: vesk-cli draws import FILE... --into HISTORY [--digits L]
@@ -213,6 +229,7 @@ integer the condition files hold.
 
 constexpr std::string_view kPick = R"(Usage: vesk-cli pick --draws HISTORY --method METHOD [--window W] [--top K]
        [--patterns P,...] [--positions D/D/D] [--group] [--classes]
+       [--backtest N [--rule W]]
 
 Sorts the ten digits into the classes of METHOD for the draw after the
 3-digit draw history HISTORY (oldest first) and prints every number whose
@@ -239,6 +256,24 @@ METHOD and its classes; a pattern counts the number's digits by position:
                how many digits are 魔数
   position     the product of the digits given per position (--positions)
 
+With --backtest N it prints, instead of the numbers, how the patterns (or
+the product) did, tab-separated under the header
+"figure hits scored rate baseline p":
+  in-sample     the patterns scored on the newest N draws (each draw classed
+                from the draws before it); a choice made by looking at these
+                draws is graded here on the draws it was made from
+  held-out      the same patterns on the N draws before those, which such a
+                choice never saw
+  walk-forward  with --rule W: each of the newest N draws that has W draws
+                before it, scored against the patterns whose rate over those
+                W draws is strictly above their baseline
+For position a hit is a draw inside the product. scored counts the draws
+that could be scored; baseline is the mean over them of the chance a random
+number has the picked patterns; p the chance of at least hits hits out of
+scored draws, each a hit with the baseline as printed (exact binomial).
+rate, baseline and p have four decimals, rounded half up (p below 0.00005
+is written "<0.0001"); all three are "-" when scored is 0.
+
   --draws HISTORY    the draw history (required)
   --method METHOD    the method (required)
   --window W         the draws the ranking or the follow counts read, 1 to 1000
@@ -247,6 +282,8 @@ METHOD and its classes; a pattern counts the number's digits by position:
   --positions D/D/D  position: the digits of each position, e.g. 12/345/09
   --group            the groups of the numbers instead: digits sorted, each once
   --classes          the class of each digit instead of the numbers
+  --backtest N       the patterns' figures over the newest N draws instead
+  --rule W           with --backtest: the walk-forward line of the rule over W draws
 )";
 
 constexpr std::string_view kFormula = R"(Usage: vesk-cli formula --draws HISTORY [--last N] [--top K] [--kill] [--shuffled]

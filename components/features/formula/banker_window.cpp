@@ -5,6 +5,8 @@
 #include "components/features/formula/trend_model.h"
 
 #include "components/features/analysis/tools/bet_calculator.h"
+#include "components/features/analysis/chance_verdict.h"
+#include "components/filter/engine/binomial.h"
 #include "components/features/kit/table_export.h"
 
 #include <QHBoxLayout>
@@ -20,7 +22,7 @@ namespace vesk::formula {
 
 namespace {
 
-const char* const kTitles[] = {"规则", "下期", "命中", "验证期数", "命中率", "随机基准", "比随机"};
+const char* const kTitles[] = {"规则", "下期", "命中", "验证期数", "命中率", "随机基准", "比随机", "单侧p", "判断"};
 
 } // namespace
 
@@ -113,6 +115,16 @@ void BankerWindow::Refill()
                               : QStringLiteral("-")),
         };
         cells[6]->setForeground(above ? QColor(0, 120, 60) : QColor(150, 150, 150));
+        // Many rules are checked at once, so a rate above the baseline is
+        // called higher only when chance gives it less than once in a hundred.
+        const analysis::ChanceTest test = analysis::JudgeAgainstChance(check.hits, static_cast<std::size_t>(check.scored), check.baseline);
+        cells << TableCell(check.scored ? QString::fromStdString(filter::PValueText(test.p)) : QStringLiteral("-"), test.p)
+              << TableCell(QString::fromStdString(analysis::VerdictWord(test.verdict) +
+                                                  (check.scored > 0 && static_cast<std::size_t>(check.scored) < analysis::kFewScored
+                                                       ? analysis::kFewScoredNote
+                                                       : "")));
+        if (test.verdict == analysis::ChanceVerdict::Higher)
+            cells[8]->setForeground(QColor(0, 120, 60));
         m_model->appendRow(cells);
     }
     m_trendModel->SetChecks(m_checks, Draws(), Length());
@@ -120,7 +132,7 @@ void BankerWindow::Refill()
     m_trend->scrollToBottom();
     const bool kill = Use() == analysis::GuessUse::Kill;
     SetStatus(QStringLiteral("%1：每条规则用前几期开奖号码说出下期的数字，%2。随机基准是随便选同样多个数字的命中率；"
-                             "比随机为命中率高出它的百分点。")
+                             "比随机为命中率高出它的百分点；单侧p是随机命中至少这么多期的机会，小于 0.01 才算高于随机。")
                   .arg(kill ? QStringLiteral("杀码") : QStringLiteral("胆码"),
                        kill ? QStringLiteral("下期一个也不出为中") : QStringLiteral("下期出其中任一个为中")));
 }

@@ -2,6 +2,8 @@
 
 #include "components/features/kit/feature_table.h"
 
+#include "components/features/analysis/chance_verdict.h"
+
 #include "components/features/kit/table_export.h"
 #include "components/features/kit/window_picker.h"
 
@@ -20,7 +22,7 @@ namespace {
 
 constexpr int kMaxTop = 1000;
 
-const char* const kTitles[] = {"排名", "公式", "命中", "验证期数", "命中率", "随机基准", "比随机", "最长连错", "下期"};
+const char* const kTitles[] = {"排名", "公式", "命中", "验证期数", "命中率", "随机基准", "比随机", "比洗牌最高", "最长连错", "下期"};
 
 } // namespace
 
@@ -74,7 +76,7 @@ FormulaWindow::FormulaWindow(QWidget* parent) : GuessFrame(QStringLiteral("formu
         if (topChanged)
             topChanged(Top());
     });
-    connect(m_export, &QPushButton::clicked, this, [this] { features::AskExportModel(this, *m_model, "公式搜索"); });
+    connect(m_export, &QPushButton::clicked, this, [this] { features::AskExportModel(this, *m_model, "公式搜索", ExportNotes()); });
 }
 
 void FormulaWindow::SetTop(std::size_t top)
@@ -156,19 +158,37 @@ void FormulaWindow::Show(const analysis::FormulaSearchResult& result)
             TableCell(PercentText(row.rate), row.rate.Value()),
             TableCell(PercentText(row.baseline), row.baseline.Value()),
             TableCell(QString::fromStdString(analysis::FormatAboveBaseline(row.rate, row.baseline))),
+            // What the search reaches on shuffled draws is the fair yardstick
+            // for the best of ten thousand formulas.
+            TableCell(result.shuffles.empty() ? QStringLiteral("-")
+                                              : QString::fromStdString(analysis::FormatAboveBaseline(row.rate, result.shuffledMax))),
             TableCell(QString::number(row.longestMiss), static_cast<qlonglong>(row.longestMiss)),
             TableCell(QString::number(row.next), row.next),
         };
         cells[6]->setForeground(above ? QColor(0, 120, 60) : QColor(150, 150, 150));
+        const bool aboveShuffles = !result.shuffles.empty() && row.rate.Compare(result.shuffledMax) > 0;
+        cells[7]->setForeground(aboveShuffles ? QColor(0, 120, 60) : QColor(150, 150, 150));
         m_model->appendRow(cells);
     }
     m_table->resizeColumnsToContents();
     m_shuffle->setText(ShuffleText());
     m_export->setEnabled(true);
     SetStatus(QStringLiteral("%1：每期用上一期开奖号码的百、十、个位 a b c 算出一个数字，共验证 %2 期；"
-                             "命中数相同时 x、y、z、k 小的在前。")
+                             "命中数相同时 x、y、z、k 小的在前。%3")
                   .arg(kill ? QStringLiteral("杀码（下期不出为中）") : QStringLiteral("胆码（下期出现为中）"))
-                  .arg(result.scored));
+                  .arg(result.scored)
+                  .arg(result.scored > 0 && static_cast<std::size_t>(result.scored) < analysis::kFewScored
+                           ? QString::fromUtf8(analysis::kFewScoredNote)
+                           : QString()));
+}
+
+features::ExportNotes FormulaWindow::ExportNotes() const
+{
+    features::ExportNotes notes;
+    notes.push_back("统计期数与方式：" + m_resultChoices.toStdString());
+    for (const QString& line : ShuffleText().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        notes.push_back(line.toStdString());
+    return notes;
 }
 
 QString FormulaWindow::ShuffleText() const

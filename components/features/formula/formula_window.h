@@ -6,6 +6,7 @@
 
 #include "components/features/formula/guess_frame.h"
 #include "components/features/formula/search_runner.h"
+#include "components/features/kit/table_export.h"
 
 class QLabel;
 class QProgressBar;
@@ -34,6 +35,9 @@ public:
     QTableView* Table() const { return m_table; }
     const analysis::FormulaSearchResult& Result() const { return m_result; }
     QString ShuffleText() const;
+    // What an export carries under the table: the mode and window, the
+    // warning and the shuffles' mean and maximum.
+    features::ExportNotes ExportNotes() const;
 
 private:
     void Refill() override;

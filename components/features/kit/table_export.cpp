@@ -51,7 +51,7 @@ std::string SheetName(const std::string& title)
 
 } // namespace
 
-std::string ModelText(const QAbstractItemModel& model)
+std::string ModelText(const QAbstractItemModel& model, const ExportNotes& notes)
 {
     std::string text;
     const int columns = model.columnCount();
@@ -69,18 +69,30 @@ std::string ModelText(const QAbstractItemModel& model)
         }
         text += '\n';
     }
+    if (!notes.empty())
+        text += '\n';
+    for (const std::string& note : notes)
+        text += note + '\n';
     return text;
 }
 
-std::string ModelWorkbook(const QAbstractItemModel& model, const std::string& sheetName, std::string& error)
+std::string ModelWorkbook(const QAbstractItemModel& model, const std::string& sheetName, std::string& error,
+                          const ExportNotes& notes)
 {
     xls::WorkbookOutline outline;
     for (int c = 0; c < model.columnCount(); ++c)
         outline.columns.push_back({Title(model, c), ""});
-    outline.rowCount = static_cast<std::uint64_t>(model.rowCount());
+    const auto rows = static_cast<std::uint64_t>(model.rowCount());
+    outline.rowCount = rows + (notes.empty() ? 0 : notes.size() + 1);
     outline.sheetName = SheetName(sheetName);
     xls::MemoryOutput out;
     const xls::WriteResult result = xls::WriteWorkbook(out, outline, [&](std::uint64_t r, std::span<xls::Cell> cells) {
+        if (r >= rows) {
+            // An empty row, then a note per row.
+            if (r > rows && !cells.empty())
+                cells[0].SetText(notes[static_cast<std::size_t>(r - rows - 1)]);
+            return;
+        }
         const int row = static_cast<int>(r);
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             const QVariant number = model.data(model.index(row, c), kExportNumberRole);
@@ -96,22 +108,24 @@ std::string ModelWorkbook(const QAbstractItemModel& model, const std::string& sh
     return result.ok ? out.Bytes() : std::string();
 }
 
-std::string ExportModel(const QAbstractItemModel& model, const std::string& sheetName, const std::string& path)
+std::string ExportModel(const QAbstractItemModel& model, const std::string& sheetName, const std::string& path,
+                        const ExportNotes& notes)
 {
     std::string bytes;
     if (EndsWith(path, ".xls")) {
         std::string error;
-        bytes = ModelWorkbook(model, sheetName, error);
+        bytes = ModelWorkbook(model, sheetName, error, notes);
         if (!error.empty())
             return error;
     } else {
-        bytes = ModelText(model);
+        bytes = ModelText(model, notes);
     }
     const files::WriteOutcome outcome = files::WriteFileReplacing(path, bytes);
     return outcome.ok ? std::string() : outcome.error;
 }
 
-void AskExportModel(QWidget* parent, const QAbstractItemModel& model, const std::string& fileName)
+void AskExportModel(QWidget* parent, const QAbstractItemModel& model, const std::string& fileName,
+                    const ExportNotes& notes)
 {
     FileDialogRequest request;
     request.open = false;
@@ -124,7 +138,7 @@ void AskExportModel(QWidget* parent, const QAbstractItemModel& model, const std:
     if (!answer.accepted || answer.paths.empty())
         return;
     const std::string path = WithDefaultExtension(answer.paths.front(), answer.filterIndex == 2 ? "txt" : "xls");
-    const std::string error = ExportModel(model, fileName, path);
+    const std::string error = ExportModel(model, fileName, path, notes);
     if (!error.empty())
         ShowInformation(parent, path + "：" + error);
 }

@@ -1,5 +1,8 @@
 #include "components/features/omission/omission_window.h"
 
+#include "components/features/analysis/chance_verdict.h"
+#include "components/features/analysis/omission/due_check.h"
+
 #include "components/features/omission/table_text.h"
 #include "components/features/omission/trend_view.h"
 #include "components/features/kit/feature_table.h"
@@ -225,9 +228,11 @@ void OmissionWindow::Recompute()
         m_status->clear();
         return;
     }
-    const QString scored = QStringLiteral("统计最近 %1 期（共 %2 期）")
-                               .arg(analysis::WindowSize(m_last, m_draws.codes.size()))
-                               .arg(m_draws.codes.size());
+    const std::size_t window = analysis::WindowSize(m_last, m_draws.codes.size());
+    const QString scored = QStringLiteral("统计最近 %1 期（共 %2 期）%3")
+                               .arg(window)
+                               .arg(m_draws.codes.size())
+                               .arg(window < analysis::kFewScored ? QString::fromUtf8(analysis::kFewScoredNote) : QString());
     if (m_skewMode) {
         FillSkew();
         m_pages->setCurrentIndex(2);
@@ -255,6 +260,9 @@ void OmissionWindow::Recompute()
         status += QStringLiteral("；还没有项目：点“编辑自定义项目”添加");
     if (!m_family.error.empty())
         status += QStringLiteral("；自定义项目文件有误：") + Q(m_family.error);
+    // Whether a high 欲出几率 made items come more often than their chance.
+    if (m_family.family->Size() > 0)
+        status += QStringLiteral("\n检验：") + Q(analysis::DueCheckText(analysis::CheckDue(*m_family.family, m_draws.codes, m_last)));
     m_status->setText(status);
 }
 

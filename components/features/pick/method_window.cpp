@@ -1,6 +1,6 @@
 #include "components/features/pick/method_window.h"
 
-#include "components/features/analysis/pick/chance_verdict.h"
+#include "components/features/analysis/chance_verdict.h"
 #include "components/features/analysis/pick/digit_ranking.h"
 #include "components/features/analysis/pick/pick_numbers.h"
 #include "components/features/kit/table_export.h"
@@ -138,17 +138,25 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     contentLayout->addWidget(m_view, 1);
 
     auto* pickBar = new QHBoxLayout;
-    // No button ticks the patterns that beat their baseline: a back-test of
-    // patterns chosen on the same draws would praise the choice, not the method.
-    const std::pair<const char*, int> buttons[] = {{"全选", 0}, {"清空", 1}, {"导出", 2}};
+    // 按规则挑选 ticks the patterns that beat their baseline; its record is
+    // walked forward, so that no draw grades a pick it helped make.
+    const std::pair<const char*, int> buttons[] = {{"全选", 0}, {"清空", 1}, {"导出", 2}, {"按规则挑选", 3}};
     for (const auto& [text, kind] : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(text), content);
         button->setObjectName(QStringLiteral("pickButton%1").arg(kind));
+        if (kind == 3)
+            button->setToolTip(QStringLiteral("勾选统计期内出现率高于随机基准的形态；下面逐期回测这条规则："
+                                              "每期只用它之前的统计期数挑选，再看那一期中没中"));
         connect(button, &QPushButton::clicked, this, [this, kind = kind] {
             if (kind == 2) {
                 features::AskExportModel(this, *m_model, "smart-pick-" + std::string(analysis::InfoOf(m_method).name));
                 return;
             }
+            if (kind == 3) {
+                PickByRule();
+                return;
+            }
+            ForgetRule();
             m_filling = true;
             for (int r = 0; r < m_model->rowCount(); ++r)
                 m_model->item(r, kPatternLabel)->setCheckState(kind == 0 ? Qt::Checked : Qt::Unchecked);
@@ -163,6 +171,11 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     m_backTest->setObjectName(QStringLiteral("backTest"));
     m_backTest->setWordWrap(true);
     contentLayout->addWidget(m_backTest);
+    m_ruleRecord = new QLabel(content);
+    m_ruleRecord->setObjectName(QStringLiteral("ruleRecord"));
+    m_ruleRecord->setWordWrap(true);
+    m_ruleRecord->hide();
+    contentLayout->addWidget(m_ruleRecord);
     m_numbers = new NumberPanel(content);
     contentLayout->addWidget(m_numbers);
     m_pages->addWidget(content);
@@ -189,8 +202,10 @@ MethodWindow::MethodWindow(QWidget* parent) : QWidget(parent)
     connect(m_window, &QSpinBox::valueChanged, this, [this] { ReadParameterControls(); });
     connect(m_top, &QSpinBox::valueChanged, this, [this] { ReadParameterControls(); });
     connect(m_model, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
-        if (!m_filling && item->column() == kPatternLabel)
+        if (!m_filling && item->column() == kPatternLabel) {
+            ForgetRule();
             PicksChanged();
+        }
     });
 }
 
@@ -286,6 +301,7 @@ void MethodWindow::Recompute()
     if (!m_space)
         m_space = std::make_unique<analysis::PatternSpace>(m_method, m_length);
     m_table = analysis::ComputePickTable(m_method, m_parameters, *m_space, m_draws.codes, m_last);
+    m_heldOut = analysis::HeldOutTable(m_method, m_parameters, *m_space, m_draws.codes, m_last);
     if (m_table.next) {
         m_chips->Show(*m_table.next, ShownClassNames(m_method));
     } else {
@@ -297,8 +313,59 @@ void MethodWindow::Recompute()
     m_scored->setText(QStringLiteral("%1：计分 %2 期（每期只按它之前的开奖分类%3）")
                           .arg(WindowText(m_last, m_table.window))
                           .arg(m_table.scored)
-                          .arg(m_table.scored < m_table.window ? QStringLiteral("；开奖不足的期不计") : QString()));
+                          .arg(m_table.scored < m_table.window ? QStringLiteral("；开奖不足的期不计") : QString()) +
+                      (m_table.scored < analysis::kFewScored ? QString::fromUtf8(analysis::kFewScoredNote) : QString()));
+    if (m_ruleApplied) {
+        // The rule picks again from the window now on screen.
+        const std::vector<bool> rule = analysis::RulePicks(m_table);
+        keep.clear();
+        for (std::size_t p = 0; p < rule.size(); ++p) {
+            if (rule[p])
+                keep.push_back(m_space->Label(p));
+        }
+    }
     FillTable(keep);
+    ShowRuleRecord();
+}
+
+void MethodWindow::PickByRule()
+{
+    if (!m_space || m_pages->currentIndex() != 1)
+        return;
+    const std::vector<bool> rule = analysis::RulePicks(m_table);
+    m_filling = true;
+    for (int r = 0; r < m_model->rowCount() && static_cast<std::size_t>(r) < rule.size(); ++r)
+        m_model->item(r, kPatternLabel)->setCheckState(rule[static_cast<std::size_t>(r)] ? Qt::Checked : Qt::Unchecked);
+    m_filling = false;
+    m_ruleApplied = true;
+    PicksChanged();
+    ShowRuleRecord();
+}
+
+void MethodWindow::ForgetRule()
+{
+    // Ticks by hand are the user's own choice, which the rule's record says nothing about.
+    m_ruleApplied = false;
+    m_ruleRecord->hide();
+}
+
+void MethodWindow::ShowRuleRecord()
+{
+    m_ruleRecord->setVisible(m_ruleApplied);
+    if (!m_ruleApplied)
+        return;
+    if (m_last == 0) {
+        m_ruleRecord->setText(QStringLiteral("按规则逐期回测：统计期数为全部时，没有更早的开奖可供逐期挑选；"
+                                             "选一个较短的统计期数再看这条规则的记录。"));
+        return;
+    }
+    const analysis::PickBackTest walk =
+        analysis::WalkForwardRule(m_method, m_parameters, *m_space, m_draws.codes, m_last, kRuleWalkDraws);
+    const std::size_t walked = std::min(kRuleWalkDraws, m_draws.codes.size() > m_last ? m_draws.codes.size() - m_last : 0);
+    m_ruleRecord->setText(
+        QString::fromStdString(analysis::BackTestText("按规则逐期回测", "近" + std::to_string(walked) + "期",
+                                                      walk.hits, walk.scored, walk.baseline)) +
+        QStringLiteral("（每期只按它之前的 %1 期挑选形态，再看这一期）").arg(m_last));
 }
 
 void MethodWindow::FillTable(const std::vector<std::string>& keep)
@@ -354,12 +421,22 @@ void MethodWindow::PicksChanged()
     m_numbers->SetCountPrefix(QStringLiteral("已选 %1 种形态").arg(ticked));
     m_numbers->PicksChanged();
     if (ticked == 0) {
-        m_backTest->setText(QStringLiteral("勾选形态后，这里显示它们在统计期内的命中与随机基准的对比。"));
+        m_backTest->setText(QStringLiteral("勾选形态后，这里显示它们在统计期内（挑选所用）和在那之前同样多期"
+                                           "（检验，挑选时没看过）的命中与随机基准的对比。"));
         return;
     }
-    const analysis::PickBackTest test = analysis::BackTestPicked(m_table, *m_space, picked);
-    m_backTest->setText(QString::fromStdString(
-        analysis::BackTestText(WindowText(m_last, m_table.window).toStdString(), test.hits, test.scored, test.baseline)));
+    const analysis::PickBackTest in = analysis::BackTestPicked(m_table, *m_space, picked);
+    const analysis::PickBackTest out = analysis::BackTestPicked(m_heldOut, *m_space, picked);
+    const QString inText = QString::fromStdString(
+        analysis::InSampleText(WindowText(m_last, m_table.window).toStdString(), in.hits, in.scored, in.baseline));
+    QString outText;
+    if (m_heldOut.window == 0) {
+        outText = QStringLiteral("检验：全部期数已用于挑选，没有可检验的期");
+    } else {
+        outText = QString::fromStdString(analysis::BackTestText(
+            "检验", "之前" + std::to_string(m_heldOut.window) + "期", out.hits, out.scored, out.baseline));
+    }
+    m_backTest->setText(inText + QLatin1Char('\n') + outText);
 }
 
 } // namespace vesk::pick

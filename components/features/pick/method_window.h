@@ -2,7 +2,10 @@
 // The window of one smart-pick method with digit classes (邻孤传 to 魔数):
 // the classes for the next draw as chips, the method's parameters, the
 // pattern table with a check box per pattern, the numbers the ticked
-// patterns give and the back-test of those patterns over the history window.
+// patterns give, and the ticked patterns' figures: on the window they were
+// picked on and on the draws before it, which they never saw; 按规则挑选
+// ticks the patterns that beat their baseline and shows that rule's
+// walk-forward record.
 // The analysis core computes every figure; the window shows them.
 
 #include "components/features/analysis/pick/pick_table.h"
@@ -54,6 +57,9 @@ public:
     // Ticks or clears the pattern with this label; false when there is none.
     bool SetPicked(const std::string& label, bool picked);
     std::vector<bool> Picked() const;
+    // 按规则挑选: ticks the patterns whose rate over the window is strictly
+    // above their baseline and shows the rule's walk-forward record.
+    void PickByRule();
     // The straight numbers of the ticked patterns under the next draw's classes.
     std::vector<std::uint32_t> StraightNumbers() const;
 
@@ -70,6 +76,8 @@ private:
     void PicksChanged();
     void ReadParameterControls();
     void ShowParameterControls();
+    void ShowRuleRecord();
+    void ForgetRule();
 
     analysis::PickMethod m_method = analysis::PickMethod::Neighbour;
     analysis::PickParameters m_parameters;
@@ -79,7 +87,9 @@ private:
     std::string m_missingText;
     std::unique_ptr<analysis::PatternSpace> m_space;
     analysis::PickTable m_table;
+    analysis::PickTable m_heldOut; // the draws just before the window
     bool m_filling = false;
+    bool m_ruleApplied = false; // the ticks are the rule's
 
     QLabel* m_title;
     features::WindowPicker* m_windowPicker;
@@ -96,10 +106,13 @@ private:
     QTableView* m_view;
     QLabel* m_scored;
     QLabel* m_backTest;
+    QLabel* m_ruleRecord;
     NumberPanel* m_numbers;
 };
 
 // "近100期" or "全部 8374 期".
 QString WindowText(std::size_t last, std::size_t window);
+// How many of the newest draws the rule's walk-forward scores.
+inline constexpr std::size_t kRuleWalkDraws = 100;
 
 } // namespace vesk::pick

@@ -1,6 +1,6 @@
 #include "components/features/pick/position_window.h"
 
-#include "components/features/analysis/pick/chance_verdict.h"
+#include "components/features/analysis/chance_verdict.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/pick/pick_method.h"
 #include "components/features/analysis/pick/position_pick.h"
@@ -209,9 +209,17 @@ void PositionWindow::PicksChanged()
         m_backTest->setText(QStringLiteral("每一位至少勾选一个数字，这里显示这个复式在回测期内的命中与随机基准的对比。"));
         return;
     }
-    const analysis::ProductBackTest test = analysis::BackTestProduct(digits, m_draws.codes, m_last);
-    m_backTest->setText(QString::fromStdString(
-        analysis::BackTestText(WindowText(m_last, test.scored).toStdString(), test.hits, test.scored, test.baseline)));
+    // The digits are picked by looking at the window's figures, so only the
+    // draws before it can judge the product.
+    const analysis::ProductBackTest in = analysis::BackTestProduct(digits, m_draws.codes, m_last);
+    const analysis::ProductBackTest out = analysis::HeldOutProduct(digits, m_draws.codes, m_last);
+    const QString inText = QString::fromStdString(
+        analysis::InSampleText(WindowText(m_last, in.scored).toStdString(), in.hits, in.scored, in.baseline));
+    const QString outText =
+        out.scored == 0 ? QStringLiteral("检验：全部期数已用于挑选，没有可检验的期")
+                        : QString::fromStdString(analysis::BackTestText("检验", "之前" + std::to_string(out.scored) + "期",
+                                                                        out.hits, out.scored, out.baseline));
+    m_backTest->setText(inText + QLatin1Char('\n') + outText);
 }
 
 } // namespace vesk::pick

@@ -2,6 +2,7 @@
 
 #include "components/features/kit/feature_table.h"
 
+#include "components/features/analysis/chance_verdict.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/value_labels.h"
 #include "components/features/kit/table_export.h"
@@ -113,7 +114,8 @@ PatternWindow::PatternWindow(QWidget* parent)
     m_places.setHorizontalHeaderLabels({QStringLiteral("特征串期号"), QStringLiteral("下期期号"), QStringLiteral("下期号码"),
                                         QStringLiteral("下期值")});
     m_summary.setHorizontalHeaderLabels(
-        {QStringLiteral("下期值"), QStringLiteral("次数"), QStringLiteral("占比"), QStringLiteral("理论概率")});
+        {QStringLiteral("下期值"), QStringLiteral("次数"), QStringLiteral("占比"), QStringLiteral("理论概率"),
+         QStringLiteral("占比95%区间")});
 }
 
 void PatternWindow::FillTypes(int length)
@@ -218,10 +220,17 @@ void PatternWindow::Show(const std::vector<std::int64_t>& pattern)
         count->setData(static_cast<qlonglong>(next.count), features::kExportNumberRole);
         auto* share = Right(Percent(next.share));
         auto* probability = Right(Percent(next.probability));
-        m_summary.appendRow({new QStandardItem(QString::fromStdString(labels.Text(next.value))), count, share, probability});
+        // How far the share could be from the truth with this few places.
+        auto* interval = Right(QString::fromStdString(
+            analysis::IntervalText(next.count, static_cast<std::int64_t>(m_result.places.size()))));
+        m_summary.appendRow(
+            {new QStandardItem(QString::fromStdString(labels.Text(next.value))), count, share, probability, interval});
     }
     m_count->setText(pattern.size() == K() && !pattern.empty()
-                         ? QStringLiteral("统计 %1 期中，特征串之后有下一期的共 %2 处").arg(m_result.window).arg(m_result.places.size())
+                         ? QStringLiteral("统计 %1 期中，特征串之后有下一期的共 %2 处").arg(m_result.window).arg(m_result.places.size()) +
+                               (m_result.places.size() < analysis::kFewScored
+                                    ? QStringLiteral("；只找到 %1 处，比例不足以说明问题").arg(m_result.places.size())
+                                    : QString())
                          : QStringLiteral("开奖期数少于 K，没有可比的特征串"));
     m_placeTable->resizeColumnsToContents();
     m_summaryTable->resizeColumnsToContents();

@@ -251,4 +251,16 @@ BacktestResult FilterComponent::RunBacktest(std::size_t last)
     return Backtest(m_set, m_length, history->Draws(), last, m_history->Periods());
 }
 
+ConditionRecords FilterComponent::RecordConditions(std::size_t last)
+{
+    HasHistory();
+    const HistoryIndex* history = m_history ? m_history->History() : nullptr;
+    if (!history) {
+        ConditionRecords none;
+        none.error = "没有开奖历史，无法查看历史表现";
+        return none;
+    }
+    return filter::RecordConditions(m_set, m_length, history->Draws(), last);
+}
+
 } // namespace vesk::filter

@@ -24,6 +24,7 @@
 #include "components/filter/component/run_counter.h"
 #include "components/filter/engine/backtest.h"
 #include "components/filter/engine/compiled_set.h"
+#include "components/filter/engine/condition_record.h"
 #include "components/filter/engine/preview.h"
 #include "host/filter_interfaces.h"
 
@@ -65,6 +66,8 @@ public:
     const PreviewState& CurrentPreview();
     bool HasHistory();
     BacktestResult RunBacktest(std::size_t last);
+    // Each condition's own record over the same draws (历史表现).
+    ConditionRecords RecordConditions(std::size_t last);
     const std::optional<RunReport>& LastReport() const { return m_lastReport; }
     // Why the last state could not be restored; empty when it was (or none was there).
     const std::string& StateProblem() const { return m_stateProblem; }

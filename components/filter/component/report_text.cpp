@@ -95,4 +95,17 @@ std::string BacktestText(const ConditionSet& set, const BacktestResult& result, 
     return text;
 }
 
+std::string RecordLabel(const ConditionSet& set, const ConditionRecord& record, int length)
+{
+    if (record.item == RecordItem::Set || record.ref.group >= set.groups.size())
+        return "全部条件";
+    const Group& group = set.groups[record.ref.group];
+    if (record.item == RecordItem::Group)
+        return (group.name.empty() ? "第" + RecordName(record) + "组" : group.name) + "（容错 " +
+               std::to_string(group.minErrors) + "-" + std::to_string(group.maxErrors) + "）";
+    if (record.ref.condition >= group.conditions.size())
+        return RecordName(record);
+    return RecordName(record) + " " + ConditionName(group.conditions[record.ref.condition], length);
+}
+
 } // namespace vesk::filter

@@ -1,6 +1,7 @@
 #pragma once
 // The texts the condition window shows: the preview line, the summary and
-// the full report of the last run, and the back-test's findings.
+// the full report of the last run, the back-test's findings and the names
+// of each condition's record.
 
 #include "components/filter/component/filter_component.h"
 
@@ -20,5 +21,8 @@ std::string RunReportText(const RunReport& report, int length);
 // BacktestSummary, then one line per lost draw, named by its period (its
 // place without periods), with the conditions that lost it.
 std::string BacktestText(const ConditionSet& set, const BacktestResult& result, int length);
+// What 历史表现 calls a record: "1.2 和值", "大小（容错 0-1）" (an unnamed group
+// "第1组（容错 0-1）"), "全部条件".
+std::string RecordLabel(const ConditionSet& set, const ConditionRecord& record, int length);
 
 } // namespace vesk::filter

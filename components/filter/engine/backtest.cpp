@@ -20,10 +20,11 @@ bool NeedsHistory(const ConditionSet& set)
     return false;
 }
 
-// numerator / denominator scaled by 10^decimals and rounded half up, by long
-// division so that no product can overflow for any history we can read.
-std::uint64_t Scaled(std::uint64_t numerator, std::uint64_t denominator, int decimals)
+} // namespace
+
+std::uint64_t ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int decimals)
 {
+    // By long division, so that no product can overflow for any history we can read.
     std::uint64_t scaled = numerator / denominator;
     std::uint64_t rest = numerator % denominator;
     for (int i = 0; i < decimals; ++i) {
@@ -33,7 +34,13 @@ std::uint64_t Scaled(std::uint64_t numerator, std::uint64_t denominator, int dec
     return scaled + (rest >= denominator - rest ? 1 : 0);
 }
 
-} // namespace
+std::uint64_t SpaceSizeOf(int length)
+{
+    std::uint64_t space = 1;
+    for (int i = 0; i < length; ++i)
+        space *= 10;
+    return space;
+}
 
 std::vector<std::uint64_t> PeriodsOf(std::span<const Draw> draws)
 {
@@ -47,31 +54,21 @@ std::vector<std::uint64_t> PeriodsOf(std::span<const Draw> draws)
     return periods;
 }
 
-BacktestResult Backtest(const ConditionSet& set, int length, std::span<const std::uint32_t> draws, std::size_t last,
-                        std::span<const std::uint64_t> periods)
+std::string WalkJudgedDraws(const ConditionSet& set, int length, std::span<const std::uint32_t> draws, std::size_t last,
+                            const std::function<void(const CompiledSet&, std::size_t)>& onDraw)
 {
-    BacktestResult result;
-    if (auto problem = Validate(set, length, !draws.empty())) {
-        result.error = *problem;
-        return result;
-    }
-    std::uint64_t space = 1;
-    for (int i = 0; i < length; ++i)
-        space *= 10;
+    if (auto problem = Validate(set, length, !draws.empty()))
+        return *problem;
+    const std::uint64_t space = SpaceSizeOf(length);
     for (std::uint32_t code : draws) {
-        if (code >= space) {
-            result.error = "开奖号码 " + std::to_string(code) + " 不是 " + std::to_string(length) + " 位号码";
-            return result;
-        }
+        if (code >= space)
+            return "开奖号码 " + std::to_string(code) + " 不是 " + std::to_string(length) + " 位号码";
     }
-    result.spaceSize = space;
-    const bool byPeriod = !periods.empty() && periods.size() == draws.size();
     const bool needsHistory = NeedsHistory(set);
     const std::size_t oldest = needsHistory ? 1 : 0;
     const std::size_t judged = std::min(last, draws.size() > oldest ? draws.size() - oldest : 0);
-    result.ok = true;
     if (judged == 0)
-        return result;
+        return {};
     const std::size_t first = draws.size() - judged;
     // One index holds the draws before the judged one and grows past it;
     // only the history conditions are compiled again for each draw.
@@ -79,13 +76,24 @@ BacktestResult Backtest(const ConditionSet& set, int length, std::span<const std
     if (needsHistory)
         before.emplace(draws.first(first), length);
     CompiledSet compiled(set, length, before ? &*before : nullptr);
-    std::vector<std::uint8_t> fails;
-    std::vector<std::uint8_t> groupFails;
     for (std::size_t index = first; index < draws.size(); ++index) {
         if (before && index > first) {
             before->Append(draws[index - 1]);
             compiled.UpdateHistory(*before);
         }
+        onDraw(compiled, index);
+    }
+    return {};
+}
+
+BacktestResult Backtest(const ConditionSet& set, int length, std::span<const std::uint32_t> draws, std::size_t last,
+                        std::span<const std::uint64_t> periods)
+{
+    BacktestResult result;
+    const bool byPeriod = !periods.empty() && periods.size() == draws.size();
+    std::vector<std::uint8_t> fails;
+    std::vector<std::uint8_t> groupFails;
+    result.error = WalkJudgedDraws(set, length, draws, last, [&](const CompiledSet& compiled, std::size_t index) {
         JudgedDraw draw;
         draw.index = index;
         draw.name = byPeriod ? periods[index] : index + 1;
@@ -99,7 +107,10 @@ BacktestResult Backtest(const ConditionSet& set, int length, std::span<const std
         result.kept += draw.kept ? 1 : 0;
         result.keptNumbers += draw.keptNumbers;
         result.draws.push_back(std::move(draw));
-    }
+    });
+    result.ok = result.error.empty();
+    if (result.ok)
+        result.spaceSize = SpaceSizeOf(length);
     return result;
 }
 
@@ -110,7 +121,7 @@ std::string DecimalText(std::uint64_t numerator, std::uint64_t denominator, int 
     std::uint64_t unit = 1;
     for (int i = 0; i < decimals; ++i)
         unit *= 10;
-    const std::uint64_t scaled = Scaled(numerator, denominator, decimals);
+    const std::uint64_t scaled = ScaledHalfUp(numerator, denominator, decimals);
     std::string text = std::to_string(scaled / unit);
     if (decimals > 0) {
         const std::string fraction = std::to_string(scaled % unit);

@@ -18,6 +18,7 @@
 #include "numbers/draw_line.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -55,6 +56,19 @@ std::vector<std::uint64_t> PeriodsOf(std::span<const Draw> draws);
 // any other count is taken as none.
 BacktestResult Backtest(const ConditionSet& set, int length, std::span<const std::uint32_t> draws,
                         std::size_t last = kDefaultBacktestDraws, std::span<const std::uint64_t> periods = {});
+
+// The walk the back-test makes: onDraw(compiled, index) for each judged draw
+// of the last `last`, oldest first, with the set compiled for the draws
+// before it. Returns why the set or a draw is refused, empty when it walked.
+std::string WalkJudgedDraws(const ConditionSet& set, int length, std::span<const std::uint32_t> draws, std::size_t last,
+                            const std::function<void(const CompiledSet&, std::size_t)>& onDraw);
+
+// 10^length.
+std::uint64_t SpaceSizeOf(int length);
+
+// numerator / denominator scaled by 10^decimals and rounded half up.
+// denominator > 0.
+std::uint64_t ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int decimals);
 
 // numerator / denominator with decimals places, rounded half up once;
 // "-" when denominator is 0.

@@ -164,6 +164,7 @@ void CompiledSet::BuildPassTable()
     const std::uint32_t lowCount = m_space->LowCount();
     m_pass.assign(static_cast<std::size_t>((m_space->Size() + 7) / 8), 0);
     std::vector<std::uint8_t> pass(lowCount, 1);
+    m_groupKept.assign(m_groups.size(), 0);
     const std::size_t lastGroup = m_groups.size() - 1;
     const auto store = [&](std::uint64_t base) {
         if (lowCount % 8 == 0) {
@@ -184,8 +185,13 @@ void CompiledSet::BuildPassTable()
         *m_space, m_groups, m_conditions, 0, m_space->HighCount(),
         [](const CompiledCondition*, const std::uint8_t*, std::uint64_t) {},
         [&](std::size_t g, const std::uint16_t* errors, const GroupPlan& plan, std::uint64_t base) {
-            for (std::uint32_t low = 0; low < lowCount; ++low)
-                pass[low] &= static_cast<std::uint16_t>(errors[low] + plan.bias) <= plan.spread ? 1 : 0;
+            std::uint64_t groupKept = 0;
+            for (std::uint32_t low = 0; low < lowCount; ++low) {
+                const std::uint8_t passes = static_cast<std::uint16_t>(errors[low] + plan.bias) <= plan.spread ? 1 : 0;
+                groupKept += passes;
+                pass[low] &= passes;
+            }
+            m_groupKept[g] += groupKept;
             if (g == lastGroup)
                 store(base);
         });

@@ -76,6 +76,8 @@ public:
         }
     }
     std::uint64_t KeptCount() const;
+    // Numbers of the space compiled group g (of Groups()) keeps on its own.
+    std::uint64_t GroupKeptCount(std::size_t g) const { return m_groupKept[g]; }
 
     std::size_t ConditionCount() const { return m_conditions.size(); }
     const CompiledCondition& ConditionAt(std::size_t i) const { return m_conditions[i]; }
@@ -113,6 +115,7 @@ private:
     std::vector<ConditionRef> m_refs;
     std::vector<CompiledGroup> m_groups;
     std::vector<std::uint8_t> m_pass; // bit (code & 7) of byte (code >> 3)
+    std::vector<std::uint64_t> m_groupKept; // per compiled group
 };
 
 struct CompileResult {

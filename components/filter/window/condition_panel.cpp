@@ -13,6 +13,7 @@
 #include "framework/styles.h"
 #include "skin/workbench_colors.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -79,8 +80,12 @@ ConditionPanel::ConditionPanel(FilterComponent& engine, PageKind kind, HWND work
     buttons->addWidget(save);
     buttons->addWidget(load);
     buttons->addWidget(backtest);
+    auto* records = Button(QStringLiteral("历史表现"),
+                           QStringLiteral("每个条件在最近各期各自保留了几期，和它随机保留的机会相比"), this);
+    buttons->addWidget(records);
     buttons->addStretch(1);
     column->addLayout(buttons);
+    QObject::connect(records, &QPushButton::clicked, this, [this] { OpenRecords(); });
     QObject::connect(save, &QPushButton::clicked, this, [this] { SaveSet(); });
     QObject::connect(load, &QPushButton::clicked, this, [this] { LoadSet(); });
     QObject::connect(backtest, &QPushButton::clicked, this, [this] { OpenBacktest(); });
@@ -192,6 +197,8 @@ void ConditionPanel::Detach()
     m_engine = nullptr;
     if (m_backtest)
         delete m_backtest.data();
+    if (m_records)
+        delete m_records.data();
 }
 
 void ConditionPanel::AnnounceStateProblem()
@@ -237,6 +244,41 @@ void ConditionPanel::OpenBacktest()
     m_backtest->Run();
     m_backtest->show();
     m_backtest->raise();
+}
+
+void ConditionPanel::OpenRecords()
+{
+    if (!m_engine)
+        return;
+    Commit();
+    if (!m_records) {
+        m_records = new RecordView(*m_engine, this);
+        m_records->selectCondition = [this](const ConditionRef& ref) { SelectCondition(ref); };
+    }
+    m_records->Run();
+    m_records->show();
+    m_records->raise();
+}
+
+bool ConditionPanel::SelectCondition(const ConditionRef& ref)
+{
+    const ConditionSet& set = Set();
+    if (!m_body || ref.group >= set.groups.size())
+        return false;
+    const std::vector<Condition>& conditions = set.groups[ref.group].conditions;
+    for (ConditionRow* row : m_body->Rows()) {
+        const Condition* shown = row->Find(set);
+        const bool wanted = shown && ref.condition < conditions.size() && shown == &conditions[ref.condition];
+        // A group's own place finds its first row.
+        const bool inGroup = shown && !conditions.empty() && shown >= conditions.data() && shown < conditions.data() + conditions.size();
+        if (wanted || (inGroup && ref.condition == 0)) {
+            m_scroll->ensureWidgetVisible(row);
+            row->EnableBox()->setFocus(Qt::OtherFocusReason);
+            window()->activateWindow();
+            return true;
+        }
+    }
+    return false;
 }
 
 void ConditionPanel::Tell(const std::string& text, bool warning)

@@ -5,6 +5,7 @@
 // engine at once and the preview follows.
 
 #include "components/filter/window/condition_body.h"
+#include "components/filter/window/record_view.h"
 #include "components/filter/window/set_editor.h"
 #include "components/filter/window/text_views.h"
 #include "framework/win_types.h"
@@ -43,11 +44,16 @@ public:
     void LoadSet();
     void OpenBacktest();
     void OpenReport();
+    void OpenRecords();
+    // Scrolls to the row of a condition (a group's first row for a group's
+    // place) and gives it the focus; false when no row shows it.
+    bool SelectCondition(const ConditionRef& ref);
 
     ConditionBody* Body() const { return m_body; }
     QString PreviewText() const;
     QString SummaryText() const;
     BacktestView* Backtest() const { return m_backtest; }
+    RecordView* Records() const { return m_records; }
     ReportView* Report() const { return m_report; }
 
 private:
@@ -66,6 +72,7 @@ private:
     QLabel* m_summary = nullptr;
     QPushButton* m_reportButton = nullptr;
     QPointer<BacktestView> m_backtest;
+    QPointer<RecordView> m_records;
     QPointer<ReportView> m_report;
 };
 

@@ -56,6 +56,8 @@ public:
     void CommitTexts();
 
     QCheckBox* EnableBox() const { return m_enable; }
+    // The row's condition in set, or null.
+    const Condition* Find(const ConditionSet& set) const { return m_access.find ? m_access.find(set) : nullptr; }
     // The value toggle of value, or null.
     QToolButton* ToggleOf(std::int64_t value) const;
 

@@ -154,6 +154,12 @@ TEST(BankerRules, DistanceFromChanceInPoints)
     EXPECT_EQ(FormatAboveBaseline({271, 1000}, {271, 1000}), "0.0");
     EXPECT_EQ(FormatAboveBaseline({27105, 100000}, {271, 1000}), "0.0"); // +0.005 points
     EXPECT_EQ(FormatAboveBaseline({1, 3}, {0, 1}), "+33.3");
+    // Rounded, not cut: 17 of 30 is 56.67 %, 29.57 points above 27.1 %; and
+    // differences of exactly five hundredths of a point go up either way.
+    EXPECT_EQ(FormatAboveBaseline({17, 30}, {271, 1000}), "+29.6");
+    EXPECT_EQ(FormatAboveBaseline({2715, 10000}, {271, 1000}), "+0.1");
+    EXPECT_EQ(FormatAboveBaseline({2705, 10000}, {271, 1000}), "-0.1");
+    EXPECT_EQ(FormatAboveBaseline({2, 30}, {271, 1000}), "-20.4"); // 6.67 %: 20.43 points below
     // The mean chance of guesses of different sizes: 1, then 3 digits, as 胆.
     GuessBaseline mean(3, GuessUse::Banker);
     mean.Add(1);

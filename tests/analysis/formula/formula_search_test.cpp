@@ -172,6 +172,28 @@ TEST(FormulaSearch, ShufflesSearchTheWindowsDrawsInShuffledOrder)
     EXPECT_EQ(part.shuffles[0].hits, SlowBest(sequence, 6, true));
 }
 
+// The twenty shuffles' best hits on these draws add up to no multiple of
+// 20, so a mean taken in whole hits would read low; the figure is pinned
+// from the slow search of each shuffle.
+TEST(FormulaSearch, ShuffledMeanKeepsItsFraction)
+{
+    const std::vector<std::uint32_t> draws = RandomDraws(40, 11);
+    const FormulaSearchResult result = SearchFormulas(draws, 0, GuessUse::Banker, 1, true);
+    ASSERT_EQ(result.scored, 39);
+    std::mt19937 engine(kFormulaShuffleSeed);
+    long long sum = 0;
+    for (std::size_t s = 0; s < kFormulaShuffles; ++s) {
+        std::vector<std::uint32_t> shuffled;
+        for (std::size_t i : ShuffledOrder(draws.size(), engine))
+            shuffled.push_back(draws[i]);
+        sum += SlowBest(shuffled, 0, false);
+    }
+    ASSERT_EQ(sum, 451);
+    EXPECT_EQ(result.shuffledMean, (Figure{451, 20 * 39}));
+    // 451 / 780 = 57.82 %; whole hits per shuffle would give 22 / 39 = 56.41 %.
+    EXPECT_EQ(FormatFigure(result.shuffledMean, 2, 100), "57.82");
+}
+
 TEST(FormulaSearch, RunsInSlicesToTheSameResult)
 {
     const std::vector<std::uint32_t> draws = RandomDraws(80, 3);

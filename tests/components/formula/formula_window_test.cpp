@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 
 namespace vesk::formula {
 namespace {
@@ -95,7 +97,8 @@ TEST_F(FormulaWindowTest, FormulaLeafListsTheSearchesTopFormulasBesideTheShuffle
         analysis::SearchFormulas(SampleDraws(), 100, analysis::GuessUse::Banker, 20, true);
     QTableView* table = feature->Table();
     ASSERT_EQ(table->model()->rowCount(), 20);
-    EXPECT_EQ(table->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("最长连错"));
+    EXPECT_EQ(table->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("比洗牌最高"));
+    EXPECT_EQ(table->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("最长连错"));
     for (int r = 0; r < 20; ++r) {
         const analysis::FormulaRow& row = expected.top[static_cast<std::size_t>(r)];
         EXPECT_EQ(Cell(table, r, 1), FormulaText(row.formula)) << r;
@@ -103,8 +106,12 @@ TEST_F(FormulaWindowTest, FormulaLeafListsTheSearchesTopFormulasBesideTheShuffle
         EXPECT_EQ(Cell(table, r, 3), QStringLiteral("100"));
         EXPECT_EQ(Cell(table, r, 4), PercentText(row.rate)) << r;
         EXPECT_EQ(Cell(table, r, 5), QStringLiteral("27.1%"));
-        EXPECT_EQ(Cell(table, r, 7).toLongLong(), row.longestMiss) << r;
-        EXPECT_EQ(Cell(table, r, 8).toInt(), row.next) << r;
+        EXPECT_EQ(Cell(table, r, 8).toLongLong(), row.longestMiss) << r;
+        EXPECT_EQ(Cell(table, r, 9).toInt(), row.next) << r;
+        // The rate less the best shuffle's, in points to one decimal: the
+        // counts are over the same 100 draws, so whole points.
+        const long long points = row.hits - expected.shuffledMax.num * 100 / expected.shuffledMax.den;
+        EXPECT_EQ(Cell(table, r, 7), (points > 0 ? QStringLiteral("+%1.0") : points < 0 ? QStringLiteral("%1.0") : QStringLiteral("0.0")).arg(points)) << r;
     }
     // The plain sentence, and the shuffled searches' mean and maximum.
     auto* summary = feature->findChild<QLabel*>(QStringLiteral("shuffleSummary"));
@@ -116,8 +123,16 @@ TEST_F(FormulaWindowTest, FormulaLeafListsTheSearchesTopFormulasBesideTheShuffle
 
     // 导出 writes the table as shown.
     const std::string text = features::ModelText(*table->model());
-    EXPECT_EQ(text.substr(0, text.find('\n')), "排名\t公式\t命中\t验证期数\t命中率\t随机基准\t比随机\t最长连错\t下期");
+    EXPECT_EQ(text.substr(0, text.find('\n')), "排名\t公式\t命中\t验证期数\t命中率\t随机基准\t比随机\t比洗牌最高\t最长连错\t下期");
     EXPECT_NE(text.find("\n1\t" + FormulaText(expected.top[0].formula).toStdString() + "\t"), std::string::npos);
+    // Under it, what the window says beside the table: the mode, the warning
+    // and the shuffles' mean and maximum.
+    const std::string exported = features::ModelText(*table->model(), feature->ExportNotes());
+    const std::string notes = exported.substr(text.size());
+    EXPECT_TRUE(notes.starts_with("\n统计期数与方式：100期，胆码\n")) << notes;
+    EXPECT_NE(notes.find("单凭运气"), std::string::npos) << notes;
+    EXPECT_NE(notes.find("平均 " + PercentText(expected.shuffledMean).toStdString()), std::string::npos) << notes;
+    EXPECT_NE(notes.find("最高 " + PercentText(expected.shuffledMax).toStdString()), std::string::npos) << notes;
 }
 
 TEST_F(FormulaWindowTest, FormulaChoicesAreRememberedAndSearchedAgain)
@@ -216,6 +231,21 @@ TEST_F(FormulaWindowTest, BankerLeafChecksEveryRuleAsTheCoreDoes)
         EXPECT_EQ(Cell(table, r, 3).toLongLong(), check.scored);
         EXPECT_EQ(Cell(table, r, 4), PercentText(check.rate));
         EXPECT_EQ(Cell(table, r, 5), PercentText(check.baseline));
+        // p as the exact binomial sum at the mean chance; the verdict at 1 %.
+        const long double chance = check.baseline.Value();
+        long double term = std::pow(1 - chance, static_cast<long double>(check.scored));
+        long double above = 0;
+        for (std::int64_t i = 0; i <= check.scored; ++i) {
+            if (i >= check.hits)
+                above += term;
+            term = term * static_cast<long double>(check.scored - i) / static_cast<long double>(i + 1) * chance / (1 - chance);
+        }
+        EXPECT_NEAR(Cell(table, r, 7).toDouble(), static_cast<double>(above), 0.00005 + 1e-12) << r;
+        if (above < 0.01L) {
+            EXPECT_EQ(Cell(table, r, 8), QStringLiteral("高于随机")) << r;
+        } else if (Cell(table, r, 8) != QStringLiteral("低于随机")) {
+            EXPECT_EQ(Cell(table, r, 8), QStringLiteral("在随机波动之内")) << r;
+        }
     }
     // The trend: one row per draw of the window, one column per rule, the
     // newest draw in view.

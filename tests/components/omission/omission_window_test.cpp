@@ -1,5 +1,6 @@
 // Row 1's library in the real host with the real module and the sample
 // history: leaves of 遗漏列表（分布） and 偏态搜索 clicked in the tree.
+#include "components/features/analysis/omission/due_check.h"
 #include "components/features/analysis/family_builders.h"
 #include "components/features/analysis/omission/custom_items.h"
 #include "components/features/omission/custom_items_dialog.h"
@@ -95,6 +96,14 @@ TEST_F(OmissionWindowTest, CatalogueLeafShowsItsCategoryWithTheCoresFigures)
                 EXPECT_EQ(shown, cli[c - 1]) << r << "," << c;
         }
     }
+    // The status line checks 欲出几率 over the same window: the items that
+    // were due before a draw, how often they came, and their chance.
+    const QString status = feature->findChild<QLabel*>(QStringLiteral("omissionStatus"))->text();
+    const analysis::DueCheck due = analysis::CheckDue(*family, draws, 100);
+    EXPECT_GT(due.atLeastOne.cases, due.atLeastTwo.cases);
+    EXPECT_TRUE(status.contains(QStringLiteral("欲出几率≥1 的项下一期出现 %1/%2 次").arg(due.atLeastOne.came).arg(due.atLeastOne.cases)))
+        << status.toStdString();
+    EXPECT_TRUE(status.contains(QStringLiteral("≥2 的项下一期出现 %1/%2 次").arg(due.atLeastTwo.came).arg(due.atLeastTwo.cases)));
     Snapshot(feature, "omission-table");
     feature->findChild<QTabWidget*>()->setCurrentIndex(1);
     Snapshot(feature, "omission-chart-sum");

@@ -5,7 +5,10 @@
 #include "tests/support/feature_host_test.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+#include <vector>
 
 namespace vesk::pick {
 
@@ -19,6 +22,9 @@ protected:
     void Snapshot(const char* name);
     // The workbench's result count line is visible with this text.
     bool WorkbenchShows(const QString& text);
+    // vesk-cli pick --draws <the sample history> args: its lines, each split
+    // at tabs; empty when it failed.
+    std::vector<QStringList> CliPick(const QStringList& args);
 };
 
 } // namespace vesk::pick

@@ -4,7 +4,7 @@
 // methods.
 #include "tests/components/pick/pick_fixture.h"
 
-#include "components/features/analysis/pick/chance_verdict.h"
+#include "components/features/analysis/chance_verdict.h"
 #include "components/features/analysis/pick/digit_ranking.h"
 #include "components/features/analysis/pick/pick_numbers.h"
 #include "components/features/pick/digit_chips.h"
@@ -41,6 +41,22 @@ const std::vector<std::pair<QString, analysis::PickMethod>> kLeaves = {
 class PickWindowTest : public PickFixture {
 protected:
     MethodWindow* Method() { return static_cast<MethodWindow*>(Shown(QStringLiteral("pickMethodWindow"))); }
+
+    // The window's 挑选所用 and 检验 lines name the hits and scored draws
+    // vesk-cli pick --backtest 100 prints for the same patterns.
+    void ExpectFiguresOfCli(MethodWindow* feature, const QStringList& args)
+    {
+        const std::vector<QStringList> lines = CliPick(args + QStringList{QStringLiteral("--backtest"), QStringLiteral("100")});
+        ASSERT_EQ(lines.size(), 3u);
+        const QStringList shown = feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().split(QLatin1Char('\n'));
+        ASSERT_EQ(shown.size(), 2);
+        EXPECT_TRUE(shown[0].startsWith(QStringLiteral("挑选所用 近100期（计分%1期）：命中 %2 期").arg(lines[1][2], lines[1][1])))
+            << shown[0].toStdString();
+        EXPECT_TRUE(shown[1].startsWith(QStringLiteral("检验 之前100期（计分%1期）：命中 %2 期").arg(lines[2][2], lines[2][1])))
+            << shown[1].toStdString();
+        EXPECT_TRUE(shown[1].contains(QStringLiteral("单侧 p = ")));
+        EXPECT_FALSE(shown[0].contains(QStringLiteral("p = "))); // no verdict on the draws a pick was made on
+    }
 };
 
 TEST_F(PickWindowTest, EachLeafShowsTheCoresClassesAndPatternTable)
@@ -95,9 +111,8 @@ TEST_F(PickWindowTest, TickedPatternsGiveTheirNumbersCountAndBackTestAtOnce)
     const std::vector<std::uint32_t> straight = analysis::PickedNumbers(space, *table.next, picked);
     EXPECT_EQ(feature->Numbers()->CountLabel()->text(),
               QStringLiteral("已选 2 种形态 · 共 %1 注 · 金额 %2 元").arg(straight.size()).arg(straight.size() * 2));
-    const analysis::PickBackTest test = analysis::BackTestPicked(table, space, picked);
-    EXPECT_EQ(feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().toStdString(),
-              analysis::BackTestText("近100期", test.hits, test.scored, test.baseline));
+    ExpectFiguresOfCli(feature, {QStringLiteral("--method"), QStringLiteral("hot-cold"), QStringLiteral("--patterns"),
+                                 QStringLiteral("111,210")});
 
     QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("generateNumbers")), Qt::LeftButton);
     const QStringList listed = feature->Numbers()->List()->toPlainText().split(QRegularExpression(QStringLiteral("\\s+")));
@@ -120,6 +135,56 @@ TEST_F(PickWindowTest, TickedPatternsGiveTheirNumbersCountAndBackTestAtOnce)
     EXPECT_TRUE(feature->Picked() == std::vector<bool>(space.Size(), false));
     ASSERT_TRUE(feature->SetPicked("111", true));
     Snapshot("pick-hot-cold-picked");
+}
+
+// 按规则挑选 ticks what beat its baseline over the window and grades that
+// rule walked forward, as vesk-cli does; with every draw in the window
+// nothing is left to check on.
+TEST_F(PickWindowTest, TheRulePicksAndIsGradedOnDrawsItDidNotSee)
+{
+    Select(QStringLiteral("邻孤传选号"));
+    MethodWindow* feature = Method();
+    ASSERT_NE(feature, nullptr);
+    QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("pickButton3")), Qt::LeftButton);
+    const analysis::PickTable& table = feature->Table();
+    const std::vector<bool> picked = feature->Picked();
+    QStringList labels;
+    const analysis::PatternSpace space(analysis::PickMethod::Neighbour, 3);
+    for (std::size_t p = 0; p < space.Size(); ++p) {
+        EXPECT_EQ(picked[p], table.rows[p].share.Compare(table.rows[p].baseline) > 0) << space.Label(p);
+        if (picked[p])
+            labels << QString::fromStdString(space.Label(p));
+    }
+    ASSERT_FALSE(labels.isEmpty());
+    const std::vector<QStringList> lines = CliPick({QStringLiteral("--method"), QStringLiteral("neighbour"),
+                                                    QStringLiteral("--patterns"), labels.join(QLatin1Char(',')),
+                                                    QStringLiteral("--backtest"), QStringLiteral("100"),
+                                                    QStringLiteral("--rule"), QStringLiteral("100")});
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[3][0], QStringLiteral("walk-forward"));
+    QLabel* rule = feature->findChild<QLabel*>(QStringLiteral("ruleRecord"));
+    EXPECT_FALSE(rule->isHidden());
+    EXPECT_TRUE(rule->text().startsWith(QStringLiteral("按规则逐期回测 近100期（计分%1期）：命中 %2 期").arg(lines[3][2], lines[3][1])))
+        << rule->text().toStdString();
+    ExpectFiguresOfCli(feature, {QStringLiteral("--method"), QStringLiteral("neighbour"), QStringLiteral("--patterns"),
+                                 labels.join(QLatin1Char(','))});
+    Snapshot("pick-rule");
+
+    // A short window says its rates rest on few draws.
+    feature->ShowMethod(feature->Method(), feature->Parameters(), 20);
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("scoredLine"))->text().endsWith(QStringLiteral("（样本少于 30 期）")));
+    const QStringList few = feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(few.size(), 2);
+    EXPECT_TRUE(few[0].contains(QStringLiteral("（样本少于 30 期）"))) << few[0].toStdString();
+    EXPECT_TRUE(few[1].contains(QStringLiteral("（样本少于 30 期）"))) << few[1].toStdString();
+
+    feature->ShowMethod(feature->Method(), feature->Parameters(), 0);
+    EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().endsWith(
+        QStringLiteral("检验：全部期数已用于挑选，没有可检验的期")));
+    EXPECT_TRUE(rule->text().contains(QStringLiteral("统计期数为全部时")));
+    // A tick by hand makes the picks the user's own: the rule's record goes.
+    feature->SetPicked(space.Label(0), !feature->Picked()[0]);
+    EXPECT_TRUE(rule->isHidden());
 }
 
 TEST_F(PickWindowTest, SendingHandsTheNumbersToTheWorkbenchsResultList)

@@ -3,7 +3,7 @@
 // hand-off.
 #include "tests/components/pick/pick_fixture.h"
 
-#include "components/features/analysis/pick/chance_verdict.h"
+#include "components/features/analysis/chance_verdict.h"
 #include "components/features/analysis/pick/position_pick.h"
 #include "components/features/pick/number_panel.h"
 #include "components/features/pick/position_window.h"
@@ -60,8 +60,17 @@ TEST_F(PositionWindowTest, TheProductsCountCostAndBackTestShowBeforeGenerating)
     const analysis::PositionDigits digits = feature->Picked();
     const analysis::ProductBackTest test = analysis::BackTestProduct(digits, SampleDraws(), 100);
     EXPECT_EQ(test.baseline, (analysis::Figure{12, 1000}));
-    EXPECT_EQ(feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().toStdString(),
-              analysis::BackTestText("近100期", test.hits, test.scored, test.baseline));
+    // The product's figures as vesk-cli pick --backtest prints them.
+    const std::vector<QStringList> lines =
+        CliPick({QStringLiteral("--method"), QStringLiteral("position"), QStringLiteral("--positions"),
+                 QStringLiteral("12/345/09"), QStringLiteral("--backtest"), QStringLiteral("100")});
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1][1].toLongLong(), test.hits);
+    const QStringList shown = feature->findChild<QLabel*>(QStringLiteral("backTest"))->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("挑选所用 近100期（计分100期）：命中 %1 期").arg(lines[1][1])));
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("检验 之前100期（计分100期）：命中 %1 期").arg(lines[2][1])))
+        << shown[1].toStdString();
     EXPECT_TRUE(feature->Numbers()->List()->toPlainText().isEmpty());
     QTest::mouseClick(feature->findChild<QWidget*>(QStringLiteral("generateNumbers")), Qt::LeftButton);
     EXPECT_EQ(feature->Numbers()->List()->toPlainText(),

@@ -104,6 +104,16 @@ void ExpectCliAgrees(PatternWindow* feature, const QStringList& typeArgs)
         EXPECT_EQ(shown[1], printed[1]);
         EXPECT_EQ(shown[2], percent(printed[2])) << r;
         EXPECT_EQ(shown[3], percent(printed[3])) << r;
+        // The share's 95 % interval holds the share; no places, no interval.
+        if (feature->Result().places.empty()) {
+            EXPECT_EQ(shown[4], QStringLiteral("-"));
+            continue;
+        }
+        const QStringList ends = shown[4].split(QStringLiteral("–"));
+        ASSERT_EQ(ends.size(), 2) << shown[4].toStdString();
+        const double share = printed[2].toDouble() * 100;
+        EXPECT_LE(ends[0].chopped(1).toDouble(), share + 0.05) << r;
+        EXPECT_GE(ends[1].chopped(1).toDouble(), share - 0.05) << r;
     }
 }
 
@@ -285,6 +295,20 @@ TEST_F(QueryWindowTest, PatternTakesTheUsersValuesAsTheConditionWindowWritesThem
     EXPECT_EQ(feature->Result().places, want.places);
     EXPECT_EQ(feature->Summary()->model()->index(1, 0).data().toString(), QStringLiteral("组三"));
     EXPECT_EQ(feature->Summary()->model()->rowCount(), 3);
+    auto* count = feature->findChild<QLabel*>(QStringLiteral("patternCount"));
+    ASSERT_GE(want.places.size(), 30u);
+    EXPECT_FALSE(count->text().contains(QStringLiteral("比例不足以说明问题")));
+    // Fewer than 30 places say so: 组三 six times running is rare.
+    feature->findChild<QSpinBox*>(QStringLiteral("patternLength"))->setValue(6);
+    text->setText(QStringLiteral("组三 组三 组三 组三 组三 组三"));
+    ASSERT_TRUE(feature->Search());
+    ASSERT_LT(feature->Result().places.size(), 30u);
+    EXPECT_TRUE(count->text().endsWith(
+        QStringLiteral("；只找到 %1 处，比例不足以说明问题").arg(feature->Result().places.size())))
+        << count->text().toStdString();
+    feature->findChild<QSpinBox*>(QStringLiteral("patternLength"))->setValue(2);
+    text->setText(QStringLiteral("组三 组三"));
+    ASSERT_TRUE(feature->Search());
 
     // A value the type cannot have, and a pattern of the wrong length.
     const int places = feature->Places()->model()->rowCount();

@@ -2,6 +2,8 @@
 
 #include "components/features/analysis/omission_table.h"
 
+#include <algorithm>
+
 namespace vesk::analysis {
 
 namespace {
@@ -54,6 +56,53 @@ PickBackTest BackTestPicked(const PickTable& table, const PatternSpace& space, c
     }
     test.rate = Ratio(static_cast<std::uint64_t>(test.hits), table.scored);
     test.baseline = Ratio(covered, table.scored * space.SpaceSize());
+    return test;
+}
+
+PickTable HeldOutTable(PickMethod method, const PickParameters& parameters, const PatternSpace& space,
+                       std::span<const std::uint32_t> draws, std::size_t last)
+{
+    const std::size_t window = WindowSize(last, draws.size());
+    const std::span<const std::uint32_t> before = draws.first(draws.size() - window);
+    if (before.empty()) {
+        PickTable none;
+        none.rows.resize(space.Size());
+        none.baselineCounts.assign(space.Size(), 0);
+        return none;
+    }
+    return ComputePickTable(method, parameters, space, before, window);
+}
+
+std::vector<bool> RulePicks(const PickTable& table)
+{
+    std::vector<bool> picked(table.rows.size(), false);
+    for (std::size_t p = 0; p < table.rows.size(); ++p)
+        picked[p] = table.scored > 0 && table.rows[p].share.Compare(table.rows[p].baseline) > 0;
+    return picked;
+}
+
+PickBackTest WalkForwardRule(PickMethod method, const PickParameters& parameters, const PatternSpace& space,
+                             std::span<const std::uint32_t> draws, std::size_t ruleWindow, std::size_t count)
+{
+    PickBackTest test;
+    if (ruleWindow == 0 || draws.size() <= ruleWindow)
+        return test;
+    const std::size_t first = std::max(ruleWindow, draws.size() - std::min(count, draws.size()));
+    std::uint64_t covered = 0;
+    for (std::size_t i = first; i < draws.size(); ++i) {
+        // The table of the draws before i: its next classes are draw i's.
+        const PickTable table = ComputePickTable(method, parameters, space, draws.first(i), ruleWindow);
+        if (!table.next)
+            continue;
+        ++test.scored;
+        const std::vector<bool> picked = RulePicks(table);
+        if (picked[space.PatternOf(*table.next, draws[i])])
+            ++test.hits;
+        for (std::size_t p = 0; p < picked.size(); ++p)
+            covered += picked[p] ? space.SpaceCount(p, *table.next) : 0;
+    }
+    test.rate = Ratio(static_cast<std::uint64_t>(test.hits), test.scored);
+    test.baseline = Ratio(covered, test.scored * space.SpaceSize());
     return test;
 }
 

@@ -55,4 +55,25 @@ struct PickBackTest {
 // picked: one flag per pattern of the table's space.
 PickBackTest BackTestPicked(const PickTable& table, const PatternSpace& space, const std::vector<bool>& picked);
 
+// The table of the n = min(N, H) draws just before the window's: draws a
+// choice made on the window never saw, for BackTestPicked. Nothing is
+// scored when the window holds every draw (last 0 or N >= H).
+PickTable HeldOutTable(PickMethod method, const PickParameters& parameters, const PatternSpace& space,
+                       std::span<const std::uint32_t> draws, std::size_t last);
+
+// The rule 按规则挑选 applies: the patterns whose rate over the table's
+// window is strictly above their baseline.
+std::vector<bool> RulePicks(const PickTable& table);
+
+// The rule's walk-forward record: each of the newest `count` draws that has
+// ruleWindow draws before it (fewer are walked when the history is shorter
+// than ruleWindow + count) is scored against the patterns the rule picks
+// from the ruleWindow draws just before it, so no draw is scored by a pick
+// it helped make. A draw the method cannot classify is not scored; one
+// whose pick is empty is scored a miss with no chance. The baseline is the
+// mean over the scored draws of the picked patterns' share of the space
+// under that draw's classes.
+PickBackTest WalkForwardRule(PickMethod method, const PickParameters& parameters, const PatternSpace& space,
+                             std::span<const std::uint32_t> draws, std::size_t ruleWindow, std::size_t count);
+
 } // namespace vesk::analysis

@@ -36,4 +36,10 @@ ProductBackTest BackTestProduct(const PositionDigits& digits, std::span<const st
     return test;
 }
 
+ProductBackTest HeldOutProduct(const PositionDigits& digits, std::span<const std::uint32_t> draws, std::size_t last)
+{
+    const std::size_t window = WindowSize(last, draws.size());
+    return BackTestProduct(digits, draws.first(draws.size() - window), window);
+}
+
 } // namespace vesk::analysis

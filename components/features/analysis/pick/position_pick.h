@@ -34,4 +34,9 @@ struct ProductBackTest {
 // The window's last n = min(N, H) draws (last 0: every draw).
 ProductBackTest BackTestProduct(const PositionDigits& digits, std::span<const std::uint32_t> draws, std::size_t last);
 
+// The same product on the n = min(N, H) draws just before the window's,
+// which a product picked by looking at the window never saw; nothing is
+// scored when the window holds every draw.
+ProductBackTest HeldOutProduct(const PositionDigits& digits, std::span<const std::uint32_t> draws, std::size_t last);
+
 } // namespace vesk::analysis
