@@ -26,6 +26,23 @@ std::vector<ColumnItem> ParseColumnRecords(std::span<const std::uint8_t> bytes)
     return items;
 }
 
+namespace {
+
+// One byte stays for the terminator the readers look for, so a longer title
+// loses its end; where the cut would split a double-byte character, the
+// whole character goes, so the title never ends in half of one.
+std::size_t WrittenTitleLength(const std::string& gbk)
+{
+    constexpr std::size_t kMost = kColumnTitleBytes - 1;
+    if (gbk.size() <= kMost)
+        return gbk.size();
+    const std::string whole = GbkToUtf8(gbk);
+    const std::string cut = GbkToUtf8(std::string_view(gbk).substr(0, kMost));
+    return whole.compare(0, cut.size(), cut) == 0 ? kMost : kMost - 1;
+}
+
+} // namespace
+
 std::vector<std::uint8_t> SerializeColumnRecords(const std::vector<ColumnItem>& items)
 {
     std::vector<std::uint8_t> bytes(items.size() * kColumnRecordBytes, 0);
@@ -34,8 +51,7 @@ std::vector<std::uint8_t> SerializeColumnRecords(const std::vector<ColumnItem>& 
         const auto value = static_cast<std::uint32_t>(items[i].attribute);
         for (int b = 0; b < 4; ++b)
             record[b] = static_cast<std::uint8_t>(value >> (8 * b));
-        // One byte stays for the terminator the readers look for.
-        const std::size_t length = std::min(items[i].gbkTitle.size(), kColumnTitleBytes - 1);
+        const std::size_t length = WrittenTitleLength(items[i].gbkTitle);
         std::memcpy(record + 4, items[i].gbkTitle.data(), length);
     }
     return bytes;

@@ -3,7 +3,8 @@
 // 4205 (hidden): 36 bytes each, an int32 attribute index (little-endian) and
 // a NUL-terminated GBK title in 32 bytes. The raw title bytes travel with the
 // item, so a record written back is byte for byte the one read, whatever its
-// title holds.
+// title holds; only a title filling all 32 bytes is written back shorter, by
+// whole characters, to keep the terminator.
 
 #include <cstdint>
 #include <span>

@@ -115,6 +115,19 @@ TEST(SetFile, RefusalsNameThePlaceAndTheReason)
     }
 }
 
+TEST(SetFile, AValueNestedDeepIsRefusedByItsKindNotWrittenOut)
+{
+    // Deep enough that writing the value out whole would exhaust the stack.
+    const std::size_t depth = 400000;
+    const std::string deep = std::string(depth, '[') + std::string(depth, ']');
+    const SetReadResult read =
+        ReadConditionSet(R"({"format": "3dvesk-conditions", "version": )" + deep + R"(, "digits": 3, "groups": []})");
+    EXPECT_FALSE(read.set);
+    EXPECT_EQ(read.error, "version: expected a whole number, not an array");
+    const SetReadResult named = ReadConditionSet(SetWith(R"([{"conditions": [], "name": {"a": [1]}}])"));
+    EXPECT_EQ(named.error, "groups[0].name: expected a string, not an object");
+}
+
 TEST(SetFile, WritingThenReadingGivesTheSameSet)
 {
     ConditionSet set;

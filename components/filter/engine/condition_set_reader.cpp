@@ -1,6 +1,7 @@
 #include "components/filter/engine/condition_set_file.h"
 
 #include "components/filter/engine/condition_checks.h"
+#include "components/filter/engine/json_value_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -62,11 +63,11 @@ const Json& Array(const Json& json, const std::string& place)
 std::int64_t Integer(const Json& json, const std::string& place, std::int64_t low, std::int64_t high)
 {
     if (!json.is_number_integer())
-        Refuse(place, "expected a whole number, not " + json.dump());
+        Refuse(place, "expected a whole number, not " + JsonValueText(json));
     const bool aboveAll = json.is_number_unsigned() && json.get<std::uint64_t>() > static_cast<std::uint64_t>(high);
     const auto value = aboveAll ? high : json.get<std::int64_t>();
     if (aboveAll || value < low || value > high)
-        Refuse(place, json.dump() + " is out of range " + std::to_string(low) + " to " + std::to_string(high));
+        Refuse(place, JsonValueText(json) + " is out of range " + std::to_string(low) + " to " + std::to_string(high));
     return value;
 }
 
@@ -78,14 +79,14 @@ int SmallInteger(const Json& json, const std::string& place)
 bool Boolean(const Json& json, const std::string& place)
 {
     if (!json.is_boolean())
-        Refuse(place, "expected true or false, not " + json.dump());
+        Refuse(place, "expected true or false, not " + JsonValueText(json));
     return json.get<bool>();
 }
 
 std::string String(const Json& json, const std::string& place)
 {
     if (!json.is_string())
-        Refuse(place, "expected a string, not " + json.dump());
+        Refuse(place, "expected a string, not " + JsonValueText(json));
     return json.get<std::string>();
 }
 

@@ -62,6 +62,11 @@ TEST(CustomItems, DamagedTextsAreRefusedWithThePlace)
         {R"({"format": "other", "version": 1, "digits": 3})", "format"},
         {R"({"format": "3dvesk-omission-items", "version": 2, "digits": 3})", "version"},
         {R"({"format": "3dvesk-omission-items", "version": 1, "digits": 5})", "digits"},
+        // Past the signed range: named as written, not as the negative it wraps to.
+        {R"({"format": "3dvesk-omission-items", "version": 18446744073709551615, "digits": 3})",
+         "version: expected a whole number, not 18446744073709551615"},
+        {Wrap(R"(, "combinations": [{"type": "position", "position": 18446744073709551615, "values": [1]}])"),
+         "combinations[0].position: expected a whole number"},
         {Wrap(R"(, "extra": 1)"), "unknown key \"extra\""},
         {Wrap(R"(, "combinations": [{"type": "repeat", "values": [1]}])"), "combinations[0].type"},
         {Wrap(R"(, "combinations": [{"type": "list", "values": [1]}])"), "combinations[0].type"},
@@ -83,6 +88,16 @@ TEST(CustomItems, DamagedTextsAreRefusedWithThePlace)
         EXPECT_FALSE(parsed.ok) << bad.text;
         EXPECT_NE(parsed.error.find(bad.place), std::string::npos) << bad.text << " → " << parsed.error;
     }
+}
+
+TEST(CustomItems, AValueNestedDeepIsRefusedByItsKindNotWrittenOut)
+{
+    const std::size_t depth = 400000;
+    const std::string deep = std::string(depth, '[') + std::string(depth, ']');
+    const CustomItemsParse parsed =
+        ParseCustomItems(R"({"format": "3dvesk-omission-items", "version": )" + deep + R"(, "digits": 3})", 3);
+    EXPECT_FALSE(parsed.ok);
+    EXPECT_EQ(parsed.error, "version: expected a whole number, not an array");
 }
 
 TEST(CustomItems, DamagedFileIsSetAsideNotEmptied)

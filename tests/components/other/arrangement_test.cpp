@@ -50,6 +50,28 @@ TEST(ColumnRecords, ReadAndWrittenBackByteForByte)
     EXPECT_EQ(written[3 * kColumnRecordBytes], 0xFE);
 }
 
+TEST(ColumnRecords, AFullTitleIsWrittenBackShorterByWholeCharactersOnly)
+{
+    // Sixteen double-byte characters fill the field; the terminator leaves
+    // room for fifteen, not fifteen and a half.
+    const std::string title = *Utf8ToGbk("大小单双奇偶质合和值跨度形态遗漏");
+    ASSERT_EQ(title.size(), kColumnTitleBytes);
+    std::vector<std::uint8_t> bytes(kColumnRecordBytes, 0);
+    bytes[0] = 4;
+    std::copy(title.begin(), title.end(), bytes.begin() + 4);
+    const auto items = ParseColumnRecords(bytes);
+    ASSERT_EQ(items.size(), 1u);
+    const auto back = ParseColumnRecords(SerializeColumnRecords(items));
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0].attribute, 4);
+    EXPECT_EQ(back[0].title, "大小单双奇偶质合和值跨度形态遗");
+    // A single-byte character at the cut costs one byte only.
+    std::string kept = title.substr(0, 30);
+    kept.insert(kept.begin(), 'A');
+    const auto mixed = ParseColumnRecords(SerializeColumnRecords({{1, kept + 'B', ""}}));
+    EXPECT_EQ(mixed[0].gbkTitle, kept);
+}
+
 TEST(ColumnRecords, APartialRecordAtTheEndIsIgnored)
 {
     std::vector<std::uint8_t> bytes = Records({1, 2});

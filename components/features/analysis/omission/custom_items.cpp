@@ -1,6 +1,7 @@
 #include "components/features/analysis/omission/custom_items.h"
 
 #include "components/filter/engine/condition_checks.h"
+#include "components/filter/engine/json_value_text.h"
 
 #include "storage/files/file_access.h"
 
@@ -53,8 +54,12 @@ std::string Text(const Json& json, const std::string& place)
 
 int Whole(const Json& json, const std::string& place)
 {
-    if (!json.is_number_integer() || json.get<std::int64_t>() < -1000000 || json.get<std::int64_t>() > 100000000)
-        Refuse(place, "expected a whole number, not " + json.dump());
+    // An unsigned number above the signed range would read as a negative one.
+    const bool inRange = json.is_number_unsigned() ? json.get<std::uint64_t>() <= 100000000
+                                                   : json.is_number_integer() && json.get<std::int64_t>() >= -1000000 &&
+                                                         json.get<std::int64_t>() <= 100000000;
+    if (!inRange)
+        Refuse(place, "expected a whole number, not " + filter::JsonValueText(json));
     return json.get<int>();
 }
 
