@@ -105,7 +105,8 @@ TEST(FeatureHostTest, ReadsTheDrawsOfTheGamesLengthOnly)
     draws = host.LoadHistory();
     EXPECT_EQ(draws.codes, (std::vector<std::uint32_t>{4567}));
     fake.game.length = 12;
-    EXPECT_EQ(host.Length(), 3) << "a length the game cannot have";
+    EXPECT_EQ(host.Length(), 0) << "a length no number can have is refused, not guessed";
+    EXPECT_TRUE(host.LoadHistory().codes.empty());
 }
 
 TEST(TableExportTest, TextKeepsOneLinePerRowAndWorkbookKeepsExactNumbers)
