@@ -82,7 +82,7 @@ BOOL ConditionPage::OnInitDialog()
     }
     if (IGameService* game = app.Game()) {
         m_stateKey = game->GetListKey();
-        m_stateNumber = game->GetNumberLength(0);
+        m_stateNumber = game->GetNumberLength(kFirstOfNCodes);
     }
     m_stateFile.SetIdentity(m_stateKey, m_stateNumber);
     if (IEnvironmentService* environment = app.Environment(); environment && m_filter) {

@@ -11,7 +11,6 @@ namespace vesk {
 namespace {
 
 constexpr SlotInt kKeepConditionsOption = 130;
-constexpr SlotInt kStateDirectory = 6;
 
 } // namespace
 

@@ -17,7 +17,6 @@ namespace vesk {
 
 namespace {
 // Host directory 2: the data folder, where the recovery copy lives.
-constexpr SlotInt kDataDirectory = 2;
 } // namespace
 
 DialogTemplate FilterWorkbenchTemplate()

@@ -43,14 +43,20 @@ protected:
     ~IHostObject() = default;
 };
 
+// The directories GetDirectory hands out.
+enum DirectoryKind : SlotInt {
+    kDataDirectory = 2,  // draws, the catalogue, the user's data
+    kStateDirectory = 6, // condition state files and the user's own items
+};
+
 // Service 1: directories, option records, host variant.
 class IEnvironmentService {
 public:
     VESK_RESERVED_SLOT(0)
     VESK_RESERVED_SLOT(1)
     VESK_RESERVED_SLOT(2)
-    // Slot 3: directory number n (2: data with the catalogue, 6: state files),
-    // UTF-8, ending in "/". The text stays valid for the host's lifetime.
+    // Slot 3: the directory of kind n (DirectoryKind), UTF-8, ending in "/".
+    // The text stays valid for the host's lifetime.
     virtual const char* GetDirectory(SlotInt n) = 0;
     // Slot 4: stores option record id (length bytes). Returns 1 when stored.
     virtual SlotInt WriteOption(SlotInt id, SlotInt length, const void* data) = 0;
@@ -74,6 +80,12 @@ protected:
     ~IEnvironmentService() = default;
 };
 
+// What GetNumberLength and GetNEnd are asked for.
+enum LengthSelector : SlotInt {
+    kFirstOfNCodes = 0,   // the smallest N of the N-code items (GetNEnd: the end, exclusive)
+    kDigitsPerNumber = 1, // the game's digits per number
+};
+
 // Service 2: the game.
 class IGameService {
 public:
@@ -91,10 +103,12 @@ public:
     VESK_RESERVED_SLOT(9)
     // Slot 10: low byte is the sub-key of the shared list pair.
     virtual SlotInt GetListSubKey() = 0;
-    // Slot 11: (1) → digits per number; (0) → first N of the N-code items.
+    // Slot 11: (kDigitsPerNumber) → digits per number; (kFirstOfNCodes) →
+    // first N of the N-code items. Ask GameNumberLength (game_length.h) for
+    // the digits: it applies the one fallback.
     virtual SlotInt GetNumberLength(SlotInt which) = 0;
     VESK_RESERVED_SLOT(12)
-    // Slot 13: (0) → end, exclusive, of N.
+    // Slot 13: (kFirstOfNCodes) → end, exclusive, of N.
     virtual SlotInt GetNEnd(SlotInt which) = 0;
     VESK_RESERVED_SLOT(14)
     VESK_RESERVED_SLOT(15)

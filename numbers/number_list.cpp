@@ -1,5 +1,6 @@
 #include "numbers/number_list.h"
 
+#include "host/game_length.h"
 #include "host/host_services.h"
 #include "numbers/digit_packing.h"
 #include "numbers/number_length.h"
@@ -46,8 +47,7 @@ int NumberList::GameLength() const
 {
     if (m_game == nullptr)
         return m_fixedGameLength;
-    const SlotInt length = m_game->GetNumberLength(1);
-    return IsValidNumberLength(length) ? static_cast<int>(length) : 0;
+    return GameNumberLength(m_game);
 }
 
 void NumberList::SetShape(std::uint32_t count, int length)

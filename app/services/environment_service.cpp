@@ -33,7 +33,7 @@ EnvironmentService::EnvironmentService(HostPaths paths, std::string catalogueSou
 
 const char* EnvironmentService::GetDirectory(SlotInt n)
 {
-    const std::string& folder = n == 6 ? m_paths.state : m_paths.data;
+    const std::string& folder = n == kStateDirectory ? m_paths.state : m_paths.data;
     if (!EnsureFolder(folder))
         m_lastError = "cannot create the folder " + folder;
     else if (folder == m_paths.data)

@@ -18,7 +18,7 @@ public:
     SlotInt GetListKey() override { return kListKey; }
     SlotInt GetListSubKey() override { return kListSubKey; }
     // (1): digits per number; (0): first N of the N-code items.
-    SlotInt GetNumberLength(SlotInt which) override { return which == 1 ? kDigits : kFirstN; }
+    SlotInt GetNumberLength(SlotInt which) override { return which == kDigitsPerNumber ? kDigits : kFirstN; }
     SlotInt GetNEnd(SlotInt) override { return kEndN; }
     // 跨度 (0x80000001) and 和尾 (0x80000010) of the v digits; 0 for anything else.
     SlotInt GetAttribute(SlotInt attribute, SlotInt kind, SlotInt context, const std::uint8_t* digits) override;

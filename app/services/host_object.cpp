@@ -9,14 +9,14 @@ HostObject::HostObject(HostConfig config)
 {
     if (config.sampleDraws.empty())
         return;
-    m_sampleDraws = InstallSampleDraws(m_environment.GetDirectory(2), config.sampleDraws);
+    m_sampleDraws = InstallSampleDraws(m_environment.GetDirectory(kDataDirectory), config.sampleDraws);
     if (m_sampleDraws.installed)
         m_analysis.SetHistory(LoadDrawHistory(DrawHistoryPath()));
 }
 
 std::string HostObject::DrawHistoryPath()
 {
-    return m_environment.GetDirectory(2) + std::string(kDrawHistoryFileName);
+    return m_environment.GetDirectory(kDataDirectory) + std::string(kDrawHistoryFileName);
 }
 
 void* HostObject::GetService(SlotInt index)

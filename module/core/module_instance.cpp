@@ -1,6 +1,7 @@
 #include "module/core/module_instance.h"
 
 #include "application/module_app.h"
+#include "host/game_length.h"
 #include "module/core/feature_tree.h"
 #include "module/core/tree_walk.h"
 
@@ -52,10 +53,10 @@ SlotInt ModuleInstance::Initialize(IHostObject* host, WindowHandle parent)
     m_app.Attach(host);
 
     IGameService* game = m_app.Game();
-    m_catalogueMask = catalogue::MaskForDigits(game ? game->GetNumberLength(1) : 0);
+    m_catalogueMask = catalogue::MaskForDigits(GameNumberLength(game));
 
     IEnvironmentService* environment = m_app.Environment();
-    const char* directory = environment ? environment->GetDirectory(2) : nullptr;
+    const char* directory = environment ? environment->GetDirectory(kDataDirectory) : nullptr;
     if (!directory) {
         m_catalogue.Release();
         return 0;
@@ -332,8 +333,8 @@ SlotInt ModuleInstance::FillFeatureTree(ITreeControl* tree)
     if (!tree)
         return 0;
     IGameService* game = m_app.Game();
-    vesk::FillFeatureTree(*tree, m_catalogue, game ? game->GetNumberLength(0) : 0,
-                          game ? game->GetNEnd(0) : 0);
+    vesk::FillFeatureTree(*tree, m_catalogue, game ? game->GetNumberLength(kFirstOfNCodes) : 0,
+                          game ? game->GetNEnd(kFirstOfNCodes) : 0);
     return 1;
 }
 

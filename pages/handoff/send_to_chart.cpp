@@ -21,7 +21,7 @@ void PauseKeepingWindowsPainted(int milliseconds)
 
 ChartOutcome SendToChart(IHostObject& host, IGameService& game, const NumberList& list, ChartWait wait)
 {
-    const ChartRecordBuilder record(list, static_cast<std::int32_t>(game.GetNumberLength(0)),
+    const ChartRecordBuilder record(list, static_cast<std::int32_t>(game.GetNumberLength(kFirstOfNCodes)),
                                     static_cast<std::int32_t>(game.GetListKey()));
     host.OpenFeatureByName("Kelpo", 0);
     ChartOutcome outcome;

@@ -4,6 +4,7 @@
 
 #include "application/module_app.h"
 #include "framework/framework.h"
+#include "host/game_length.h"
 #include "numbers/number_list.h"
 #include "pages/result/list_lookup.h"
 #include "pages/result/number_input_dialog.h"
@@ -68,7 +69,7 @@ void ResultPage::SetupColumns(GridChoice which)
 void ResultPage::AddNumber()
 {
     ModuleContextGuard context(*m_context);
-    NumberInputDialog input("", static_cast<int>(m_app.Game()->GetNumberLength(1)), m_app.DigitPad(), this);
+    NumberInputDialog input("", GameNumberLength(m_app.Game()), m_app.DigitPad(), this);
     if (input.DoModal() != IDOK)
         return;
     if (const auto held = FindNumber(*m_result, input.Digits().data())) {
@@ -99,7 +100,7 @@ void ResultPage::ModifyNumber(int row)
     const SlotInt horizontal = m_resultGrid->GetScrollPosition(0);
     ModuleContextGuard context(*m_context);
     NumberInputDialog input(std::string(m_result->ToText(static_cast<std::uint32_t>(row))),
-                            static_cast<int>(m_app.Game()->GetNumberLength(1)), m_app.DigitPad(), this);
+                            GameNumberLength(m_app.Game()), m_app.DigitPad(), this);
     if (input.DoModal() != IDOK)
         return;
     // The dialog may have run long; the list can have changed under it.

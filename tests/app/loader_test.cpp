@@ -97,9 +97,9 @@ TEST(HostObject, HandsOutServicesAndLoadsIntoHolders)
     EXPECT_EQ(host.GetService(5), nullptr);
 
     auto* game = static_cast<IGameService*>(host.GetService(kServiceGame));
-    EXPECT_EQ(game->GetNumberLength(1), 3);
+    EXPECT_EQ(game->GetNumberLength(kDigitsPerNumber), 3);
     EXPECT_EQ(game->GetListKey(), 61);
-    EXPECT_LT(game->GetNumberLength(0), game->GetNEnd(0));
+    EXPECT_LT(game->GetNumberLength(kFirstOfNCodes), game->GetNEnd(kFirstOfNCodes));
 
     // The holder is the first word of a caller's entry; what follows is left alone.
     struct Entry {

@@ -120,8 +120,8 @@ protected:
 TEST_F(EnvironmentTest, DirectoriesAreCreatedAndEndInSlash)
 {
     EnvironmentService environment(paths, "");
-    const std::string data = environment.GetDirectory(2);
-    const std::string state = environment.GetDirectory(6);
+    const std::string data = environment.GetDirectory(kDataDirectory);
+    const std::string state = environment.GetDirectory(kStateDirectory);
     EXPECT_EQ(data, paths.data);
     EXPECT_EQ(state, paths.state);
     EXPECT_EQ(data.back(), '/');
@@ -136,12 +136,12 @@ TEST_F(EnvironmentTest, CatalogueIsCopiedOnceAndNeverOverwritten)
     WriteText(source, "RYXFCFH catalogue");
     {
         EnvironmentService environment(paths, source);
-        environment.GetDirectory(2);
+        environment.GetDirectory(kDataDirectory);
         EXPECT_EQ(ReadText(paths.data + "S3Cdt.dat"), "RYXFCFH catalogue");
     }
     WriteText(paths.data + "S3Cdt.dat", "the user's own");
     EnvironmentService environment(paths, source);
-    environment.GetDirectory(2);
+    environment.GetDirectory(kDataDirectory);
     EXPECT_EQ(ReadText(paths.data + "S3Cdt.dat"), "the user's own");
 }
 

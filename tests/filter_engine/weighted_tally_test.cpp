@@ -36,7 +36,7 @@ void ExpectSameAsPerNumber(const ConditionSet& set, int length, const std::vecto
         for (std::uint32_t k = 0; k < weights[code]; ++k)
             expected.Add(code);
     }
-    const WeightedTally tally = compiled.TallyWeighted(weights);
+    const RunCounts tally = compiled.TallyWeighted(weights);
     EXPECT_EQ(tally.in, expected.In());
     EXPECT_EQ(tally.kept, expected.Kept());
     EXPECT_EQ(tally.conditionFailures, expected.ConditionFailures());
@@ -66,11 +66,11 @@ TEST(WeightedTally, ASetWithoutGroupsKeepsEverythingAndWrongSizedWeightsCountNot
     const auto compiled = Compile(empty, 3, nullptr).compiled;
     ASSERT_TRUE(compiled);
     std::vector<std::uint32_t> weights(1000, 2);
-    const WeightedTally all = compiled->TallyWeighted(weights);
+    const RunCounts all = compiled->TallyWeighted(weights);
     EXPECT_EQ(all.in, 2000u);
     EXPECT_EQ(all.kept, 2000u);
     weights.pop_back();
-    const WeightedTally none = compiled->TallyWeighted(weights);
+    const RunCounts none = compiled->TallyWeighted(weights);
     EXPECT_EQ(none.in, 0u);
     EXPECT_EQ(none.kept, 0u);
 }

@@ -208,7 +208,7 @@ TEST(RunCounter, CountsOnItsThreadEveryBatchAddedBeforeTheTallyIsTaken)
     }
     for (const auto& batch : batches)
         counter.Add(batch.data(), batch.size());
-    const cli::RunCounts counts = counter.Finish();
+    const filter::RunCounts counts = counter.Finish();
     cli::BatchTally expected(*compiled.compiled);
     for (const auto& batch : batches)
         expected.Add(batch.data(), batch.size());

@@ -12,13 +12,6 @@
 
 namespace vesk::cli {
 
-struct RunCounts {
-    std::uint64_t in = 0;
-    std::uint64_t kept = 0;
-    std::vector<std::uint64_t> conditionFailures; // per compiled condition
-    std::vector<std::uint64_t> groupFailures;     // per compiled group
-};
-
 class BatchTally {
 public:
     // compiled must outlive the tally.
@@ -26,13 +19,13 @@ public:
 
     // Counts codes[0, count) in; count at most kMaxBatch.
     void Add(const std::uint32_t* codes, std::size_t count);
-    const RunCounts& Counts() const { return m_counts; }
+    const filter::RunCounts& Counts() const { return m_counts; }
 
     static constexpr std::size_t kMaxBatch = 1024;
 
 private:
     const filter::CompiledSet* m_compiled;
-    RunCounts m_counts;
+    filter::RunCounts m_counts;
     std::vector<std::uint32_t> m_high, m_low, m_multiset;
     std::vector<std::uint16_t> m_errors;
     std::vector<std::uint8_t> m_fails, m_passes;

@@ -16,10 +16,10 @@ std::string NameOf(const filter::ConditionSet& set, const filter::ConditionRef& 
 std::string RunReport(const filter::ConditionSet& set, const filter::CompiledSet& compiled,
                       const filter::RunTally& tally)
 {
-    return RunReport(set, compiled, RunCounts{tally.In(), tally.Kept(), tally.ConditionFailures(), tally.GroupFailures()});
+    return RunReport(set, compiled, tally.Counts());
 }
 
-std::string RunReport(const filter::ConditionSet& set, const filter::CompiledSet& compiled, const RunCounts& counts)
+std::string RunReport(const filter::ConditionSet& set, const filter::CompiledSet& compiled, const filter::RunCounts& counts)
 {
     // Appended piece by piece: g++ 12 warns falsely on long chains of +.
     std::string text("共 ");

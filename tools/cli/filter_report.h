@@ -13,7 +13,7 @@ namespace vesk::cli {
 // numbers failed it, one line each.
 std::string RunReport(const filter::ConditionSet& set, const filter::CompiledSet& compiled,
                       const filter::RunTally& tally);
-std::string RunReport(const filter::ConditionSet& set, const filter::CompiledSet& compiled, const RunCounts& counts);
+std::string RunReport(const filter::ConditionSet& set, const filter::CompiledSet& compiled, const filter::RunCounts& counts);
 
 // The names the user knows the failed conditions by, blank-separated.
 std::string FailedNames(const filter::ConditionSet& set, const std::vector<filter::ConditionRef>& failed);

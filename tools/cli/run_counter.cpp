@@ -44,13 +44,12 @@ void RunCounter::Add(const std::uint32_t* codes, std::size_t count)
         m_counter->Add(codes, nullptr, count);
 }
 
-RunCounts RunCounter::Finish()
+filter::RunCounts RunCounter::Finish()
 {
     if (m_batches)
         return m_batches->Counts();
     m_counter->Finish(); // every batch added is counted first
-    filter::WeightedTally tally = m_compiled->TallyWeighted(m_perNumber);
-    return RunCounts{tally.in, tally.kept, std::move(tally.conditionFailures), std::move(tally.groupFailures)};
+    return m_compiled->TallyWeighted(m_perNumber);
 }
 
 } // namespace vesk::cli

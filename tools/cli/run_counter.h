@@ -23,7 +23,7 @@ public:
     // codes[0, count), count at most BatchTally::kMaxBatch.
     void Add(const std::uint32_t* codes, std::size_t count);
     // Once, after the last Add.
-    RunCounts Finish();
+    filter::RunCounts Finish();
 
     bool CountsPerNumber() const { return !m_perNumber.empty(); }
 

@@ -87,7 +87,7 @@ QString FeatureBase::StateKey() const
 {
     // The configuration folder names the user (and, in tests, each fresh
     // host), so two hosts of one process never share a window's state.
-    return QString::fromStdString(m_featureHost.Directory(6)) + QLatin1Char('|') +
+    return QString::fromStdString(m_featureHost.Directory(kStateDirectory)) + QLatin1Char('|') +
            (m_window ? m_window->objectName() : QString()) + QStringLiteral(":%1:%2").arg(m_code).arg(m_subCode);
 }
 

@@ -1,6 +1,7 @@
 #include "components/features/kit/feature_host.h"
 
 #include "components/features/analysis/omission_table.h"
+#include "host/game_length.h"
 #include "numbers/draw_history.h"
 #include "numbers/draw_import.h"
 #include "storage/draw_history_file.h"
@@ -14,9 +15,7 @@ IEnvironmentService* FeatureHost::Environment() const
 
 int FeatureHost::Length() const
 {
-    auto* game = m_host ? static_cast<IGameService*>(m_host->GetService(kServiceGame)) : nullptr;
-    const SlotInt length = game ? game->GetNumberLength(1) : 3;
-    return length >= 1 && length <= 8 ? static_cast<int>(length) : 3;
+    return GameNumberLength(m_host ? static_cast<IGameService*>(m_host->GetService(kServiceGame)) : nullptr);
 }
 
 std::string FeatureHost::Directory(SlotInt n) const
@@ -29,8 +28,8 @@ std::string FeatureHost::Directory(SlotInt n) const
 HistoryDraws FeatureHost::LoadHistory() const
 {
     HistoryDraws draws;
-    const std::string folder = Directory(2);
-    if (folder.empty())
+    const std::string folder = Directory(kDataDirectory);
+    if (folder.empty() || Length() == 0)
         return draws;
     const DrawHistoryRead read = ReadDrawHistoryFile(folder + kDrawHistoryFileName, Length());
     if (!read.history)
@@ -48,7 +47,7 @@ HistoryDraws FeatureHost::LoadHistory() const
 
 std::string FeatureHost::MissingHistoryText() const
 {
-    return "没有开奖数据：请先导入开奖号码（数据文件 " + Directory(2) + kDrawHistoryFileName + "，每行一期）。";
+    return "没有开奖数据：请先导入开奖号码（数据文件 " + Directory(kDataDirectory) + kDrawHistoryFileName + "，每行一期）。";
 }
 
 std::string FeatureHost::ReadBytes(SlotInt option) const

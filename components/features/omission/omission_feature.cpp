@@ -19,7 +19,7 @@ QWidget* OmissionFeature::MakeWindow(QWidget* parent)
     window->sendNumbers = [this](const std::vector<std::uint32_t>& numbers, analysis::HandOffMode mode) { SendToWorkbench(numbers, mode); };
     window->sendConditions = [this](const std::string& setText) { SendConditionsToWorkbench(setText); };
     window->editCustomItems = [this] {
-        CustomItemsDialog dialog(analysis::CustomItemsPath(Host().Directory(6), Host().Length()), Host().Length(),
+        CustomItemsDialog dialog(analysis::CustomItemsPath(Host().Directory(kStateDirectory), Host().Length()), Host().Length(),
                                  View());
         if (dialog.exec() == QDialog::Accepted)
             ShowCurrent(0, false);
@@ -59,7 +59,7 @@ void OmissionFeature::HistoryChanged()
 
 void OmissionFeature::ShowCurrent(std::size_t selected, bool keepSelected)
 {
-    const FamilySource source(Module(), Host().Length(), Host().Directory(6));
+    const FamilySource source(Module(), Host().Length(), Host().Directory(kStateDirectory));
     if (m_shownCode == kSkewSearchCode) {
         View()->ShowSkew(source.SkewFamilies());
         return;

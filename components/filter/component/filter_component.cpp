@@ -4,6 +4,7 @@
 #include "components/filter/engine/condition_set_file.h"
 #include "components/filter/engine/digits.h"
 #include "components/filter/engine/validate.h"
+#include "host/game_length.h"
 
 #include <algorithm>
 #include <cstring>
@@ -58,13 +59,15 @@ SlotInt FilterComponent::Setup(IHostObject* host, IModule*, SlotInt pageKind)
     m_host = host;
     m_kind = pageKind == 1 ? PageKind::Combined : PageKind::Fixed;
     auto* game = static_cast<IGameService*>(host->GetService(kServiceGame));
-    const SlotInt length = game ? game->GetNumberLength(1) : 3;
-    m_length = length >= 1 && length <= kMaxLength ? static_cast<int>(length) : 3;
+    const int length = GameNumberLength(game);
+    if (length < 1 || length > kMaxLength)
+        return 0;
+    m_length = length;
     m_set = ConditionSet{};
     m_set.digits = m_length;
     m_analysis = static_cast<IAnalysisService*>(host->GetService(kServiceAnalysis));
     auto* environment = static_cast<IEnvironmentService*>(host->GetService(kServiceEnvironment));
-    const char* data = environment ? environment->GetDirectory(2) : nullptr;
+    const char* data = environment ? environment->GetDirectory(kDataDirectory) : nullptr;
     m_history = std::make_unique<DrawHistorySource>(data ? data : "", m_length);
     m_history->Refresh();
     m_compiledFresh = false;

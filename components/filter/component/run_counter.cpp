@@ -1,5 +1,7 @@
 #include "components/filter/component/run_counter.h"
 
+#include "components/filter/engine/run_tally.h"
+
 namespace vesk::filter {
 namespace {
 
@@ -22,27 +24,14 @@ RunReport RunCounter::Finish() const
         report.conditions.push_back(m_compiled->RefAt(i));
     for (const CompiledGroup& group : m_compiled->Groups())
         report.groups.push_back(group.group);
-    report.conditionFailures.assign(conditions, 0);
-    report.groupFailures.assign(report.groups.size(), 0);
-
-    std::vector<std::uint8_t> fails;
-    std::vector<std::uint8_t> groupFails;
-    const auto tally = [&](std::uint32_t code, std::uint64_t times) {
-        if (times == 0)
-            return;
-        report.in += times;
-        // The pass table is the verdict; Explain only says why.
-        m_compiled->Explain(code, fails, groupFails);
-        report.kept += m_compiled->Passes(code) ? times : 0;
-        for (std::size_t i = 0; i < fails.size(); ++i)
-            report.conditionFailures[i] += fails[i] ? times : 0;
-        for (std::size_t g = 0; g < groupFails.size(); ++g)
-            report.groupFailures[g] += groupFails[g] ? times : 0;
-    };
-    for (std::size_t code = 0; code < m_dense.size(); ++code)
-        tally(static_cast<std::uint32_t>(code), m_dense[code]);
+    if (!m_dense.empty()) {
+        static_cast<RunCounts&>(report) = m_compiled->TallyWeighted(m_dense);
+        return report;
+    }
+    RunTally tally(*m_compiled);
     for (const auto& [code, times] : m_sparse)
-        tally(code, times);
+        tally.Add(code, times);
+    static_cast<RunCounts&>(report) = tally.Counts();
     return report;
 }
 

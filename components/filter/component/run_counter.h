@@ -1,9 +1,9 @@
 #pragma once
 // Counts a run number by number at the cost of one table look-up each, and
 // works out the report's per-condition tallies once at the end: a run sees
-// each number code at most 10^L times but only 10^L distinct codes, so the
-// full explanation is computed per distinct code and weighted by how often
-// it came.
+// only 10^L distinct codes, so the counts per code are tallied in one walk
+// over the space (the engine's TallyWeighted, as vesk-cli's report does), or,
+// for spaces too large to count densely, per distinct code.
 
 #include "components/filter/engine/compiled_set.h"
 
@@ -13,16 +13,12 @@
 
 namespace vesk::filter {
 
-struct RunReport {
-    std::uint64_t in = 0;
-    std::uint64_t kept = 0;
-    // Per compiled condition, the set's condition it stands for and how many
-    // numbers failed it (counted even where the group's 容错 forgave it).
+// The engine's counts of the run, with what they count: per compiled
+// condition the set's condition it stands for, per compiled group the set's
+// group index.
+struct RunReport : RunCounts {
     std::vector<ConditionRef> conditions;
-    std::vector<std::uint64_t> conditionFailures;
-    // Per compiled group: the set's group index and how many numbers it rejected.
     std::vector<std::size_t> groups;
-    std::vector<std::uint64_t> groupFailures;
     // The set the run counted, as it was then: the places above point into
     // it, whatever becomes of the set being edited (filled by the engine).
     ConditionSet set;

@@ -197,9 +197,9 @@ void CompiledSet::BuildPassTable()
         });
 }
 
-WeightedTally CompiledSet::TallyWeighted(std::span<const std::uint32_t> weights) const
+RunCounts CompiledSet::TallyWeighted(std::span<const std::uint32_t> weights) const
 {
-    WeightedTally tally;
+    RunCounts tally;
     tally.conditionFailures.assign(m_conditions.size(), 0);
     tally.groupFailures.assign(m_groups.size(), 0);
     if (weights.size() != m_space->Size())
@@ -213,11 +213,11 @@ WeightedTally CompiledSet::TallyWeighted(std::span<const std::uint32_t> weights)
     // low number, from which the multiset conditions are tallied after it,
     // one product per multiset.
     struct Part {
-        WeightedTally tally;
+        RunCounts tally;
         std::vector<std::uint64_t> byHighMultiset;
     };
     const auto walk = [&](std::uint32_t begin, std::uint32_t end, Part& part) {
-        WeightedTally& t = part.tally;
+        RunCounts& t = part.tally;
         t.conditionFailures.assign(m_conditions.size(), 0);
         t.groupFailures.assign(m_groups.size(), 0);
         part.byHighMultiset.assign(std::size_t(m_space->HighMultisetCount()) * lowCount, 0);

@@ -35,9 +35,11 @@ struct CompiledGroup {
     std::size_t count = 0;
 };
 
-// How many of a multiset of numbers fail each compiled condition and group,
-// and how many pass the set.
-struct WeightedTally {
+// The counts of a filter run, the one tally every counter gives: how many
+// numbers went in and were kept, and per compiled condition and group how
+// many failed it (counted even where the group's allowed errors forgave a
+// condition).
+struct RunCounts {
     std::uint64_t in = 0;
     std::uint64_t kept = 0;
     std::vector<std::uint64_t> conditionFailures; // per compiled condition
@@ -91,7 +93,7 @@ public:
     // (weights.size() == Space().Size(), else nothing is counted): one walk
     // over the space instead of a look-up per number and condition, so it
     // pays once the numbers are about as many as the space holds.
-    WeightedTally TallyWeighted(std::span<const std::uint32_t> weights) const;
+    RunCounts TallyWeighted(std::span<const std::uint32_t> weights) const;
 
 private:
     // Independent products rather than a chain of times-ten, and no

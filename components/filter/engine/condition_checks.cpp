@@ -99,48 +99,70 @@ bool IsNumberText(const std::string& text, std::size_t length)
     return text.size() == length && std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
 
-bool IsPossibleValue(const Condition& c, int length, std::int64_t v)
+ValueBounds BoundsOf(const Condition& c, int length)
 {
     const std::int64_t L = length;
     const std::int64_t upToLength = std::min<std::int64_t>(L, 10);
-    auto within = [v](std::int64_t low, std::int64_t high) { return v >= low && v <= high; };
+    // The largest L-digit decimal whose digits are at most 2: 2, 22, 222, ...
+    const auto twos = [](std::int64_t places) {
+        std::int64_t value = 0;
+        for (std::int64_t i = 0; i < places; ++i)
+            value = value * 10 + 2;
+        return value;
+    };
     switch (c.type) {
-    case ConditionType::Sum: return within(0, 9 * L);
+    case ConditionType::Sum: return {0, 9 * L};
     case ConditionType::SumTail:
     case ConditionType::MaxDigit:
     case ConditionType::MinDigit:
     case ConditionType::MidDigit:
     case ConditionType::Position:
     case ConditionType::PairSumTail:
-    case ConditionType::PairDiff: return within(0, 9);
-    case ConditionType::Span: return within(0, L > 1 ? 9 : 0);
+    case ConditionType::PairDiff: return {0, 9};
+    case ConditionType::Span: return {0, L > 1 ? 9 : 0};
     case ConditionType::OddCount:
     case ConditionType::BigCount:
-    case ConditionType::PrimeCount: return within(0, L);
+    case ConditionType::PrimeCount: return {0, L};
     case ConditionType::RoadCounts:
-    case ConditionType::DzxCounts: return IsClassCount(v, length);
+    case ConditionType::DzxCounts: return {L, 100 * L};
     case ConditionType::DistinctCount:
-    case ConditionType::Consecutive: return within(1, upToLength);
+    case ConditionType::Consecutive: return {1, upToLength};
     case ConditionType::OddPattern:
     case ConditionType::BigPattern:
-    case ConditionType::PrimePattern: return within(0, (1ll << L) - 1);
+    case ConditionType::PrimePattern: return {0, (std::int64_t{1} << L) - 1};
+    case ConditionType::RoadPattern:
+    case ConditionType::DzxPattern: return {0, twos(L)};
+    case ConditionType::Shape: return {0, twos(L - 1)};
+    case ConditionType::DiffCount: return L == 1 ? ValueBounds{0, 0} : ValueBounds{1, std::min<std::int64_t>(L * (L - 1) / 2, 10)};
+    case ConditionType::PairSum: return {0, 18};
+    case ConditionType::Contains:
+        return {0, std::min<std::int64_t>(static_cast<std::int64_t>(DistinctCount(c.digits)), upToLength)};
+    case ConditionType::Pairs: return {0, static_cast<std::int64_t>(DistinctPairs(c.pairs))};
+    case ConditionType::List:
+        return {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()};
+    case ConditionType::Repeat:
+    case ConditionType::Adjacent:
+    case ConditionType::RecentCount: return {0, upToLength};
+    case ConditionType::Omission:
+    case ConditionType::GroupOmission:
+    case ConditionType::SumOmission: return {0, std::numeric_limits<int>::max()};
+    }
+    return {1, 0};
+}
+
+bool IsPossibleValue(const Condition& c, int length, std::int64_t v)
+{
+    const ValueBounds bounds = BoundsOf(c, length);
+    if (v < bounds.low || v > bounds.high)
+        return false;
+    switch (c.type) {
+    case ConditionType::RoadCounts:
+    case ConditionType::DzxCounts: return IsClassCount(v, length);
     case ConditionType::RoadPattern:
     case ConditionType::DzxPattern: return DecimalDigitsAtMost(v, length, 2);
     case ConditionType::Shape: return DecimalDigitsAtMost(v, length - 1, 2);
-    case ConditionType::DiffCount: return L == 1 ? v == 0 : within(1, std::min<std::int64_t>(L * (L - 1) / 2, 10));
-    case ConditionType::PairSum: return within(0, 18);
-    case ConditionType::Contains:
-        return within(0, std::min<std::int64_t>(static_cast<std::int64_t>(DistinctCount(c.digits)), upToLength));
-    case ConditionType::Pairs: return within(0, static_cast<std::int64_t>(DistinctPairs(c.pairs)));
-    case ConditionType::List: return true;
-    case ConditionType::Repeat:
-    case ConditionType::Adjacent:
-    case ConditionType::RecentCount: return within(0, upToLength);
-    case ConditionType::Omission:
-    case ConditionType::GroupOmission:
-    case ConditionType::SumOmission: return within(0, std::numeric_limits<int>::max());
+    default: return true;
     }
-    return false;
 }
 
 std::optional<FieldIssue> CheckCondition(const Condition& c, int length)

@@ -20,6 +20,16 @@ struct FieldIssue {
 // nothing when it has none.
 std::optional<FieldIssue> CheckCondition(const Condition& condition, int length);
 
+// The smallest and largest value a condition of its type can hold for
+// numbers of the length: the one place each type's range is written, read by
+// the file check and by the window's toggles. Patterns and class counts lie
+// within their bounds, but not every value between is one (IsPossibleValue).
+struct ValueBounds {
+    std::int64_t low;
+    std::int64_t high;
+};
+ValueBounds BoundsOf(const Condition& condition, int length);
+
 // True when some number of the length can have value for the condition
 // (omissions: any count a history can give).
 bool IsPossibleValue(const Condition& condition, int length, std::int64_t value);

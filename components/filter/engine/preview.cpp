@@ -33,7 +33,7 @@ Preview PreviewList(const ConditionSet& set, const CompiledSet& compiled, std::s
         for (std::uint32_t code : codes)
             if (code < space)
                 ++weights[code];
-        const WeightedTally tally = compiled.TallyWeighted(weights);
+        const RunCounts tally = compiled.TallyWeighted(weights);
         preview.kept = tally.kept;
         preview.total = tally.in;
         failures = tally.conditionFailures;

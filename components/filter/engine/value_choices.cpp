@@ -113,50 +113,30 @@ std::string LabelOf(ConditionType type, std::int64_t v, int length)
     }
 }
 
+// The values a row offers before the check of each: the type's bounds, or its
+// patterns built digit by digit where the bounds hold mostly non-values.
 std::vector<std::int64_t> CandidateValues(const Condition& c, int length)
 {
-    const int distinctMax = std::min(length, 10);
+    const ValueBounds bounds = BoundsOf(c, length);
     switch (c.type) {
-    case ConditionType::Sum: return Range(0, 9 * length);
-    case ConditionType::SumTail:
-    case ConditionType::Span:
-    case ConditionType::MaxDigit:
-    case ConditionType::MinDigit:
-    case ConditionType::MidDigit:
-    case ConditionType::Position:
-    case ConditionType::PairSumTail:
-    case ConditionType::PairDiff: return Range(0, 9);
-    case ConditionType::PairSum: return Range(0, 18);
-    case ConditionType::OddCount:
-    case ConditionType::BigCount:
-    case ConditionType::PrimeCount: return Range(0, length);
     case ConditionType::RoadCounts:
     case ConditionType::DzxCounts: return ThreeCounts(length);
-    case ConditionType::DistinctCount:
-    case ConditionType::Consecutive: return Range(1, distinctMax);
     case ConditionType::OddPattern:
     case ConditionType::BigPattern:
     case ConditionType::PrimePattern:
         if (length > 6)
             return {};
-        return Range(0, (std::int64_t{1} << length) - 1);
+        return Range(bounds.low, bounds.high);
     case ConditionType::RoadPattern:
     case ConditionType::DzxPattern: return DigitPatterns(length, 3);
     case ConditionType::Shape: return length < 2 ? std::vector<std::int64_t>{} : DigitPatterns(length - 1, 3);
-    case ConditionType::DiffCount: return Range(1, std::min(length * (length - 1) / 2, 10));
-    case ConditionType::Contains:
-        return Range(0, std::min<std::int64_t>(distinctMax, static_cast<std::int64_t>(c.digits.size())));
-    case ConditionType::Pairs:
-        return Range(0, std::min<std::int64_t>(kMaxToggles - 1, static_cast<std::int64_t>(c.pairs.size())));
-    case ConditionType::Repeat:
-    case ConditionType::Adjacent:
-    case ConditionType::RecentCount: return Range(0, distinctMax);
+    case ConditionType::Pairs: return Range(bounds.low, std::min<std::int64_t>(kMaxToggles - 1, bounds.high));
     case ConditionType::List:
     case ConditionType::Omission:
     case ConditionType::GroupOmission:
     case ConditionType::SumOmission: return {};
+    default: return Range(bounds.low, bounds.high);
     }
-    return {};
 }
 
 } // namespace

@@ -114,7 +114,8 @@ TEST(FeatureHostTest, ReadsTheDrawsOfTheGamesLengthOnly)
     std::ofstream(folder.Path() + "draws.txt") << "2025002,2025-01-02,123\n2025003,2025-01-03,090\n";
     EXPECT_EQ(host.LoadHistory().dataEnd, "数据截至第 2025003 期（2025-01-03）");
     fake.game.length = 12;
-    EXPECT_EQ(host.Length(), 3) << "a length the game cannot have";
+    EXPECT_EQ(host.Length(), 0) << "a length no number can have is refused, not guessed";
+    EXPECT_TRUE(host.LoadHistory().codes.empty());
 }
 
 TEST(TableExportTest, TextKeepsOneLinePerRowAndWorkbookKeepsExactNumbers)

@@ -527,7 +527,7 @@ TEST_F(OmissionWindowTest, TheUsersOwnItemsAreEditedValidatedAndShown)
     EXPECT_TRUE(feature->findChild<QWidget*>(QStringLiteral("editCustomItems"))->isVisible());
     EXPECT_TRUE(feature->findChild<QLabel*>(QStringLiteral("featureStatus"))->text().contains(QStringLiteral("编辑自定义项目")));
 
-    const std::string path = analysis::CustomItemsPath(host->Environment().GetDirectory(6), 3);
+    const std::string path = analysis::CustomItemsPath(host->Environment().GetDirectory(kStateDirectory), 3);
     CustomItemsDialog dialog(path, 3);
     dialog.show();
     Snapshot(&dialog, "custom-items");

@@ -3,6 +3,10 @@
 // table's value types, by the filter engine's value functions. The history
 // types (重号, 邻号) take each draw against the draw before it only; the
 // first draw of the history has none and gets no value there.
+//
+// Adding a column: append it to kStateColumnList, never insert or reorder: a
+// column's index is its id in the arrangement records users have stored
+// (tests/components/filter/condition_type_places_test.cpp pins the ids).
 
 #include <array>
 #include <cstddef>
