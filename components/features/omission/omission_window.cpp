@@ -137,7 +137,9 @@ OmissionWindow::OmissionWindow(QWidget* parent)
     skewSend->setToolTip(QStringLiteral("把满足任一选中项目的号码交给组号缩水的结果列表"));
     connect(skewSend, &QPushButton::clicked, this, [this] { SendSelected(); });
     skewBar->addWidget(skewSend);
-    Bar()->addWidget(m_skewControls);
+    // A row of its own: the thresholds and buttons do not fit beside the
+    // title and the picker at the host's first size.
+    AddRow(m_skewControls);
     m_listControls = new QWidget(this);
     auto* listBar = new QHBoxLayout(m_listControls);
     listBar->setContentsMargins(0, 0, 0, 0);
