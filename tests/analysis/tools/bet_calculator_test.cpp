@@ -134,6 +134,8 @@ TEST(BetCalculator, MultipleAndValueEntry)
     EXPECT_EQ(sums.mask, 1u << 10 | 1u << 11 | 1u << 27);
     EXPECT_FALSE(ParseValueSet("28", 27).Ok());
     EXPECT_NE(ParseValueSet("3 x", 9).error.find("x"), std::string::npos);
+    // A long run of digits is refused, not summed past the range of an int.
+    EXPECT_FALSE(ParseValueSet("3999999999999", 27).Ok());
     EXPECT_FALSE(ParseValueSet("10", 9).Ok());
     EXPECT_FALSE(ParseValueSet("-1", 9).Ok());
     EXPECT_EQ(ParseValueSet("", 9).mask, 0u);

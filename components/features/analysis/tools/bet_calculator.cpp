@@ -211,11 +211,12 @@ ValueSetEntry ParseValueSet(std::string_view text, int most)
         while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != ',' && text[end] != ';')
             ++end;
         const std::string_view token = text.substr(i, end - i);
+        // Two digits at most: a longer token is refused before it is summed.
         int value = 0;
         bool digits = token.size() <= 2;
-        for (char t : token) {
-            digits = digits && t >= '0' && t <= '9';
-            value = value * 10 + (t - '0');
+        for (std::size_t k = 0; digits && k < token.size(); ++k) {
+            digits = token[k] >= '0' && token[k] <= '9';
+            value = value * 10 + (token[k] - '0');
         }
         if (!digits || value > most) {
             entry.mask = 0;
