@@ -8,6 +8,8 @@
 #include "numbers/draw_import.h"
 #include "module/catalogue/catalogue.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,6 +81,12 @@ MainWindow::MainWindow(HostObject& host, QWidget* parent)
 MainWindow::~MainWindow()
 {
     m_preTranslate.reset();
+    // What the user copied may point at a plug-in's constant texts; the
+    // clipboard outlives the plug-ins the shutdown unloads, so it takes a copy.
+    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard && !clipboard->text().isEmpty()) {
+        const QString text = clipboard->text();
+        clipboard->setText(QString(text.constData(), text.size()));
+    }
     m_session->Shutdown();
 }
 

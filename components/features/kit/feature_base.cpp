@@ -11,6 +11,7 @@
 #include "numbers/list_snapshot.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTimer>
 
 #include <dlfcn.h>
@@ -81,6 +82,13 @@ FeatureBase::~FeatureBase()
     if (m_window && m_restored)
         KeepState(StateKey(), CaptureWindow(m_window.data()));
     delete m_window.data();
+    // What the user copied may still point at this library's constant texts
+    // (a label, a default entry); the clipboard outlives the library, which
+    // the host may unload now, so it keeps a copy of its own.
+    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard && !clipboard->text().isEmpty()) {
+        const QString text = clipboard->text();
+        clipboard->setText(QString(text.constData(), text.size()));
+    }
 }
 
 QString FeatureBase::StateKey() const

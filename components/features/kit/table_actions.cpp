@@ -113,7 +113,12 @@ void AddTableMenu(QTableView* view, TableMenu menu)
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     QObject::connect(copy, &QAction::triggered, view,
-                     [view] { QGuiApplication::clipboard()->setText(SelectedRowsText(view)); });
+                     [view] {
+                         // The clipboard outlives this library: a text that still points
+                         // at its constant strings would be read after it is unloaded.
+                         const QString text = SelectedRowsText(view);
+                         QGuiApplication::clipboard()->setText(QString(text.constData(), text.size()));
+                     });
     view->addAction(copy);
 
     if (!menu.exportName.empty()) {
